@@ -1,0 +1,23 @@
+#include "model/stringlists.h"
+
+qsizetype indexOfText(const QStringList &list, const QString &text)
+{
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QString entryAt(const QStringList &list, qsizetype i)
+{
+    return i >= 0 && i < list.size() ? list.at(i) : QString();
+}
+
+bool removeEntryAt(QStringList &list, qsizetype i)
+{
+    if (i < 0 || i >= list.size())
+        return false;
+    list.removeAt(i);
+    return true;
+}
