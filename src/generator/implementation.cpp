@@ -1,0 +1,138 @@
+#include "generator/implementation.h"
+
+#include "awk/awk.h"
+#include "generator/bodysource.h"
+#include "generator/messagehandlers.h"
+#include "generator/sourcewriter.h"
+#include "model/componentspec.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Emits keys prefix + 1 .. prefix + count of section, skipping absent and
+// empty ones. A count larger than the largest key present adds nothing more,
+// so an absurd count read from a file costs nothing.
+void emitNumberedLines(SourceWriter &out, const BodySource &bodies, const QString &section,
+                       const QString &prefix, const QString &countKey)
+{
+    const qint64 count = bodies.readInteger(section, countKey, 0);
+    const qint64 last = std::min(count, bodies.largestNumberedKey(section, prefix));
+    for (qint64 j = 1; j <= last; ++j) {
+        const QString line = bodies.readString(section, prefix + QString::number(j));
+        if (!line.isEmpty())
+            out.Emit(line);
+    }
+}
+
+void emitRoutineFrame(SourceWriter &out)
+{
+    out.EmitSpacers(out.style().blankLines);
+    out.EmitSeparator();
+}
+
+void emitUserMethod(SourceWriter &out, const ComponentSpec &spec, qsizetype i)
+{
+    QString heading = spec.Methods.at(i);
+    const qsizetype space = heading.indexOf(u' ');
+    if (space >= 0)
+        heading.insert(space + 1, spec.Classname + u"."_s);
+    for (const QString directive : { u"virtual;"_s, u"dynamic;"_s, u"abstract;"_s, u"override;"_s }) {
+        const qsizetype at = heading.indexOf(directive);
+        if (at >= 0)
+            heading.remove(at, directive.size());
+    }
+    const QString comment = i < spec.MethodComments.size() ? spec.MethodComments.at(i) : QString();
+    const bool before = out.style().commentsBefore;
+
+    emitRoutineFrame(out);
+    if (before && !comment.isEmpty())
+        out.EmitComment(comment);
+    out.Emit(heading);
+    if (!before && !comment.isEmpty())
+        out.EmitComment(comment);
+    out.EmitPair(u"begin"_s);
+    out.Emit(u"end;"_s);
+}
+
+} // namespace
+
+QString removeSpaces(const QString &text)
+{
+    return QString(text).remove(u' ');
+}
+
+QString routineKey(TAwk &awk, const QString &text)
+{
+    const QStringList &fields = awk.split(u" (:;"_s, removeSpaces(text));
+    return fields.size() >= 2 ? fields.at(0) : QString();
+}
+
+QString headingRest(TAwk &awk, const QString &declaration)
+{
+    // Blank and tab only: a dotted type such as Classes.TStrings stays whole,
+    // so the heading matches its declaration.
+    const QStringList &fields = awk.split(u" \t"_s, declaration);
+    return fields.mid(1).join(u' ');
+}
+
+void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
+                        const BodySource *bodies)
+{
+    const QString &cls = spec.Classname;
+    out.EmitPair(u"implementation"_s);
+
+    out.EmitSeparator();
+    out.Emit(u"procedure Register;"_s);
+    out.Emit(u"begin"_s);
+    out.Emit(out.J() + u"RegisterComponents('"_s + spec.Palettepage + u"',["_s + cls + u"]);"_s);
+    out.Emit(u"end;"_s);
+
+    emitRoutineFrame(out);
+    out.Emit(u"constructor "_s + cls + u".Create(AOwner:TComponent);"_s);
+    out.Emit(u"begin"_s);
+    out.Emit(out.J() + u"inherited Create(AOwner);"_s);
+    for (const QString &statement : spec.Initializers) {
+        if (statement != kNone)
+            out.Emit(statement);
+    }
+    out.Emit(u"end;"_s);
+
+    emitRoutineFrame(out);
+    out.Emit(u"destructor "_s + cls + u".Destroy;"_s);
+    out.Emit(u"begin"_s);
+    out.Emit(out.J() + u"inherited Destroy;"_s);
+    out.Emit(u"end;"_s);
+
+    for (const QString &declaration : spec.Procedures) {
+        const QString rest = headingRest(awk, declaration);
+        emitRoutineFrame(out);
+        out.Emit(u"procedure "_s + cls + u"."_s + rest);
+        out.EmitPair(u"begin"_s);
+        out.Emit(u"end;"_s);
+    }
+
+    for (const QString &declaration : spec.Functions) {
+        const QString rest = headingRest(awk, declaration);
+        emitRoutineFrame(out);
+        out.Emit(u"function "_s + cls + u"."_s + rest);
+        const QString section = bodies ? routineKey(awk, u"function"_s + cls + u"."_s + rest) : QString();
+        if (bodies)
+            emitNumberedLines(out, *bodies, section, u"v"_s, u"varcount"_s);
+        out.EmitPair(u"begin"_s);
+        if (bodies)
+            emitNumberedLines(out, *bodies, section, QString(), u"count"_s);
+        out.Emit(u"end;"_s);
+    }
+
+    for (qsizetype i = 0; i < spec.Methods.size(); ++i) {
+        // Delphi refuses a definition of an abstract method.
+        if (!spec.Methods.at(i).contains(u"abstract;"_s))
+            emitUserMethod(out, spec, i);
+    }
+
+    emitMessageBodies(out, spec, awk);
+    out.Emit(u"end."_s);
+}

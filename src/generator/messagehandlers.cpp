@@ -1,0 +1,98 @@
+#include "generator/messagehandlers.h"
+
+#include "awk/awk.h"
+#include "generator/sourcewriter.h"
+#include "model/componentspec.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Delphi's Messages unit declares record types for window messages only; the
+// control-message families take the generic TMessage.
+QString messageRecordType(const QString &message, const QString &handler)
+{
+    return message.startsWith(u"WM_"_s) ? u"T"_s + handler : u"TMessage"_s;
+}
+
+struct UserMessage {
+    QString name;
+    QString value;
+    bool hasFields = false;
+};
+
+UserMessage splitUserMessage(TAwk &awk, const QString &entry)
+{
+    awk.split(u"[]"_s, entry);
+    return { awk.Field(0), awk.Field(1), awk.FieldCount() > 0 };
+}
+
+} // namespace
+
+QString messageHandlerName(TAwk &awk, const QString &message, bool keepFirstAsStored)
+{
+    const QStringList words = awk.split(u"_"_s, message);
+    QString name;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (i == 0)
+            name += keepFirstAsStored ? words.at(0) : words.at(0).toUpper();
+        else
+            name += words.at(i).toLower();
+    }
+    return name;
+}
+
+void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
+{
+    if (spec.UserMessages.isEmpty())
+        return;
+    out.Emit(QString());
+    out.Emit(u"const"_s);
+    for (const QString &entry : spec.UserMessages) {
+        const UserMessage message = splitUserMessage(awk, entry);
+        if (message.hasFields)
+            out.Emit(out.J() + message.name + u" = "_s + message.value + u";"_s);
+    }
+    out.Emit(QString());
+}
+
+void emitMessageDeclarations(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
+{
+    for (const QString &message : spec.selectedStandardMessages()) {
+        const QString handler = messageHandlerName(awk, message);
+        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s
+                 + messageRecordType(message, handler) + u"); message "_s + message + u";"_s);
+    }
+    for (const QString &entry : spec.UserMessages) {
+        const QString message = splitUserMessage(awk, entry).name;
+        const QString handler = messageHandlerName(awk, message, true);
+        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: TMessage); message "_s
+                 + message + u";"_s);
+    }
+}
+
+void emitMessageBodies(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
+{
+    const int spacers = out.style().blankLines;
+    for (const QString &message : spec.selectedStandardMessages()) {
+        const QString handler = messageHandlerName(awk, message);
+        out.EmitSpacers(spacers);
+        out.EmitSeparator();
+        out.Emit(u"procedure "_s + spec.Classname + u"."_s + handler + u"(var Message: "_s
+                 + messageRecordType(message, handler) + u");"_s);
+        out.Emit(u"begin"_s);
+        out.Emit(u"{customize message handling here}"_s);
+        out.Emit(out.J() + u"inherited;"_s);
+        out.Emit(u"end;"_s);
+    }
+    for (const QString &entry : spec.UserMessages) {
+        const QString handler = messageHandlerName(awk, splitUserMessage(awk, entry).name);
+        out.EmitSpacers(spacers);
+        out.EmitSeparator();
+        out.Emit(u"procedure "_s + spec.Classname + u"."_s + handler + u"(var Message: TMessage);"_s);
+        out.Emit(u"begin"_s);
+        out.Emit(u"{customize message handling here}"_s);
+        out.Emit(QString());
+        out.Emit(u"end;"_s);
+    }
+}
