@@ -1,0 +1,261 @@
+#include "specfile/specfile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "awk/awk.h"
+#include "generator/unitgenerator.h"
+#include "model/ancestortable.h"
+#include "model/componentspec.h"
+#include "specfile/profilefile.h"
+
+namespace {
+
+const QString kComponent = QStringLiteral("Component");
+
+QString key(qsizetype i)
+{
+    return QString::number(i);
+}
+
+// Writes every entry of list under section, keys from 0.
+void writeList(ProfileFile &file, const QString &section, const QStringList &list)
+{
+    for (qsizetype i = 0; i < list.size(); ++i)
+        file.writeString(section, key(i), list.at(i));
+}
+
+// Writes entry i of list when the list has one.
+void writeEntry(ProfileFile &file, const QString &section, const QStringList &list, qsizetype i)
+{
+    if (i < list.size())
+        file.writeString(section, key(i), list.at(i));
+}
+
+// How many indexes, from 0, a loop over count reads: never past the largest
+// decimal key present in the loop's sections, nor past the safety limit.
+qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QString> sections)
+{
+    if (count <= 0)
+        return 0;
+    qint64 largest = -1;
+    for (const QString &section : sections)
+        largest = std::max(largest, file.largestNumberedKey(section, QString()));
+    return std::min({qint64(count), largest + 1, qint64(kMaxSpecListEntries)});
+}
+
+QString initializer(const QString &variable, const QString &defaultValue)
+{
+    if (defaultValue.isEmpty() || defaultValue == kNone)
+        return kNone;
+    return QStringLiteral("     ") + variable + QStringLiteral(" := ") + defaultValue + u';';
+}
+
+bool isPathDelimiter(QChar c)
+{
+    return c == u'\\' || c == u':' || c == u'/';
+}
+
+} // namespace
+
+void writeSpecification(const ComponentSpec &spec, ProfileFile &file)
+{
+    file.writeString(kComponent, QStringLiteral("Name"), unitIdentifier(spec.Filename));
+    file.writeInteger(kComponent, QStringLiteral("PropertyCount"), int(spec.Properties.size()));
+    file.writeInteger(kComponent, QStringLiteral("MethodCount"), int(spec.Methods.size()));
+    file.writeInteger(kComponent, QStringLiteral("ProcCount"), int(spec.Procedures.size()));
+    file.writeInteger(kComponent, QStringLiteral("FuncCount"), int(spec.Functions.size()));
+    file.writeString(kComponent, QStringLiteral("Classname"), spec.Classname);
+    file.writeString(kComponent, QStringLiteral("Filename"), spec.Filename);
+    file.writeString(kComponent, QStringLiteral("Palettepage"), spec.Palettepage);
+    file.writeString(kComponent, QStringLiteral("Ancestor"), spec.Ancestor);
+    const int standardCount = spec.selectedStandardMessageCount();
+    file.writeInteger(kComponent, QStringLiteral("StandardMessageCount"), standardCount);
+    file.writeInteger(kComponent, QStringLiteral("UserMessageCount"), int(spec.UserMessages.size()));
+    file.writeInteger(kComponent, QStringLiteral("EventCount"), int(spec.Events.size()));
+
+    static const char *const kErased[] = {
+        "Properties", "Storage", "Methods", "MethodSections", "RMethods", "WMethods",
+        "Sections", "Variables", "types", "ReadWrite", "DefaultValues", "Procedures",
+        "Functions", "Attributes", "Events", "EventParams", "Eventtypes", "EProtected",
+        "StandardMessages", "UserMessages", "PropertyComments", "MethodComments",
+        "ArrayProperties",
+    };
+    for (const char *section : kErased)
+        file.eraseSection(QLatin1String(section));
+
+    file.writeInteger(kComponent, QStringLiteral("StandardMessagecount"), standardCount);
+    const QStringList selected = spec.selectedStandardMessages();
+    for (qsizetype k = 0; k < selected.size(); ++k)
+        file.writeString(QStringLiteral("StandardMessages"), key(k + 1), selected.at(k));
+
+    file.writeInteger(kComponent, QStringLiteral("UserMessagecount"), int(spec.UserMessages.size()));
+    writeList(file, QStringLiteral("UserMessages"), spec.UserMessages);
+
+    writeList(file, QStringLiteral("Events"), spec.Events);
+    writeList(file, QStringLiteral("Eventtypes"), spec.EventTypes);
+    writeList(file, QStringLiteral("Eventparams"), spec.EventParams);
+    writeList(file, QStringLiteral("Eprotected"), spec.EProtected);
+
+    const qsizetype propertyCount = spec.Properties.size();
+    for (qsizetype i = 0; i < propertyCount; ++i) {
+        writeEntry(file, QStringLiteral("Properties"), spec.Properties, i);
+        writeEntry(file, QStringLiteral("Storage"), spec.Storage, i);
+        writeEntry(file, QStringLiteral("PropertyComments"), spec.PropertyComments, i);
+    }
+    for (qsizetype i = 0; i < propertyCount; ++i) {
+        if (i < spec.RMethods.size()) {
+            writeEntry(file, QStringLiteral("RMethods"), spec.RMethods, i);
+            writeEntry(file, QStringLiteral("ArrayProperties"), spec.ArrayProperties, i);
+        }
+        writeEntry(file, QStringLiteral("Attributes"), spec.Attributes, i);
+        writeEntry(file, QStringLiteral("WMethods"), spec.WMethods, i);
+        writeEntry(file, QStringLiteral("Sections"), spec.Sections, i);
+        writeEntry(file, QStringLiteral("Variables"), spec.Variables, i);
+        writeEntry(file, QStringLiteral("ReadWrite"), spec.ReadWrite, i);
+    }
+
+    for (qsizetype i = 0; i < spec.Methods.size(); ++i) {
+        writeEntry(file, QStringLiteral("Methods"), spec.Methods, i);
+        writeEntry(file, QStringLiteral("MethodComments"), spec.MethodComments, i);
+    }
+
+    writeList(file, QStringLiteral("MethodSections"), spec.MethodSections);
+    writeList(file, QStringLiteral("Types"), spec.Types);
+    writeList(file, QStringLiteral("DefaultValues"), spec.DefaultValues);
+}
+
+bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error)
+{
+    ProfileFile file;
+    // A file that exists but cannot be read is not overwritten: what it holds
+    // beyond the specification would be lost.
+    if (file.load(path) == ProfileFile::LoadResult::Failed) {
+        if (error)
+            *error = QStringLiteral("Unable to write to ") + QFileInfo(path).absoluteFilePath();
+        return false;
+    }
+    writeSpecification(spec, file);
+    if (!file.save()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk)
+{
+    readSpecification(spec, ProfileFile(path), awk);
+}
+
+void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
+{
+    const int eventCount = file.readInteger(kComponent, QStringLiteral("Eventcount"), 0);
+    spec.Palettepage = file.readString(kComponent, QStringLiteral("Palettepage"));
+
+    const qint64 events = loopBound(eventCount, file,
+        {QStringLiteral("Events"), QStringLiteral("EventParams"),
+         QStringLiteral("Eventtypes"), QStringLiteral("EProtected")});
+    for (qint64 i = 0; i < events; ++i) {
+        const QString k = key(i);
+        const QString name = file.readString(QStringLiteral("Events"), k);
+        if (!name.isEmpty())
+            spec.Events.append(name);
+        const QString params = file.readString(QStringLiteral("EventParams"), k);
+        if (!params.isEmpty())
+            spec.EventParams.append(params);
+        spec.EventTypes.append(file.readString(QStringLiteral("Eventtypes"), k));
+        spec.EProtected.append(file.readString(QStringLiteral("EProtected"), k));
+    }
+
+    const qint64 properties = loopBound(
+        file.readInteger(kComponent, QStringLiteral("PropertyCount"), 0), file,
+        {QStringLiteral("Properties")});
+    for (qint64 i = 0; i < properties; ++i) {
+        const QString k = key(i);
+        const QString name = file.readString(QStringLiteral("Properties"), k);
+        if (name.isEmpty())
+            continue;
+        if (name.left(2).toLower() == QLatin1String("on"))
+            spec.DefinedHandlers.append(name);
+        else
+            spec.DefinedProperties.append(name);
+        spec.Properties.append(name);
+        spec.ArrayProperties.append(file.readString(QStringLiteral("ArrayProperties"), k, kNone));
+        spec.Storage.append(file.readString(QStringLiteral("Storage"), k, kNone));
+        spec.PropertyComments.append(file.readString(QStringLiteral("PropertyComments"), k));
+        const QString variable = file.readString(QStringLiteral("Variables"), k);
+        spec.Variables.append(variable);
+        spec.RMethods.append(file.readString(QStringLiteral("rmethods"), k));
+        spec.WMethods.append(file.readString(QStringLiteral("wmethods"), k));
+        spec.Sections.append(file.readString(QStringLiteral("Sections"), k));
+        spec.Types.append(file.readString(QStringLiteral("Types"), k));
+        spec.ReadWrite.append(file.readString(QStringLiteral("Readwrite"), k));
+        const QString defaultValue = file.readString(QStringLiteral("Defaultvalues"), k);
+        spec.DefaultValues.append(defaultValue);
+        spec.Attributes.append(file.readString(QStringLiteral("Attributes"), k));
+        // The file has no constructor statements; they follow from the default.
+        spec.Initializers.append(initializer(variable, defaultValue));
+    }
+
+    const qint64 userMessages = loopBound(
+        file.readInteger(kComponent, QStringLiteral("UserMessageCount"), 0), file,
+        {QStringLiteral("UserMessages")});
+    for (qint64 i = 0; i < userMessages; ++i) {
+        const QString message = file.readString(QStringLiteral("UserMessages"), key(i));
+        if (!message.isEmpty())
+            spec.UserMessages.append(message);
+    }
+
+    // Keys run from 1 here, so the last key read is the largest one present.
+    const qint64 lastStandard = std::min(
+        {qint64(file.readInteger(kComponent, QStringLiteral("StandardMessageCount"), 0)),
+         file.largestNumberedKey(QStringLiteral("StandardMessages"), QString()),
+         qint64(kMaxSpecListEntries)});
+    for (qint64 k = 1; k <= lastStandard; ++k) {
+        const QString name = file.readString(QStringLiteral("StandardMessages"), key(k));
+        if (!name.isEmpty())
+            spec.selectStandardMessage(name);
+    }
+
+    // Both method loops share one bound, so the three method lists stay aligned.
+    const qint64 methods = loopBound(
+        file.readInteger(kComponent, QStringLiteral("Methodcount"), 0), file,
+        {QStringLiteral("Methods"), QStringLiteral("Methodcomments"),
+         QStringLiteral("Methodsections")});
+    for (qint64 i = 0; i < methods; ++i) {
+        const QString k = key(i);
+        const QString heading = file.readString(QStringLiteral("Methods"), k);
+        spec.Methods.append(heading);
+        const QStringList &fields = awk.split(QStringLiteral(" ();"), heading);
+        spec.DefinedMethods.append(fields.isEmpty() ? heading : fields.value(1));
+        spec.MethodComments.append(file.readString(QStringLiteral("Methodcomments"), k));
+    }
+    for (qint64 i = 0; i < methods; ++i)
+        spec.MethodSections.append(file.readString(QStringLiteral("Methodsections"), key(i)));
+
+    spec.Classname = file.readString(kComponent, QStringLiteral("classname"));
+    spec.Filename = file.readString(kComponent, QStringLiteral("Filename"));
+
+    const QString ancestor = file.readString(kComponent, QStringLiteral("Ancestor"),
+                                             QStringLiteral("TComponent"));
+    const int index = ancestorIndex(ancestor);
+    if (index >= 0) {
+        spec.Ancestor = ancestorNames().at(index);
+        refillAncestorMembers(spec, index);
+    } else {
+        // A custom ancestor is kept; with no list entry it has no members.
+        spec.Ancestor = ancestor;
+    }
+}
+
+QString proposedSpecificationPath(const QString &filename)
+{
+    qsizetype cut = filename.size();
+    while (cut > 0 && !isPathDelimiter(filename.at(cut - 1)))
+        --cut;
+    return filename.left(cut) + unitIdentifier(filename) + QStringLiteral(".spc");
+}

@@ -1,0 +1,35 @@
+// The component specification file (*.spc): writing a specification into it
+// and reading one back, with no user interface. Reading never fails: whatever
+// is missing or damaged reads as its default.
+#pragma once
+
+#include <QString>
+
+class ComponentSpec;
+class ProfileFile;
+class TAwk;
+
+// No loop over a count read from a file adds more entries than this, whatever
+// the file claims; it keeps a damaged file from exhausting memory.
+inline constexpr int kMaxSpecListEntries = 1000000;
+
+// Writes spec into the file at path, keeping the sections and keys that a
+// specification does not use (hand-written bodies among them). The file is
+// replaced atomically: on failure it is unchanged, *error says
+// "Unable to write to " + its full name, and false is returned.
+bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error);
+
+// The writes of a save, applied to a profile held in memory.
+void writeSpecification(const ComponentSpec &spec, ProfileFile &file);
+
+// Reads the file at path into spec. The caller resets spec first. Fills the
+// lists, the defined-name lists of the pages, the standard message selection,
+// the header fields, and the ancestor's members when the ancestor is in the
+// ancestor list.
+void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk);
+void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk);
+
+// The file name Save proposes for a specification without a current file:
+// the directory part of the unit name (up to its last "\", ":" or "/"), the
+// unit identifier and ".spc".
+QString proposedSpecificationPath(const QString &filename);
