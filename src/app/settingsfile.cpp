@@ -1,0 +1,172 @@
+#include "app/settingsfile.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+
+#include "app/userprompts.h"
+
+namespace {
+
+const QString kReadSection = QStringLiteral("Settings");
+const QString kWriteSection = QStringLiteral("settings");
+constexpr int kLargestFont = 1000;   // points or pixels; larger values are clamped
+
+bool isReadyLocation(const QString &location)
+{
+    const QFileInfo info(location);
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return false;
+    if (info.exists())
+        return true;
+    QFile file(location);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+} // namespace
+
+quint32 colorValue(const QColor &color)
+{
+    const QColor rgb = color.toRgb();
+    return quint32(rgb.red()) | quint32(rgb.green()) << 8 | quint32(rgb.blue()) << 16;
+}
+
+QColor colorFromValue(quint32 value)
+{
+    return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
+}
+
+void applyLook(const OutputLook &look, QFont &font, QColor &fontColor, QColor &background)
+{
+    // A value with its top byte set is not a red-green-blue colour (a Windows
+    // system colour, for instance): treated as not set.
+    const auto isColor = [](quint32 value) { return value != 0 && (value >> 24) == 0; };
+    background = isColor(look.background) ? colorFromValue(look.background) : QColor(Qt::white);
+    if (!look.fontName.isEmpty())
+        font.setFamily(look.fontName);
+    if (isColor(look.fontColor))
+        fontColor = colorFromValue(look.fontColor);
+    if (look.fontSize > 0)
+        font.setPointSize(std::min(look.fontSize, kLargestFont));
+    if (look.fontHeight != 0)
+        font.setPixelSize(std::min(std::abs(look.fontHeight), kLargestFont));
+    if (look.bold)
+        font.setBold(true);
+    if (look.italic)
+        font.setItalic(true);
+}
+
+OutputLook lookOf(const QFont &font, const QColor &fontColor, const QColor &background, qreal dpi)
+{
+    OutputLook look;
+    look.background = colorValue(background);
+    look.fontColor = colorValue(fontColor);
+    look.fontName = font.family();
+    look.bold = font.bold();
+    look.italic = font.italic();
+    if (font.pixelSize() > 0) {
+        look.fontHeight = -font.pixelSize();
+        look.fontSize = qRound(font.pixelSize() * 72.0 / dpi);
+    } else {
+        const qreal points = font.pointSizeF();
+        look.fontSize = qRound(points);
+        look.fontHeight = -qRound(points * dpi / 72.0);
+    }
+    return look;
+}
+
+QStringList SettingsFile::defaultLocations()
+{
+    const QString name = QStringLiteral("uforge.ini");
+    return {QDir(QCoreApplication::applicationDirPath()).filePath(name),
+            QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                .filePath(QStringLiteral("Unitforge/") + name)};
+}
+
+SettingsFile::SettingsFile(QStringList locations)
+    : m_locations(std::move(locations))
+{
+}
+
+bool SettingsFile::open()
+{
+    for (const QString &location : std::as_const(m_locations)) {
+        if (isReadyLocation(location) && m_profile.load(location) == ProfileFile::LoadResult::Loaded)
+            return true;
+    }
+    return false;
+}
+
+std::optional<Settings> SettingsFile::read(UserPrompts &prompts)
+{
+    m_open = open();
+    if (!m_open) {
+        prompts.message(UserPrompts::Kind::Warning, QStringLiteral("Ini file error"),
+                        UserPrompts::Buttons::Ok);
+        return std::nullopt;
+    }
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    m_profile.writeString(kReadSection, QStringLiteral("CreateDate"),
+                          locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+                              + locale.toString(now.time(), QLocale::LongFormat));
+    // A failure here shows when the settings are written at close.
+    m_profile.save();
+
+    const auto integer = [this](const char *key, int def) {
+        return m_profile.readInteger(kReadSection, QLatin1String(key), def);
+    };
+    Settings settings;
+    Style &style = settings.style;
+    style.separatorChar = m_profile.readString(kReadSection, QStringLiteral("linechar"),
+                                               QStringLiteral("="));
+    style.separatorLength = std::clamp(integer("numchars", style.separatorLength), 0, 120);
+    style.commentsBefore = integer("commentsbefore", 0) != 0;
+    OutputLook &look = settings.look;
+    look.background = quint32(integer("bColor", 0));
+    look.fontColor = quint32(integer("bFontcolor", 0));
+    look.fontSize = integer("bFontsize", 0);
+    look.fontHeight = integer("bFontheight", 0);
+    look.bold = integer("bFontBold", 0) != 0;
+    look.italic = integer("bFontItalic", 0) != 0;
+    look.fontName = m_profile.readString(kReadSection, QStringLiteral("bFontname"),
+                                         QStringLiteral("Courier"));
+    style.blankLines = std::clamp(integer("linebreak", style.blankLines), 0, 9);
+    style.indent = std::clamp(integer("indent", style.indent), 0, 20);
+    settings.matchFont = m_profile.readInteger(kWriteSection, QStringLiteral("matchfont"), 0) == 1;
+    return settings;
+}
+
+bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
+{
+    if (!m_open)
+        return true;
+    const auto integer = [this](const char *key, int value) {
+        m_profile.writeInteger(kWriteSection, QLatin1String(key), value);
+    };
+    const Style &style = settings.style;
+    const OutputLook &look = settings.look;
+    integer("linebreak", style.blankLines);
+    integer("commentsbefore", style.commentsBefore ? 1 : 0);
+    integer("indent", style.indent);
+    integer("bcolor", int(look.background));
+    m_profile.writeString(kWriteSection, QStringLiteral("bfontname"), look.fontName);
+    integer("bfontcolor", int(look.fontColor));
+    integer("bfontsize", look.fontSize);
+    integer("bfontheight", look.fontHeight);
+    integer("numchars", style.separatorLength);
+    m_profile.writeString(kWriteSection, QStringLiteral("linechar"), style.separatorChar);
+    integer("Matchfont", settings.matchFont ? 1 : 0);
+    integer("bfontbold", look.bold ? 1 : 0);
+    integer("bfontitalic", look.italic ? 1 : 0);
+    if (m_profile.save())
+        return true;
+    prompts.message(UserPrompts::Kind::Error, m_profile.errorString(), UserPrompts::Buttons::Ok);
+    return false;
+}

@@ -1,0 +1,73 @@
+#include "app/sourcefilesaver.h"
+
+#include <QCursor>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/userprompts.h"
+#include "app/waitcursor.h"
+#include "specfile/textcodec.h"
+
+QString sourceFileName(const QString &unitName)
+{
+    const qsizetype lastSeparator = std::max({unitName.lastIndexOf(QLatin1Char('\\')),
+                                              unitName.lastIndexOf(QLatin1Char('/')),
+                                              unitName.lastIndexOf(QLatin1Char(':'))});
+    if (unitName.indexOf(QLatin1Char('.'), lastSeparator + 1) >= 0)
+        return unitName;
+    return unitName + QStringLiteral(".pas");
+}
+
+SourceSaveResult saveSourceFile(const QString &unitName, const QStringList &lines,
+                                UserPrompts &prompts)
+{
+    using Outcome = SourceSaveResult::Outcome;
+    SourceSaveResult result;
+    result.unitName = unitName.isEmpty() ? QStringLiteral("unit1.pas") : unitName;
+    result.fileName = sourceFileName(result.unitName);
+
+    if (QFileInfo::exists(result.fileName)) {
+        const auto answer = prompts.message(
+            UserPrompts::Kind::Confirm,
+            QStringLiteral("Overwrite existing file ") + result.fileName + QStringLiteral(" ?"),
+            UserPrompts::Buttons::YesNo);
+        if (answer != UserPrompts::Answer::Yes) {
+            result.outcome = Outcome::Declined;
+            return result;
+        }
+    }
+
+    if (lines.isEmpty() || (lines.size() == 1 && lines.first().isEmpty())) {
+        prompts.message(UserPrompts::Kind::Error, QStringLiteral("No output to save"),
+                        UserPrompts::Buttons::Ok);
+        result.outcome = Outcome::NoOutput;
+        return result;
+    }
+
+    // Written beside the target and renamed over it, so a failure part-way
+    // leaves any old file as it was.
+    QSaveFile file(result.fileName);
+    {
+        WaitCursor wait;
+        // Unbuffered, because a buffered write that the disk cuts short (full,
+        // or over a size limit) still reports success and commits a cut file.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            const QString reason = file.errorString();
+            prompts.message(UserPrompts::Kind::Error,
+                            QStringLiteral("Cannot create file ") + result.fileName
+                                + QStringLiteral(": ") + reason,
+                            UserPrompts::Buttons::Ok);
+            return result;
+        }
+        const QByteArray bytes = sourceFileBytes(lines);
+        if (file.write(bytes) == bytes.size() && file.commit()) {
+            result.outcome = Outcome::Saved;
+            return result;
+        }
+        file.cancelWriting();
+    }
+    prompts.message(UserPrompts::Kind::Error,
+                    QStringLiteral("Error outputting to file: ") + result.fileName,
+                    UserPrompts::Buttons::Ok);
+    return result;
+}

@@ -1,0 +1,21 @@
+// Prints lines of text the way the Output page prints its source: each line
+// from the left edge, a long line broken where the page ends, tabs every eight
+// average character widths, a new page when the next line does not fit.
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+#include <memory>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+// The lines laid out and paginated for device, in font.
+std::unique_ptr<QTextDocument> layoutForPrinting(const QStringList &lines, const QFont &font,
+                                                 QPagedPaintDevice *device);
+
+// Prints the lines onto device; false when the device reports an error.
+bool printLines(const QStringList &lines, const QFont &font, QPagedPaintDevice *device);
+
+// The font used when the Output font is not to be matched.
+QFont defaultPrinterFont();

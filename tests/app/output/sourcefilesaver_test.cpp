@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "app/sourcefilesaver.h"
+#include "fakeprompts.h"
+
+namespace {
+
+using Outcome = SourceSaveResult::Outcome;
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(SourceFileName, AppendsPasOnlyWithoutExtension)
+{
+    EXPECT_EQ(sourceFileName(QStringLiteral("C:\\work\\mybutton")), QStringLiteral("C:\\work\\mybutton.pas"));
+    EXPECT_EQ(sourceFileName(QStringLiteral("mybutton.inc")), QStringLiteral("mybutton.inc"));
+    EXPECT_EQ(sourceFileName(QStringLiteral("my.dir\\unit")), QStringLiteral("my.dir\\unit.pas"));
+    EXPECT_EQ(sourceFileName(QStringLiteral("/tmp/my.dir/unit")), QStringLiteral("/tmp/my.dir/unit.pas"));
+    EXPECT_EQ(sourceFileName(QStringLiteral("C:unit")), QStringLiteral("C:unit.pas"));
+}
+
+class SaveSourceFile : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_oldCurrent = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+    }
+    void TearDown() override { QDir::setCurrent(m_oldCurrent); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    QString m_oldCurrent;
+    FakePrompts prompts;
+};
+
+TEST_F(SaveSourceFile, WritesEveryLineWithCrLfTheLastEmptyLineIncluded)
+{
+    const SourceSaveResult result = saveSourceFile(
+        path("unit"), {"unit unit1;", "", "end.", ""}, prompts);
+    EXPECT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_EQ(result.fileName, path("unit.pas"));
+    EXPECT_EQ(readAll(path("unit.pas")), QByteArray("unit unit1;\r\n\r\nend.\r\n\r\n"));
+    EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+TEST_F(SaveSourceFile, EmptyUnitNameBecomesUnit1InTheCurrentDirectory)
+{
+    const SourceSaveResult result = saveSourceFile(QString(), {"end.", ""}, prompts);
+    EXPECT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_EQ(result.unitName, QStringLiteral("unit1.pas"));
+    EXPECT_EQ(readAll(path("unit1.pas")), QByteArray("end.\r\n\r\n"));
+}
+
+TEST_F(SaveSourceFile, LongLineIsSavedWhole)
+{
+    const QString line(5000, QLatin1Char('x'));
+    ASSERT_EQ(saveSourceFile(path("long.pas"), {line, ""}, prompts).outcome, Outcome::Saved);
+    EXPECT_EQ(readAll(path("long.pas")), line.toLatin1() + "\r\n\r\n");
+}
+
+TEST_F(SaveSourceFile, OverwriteAnsweredNoWritesNothing)
+{
+    writeFile(path("old.pas"), "old");
+    prompts.answers = {UserPrompts::Answer::No};
+    const SourceSaveResult result = saveSourceFile(path("old.pas"), {"new", ""}, prompts);
+    EXPECT_EQ(result.outcome, Outcome::Declined);
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Confirm);
+    EXPECT_EQ(prompts.shown[0].buttons, UserPrompts::Buttons::YesNo);
+    EXPECT_EQ(prompts.shown[0].text, "Overwrite existing file " + path("old.pas") + " ?");
+    EXPECT_EQ(readAll(path("old.pas")), QByteArray("old"));
+}
+
+TEST_F(SaveSourceFile, OverwriteAnsweredYesReplacesTheFile)
+{
+    writeFile(path("old.pas"), "old");
+    prompts.answers = {UserPrompts::Answer::Yes};
+    EXPECT_EQ(saveSourceFile(path("old"), {"new", ""}, prompts).outcome, Outcome::Saved);
+    EXPECT_EQ(readAll(path("old.pas")), QByteArray("new\r\n\r\n"));
+}
+
+TEST_F(SaveSourceFile, EmptyOutputShowsNoOutputToSave)
+{
+    const SourceSaveResult result = saveSourceFile(path("empty"), {""}, prompts);
+    EXPECT_EQ(result.outcome, Outcome::NoOutput);
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Error);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("No output to save"));
+    EXPECT_FALSE(QFile::exists(path("empty.pas")));
+}
+
+TEST_F(SaveSourceFile, MissingDirectoryShowsTheReasonAndWritesNothing)
+{
+    const QString name = path("missing/unit.pas");
+    const SourceSaveResult result = saveSourceFile(name, {"x", ""}, prompts);
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Error);
+    EXPECT_TRUE(prompts.shown[0].text.startsWith("Cannot create file " + name + ": "))
+        << prompts.shown[0].text.toStdString();
+    EXPECT_GT(prompts.shown[0].text.size(), QString("Cannot create file " + name + ": ").size());
+}
+
+TEST_F(SaveSourceFile, UnwritableTargetKeepsTheOldFile)
+{
+    QDir().mkdir(path("ro"));
+    const QString name = path("ro/unit.pas");
+    writeFile(name, "old");
+    QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::ExeOwner);
+    prompts.answers = {UserPrompts::Answer::Yes};
+    const SourceSaveResult result = saveSourceFile(name, {"new", ""}, prompts);
+    QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (result.outcome == Outcome::Saved)
+        GTEST_SKIP() << "running with rights that ignore directory permissions";
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    EXPECT_EQ(readAll(name), QByteArray("old"));
+    EXPECT_EQ(prompts.shown.size(), 2);
+}
+
+// A file size limit makes the write fail part-way, as a full disk does.
+TEST_F(SaveSourceFile, FailedWriteShowsErrorAndKeepsTheOldFile)
+{
+    const QString name = path("full.pas");
+    writeFile(name, "old");
+    prompts.answers = {UserPrompts::Answer::Yes};
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SourceSaveResult result = saveSourceFile(name, {QString(5000, QLatin1Char('x')), ""}, prompts);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result.outcome, Outcome::Failed);
+    ASSERT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(prompts.shown[1].kind, UserPrompts::Kind::Error);
+    EXPECT_EQ(prompts.shown[1].text, "Error outputting to file: " + name);
+    EXPECT_EQ(readAll(name), QByteArray("old"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"full.pas"});
+}
+
+} // namespace
