@@ -46,13 +46,6 @@ qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QStri
     return std::min({qint64(count), largest + 1, qint64(kMaxSpecListEntries)});
 }
 
-QString initializer(const QString &variable, const QString &defaultValue)
-{
-    if (defaultValue.isEmpty() || defaultValue == kNone)
-        return kNone;
-    return QStringLiteral("     ") + variable + QStringLiteral(" := ") + defaultValue + u';';
-}
-
 bool isPathDelimiter(QChar c)
 {
     return c == u'\\' || c == u':' || c == u'/';
@@ -198,7 +191,7 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
         spec.DefaultValues.append(defaultValue);
         spec.Attributes.append(file.readString(QStringLiteral("Attributes"), k));
         // The file has no constructor statements; they follow from the default.
-        spec.Initializers.append(initializer(variable, defaultValue));
+        spec.Initializers.append(ComponentSpec::initializerFor(variable, defaultValue));
     }
 
     const qint64 userMessages = loopBound(

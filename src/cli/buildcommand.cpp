@@ -1,0 +1,205 @@
+#include "cli/buildcommand.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSaveFile>
+
+#include <algorithm>
+
+#include "awk/awk.h"
+#include "generator/unitgenerator.h"
+#include "model/componentspec.h"
+#include "specfile/profilefile.h"
+#include "specfile/specfile.h"
+#include "specfile/textcodec.h"
+
+namespace {
+
+constexpr int kIndentMax = 20;
+constexpr int kBlankLinesMax = 9;
+constexpr int kSeparatorLengthMax = 120;
+
+const QString kCommand = QStringLiteral("unitforge-build");
+
+void writeMessage(QIODevice &err, const QString &message)
+{
+    err.write((message + u'\n').toLocal8Bit());
+}
+
+std::optional<int> optionNumber(const QCommandLineParser &parser, const QString &name,
+                                int max, QString *error)
+{
+    if (!parser.isSet(name))
+        return std::nullopt;
+    bool ok = false;
+    const int value = parser.value(name).trimmed().toInt(&ok);
+    if (!ok) {
+        *error = QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, parser.value(name));
+        return std::nullopt;
+    }
+    return std::clamp(value, 0, max);
+}
+
+} // namespace
+
+QString buildUsage()
+{
+    return QStringLiteral(
+        "Usage: unitforge-build [options] SPEC.spc\n"
+        "Builds the unit of a component specification file.\n"
+        "\n"
+        "Options:\n"
+        "  -o, --output FILE       write the unit to FILE (default: standard output)\n"
+        "  --settings FILE         take the style from a settings file (uforge.ini)\n"
+        "  --indent N              spaces per indentation level, 0 to 20 (default 2)\n"
+        "  --blank-lines N         blank lines before each routine, 0 to 9 (default 2)\n"
+        "  --separator-length N    characters of the separator line, 0 to 120 (default 80)\n"
+        "  --separator-char C      character of the separator line, may be empty (default =)\n"
+        "  --comments-before       put method comments above their headings\n"
+        "  -h, --help              show this help\n"
+        "\n"
+        "Options override the settings file. Exit status: 0 built, 1 build refused,\n"
+        "2 usage error or a file that cannot be read or written.\n");
+}
+
+std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QString(), QStringLiteral("FILE"));
+    const QCommandLineOption settings(QStringLiteral("settings"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption indent(QStringLiteral("indent"), QString(), QStringLiteral("N"));
+    const QCommandLineOption blankLines(QStringLiteral("blank-lines"), QString(), QStringLiteral("N"));
+    const QCommandLineOption separatorLength(QStringLiteral("separator-length"), QString(),
+                                             QStringLiteral("N"));
+    const QCommandLineOption separatorChar(QStringLiteral("separator-char"), QString(),
+                                           QStringLiteral("C"));
+    const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
+                       commentsBefore, help});
+
+    // The parser expects the program name first.
+    if (!parser.parse(QStringList{kCommand} + arguments))
+        return parser.errorText();
+
+    BuildOptions options;
+    if (parser.isSet(help)) {
+        options.help = true;
+        return options;
+    }
+    QString error;
+    options.indent = optionNumber(parser, indent.names().first(), kIndentMax, &error);
+    options.blankLines = optionNumber(parser, blankLines.names().first(), kBlankLinesMax, &error);
+    options.separatorLength = optionNumber(parser, separatorLength.names().first(),
+                                           kSeparatorLengthMax, &error);
+    if (!error.isEmpty())
+        return error;
+    if (parser.isSet(separatorChar))
+        options.separatorChar = parser.value(separatorChar);
+    options.commentsBefore = parser.isSet(commentsBefore);
+    options.outputPath = parser.value(output);
+    if (options.outputPath == QLatin1String("-"))
+        options.outputPath.clear();
+    options.settingsPath = parser.value(settings);
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return QStringLiteral("no specification file given");
+    if (positional.size() > 1)
+        return QStringLiteral("one specification file only, not %1").arg(positional.size());
+    options.specPath = positional.first();
+    return options;
+}
+
+Style readStyleSettings(const ProfileFile &settings)
+{
+    const QString section = QStringLiteral("Settings");
+    Style style;
+    style.separatorChar = settings.readString(section, QStringLiteral("linechar"), style.separatorChar);
+    style.separatorLength = std::clamp(
+        settings.readInteger(section, QStringLiteral("numchars"), style.separatorLength), 0,
+        kSeparatorLengthMax);
+    style.commentsBefore = settings.readInteger(section, QStringLiteral("commentsbefore"), 0) != 0;
+    style.blankLines = std::clamp(
+        settings.readInteger(section, QStringLiteral("linebreak"), style.blankLines), 0,
+        kBlankLinesMax);
+    style.indent = std::clamp(
+        settings.readInteger(section, QStringLiteral("indent"), style.indent), 0, kIndentMax);
+    return style;
+}
+
+Style applyStyleOptions(Style style, const BuildOptions &options)
+{
+    style.indent = options.indent.value_or(style.indent);
+    style.blankLines = options.blankLines.value_or(style.blankLines);
+    style.separatorLength = options.separatorLength.value_or(style.separatorLength);
+    style.separatorChar = options.separatorChar.value_or(style.separatorChar);
+    if (options.commentsBefore)
+        style.commentsBefore = true;
+    return style;
+}
+
+int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+{
+    const auto parsed = parseBuildOptions(arguments);
+    if (const QString *error = std::get_if<QString>(&parsed)) {
+        writeMessage(err, kCommand + QStringLiteral(": ") + *error);
+        writeMessage(err, QStringLiteral("Try 'unitforge-build --help' for more information."));
+        return kBuildUsageOrFileError;
+    }
+    const BuildOptions &options = std::get<BuildOptions>(parsed);
+    if (options.help) {
+        out.write(buildUsage().toLocal8Bit());
+        return kBuildOk;
+    }
+
+    Style style;
+    if (!options.settingsPath.isEmpty()) {
+        ProfileFile settings;
+        if (settings.load(options.settingsPath) != ProfileFile::LoadResult::Loaded) {
+            writeMessage(err, kCommand + QStringLiteral(": cannot read the settings file: ")
+                                  + settings.errorString());
+            return kBuildUsageOrFileError;
+        }
+        style = readStyleSettings(settings);
+    }
+    style = applyStyleOptions(style, options);
+
+    // The specification file is read once: Open reads it into the
+    // specification, and the build takes hand-written bodies from it.
+    ProfileFile specFile;
+    if (specFile.load(options.specPath) != ProfileFile::LoadResult::Loaded) {
+        writeMessage(err, kCommand + QStringLiteral(": cannot read the specification file: ")
+                              + specFile.errorString());
+        return kBuildUsageOrFileError;
+    }
+    ComponentSpec spec;
+    spec.reset();
+    TAwk awk;
+    readSpecification(spec, specFile, awk);
+
+    if (const auto refusal = buildRefusal(spec)) {
+        writeMessage(err, *refusal);
+        return kBuildRefused;
+    }
+    QStringList lines = generateUnit(spec, style, awk, &specFile);
+    lines.append(QString());   // the Output text ends with a line break
+    const QByteArray bytes = sourceFileBytes(lines);
+
+    if (options.outputPath.isEmpty()) {
+        if (out.write(bytes) != bytes.size()) {
+            writeMessage(err, kCommand + QStringLiteral(": unable to write to standard output"));
+            return kBuildUsageOrFileError;
+        }
+        return kBuildOk;
+    }
+    QSaveFile file(options.outputPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        writeMessage(err, QStringLiteral("Unable to write to ")
+                              + QFileInfo(options.outputPath).absoluteFilePath());
+        return kBuildUsageOrFileError;
+    }
+    return kBuildOk;
+}

@@ -1,0 +1,45 @@
+// unitforge-build: reads a component specification file as Open does and
+// writes its unit as Build and "Save source file" would, without a window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+#include "generator/style.h"
+
+class QIODevice;
+class ProfileFile;
+
+// Exit statuses of the command.
+enum BuildExit { kBuildOk = 0, kBuildRefused = 1, kBuildUsageOrFileError = 2 };
+
+struct BuildOptions {
+    QString specPath;
+    QString outputPath;              // empty: standard output
+    QString settingsPath;            // empty: the built-in style
+    std::optional<int> indent;
+    std::optional<int> blankLines;
+    std::optional<int> separatorLength;
+    std::optional<QString> separatorChar;
+    bool commentsBefore = false;
+    bool help = false;
+};
+
+QString buildUsage();
+
+// Parses the arguments that follow the program name; a usage error gives its message.
+std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments);
+
+// The style a settings file holds: missing or non-numeric values take their
+// defaults, numbers out of range are brought into range.
+Style readStyleSettings(const ProfileFile &settings);
+
+// The settings file's style (or the built-in one), then the options over it.
+Style applyStyleOptions(Style style, const BuildOptions &options);
+
+// Runs the whole command. The unit goes to out unless -o names a file;
+// messages go to err. Returns the exit status.
+int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err);

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "cli/buildcommand.h"
+#include "specfile/profilefile.h"
+
+namespace {
+
+const QString kTank = QStringLiteral(UF_SOURCE_DIR "/examples/tank.spc");
+const QString kGauge = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
+
+struct CommandResult {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the built command as a separate process.
+CommandResult runCommand(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(UF_BUILD_COMMAND), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// Runs the command in this process.
+CommandResult runInProcess(const QStringList &arguments)
+{
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    CommandResult run;
+    run.status = runBuildCommand(arguments, out, err);
+    run.out = out.data();
+    run.err = err.data();
+    return run;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QList<QByteArray> lines(const QByteArray &bytes)
+{
+    return bytes.split('\n');
+}
+
+} // namespace
+
+TEST(BuildCommand, BuildsTheExampleEndingWithAnEmptyLine)
+{
+    const CommandResult run = runCommand({kTank});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());
+    EXPECT_TRUE(run.out.startsWith("unit Tank;\r\n\r\ninterface\r\n"));
+    EXPECT_TRUE(run.out.endsWith("end;\r\nend.\r\n\r\n"));
+    EXPECT_FALSE(QByteArray(run.out).replace("\r\n", "").contains('\n'));
+    EXPECT_TRUE(run.out.contains("\r\n{" + QByteArray(80, '=') + "}\r\n"));
+}
+
+TEST(BuildCommand, OutputFileHoldsTheSameBytesAsStandardOutput)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("Gauge.pas"));
+    writeBytes(target, "old");
+    const CommandResult toFile = runCommand({QStringLiteral("-o"), target, kGauge});
+    ASSERT_EQ(toFile.status, 0) << toFile.err.toStdString();
+    EXPECT_TRUE(toFile.out.isEmpty());
+    const CommandResult toStdout = runInProcess({kGauge});
+    EXPECT_EQ(readBytes(target), toStdout.out);
+    // The hand-written bodies of the example reach the unit.
+    EXPECT_TRUE(toStdout.out.contains(
+        "function TGauge.GetMark(Index: integer): integer;\r\nvar\r\nStep: integer;\r\nbegin\r\n"));
+}
+
+TEST(BuildCommand, OptionsOverrideTheSettingsFile)
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("uforge.ini"));
+    writeBytes(settings, "[settings]\r\nINDENT=4\r\nlinebreak=50\r\nnumchars=$0A\r\nlinechar=-\r\n"
+                         "commentsbefore=1\r\n");
+    const CommandResult fromFile = runInProcess({QStringLiteral("--settings"), settings, kTank});
+    ASSERT_EQ(fromFile.status, 0);
+    const QList<QByteArray> unit = lines(fromFile.out);
+    EXPECT_TRUE(unit.contains("    SysUtils,WinTypes,WinProcs,Messages,Classes,Graphics,\r"));
+    EXPECT_TRUE(fromFile.out.contains("end;\r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n{----------}\r\n\r\n"
+                                      "constructor"));
+    EXPECT_TRUE(fromFile.out.contains("{ Adds liquid }\r\nProcedure TTank.Fill"));
+
+    const CommandResult overridden = runInProcess({QStringLiteral("--settings"), settings,
+                                         QStringLiteral("--indent"), QStringLiteral("0"),
+                                         QStringLiteral("--blank-lines"), QStringLiteral("1"),
+                                         QStringLiteral("--separator-length=3"),
+                                         QStringLiteral("--separator-char"), QString(), kTank});
+    ASSERT_EQ(overridden.status, 0) << overridden.err.toStdString();
+    EXPECT_TRUE(lines(overridden.out).contains("SysUtils,WinTypes,WinProcs,Messages,Classes,Graphics,\r"));
+    EXPECT_TRUE(overridden.out.contains("end;\r\n \r\n{}\r\n\r\nconstructor"));
+}
+
+TEST(BuildCommand, RefusesASpecificationWithoutClassName)
+{
+    QTemporaryDir dir;
+    const QString spec = dir.filePath(QStringLiteral("noclass.spc"));
+    writeBytes(spec, "[Component]\r\nClassname=\r\n");
+    const CommandResult run = runCommand({spec});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.trimmed(), QByteArray("You need to enter the class name"));
+}
+
+struct FailureCase {
+    const char *name;
+    QStringList arguments;
+    const char *message;
+};
+
+class BuildCommandFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(BuildCommandFailure, ExitsWithTwoAndSaysWhy)
+{
+    const CommandResult run = runInProcess(GetParam().arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(GetParam().message)) << run.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
+    FailureCase{"NoSpecification", {}, "no specification file given"},
+    FailureCase{"TwoSpecifications", {kTank, kGauge}, "one specification file only"},
+    FailureCase{"UnknownOption", {QStringLiteral("--colour"), kTank}, "Unknown option 'colour'"},
+    FailureCase{"MissingValue", {kTank, QStringLiteral("--indent")}, "Missing value after '--indent'"},
+    FailureCase{"NotANumber", {QStringLiteral("--indent"), QStringLiteral("two"), kTank}, "--indent needs a whole number"},
+    FailureCase{"MissingSpecification", {QStringLiteral("/nonexistent/x.spc")}, "cannot read the specification file"},
+    FailureCase{"DirectoryAsSpecification", {QStringLiteral(UF_SOURCE_DIR)}, "cannot read the specification file"},
+    FailureCase{"MissingSettings", {QStringLiteral("--settings"), QStringLiteral("/nonexistent/u.ini"), kTank}, "cannot read the settings file"},
+    FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR}),
+    [](const testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
+
+TEST(BuildCommand, HelpPrintsTheUsage)
+{
+    const CommandResult run = runCommand({QStringLiteral("--help")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.startsWith("Usage: unitforge-build [options] SPEC.spc"));
+}
+
+struct StyleCase {
+    const char *settings;
+    Style expected;
+};
+
+class StyleSettings : public testing::TestWithParam<StyleCase> {};
+
+TEST_P(StyleSettings, DefaultsAndRangesApply)
+{
+    ProfileFile file;
+    file.parse(QString::fromLatin1(GetParam().settings));
+    const Style style = readStyleSettings(file);
+    const Style &expected = GetParam().expected;
+    EXPECT_EQ(style.indent, expected.indent);
+    EXPECT_EQ(style.blankLines, expected.blankLines);
+    EXPECT_EQ(style.separatorLength, expected.separatorLength);
+    EXPECT_EQ(style.separatorChar, expected.separatorChar);
+    EXPECT_EQ(style.commentsBefore, expected.commentsBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, StyleSettings, testing::Values(
+    StyleCase{"", Style{2, 2, 80, QStringLiteral("="), false}},
+    StyleCase{"[Settings]\nindent=50\nlinebreak=-3\nnumchars=121\nlinechar=\ncommentsbefore=2\n",
+              Style{20, 0, 120, QString(), true}},
+    StyleCase{"[SETTINGS]\nIndent=0x3\nLineBreak=x\nNumChars=\nLINECHAR=~*\nCommentsBefore=no\n",
+              Style{3, 2, 80, QStringLiteral("~*"), false}}));

@@ -1,0 +1,396 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "awk/awk.h"
+#include "generator/unitgenerator.h"
+#include "model/componentspec.h"
+#include "model/standardmessages.h"
+#include "specfile/profilefile.h"
+#include "specfile/specfile.h"
+
+namespace {
+
+// The tank component: a property with a write method, an event handler, a
+// commented method, a standard and a user message.
+ComponentSpec tankSpec()
+{
+    ComponentSpec spec;
+    spec.reset();
+    spec.Filename = QStringLiteral("C:\\Units\\Tank.pas");
+    spec.Classname = QStringLiteral("TTank");
+    spec.Ancestor = QStringLiteral("TGraphicControl");
+    spec.Palettepage = QStringLiteral("Samples");
+    PropertyInput level;
+    level.name = QStringLiteral("Level");
+    level.type = QStringLiteral("integer");
+    level.defaultValue = QStringLiteral("50");
+    level.writeMethod = QStringLiteral("SetLevel");
+    spec.addProperty(level);
+    EventInput empty;
+    empty.name = QStringLiteral("OnEmpty");
+    empty.type = QStringLiteral("TNotifyEvent");
+    spec.addEventHandler(empty);
+    MethodInput fill;
+    fill.kind = QStringLiteral("Procedure");
+    fill.name = QStringLiteral("Fill");
+    fill.params = QStringLiteral("Amount: integer");
+    fill.isPublic = true;
+    fill.comment = QStringLiteral("Adds liquid");
+    spec.addMethod(fill);
+    spec.selectStandardMessage(QStringLiteral("WM_SIZE"));
+    spec.addUserMessage(QStringLiteral("WM_DRAIN"), 1);
+    return spec;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Every list that reading fills, for comparing two specifications.
+QList<QStringList> lists(const ComponentSpec &s)
+{
+    return {s.Properties, s.ArrayProperties, s.PropertyComments, s.DefaultValues, s.Initializers,
+            s.Storage, s.Attributes, s.Sections, s.Variables, s.Types, s.ReadWrite, s.RMethods,
+            s.WMethods, s.Events, s.EventTypes, s.EventParams, s.EProtected, s.Methods,
+            s.MethodComments, s.MethodSections, s.UserMessages, s.StandardProperties,
+            s.StandardEvents, s.DefinedProperties, s.DefinedMethods, s.DefinedHandlers,
+            s.selectedStandardMessages(),
+            {s.Filename, s.Classname, s.Ancestor, s.Palettepage}};
+}
+
+class SpecFile : public testing::Test {
+protected:
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    // Reads a file the way Open does: reset first.
+    ComponentSpec opened(const QString &file)
+    {
+        ComponentSpec spec;
+        spec.reset();
+        readSpecification(spec, file, awk);
+        return spec;
+    }
+    ComponentSpec openedText(const QByteArray &text)
+    {
+        writeBytes(path("in.spc"), text);
+        return opened(path("in.spc"));
+    }
+
+    QTemporaryDir dir;
+    TAwk awk;
+};
+
+} // namespace
+
+TEST_F(SpecFile, EmptySpecificationWritesOnlyTheComponentSection)
+{
+    ComponentSpec spec;
+    spec.reset();
+    spec.Filename = QStringLiteral("C:\\Work\\GaugeUnit.pas");
+    QString error;
+    ASSERT_TRUE(saveSpecification(spec, path("new.spc"), &error)) << error.toStdString();
+    EXPECT_EQ(readBytes(path("new.spc")),
+              "[Component]\r\nName=GaugeUnit\r\nPropertyCount=0\r\nMethodCount=0\r\nProcCount=0\r\n"
+              "FuncCount=0\r\nClassname=\r\nFilename=C:\\Work\\GaugeUnit.pas\r\nPalettepage=\r\n"
+              "Ancestor=TComponent\r\nStandardMessageCount=0\r\nUserMessageCount=0\r\nEventCount=0\r\n");
+}
+
+TEST_F(SpecFile, SectionsAppearInTheOrderOfTheWrites)
+{
+    QString error;
+    ASSERT_TRUE(saveSpecification(tankSpec(), path("tank.spc"), &error));
+    const QString text = QString::fromLatin1(readBytes(path("tank.spc")));
+    QStringList sections;
+    for (const QString &line : text.split(QStringLiteral("\r\n")))
+        if (line.startsWith(u'['))
+            sections.append(line);
+    EXPECT_EQ(sections.join(u' '), QStringLiteral(
+        "[Component] [StandardMessages] [UserMessages] [Events] [Eventtypes] [Eventparams] "
+        "[Eprotected] [Properties] [Storage] [PropertyComments] [RMethods] [ArrayProperties] "
+        "[Attributes] [WMethods] [Sections] [Variables] [ReadWrite] [Methods] [MethodComments] "
+        "[MethodSections] [Types] [DefaultValues]"));
+    EXPECT_TRUE(text.contains(QStringLiteral("[UserMessages]\r\n0=WM_DRAIN[WM_USER + 1]}  \r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[StandardMessages]\r\n1=WM_SIZE\r\n")));
+}
+
+TEST_F(SpecFile, RoundTripGivesTheSameSpecificationAndUnit)
+{
+    ComponentSpec original = tankSpec();
+    PropertyInput caption;
+    caption.name = QStringLiteral("Caption");
+    caption.type = QStringLiteral("String");
+    caption.defaultValue = QStringLiteral("abc");
+    caption.stored = false;
+    caption.comment = QStringLiteral("first line\nsecond line");
+    caption.readMethod = QStringLiteral("GetCaption");
+    original.addProperty(caption);
+    PropertyInput items;
+    items.name = QStringLiteral("Items");
+    items.type = QStringLiteral("string");
+    items.indexed = true;
+    items.readMethod = QStringLiteral("GetItems");
+    items.writeMethod = QStringLiteral("SetItems");
+    original.addProperty(items);
+    QString error;
+    ASSERT_TRUE(saveSpecification(original, path("rt.spc"), &error));
+
+    ComponentSpec reopened = opened(path("rt.spc"));
+    // Open refills the ancestor's members; the original had none chosen yet.
+    original.StandardProperties = reopened.StandardProperties;
+    original.StandardEvents = reopened.StandardEvents;
+    original.DefinedProperties = {QStringLiteral("Level"), QStringLiteral("Caption"), QStringLiteral("Items")};
+    original.DefinedHandlers = {QStringLiteral("OnEmpty")};
+    original.DefinedMethods = {QStringLiteral("Fill")};
+    // Trailing blanks of a user message do not survive a file.
+    original.UserMessages = {QStringLiteral("WM_DRAIN[WM_USER + 1]}")};
+    EXPECT_EQ(lists(reopened), lists(original));
+    EXPECT_EQ(reopened.DefaultValues.at(2), QStringLiteral("'abc'"));
+    EXPECT_EQ(reopened.Initializers.at(2), QStringLiteral("     FCaption := 'abc';"));
+
+    const QStringList before = generateUnit(original, Style(), awk, nullptr);
+    const QStringList after = generateUnit(reopened, Style(), awk, nullptr);
+    EXPECT_EQ(after, before);
+
+    // Saved again, both give the same file.
+    ASSERT_TRUE(saveSpecification(original, path("a.spc"), &error));
+    ASSERT_TRUE(saveSpecification(reopened, path("b.spc"), &error));
+    EXPECT_EQ(readBytes(path("b.spc")), readBytes(path("a.spc")));
+}
+
+TEST_F(SpecFile, NamesThatDifferInLetterCaseMeet)
+{
+    const ComponentSpec spec = openedText(
+        "[COMPONENT]\r\nPROPERTYCOUNT=1\r\nmethodcount=1\r\neventCOUNT=1\r\nCLASSNAME=TX\r\n"
+        "ancestor=tcustomcontrol\r\n"
+        "[properties]\r\n0=Color\r\n[READWRITE]\r\n0=read FColor write FColor\r\n"
+        "[Eventparams]\r\n0=Sender: TObject\r\n[EVENTS]\r\n0=OnGo\r\n"
+        "[methods]\r\n0=Procedure Go;\r\n[METHODSECTIONS]\r\n0=public\r\n");
+    EXPECT_EQ(spec.Properties, QStringList{QStringLiteral("Color")});
+    EXPECT_EQ(spec.ReadWrite, QStringList{QStringLiteral("read FColor write FColor")});
+    EXPECT_EQ(spec.EventParams, QStringList{QStringLiteral("Sender: TObject")});
+    EXPECT_EQ(spec.Events, QStringList{QStringLiteral("OnGo")});
+    EXPECT_EQ(spec.MethodSections, QStringList{QStringLiteral("public")});
+    EXPECT_EQ(spec.Classname, QStringLiteral("TX"));
+    EXPECT_EQ(spec.Ancestor, QStringLiteral("TCustomControl"));
+    EXPECT_EQ(spec.StandardProperties.size(), 9);
+}
+
+TEST_F(SpecFile, MissingKeysReadAsTheirDefaults)
+{
+    const ComponentSpec spec = openedText("[Component]\nPropertyCount=1\n[Properties]\n0=Color\n");
+    EXPECT_EQ(spec.ArrayProperties, QStringList{QStringLiteral("*")});
+    EXPECT_EQ(spec.Storage, QStringList{QStringLiteral("*")});
+    EXPECT_EQ(spec.Types, QStringList{QString()});
+    EXPECT_EQ(spec.RMethods, QStringList{QString()});
+    EXPECT_EQ(spec.Initializers, QStringList{QStringLiteral("*")});
+    EXPECT_EQ(spec.Ancestor, QStringLiteral("TComponent"));
+    EXPECT_EQ(spec.StandardProperties, (QStringList{QStringLiteral("Name"), QStringLiteral("Tag")}));
+    EXPECT_TRUE(spec.Classname.isEmpty());
+    EXPECT_TRUE(spec.Filename.isEmpty());
+}
+
+TEST_F(SpecFile, EmptyValuesAreDroppedOrKeptListByList)
+{
+    const ComponentSpec spec = openedText(
+        "[Component]\nPropertyCount=3\nEventCount=2\nUserMessageCount=2\n"
+        "[Properties]\n0=A\n1=\n2=OnB\n[Types]\n0=integer\n1=skipped\n2=\n"
+        "[Events]\n0=\n1=OnB\n[EventParams]\n0=*\n1=\n[Eventtypes]\n0=\n1=TNotifyEvent\n"
+        "[UserMessages]\n0=\n1=WM_X[WM_USER + 2]}  \n");
+    EXPECT_EQ(spec.Properties, (QStringList{QStringLiteral("A"), QStringLiteral("OnB")}));
+    EXPECT_EQ(spec.Types, (QStringList{QStringLiteral("integer"), QString()}));
+    EXPECT_EQ(spec.DefinedProperties, QStringList{QStringLiteral("A")});
+    EXPECT_EQ(spec.DefinedHandlers, QStringList{QStringLiteral("OnB")});
+    EXPECT_EQ(spec.Events, QStringList{QStringLiteral("OnB")});
+    EXPECT_EQ(spec.EventParams, QStringList{QStringLiteral("*")});
+    EXPECT_EQ(spec.EventTypes, (QStringList{QString(), QStringLiteral("TNotifyEvent")}));
+    EXPECT_EQ(spec.UserMessages, QStringList{QStringLiteral("WM_X[WM_USER + 2]}")});
+}
+
+TEST_F(SpecFile, StandardMessagesAreSelectedAgainByName)
+{
+    ComponentSpec spec;
+    spec.reset();
+    for (int position : {4, 10, 12})
+        spec.setStandardMessageSelected(position - 1, true);
+    QString error;
+    ASSERT_TRUE(saveSpecification(spec, path("m.spc"), &error));
+    const ProfileFile file(path("m.spc"));
+    const QStringList &names = standardMessageNames();
+    EXPECT_EQ(file.readString(QStringLiteral("StandardMessages"), QStringLiteral("1")), names.at(3));
+    EXPECT_EQ(file.readString(QStringLiteral("StandardMessages"), QStringLiteral("3")), names.at(11));
+    EXPECT_EQ(opened(path("m.spc")).selectedStandardMessages(),
+              (QStringList{names.at(3), names.at(9), names.at(11)}));
+
+    // Letter case counts here, and an unknown name selects nothing.
+    const ComponentSpec other = openedText(
+        "[Component]\nStandardMessageCount=2\n[StandardMessages]\n1=wm_size\n2=WM_PAINT\n");
+    EXPECT_EQ(other.selectedStandardMessages(), QStringList{QStringLiteral("WM_PAINT")});
+}
+
+TEST_F(SpecFile, MethodNamesComeFromTheHeadings)
+{
+    const ComponentSpec spec = openedText(
+        "[Component]\nMethodCount=3\n[Methods]\n"
+        "0=Function Total(A, B: integer) : longint;virtual;abstract;\n1=Reset\n2=\n");
+    EXPECT_EQ(spec.DefinedMethods, (QStringList{QStringLiteral("Total"), QString(), QString()}));
+    EXPECT_EQ(spec.MethodComments.size(), 3);
+    EXPECT_EQ(spec.MethodSections.size(), 3);
+}
+
+TEST_F(SpecFile, CustomAncestorIsKeptWithoutMembers)
+{
+    const ComponentSpec spec = openedText("[Component]\nAncestor=TMyBase\n");
+    EXPECT_EQ(spec.Ancestor, QStringLiteral("TMyBase"));
+    EXPECT_TRUE(spec.StandardProperties.isEmpty());
+    EXPECT_TRUE(spec.StandardEvents.isEmpty());
+}
+
+TEST_F(SpecFile, SavingIntoAnExistingFileKeepsWhatItDoesNotWrite)
+{
+    writeBytes(path("k.spc"),
+               "; my notes\r\n[Component]\r\nAuthor=me\r\nPropertyCount=9\r\n"
+               "[functionTTank.GetLevel]\r\nvarcount=1\r\nv1=var n: integer;\r\n"
+               "[Properties]\r\n0=Old\r\n5=Stale\r\n[Procedures]\r\n0=x\r\n");
+    QString error;
+    ASSERT_TRUE(saveSpecification(tankSpec(), path("k.spc"), &error));
+    const ProfileFile file(path("k.spc"));
+    EXPECT_EQ(file.readString(QStringLiteral("Component"), QStringLiteral("Author")), QStringLiteral("me"));
+    EXPECT_EQ(file.readInteger(QStringLiteral("Component"), QStringLiteral("PropertyCount"), 0), 2);
+    EXPECT_EQ(file.readString(QStringLiteral("functionTTank.GetLevel"), QStringLiteral("v1")),
+              QStringLiteral("var n: integer;"));
+    EXPECT_FALSE(file.hasKey(QStringLiteral("Properties"), QStringLiteral("5")));
+    EXPECT_FALSE(file.hasSection(QStringLiteral("Procedures")));
+    EXPECT_TRUE(file.toText().startsWith(QStringLiteral("; my notes\r\n[Component]\r\nAuthor=me\r\n")));
+}
+
+TEST_F(SpecFile, HandWrittenBodiesReachTheUnit)
+{
+    const QByteArray text =
+        "[Component]\r\nPropertyCount=1\r\nClassname=TGauge\r\n"
+        "[Properties]\r\n0=Value\r\n[rmethods]\r\n0=GetValue\r\n[wmethods]\r\n0=*\r\n"
+        "[Types]\r\n0=integer\r\n[Variables]\r\n0=FValue\r\n[Sections]\r\n0=published\r\n"
+        "[ReadWrite]\r\n0=read GetValue write FValue\r\n[DefaultValues]\r\n0=*\r\n"
+        "[functiontgauge.getvalue]\r\nvarcount=3\r\nv1=var n: integer;\r\nv3=  k: integer;\r\n"
+        "count=2\r\n1=n := FValue;\r\n2=Result := n;\r\n";
+    writeBytes(path("g.spc"), text);
+    const ProfileFile file(path("g.spc"));
+    ComponentSpec spec;
+    spec.reset();
+    readSpecification(spec, file, awk);
+    const QStringList unit = generateUnit(spec, Style(), awk, &file);
+    const qsizetype at = unit.indexOf(QStringLiteral("function TGauge.GetValue: integer;"));
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(unit.mid(at, 8), (QStringList{
+        QStringLiteral("function TGauge.GetValue: integer;"), QStringLiteral("var n: integer;"),
+        QStringLiteral("k: integer;"), QStringLiteral("begin"), QString(),
+        QStringLiteral("n := FValue;"), QStringLiteral("Result := n;"), QStringLiteral("end;")}));
+}
+
+TEST_F(SpecFile, CountsBeyondTheKeysPresentAddNothingMore)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const ComponentSpec spec = openedText(
+        "[Component]\nPropertyCount=2000000000\nEventCount=2000000000\nMethodCount=0x7fffffff\n"
+        "UserMessageCount=2147483647\nStandardMessageCount=2000000000\n"
+        "[Properties]\n0=A\n1=B\n[Eventtypes]\n3=TNotifyEvent\n"
+        "[Methods]\n0=Procedure A;\n[Methodsections]\n2=public\n"
+        "[UserMessages]\n0=WM_A[WM_USER + 1]}\n[StandardMessages]\n1=WM_SIZE\n");
+    EXPECT_EQ(spec.Properties.size(), 2);
+    EXPECT_EQ(spec.EventTypes.size(), 4);
+    EXPECT_EQ(spec.EProtected.size(), 4);
+    // The method loops share one bound: every method list gets three entries.
+    EXPECT_EQ(spec.Methods.size(), 3);
+    EXPECT_EQ(spec.MethodComments.size(), 3);
+    EXPECT_EQ(spec.MethodSections, (QStringList{QString(), QString(), QStringLiteral("public")}));
+    EXPECT_EQ(spec.UserMessages.size(), 1);
+    EXPECT_EQ(spec.selectedStandardMessages(), QStringList{QStringLiteral("WM_SIZE")});
+}
+
+TEST_F(SpecFile, NegativeAndNonNumericCountsReadAsZero)
+{
+    const ComponentSpec spec = openedText(
+        "[Component]\nPropertyCount=-1\nMethodCount=three\nEventCount=1.5\n"
+        "[Properties]\n0=A\n[Methods]\n0=Procedure A;\n[Events]\n0=OnA\n");
+    EXPECT_TRUE(spec.Properties.isEmpty());
+    EXPECT_TRUE(spec.Methods.isEmpty());
+    EXPECT_TRUE(spec.Events.isEmpty());
+}
+
+TEST_F(SpecFile, ACommentOfSeveralLinesComesBackWhole)
+{
+    ComponentSpec spec = tankSpec();
+    spec.MethodComments[0] = QStringLiteral("Adds liquid\r\nup to the brim\n\nand stops");
+    QString error;
+    ASSERT_TRUE(saveSpecification(spec, path("c.spc"), &error));
+    const ProfileFile file(path("c.spc"));
+    EXPECT_EQ(file.readString(QStringLiteral("MethodComments"), QStringLiteral("0.2")),
+              QStringLiteral("up to the brim"));
+    EXPECT_EQ(opened(path("c.spc")).MethodComments,
+              QStringList{QStringLiteral("Adds liquid\nup to the brim\n\nand stops")});
+}
+
+TEST_F(SpecFile, DamagedFilesReadWithoutHarm)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 200000; ++i)
+        garbage.append(char((i * 7919 + i / 13) & 0xff));
+    garbage.replace(0, 40, "[Component]\nPropertyCount=99\n[Properties]\n");
+    ComponentSpec spec = openedText(garbage);
+    EXPECT_EQ(spec.Ancestor, QStringLiteral("TComponent"));
+
+    const QByteArray huge(10 * 1024 * 1024, 'x');
+    spec = openedText("[Component]\nClassname=" + huge + "\n");
+    EXPECT_EQ(spec.Classname.size(), huge.size());
+
+    spec = opened(path("missing.spc"));
+    EXPECT_TRUE(spec.Properties.isEmpty());
+    EXPECT_EQ(spec.Ancestor, QStringLiteral("TComponent"));
+
+    spec = opened(dir.path());
+    EXPECT_EQ(spec.StandardProperties, (QStringList{QStringLiteral("Name"), QStringLiteral("Tag")}));
+}
+
+TEST_F(SpecFile, RefusedSaveLeavesTheTargetAlone)
+{
+    QString error;
+    EXPECT_FALSE(saveSpecification(tankSpec(), dir.path(), &error));
+    EXPECT_EQ(error, QStringLiteral("Unable to write to ") + dir.path());
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+    EXPECT_FALSE(saveSpecification(tankSpec(), path("none/x.spc"), &error));
+    EXPECT_EQ(error, QStringLiteral("Unable to write to ") + path("none/x.spc"));
+}
+
+struct ProposedCase {
+    const char *filename;
+    const char *proposed;
+};
+
+class ProposedSpecificationPath : public testing::TestWithParam<ProposedCase> {};
+
+TEST_P(ProposedSpecificationPath, FollowsTheUnitName)
+{
+    EXPECT_EQ(proposedSpecificationPath(QString::fromLatin1(GetParam().filename)),
+              QString::fromLatin1(GetParam().proposed));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ProposedSpecificationPath, testing::Values(
+    ProposedCase{"C:\\Work\\GaugeUnit.pas", "C:\\Work\\GaugeUnit.spc"},
+    ProposedCase{"", "Unit1.spc"},
+    ProposedCase{"MyUnit.PAS", "MyUnit.PAS.spc"},
+    ProposedCase{"D:Dial.pas", "D:Dial.spc"},
+    ProposedCase{"/home/me/units/dial.pas", "/home/me/units/dial.spc"},
+    ProposedCase{"C:\\Units\\", "C:\\Units\\.spc"}));
