@@ -1,0 +1,178 @@
+// TBuilder, the main window: the button bar, the seven pages, the status line
+// and the menus; it owns the specification being described for the whole run
+// and runs the window-level commands (Build, Open, Save, New, Exit, help).
+#pragma once
+
+#include "app/pendingentries.h"
+#include "app/writersguide.h"
+#include "awk/awk.h"
+#include "model/componentspec.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class ClassPage;
+class EventHandlersPage;
+class HelpViewer;
+class HelpWindow;
+class KeyPreview;
+class HintRouter;
+class MessageHandlersPage;
+class MethodsPage;
+class OutputPage;
+class PropertiesPage;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+class Registry;
+class SingleInstance;
+class StylePage;
+class TAboutform;
+class TPathForm;
+class UserPrompts;
+
+// What the window gets from its surroundings; tests put their own in.
+struct BuilderServices {
+    UserPrompts *prompts = nullptr;         // required
+    const Registry *registry = nullptr;     // null: the Wine registry of the current user
+    HelpViewer *help = nullptr;             // null: the window's own help window
+    QString programDirectory;               // with a trailing "/"; empty: the executable's
+    QString lockPath;                       // empty: the default single-instance lock
+    ProgramStarter startProgram;            // null: started as a detached process
+};
+
+class TBuilder : public QMainWindow
+{
+    Q_OBJECT
+public:
+    enum Page { ClassPageIndex, PropertiesPageIndex, MethodsPageIndex, EventHandlersPageIndex,
+                MessageHandlersPageIndex, OutputPageIndex, StylePageIndex, PageCount };
+    enum class SaveResult { Saved, Cancelled, Failed };
+
+    explicit TBuilder(const BuilderServices &services, QWidget *parent = nullptr);
+    ~TBuilder() override;
+
+    // True when creation found another running copy of the program: it has
+    // said so, and the program is to end without showing this window.
+    bool alreadyRunning() const { return m_alreadyRunning; }
+
+    ComponentSpec &spec() { return m_spec; }
+    TAwk Awk1;
+
+    QString currentSpecificationFile() const { return m_currentSpecFile; }
+    QString delphiHelpDirectory() const { return m_delphiHelpDirectory; }
+    QString helpFileName() const { return m_helpFileName; }
+    QString windowsDirectory() const { return m_windowsDirectory; }
+    QString programDirectory() const { return m_programDirectory; }
+    bool isBuilding() const { return m_building; }
+
+    void showPage(int page);
+    // Editor pages register the entries Build and Exit ask about.
+    PendingEntries &pendingEntries() { return m_pendingEntries; }
+
+    // Save specification: the save dialog, then the file. Failed: a write was
+    // refused and has been reported.
+    SaveResult saveSpecification();
+    // Save source file. The one entry point New, Exit, Open and the Save
+    // button use.
+    SaveResult saveSourceFile();
+
+signals:
+    // Reset has emptied the specification (New, and Open before it reads).
+    void specificationReset();
+    // Open has read a file into the specification and the Class page.
+    void specificationRead();
+
+public slots: // handlers
+    void BitBtn1Click();
+    void Exit1Click();
+    void New1Click();
+    void btnBuildClick();
+    void BuildOutput1Click();
+    void BitBtn5Click();
+    void Openspcfile1Click();
+    void Savespcfile1Click();
+    void BitBtn3Click();
+    void SavetoFile1Click();
+    void SelectAll1Click();
+    void btnhelpClick();
+    void UnitforgeHelp1Click();
+    void DelphiComponentWritersGuide1Click();
+    void About1Click();
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused);
+
+public: // controls
+    QFrame *Panel2;
+    QToolButton *BitBtn1;
+    QToolButton *BitBtn5;
+    QToolButton *btnBuild;
+    QToolButton *BitBtn3;
+    QToolButton *btnhelp;
+    QTabWidget *PageControl1;
+    QLabel *Panel1;
+
+    ClassPage *classPage;
+    PropertiesPage *propertiesPage;
+    MethodsPage *methodsPage;
+    EventHandlersPage *eventHandlersPage;
+    MessageHandlersPage *messageHandlersPage;
+    OutputPage *outputPage;
+    StylePage *stylePage;
+
+    TPathForm *PathForm;
+    TAboutform *Aboutform;
+
+    QAction *New1, *Openspcfile1, *Savespcfile1, *Print1, *PrinterSetup1, *Exit1;
+    QAction *Cut1, *Copy1, *Paste1, *SelectAll1;
+    QMenu *Preferences1, *Printerfont;
+    QAction *UseDefault1, *Matchfont1, *Wordwrap1, *BackgroundColor1, *Options1;
+    QAction *Class1, *Properties1, *Methods1, *EventHandlers1, *MessageHandlers1, *Output1, *Style1;
+    QAction *BuildOutput1, *SavetoFile1;
+    QAction *UnitforgeHelp1, *DelphiComponentWritersGuide1, *About1;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Window creation, in the order the window is built.
+    void createControls();
+    void createButtonBar();
+    void createPages();
+    void createMenus();
+    void readPalettePagesAndHelpDirectory();
+    // The settings file: read when the window is created, written when it closes.
+    void readSettings();
+    void writeSettings();
+
+    void exitProgram();
+    void openSpecification();
+    void build();
+    void resetSpecification();
+    void placeHelpButton();
+    void setStatusText(const QString &text);
+
+    ComponentSpec m_spec;
+    BuilderServices m_services;
+    UserPrompts &m_prompts;
+    std::unique_ptr<Registry> m_ownRegistry;
+    HelpWindow *m_helpWindow = nullptr;
+    HelpViewer *m_help = nullptr;
+    std::unique_ptr<SingleInstance> m_instance;
+    HintRouter *m_hints = nullptr;
+    KeyPreview *m_keys = nullptr;
+    PendingEntries m_pendingEntries;
+
+    bool m_alreadyRunning = false;
+    bool m_building = false;
+    bool m_shownOnce = false;
+    QString m_currentSpecFile;
+    QString m_delphiHelpDirectory;
+    QString m_helpFileName;
+    QString m_windowsDirectory;
+    QString m_programDirectory;
+};

@@ -1,0 +1,102 @@
+#include "app/qtuserprompts.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+QString QtUserPrompts::caption(Kind kind)
+{
+    switch (kind) {
+    case Kind::Warning: return QStringLiteral("Warning");
+    case Kind::Error: return QStringLiteral("Error");
+    case Kind::Information: return QStringLiteral("Information");
+    case Kind::Confirm: return QStringLiteral("Confirm");
+    }
+    return {};
+}
+
+UserPrompts::Answer QtUserPrompts::message(Kind kind, const QString &text, Buttons buttons)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(caption(kind));
+    // The texts break lines with bare carriage returns, as the boxes of their
+    // first platform did; a Qt label breaks only at line feeds.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
+    switch (kind) {
+    case Kind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Kind::Error: box.setIcon(QMessageBox::Critical); break;
+    case Kind::Information: box.setIcon(QMessageBox::Information); break;
+    case Kind::Confirm: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        // A Yes/No box closed by Escape or its title bar answers Cancel, not
+        // No: a hidden Cancel button becomes the box's escape button.
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Cancel)->hide();
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    box.exec();
+    const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
+    switch (clicked) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+QString QtUserPrompts::runFileDialog(const FileRequest &request, bool save)
+{
+    QFileDialog dialog(m_parent, request.title, request.directory, request.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtUserPrompts::openFileName(const FileRequest &request)
+{
+    return runFileDialog(request, false);
+}
+
+QString QtUserPrompts::saveFileName(const FileRequest &request)
+{
+    return runFileDialog(request, true);
+}
+
+std::optional<QFont> QtUserPrompts::chooseFont(const QFont &initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, m_parent);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QColor> QtUserPrompts::chooseColor(const QColor &initial)
+{
+    const QColor color = QColorDialog::getColor(initial, m_parent);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}

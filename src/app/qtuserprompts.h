@@ -1,0 +1,27 @@
+// The real message boxes and common dialogs, made with Qt's own dialogs. The
+// only place in the program that shows a QMessageBox or a QFileDialog.
+#pragma once
+
+#include "app/userprompts.h"
+
+class QWidget;
+
+class QtUserPrompts : public UserPrompts
+{
+public:
+    explicit QtUserPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    Answer message(Kind kind, const QString &text, Buttons buttons) override;
+    QString openFileName(const FileRequest &request) override;
+    QString saveFileName(const FileRequest &request) override;
+    std::optional<QFont> chooseFont(const QFont &initial) override;
+    std::optional<QColor> chooseColor(const QColor &initial) override;
+
+    static QString caption(Kind kind);
+
+private:
+    QString runFileDialog(const FileRequest &request, bool save);
+
+    QWidget *m_parent;
+};

@@ -1,0 +1,7 @@
+#include "editor/eventhandlerspage.h"
+
+EventHandlersPage::EventHandlersPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("EventHandlersPage"));
+}

@@ -1,0 +1,7 @@
+#include "editor/messagehandlerspage.h"
+
+MessageHandlersPage::MessageHandlersPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MessageHandlersPage"));
+}

@@ -1,0 +1,12 @@
+// The Message Handlers page: the standard messages handled and the user-defined messages.
+// Its controls come with the page's own work; for now the page is empty.
+#pragma once
+
+#include <QWidget>
+
+class MessageHandlersPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MessageHandlersPage(QWidget *parent = nullptr);
+};

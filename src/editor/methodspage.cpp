@@ -1,0 +1,7 @@
+#include "editor/methodspage.h"
+
+MethodsPage::MethodsPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MethodsPage"));
+}
