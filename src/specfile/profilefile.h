@@ -50,8 +50,9 @@ public:
     // Removes every section of that name with all its lines.
     void eraseSection(const QString &section);
 
-    // The file's text, each line followed by CR LF.
+    // The file's text, each line followed by CR LF, and its encoded bytes.
     QString toText() const;
+    QByteArray toBytes() const;
     // Writes the file atomically to path(); on failure the old file stays and
     // errorString() is "Unable to write to " + the file's full name.
     bool save();
@@ -61,28 +62,49 @@ public:
     static std::optional<int> parseInteger(QStringView text);
 
 private:
+    // A line read from the file is a view into its text, and a written line
+    // shares the key and value strings it was given, so that neither reading
+    // nor writing a large file copies every line.
     struct Line {
-        QString text;          // as in the file, or as last written
-        qsizetype equals = -1; // position of the "=" of a key line, else -1
+        QStringView text;      // the line as read; for a written line, the text before "="
+        QString value;         // the value of a written line
+        qsizetype equals = -1; // position of the "=" of a line read as a key line, else -1
+        bool written = false;
         bool removed = false;
     };
     struct Section {
-        QString folded;                  // name in folded case
-        std::vector<Line> lines;         // lines[0] is the header, except before the first section
-        QHash<QString, qsizetype> keys;  // folded key -> its first line
-        qsizetype insertAt = 0;          // where a new key goes: after the last non-blank line
+        QString folded;                      // name in folded case
+        std::vector<Line> lines;             // lines[0] is the header, except before the first section
+        // Folded key -> its first line. Keys that are small decimal numbers,
+        // most keys of a specification, are indexed by number instead.
+        QHash<QStringView, qsizetype> keys;
+        std::vector<qsizetype> numbered;     // line of key n, or -1
+        qsizetype insertAt = 0;              // where a new key goes: after the last non-blank line
+        bool hasDottedKeys = false;          // whether continuation keys may be present
         bool removed = false;
     };
 
     void clear();
     const Section *findSection(const QString &section) const;
-    const Line *findLine(const Section &section, const QString &foldedKey) const;
+    void forgetSectionLookups();
+    static qsizetype findKey(const Section &section, QStringView foldedKey);
+    const Line *findLine(const Section &section, QStringView foldedKey) const;
+    static QString lineValue(const Line &line);
+    static QStringView rawValue(const Line &line);
+    static qsizetype lineLength(const Line &line);
     Section &sectionForWriting(const QString &section);
+    QStringView keep(QString text);
+    // Indexes a key known to be absent; a key kept in the hash must be stable text.
+    void indexNewKey(Section &section, QStringView foldedKey, qsizetype line);
     void setKey(Section &section, const QString &key, const QString &value);
-    void removeKey(Section &section, const QString &foldedKey);
 
     QString m_path;
     QString m_error;
-    std::vector<Section> m_sections;
+    QString m_text;                      // the text parsed; never changed afterwards
+    std::vector<QString> m_store;        // written keys, folded keys and section headers
+    std::vector<Section> m_sections;     // [0] holds the lines before the first section
     QHash<QString, QList<qsizetype>> m_sectionIndex;   // folded name -> sections in file order
+    mutable QHash<QString, qsizetype> m_sectionCache;  // name as asked -> section, or -1
+    mutable QString m_lastSectionAsked;                // kept, so its text cannot change
+    mutable qsizetype m_lastSection = -1;
 };

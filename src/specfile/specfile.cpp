@@ -15,23 +15,29 @@ namespace {
 
 const QString kComponent = QStringLiteral("Component");
 
-QString key(qsizetype i)
+// The decimal keys "0" to "n - 1", made once for all the lists.
+class NumberKeys
 {
-    return QString::number(i);
-}
+public:
+    explicit NumberKeys(qint64 n)
+    {
+        m_keys.reserve(n);
+        for (qint64 i = 0; i < n; ++i)
+            m_keys.append(QString::number(i));
+    }
+    const QString &operator[](qint64 i) const { return m_keys.at(i); }
 
-// Writes every entry of list under section, keys from 0.
-void writeList(ProfileFile &file, const QString &section, const QStringList &list)
-{
-    for (qsizetype i = 0; i < list.size(); ++i)
-        file.writeString(section, key(i), list.at(i));
-}
+private:
+    QStringList m_keys;
+};
 
-// Writes entry i of list when the list has one.
-void writeEntry(ProfileFile &file, const QString &section, const QStringList &list, qsizetype i)
+// Writes entries 0 to count - 1 of list under section.
+void writeList(ProfileFile &file, const QString &section, const QStringList &list,
+               qsizetype count, const NumberKeys &keys)
 {
-    if (i < list.size())
-        file.writeString(section, key(i), list.at(i));
+    count = std::min(count, list.size());
+    for (qsizetype i = 0; i < count; ++i)
+        file.writeString(section, keys[i], list.at(i));
 }
 
 // How many indexes, from 0, a loop over count reads: never past the largest
@@ -79,45 +85,51 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file)
     for (const char *section : kErased)
         file.eraseSection(QLatin1String(section));
 
-    file.writeInteger(kComponent, QStringLiteral("StandardMessagecount"), standardCount);
     const QStringList selected = spec.selectedStandardMessages();
+    qsizetype longest = selected.size() + 1;
+    for (const QStringList *list : {&spec.UserMessages, &spec.Events, &spec.EventTypes,
+                                    &spec.EventParams, &spec.EProtected, &spec.Properties,
+                                    &spec.Methods, &spec.MethodSections, &spec.Types,
+                                    &spec.DefaultValues})
+        longest = std::max(longest, list->size());
+    const NumberKeys keys(longest);
+
+    file.writeInteger(kComponent, QStringLiteral("StandardMessagecount"), standardCount);
     for (qsizetype k = 0; k < selected.size(); ++k)
-        file.writeString(QStringLiteral("StandardMessages"), key(k + 1), selected.at(k));
+        file.writeString(QStringLiteral("StandardMessages"), keys[k + 1], selected.at(k));
 
     file.writeInteger(kComponent, QStringLiteral("UserMessagecount"), int(spec.UserMessages.size()));
-    writeList(file, QStringLiteral("UserMessages"), spec.UserMessages);
+    writeList(file, QStringLiteral("UserMessages"), spec.UserMessages, longest, keys);
 
-    writeList(file, QStringLiteral("Events"), spec.Events);
-    writeList(file, QStringLiteral("Eventtypes"), spec.EventTypes);
-    writeList(file, QStringLiteral("Eventparams"), spec.EventParams);
-    writeList(file, QStringLiteral("Eprotected"), spec.EProtected);
+    writeList(file, QStringLiteral("Events"), spec.Events, longest, keys);
+    writeList(file, QStringLiteral("Eventtypes"), spec.EventTypes, longest, keys);
+    writeList(file, QStringLiteral("Eventparams"), spec.EventParams, longest, keys);
+    writeList(file, QStringLiteral("Eprotected"), spec.EProtected, longest, keys);
 
-    const qsizetype propertyCount = spec.Properties.size();
-    for (qsizetype i = 0; i < propertyCount; ++i) {
-        writeEntry(file, QStringLiteral("Properties"), spec.Properties, i);
-        writeEntry(file, QStringLiteral("Storage"), spec.Storage, i);
-        writeEntry(file, QStringLiteral("PropertyComments"), spec.PropertyComments, i);
-    }
-    for (qsizetype i = 0; i < propertyCount; ++i) {
-        if (i < spec.RMethods.size()) {
-            writeEntry(file, QStringLiteral("RMethods"), spec.RMethods, i);
-            writeEntry(file, QStringLiteral("ArrayProperties"), spec.ArrayProperties, i);
-        }
-        writeEntry(file, QStringLiteral("Attributes"), spec.Attributes, i);
-        writeEntry(file, QStringLiteral("WMethods"), spec.WMethods, i);
-        writeEntry(file, QStringLiteral("Sections"), spec.Sections, i);
-        writeEntry(file, QStringLiteral("Variables"), spec.Variables, i);
-        writeEntry(file, QStringLiteral("ReadWrite"), spec.ReadWrite, i);
-    }
+    // Every list section was erased above, so each is created by its first
+    // write, at index 0: writing list by list gives the same file as writing
+    // index by index across the lists, and keeps each run in one section.
+    const qsizetype properties = spec.Properties.size();
+    writeList(file, QStringLiteral("Properties"), spec.Properties, properties, keys);
+    writeList(file, QStringLiteral("Storage"), spec.Storage, properties, keys);
+    writeList(file, QStringLiteral("PropertyComments"), spec.PropertyComments, properties, keys);
+    // ArrayProperties entry i goes with RMethods entry i.
+    const qsizetype withReadMethod = std::min(properties, spec.RMethods.size());
+    writeList(file, QStringLiteral("RMethods"), spec.RMethods, withReadMethod, keys);
+    writeList(file, QStringLiteral("ArrayProperties"), spec.ArrayProperties, withReadMethod, keys);
+    writeList(file, QStringLiteral("Attributes"), spec.Attributes, properties, keys);
+    writeList(file, QStringLiteral("WMethods"), spec.WMethods, properties, keys);
+    writeList(file, QStringLiteral("Sections"), spec.Sections, properties, keys);
+    writeList(file, QStringLiteral("Variables"), spec.Variables, properties, keys);
+    writeList(file, QStringLiteral("ReadWrite"), spec.ReadWrite, properties, keys);
 
-    for (qsizetype i = 0; i < spec.Methods.size(); ++i) {
-        writeEntry(file, QStringLiteral("Methods"), spec.Methods, i);
-        writeEntry(file, QStringLiteral("MethodComments"), spec.MethodComments, i);
-    }
+    const qsizetype methods = spec.Methods.size();
+    writeList(file, QStringLiteral("Methods"), spec.Methods, methods, keys);
+    writeList(file, QStringLiteral("MethodComments"), spec.MethodComments, methods, keys);
 
-    writeList(file, QStringLiteral("MethodSections"), spec.MethodSections);
-    writeList(file, QStringLiteral("Types"), spec.Types);
-    writeList(file, QStringLiteral("DefaultValues"), spec.DefaultValues);
+    writeList(file, QStringLiteral("MethodSections"), spec.MethodSections, longest, keys);
+    writeList(file, QStringLiteral("Types"), spec.Types, longest, keys);
+    writeList(file, QStringLiteral("DefaultValues"), spec.DefaultValues, longest, keys);
 }
 
 bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error)
@@ -152,8 +164,26 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
     const qint64 events = loopBound(eventCount, file,
         {QStringLiteral("Events"), QStringLiteral("EventParams"),
          QStringLiteral("Eventtypes"), QStringLiteral("EProtected")});
+    const qint64 properties = loopBound(
+        file.readInteger(kComponent, QStringLiteral("PropertyCount"), 0), file,
+        {QStringLiteral("Properties")});
+    const qint64 userMessages = loopBound(
+        file.readInteger(kComponent, QStringLiteral("UserMessageCount"), 0), file,
+        {QStringLiteral("UserMessages")});
+    // Keys run from 1 here, so the last key read is the largest one present.
+    const qint64 lastStandard = std::min(
+        {qint64(file.readInteger(kComponent, QStringLiteral("StandardMessageCount"), 0)),
+         file.largestNumberedKey(QStringLiteral("StandardMessages"), QString()),
+         qint64(kMaxSpecListEntries)});
+    // Both method loops share one bound, so the three method lists stay aligned.
+    const qint64 methods = loopBound(
+        file.readInteger(kComponent, QStringLiteral("Methodcount"), 0), file,
+        {QStringLiteral("Methods"), QStringLiteral("Methodcomments"),
+         QStringLiteral("Methodsections")});
+    const NumberKeys keys(std::max({events, properties, userMessages, lastStandard + 1, methods}));
+
     for (qint64 i = 0; i < events; ++i) {
-        const QString k = key(i);
+        const QString &k = keys[i];
         const QString name = file.readString(QStringLiteral("Events"), k);
         if (!name.isEmpty())
             spec.Events.append(name);
@@ -164,11 +194,8 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
         spec.EProtected.append(file.readString(QStringLiteral("EProtected"), k));
     }
 
-    const qint64 properties = loopBound(
-        file.readInteger(kComponent, QStringLiteral("PropertyCount"), 0), file,
-        {QStringLiteral("Properties")});
     for (qint64 i = 0; i < properties; ++i) {
-        const QString k = key(i);
+        const QString &k = keys[i];
         const QString name = file.readString(QStringLiteral("Properties"), k);
         if (name.isEmpty())
             continue;
@@ -194,33 +221,20 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
         spec.Initializers.append(ComponentSpec::initializerFor(variable, defaultValue));
     }
 
-    const qint64 userMessages = loopBound(
-        file.readInteger(kComponent, QStringLiteral("UserMessageCount"), 0), file,
-        {QStringLiteral("UserMessages")});
     for (qint64 i = 0; i < userMessages; ++i) {
-        const QString message = file.readString(QStringLiteral("UserMessages"), key(i));
+        const QString message = file.readString(QStringLiteral("UserMessages"), keys[i]);
         if (!message.isEmpty())
             spec.UserMessages.append(message);
     }
 
-    // Keys run from 1 here, so the last key read is the largest one present.
-    const qint64 lastStandard = std::min(
-        {qint64(file.readInteger(kComponent, QStringLiteral("StandardMessageCount"), 0)),
-         file.largestNumberedKey(QStringLiteral("StandardMessages"), QString()),
-         qint64(kMaxSpecListEntries)});
     for (qint64 k = 1; k <= lastStandard; ++k) {
-        const QString name = file.readString(QStringLiteral("StandardMessages"), key(k));
+        const QString name = file.readString(QStringLiteral("StandardMessages"), keys[k]);
         if (!name.isEmpty())
             spec.selectStandardMessage(name);
     }
 
-    // Both method loops share one bound, so the three method lists stay aligned.
-    const qint64 methods = loopBound(
-        file.readInteger(kComponent, QStringLiteral("Methodcount"), 0), file,
-        {QStringLiteral("Methods"), QStringLiteral("Methodcomments"),
-         QStringLiteral("Methodsections")});
     for (qint64 i = 0; i < methods; ++i) {
-        const QString k = key(i);
+        const QString &k = keys[i];
         const QString heading = file.readString(QStringLiteral("Methods"), k);
         spec.Methods.append(heading);
         const QStringList &fields = awk.split(QStringLiteral(" ();"), heading);
@@ -228,7 +242,7 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
         spec.MethodComments.append(file.readString(QStringLiteral("Methodcomments"), k));
     }
     for (qint64 i = 0; i < methods; ++i)
-        spec.MethodSections.append(file.readString(QStringLiteral("Methodsections"), key(i)));
+        spec.MethodSections.append(file.readString(QStringLiteral("Methodsections"), keys[i]));
 
     spec.Classname = file.readString(kComponent, QStringLiteral("classname"));
     spec.Filename = file.readString(kComponent, QStringLiteral("Filename"));

@@ -52,13 +52,22 @@ QString decodeText(const QByteArray &bytes)
     return text;
 }
 
-bool fitsWindows1252(const QString &text)
+bool fitsWindows1252(QStringView text)
 {
     for (const QChar c : text) {
-        if (windows1252Byte(c.unicode()) < 0)
+        if (c.unicode() >= 0x80 && windows1252Byte(c.unicode()) < 0)
             return false;
     }
     return true;
+}
+
+char *encodeWindows1252(QStringView text, char *out)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        *out++ = char(u < 0x80 ? u : windows1252Byte(u));
+    }
+    return out;
 }
 
 QByteArray encodeText(const QString &text)
@@ -66,9 +75,7 @@ QByteArray encodeText(const QString &text)
     if (!fitsWindows1252(text))
         return text.toUtf8();
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
-    for (const QChar c : text)
-        *out++ = char(windows1252Byte(c.unicode()));
+    encodeWindows1252(text, bytes.data());
     return bytes;
 }
 

@@ -15,7 +15,11 @@ QString decodeText(const QByteArray &bytes);
 QByteArray encodeText(const QString &text);
 
 // Whether every character of text has a Windows-1252 code.
-bool fitsWindows1252(const QString &text);
+bool fitsWindows1252(QStringView text);
+
+// Writes the Windows-1252 bytes of text, which must fit, to out; returns the
+// end of what it wrote.
+char *encodeWindows1252(QStringView text, char *out);
 
 // The bytes of a saved source file. lines are the lines of the Output text,
 // the empty line after the last line break included (a built unit's lines

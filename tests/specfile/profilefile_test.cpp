@@ -102,6 +102,21 @@ TEST(ProfileFileRead, LargestNumberedKeyIgnoresOtherKeysAndLeadingZeros)
     EXPECT_EQ(f.largestNumberedKey(QStringLiteral("S"), QString()), std::numeric_limits<qint64>::max());
 }
 
+TEST(ProfileFileRead, LargeAndOddNumberedKeysAreEntriesLikeAnyOther)
+{
+    ProfileFile f = parsed(QStringLiteral("[S]\n0=a\n999999=b\n+1=c\n1=d\n1=e\n"));
+    EXPECT_EQ(f.readString(QStringLiteral("S"), QStringLiteral("999999")), QStringLiteral("b"));
+    EXPECT_EQ(f.readString(QStringLiteral("S"), QStringLiteral("+1")), QStringLiteral("c"));
+    EXPECT_EQ(f.readString(QStringLiteral("S"), QStringLiteral("1")), QStringLiteral("d"));
+    f.writeString(QStringLiteral("S"), QStringLiteral("123456789"), QStringLiteral("f"));
+    f.writeString(QStringLiteral("S"), QStringLiteral("2"), QStringLiteral("g"));
+    EXPECT_EQ(f.readString(QStringLiteral("S"), QStringLiteral("123456789")), QStringLiteral("f"));
+    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("S"), QString()), 123456789);
+    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("S"), QStringLiteral("9999")), 99);
+    EXPECT_EQ(f.toText(), QStringLiteral("[S]\r\n0=a\r\n999999=b\r\n+1=c\r\n1=d\r\n1=e\r\n"
+                                         "123456789=f\r\n2=g\r\n"));
+}
+
 TEST(ProfileFileWrite, ReplacesInPlaceKeepingTheKeysSpelling)
 {
     ProfileFile f = parsed(QStringLiteral("; kept\r\n[Component]\r\nMethodcount = 3\r\nOther=x\r\n"));
