@@ -7,7 +7,9 @@
 #include "app/keypreview.h"
 #include "app/outputpage.h"
 #include "app/programicon.h"
+#include "app/settingsfile.h"
 #include "app/singleinstance.h"
+#include "app/sourcefilesaver.h"
 #include "app/stylepage.h"
 #include "app/userprompts.h"
 #include "app/waitcursor.h"
@@ -112,13 +114,13 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     m_windowsDirectory = QFileInfo(windowsDir).isDir() ? windowsDir : QString();
 
     readPalettePagesAndHelpDirectory();
-    readSettings();
-    showPage(ClassPageIndex);
-
     m_programDirectory = services.programDirectory.isEmpty()
         ? QCoreApplication::applicationDirPath() : services.programDirectory;
     if (!m_programDirectory.endsWith(u'/'))
         m_programDirectory += u'/';
+    readSettings();
+    showPage(ClassPageIndex);
+
     classPage->unitname->setText(m_programDirectory + QStringLiteral("unit1.pas"));
 }
 
@@ -137,14 +139,27 @@ void TBuilder::readPalettePagesAndHelpDirectory()
     m_delphiHelpDirectory = delphi.helpDirectory;
 }
 
-// The settings file's reading and writing arrive with the Output page's
-// tools; until then the window starts with the Style page's initial values.
+// Without a settings file the Style page and the printer-font items keep
+// their initial states; the Output look is applied either way.
 void TBuilder::readSettings()
 {
+    QStringList locations = SettingsFile::defaultLocations();
+    locations.first() = m_programDirectory + QStringLiteral("uforge.ini");
+    m_settingsFile = std::make_unique<SettingsFile>(locations);
+    const std::optional<Settings> settings = m_settingsFile->read(m_prompts);
+    if (settings) {
+        stylePage->setStyle(settings->style);
+        Matchfont1->setChecked(settings->matchFont);
+        UseDefault1->setChecked(!settings->matchFont);
+    }
+    outputPage->setLook(settings ? settings->look : OutputLook{});
 }
 
 void TBuilder::writeSettings()
 {
+    if (m_settingsFile)
+        m_settingsFile->write({stylePage->style(), outputPage->look(), Matchfont1->isChecked()},
+                              m_prompts);
 }
 
 void TBuilder::showEvent(QShowEvent *event)
@@ -397,10 +412,20 @@ void TBuilder::SavetoFile1Click()
     saveSourceFile();
 }
 
-// Saving the source file comes with the Output page's tools.
+// A declined overwrite lets Exit and New go on; a failed write stops them.
 TBuilder::SaveResult TBuilder::saveSourceFile()
 {
-    return SaveResult::Cancelled;
+    const SourceSaveResult result =
+        ::saveSourceFile(classPage->unitname->text(), outputPage->lines(), m_prompts);
+    classPage->unitname->setText(result.unitName);
+    switch (result.outcome) {
+    case SourceSaveResult::Outcome::Saved:
+        return SaveResult::Saved;
+    case SourceSaveResult::Outcome::Failed:
+        return SaveResult::Failed;
+    default:
+        return SaveResult::Cancelled;
+    }
 }
 
 void TBuilder::SelectAll1Click()

@@ -28,6 +28,7 @@ class QMenu;
 class QTabWidget;
 class QToolButton;
 class Registry;
+class SettingsFile;
 class SingleInstance;
 class StylePage;
 class TAboutform;
@@ -163,6 +164,7 @@ private:
     HelpWindow *m_helpWindow = nullptr;
     HelpViewer *m_help = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<SettingsFile> m_settingsFile;
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;

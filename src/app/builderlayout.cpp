@@ -124,7 +124,7 @@ void TBuilder::createPages()
     methodsPage = new MethodsPage(PageControl1);
     eventHandlersPage = new EventHandlersPage(PageControl1);
     messageHandlersPage = new MessageHandlersPage(PageControl1);
-    outputPage = new OutputPage(PageControl1);
+    outputPage = new OutputPage(m_prompts, PageControl1);
     stylePage = new StylePage(PageControl1);
 
     PageControl1->addTab(classPage, QStringLiteral("Class"));
@@ -182,11 +182,6 @@ void TBuilder::createMenus()
     Wordwrap1->setCheckable(true);
     BackgroundColor1 = menuItem(Preferences1, QStringLiteral("&Background Color..."), "BackgroundColor1");
     Options1 = menuItem(Preferences1, QStringLiteral("&Font..."), "Options1");
-    // The Output page's printing and look come with its tools; until they are
-    // wired these items stay disabled.
-    for (QAction *a : {Print1, PrinterSetup1, UseDefault1, Matchfont1, Wordwrap1,
-                       BackgroundColor1, Options1})
-        a->setEnabled(false);
 
     QMenu *page = MainMenu1->addMenu(QStringLiteral("&Page"));
     page->setObjectName(QStringLiteral("Page1"));
@@ -226,4 +221,7 @@ void TBuilder::createMenus()
     connect(DelphiComponentWritersGuide1, &QAction::triggered, this,
             &TBuilder::DelphiComponentWritersGuide1Click);
     connect(About1, &QAction::triggered, this, &TBuilder::About1Click);
+
+    outputPage->connectMenu({Print1, PrinterSetup1, Cut1, Copy1, Paste1, SelectAll1, UseDefault1,
+                             Matchfont1, Wordwrap1, BackgroundColor1, Options1, BitBtn3});
 }

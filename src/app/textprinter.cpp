@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPrinter>
 #include <QScreen>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -31,7 +32,7 @@ QFont defaultPrinterFont()
 }
 
 std::unique_ptr<QTextDocument> layoutForPrinting(const QStringList &lines, const QFont &font,
-                                                 QPagedPaintDevice *device)
+                                                 QPagedPaintDevice *device, const QColor &color)
 {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(font);
@@ -45,13 +46,21 @@ std::unique_ptr<QTextDocument> layoutForPrinting(const QStringList &lines, const
     document->setPageSize(QSizeF(device->width() * dpi / device->logicalDpiX(),
                                  device->height() * dpi / device->logicalDpiY()));
     document->setPlainText(lines.join(QLatin1Char('\n')));
+    if (color != QColor(Qt::black)) {
+        QTextCursor all(document.get());
+        all.select(QTextCursor::Document);
+        QTextCharFormat format;
+        format.setForeground(color);
+        all.mergeCharFormat(format);
+    }
     document->pageCount();   // lays the whole text out now
     return document;
 }
 
-bool printLines(const QStringList &lines, const QFont &font, QPagedPaintDevice *device)
+bool printLines(const QStringList &lines, const QFont &font, QPagedPaintDevice *device,
+                const QColor &color)
 {
-    const std::unique_ptr<QTextDocument> document = layoutForPrinting(lines, font, device);
+    const std::unique_ptr<QTextDocument> document = layoutForPrinting(lines, font, device, color);
     document->print(device);
     if (auto *printer = dynamic_cast<QPrinter *>(device))
         return printer->printerState() != QPrinter::Error;

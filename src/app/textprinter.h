@@ -3,6 +3,7 @@
 // average character widths, a new page when the next line does not fit.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QStringList>
 #include <memory>
@@ -10,12 +11,14 @@
 class QPagedPaintDevice;
 class QTextDocument;
 
-// The lines laid out and paginated for device, in font.
+// The lines laid out and paginated for device, in font and color.
 std::unique_ptr<QTextDocument> layoutForPrinting(const QStringList &lines, const QFont &font,
-                                                 QPagedPaintDevice *device);
+                                                 QPagedPaintDevice *device,
+                                                 const QColor &color = Qt::black);
 
 // Prints the lines onto device; false when the device reports an error.
-bool printLines(const QStringList &lines, const QFont &font, QPagedPaintDevice *device);
+bool printLines(const QStringList &lines, const QFont &font, QPagedPaintDevice *device,
+                const QColor &color = Qt::black);
 
 // The font used when the Output font is not to be matched.
 QFont defaultPrinterFont();

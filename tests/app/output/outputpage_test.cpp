@@ -1,0 +1,428 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+
+#include "app/builder.h"
+#include "app/finddialog.h"
+#include "app/outputpage.h"
+#include "app/picklist.h"
+#include "app/replacedialog.h"
+#include "app/stylepage.h"
+#include "cli/buildcommand.h"
+#include "editor/classpage.h"
+#include "scriptedprompts.h"
+
+namespace {
+
+using Answer = UserPrompts::Answer;
+
+class OutputPageTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_oldCurrent = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        QApplication::clipboard()->clear();
+        builder = makeBuilder();
+        page = builder->outputPage;
+        memo = page->Memo1;
+    }
+    void TearDown() override
+    {
+        builder.reset();
+        QDir::setCurrent(m_oldCurrent);
+    }
+
+    std::unique_ptr<TBuilder> makeBuilder()
+    {
+        BuilderServices services;
+        services.prompts = &prompts;
+        services.programDirectory = m_dir.path();
+        services.lockPath = m_dir.filePath("unitforge.lock");
+        return std::make_unique<TBuilder>(services);
+    }
+
+    QAction *action(const char *name)
+    {
+        auto *a = builder->findChild<QAction *>(QLatin1String(name));
+        EXPECT_TRUE(a) << name;
+        return a;
+    }
+
+    // What the pointer passing over the Output text does.
+    void moveMouseOverText()
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), memo->viewport()->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(memo->viewport(), &move);
+    }
+
+    void selectText(int start, int length)
+    {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+    }
+    QString selection() const { return memo->textCursor().selectedText(); }
+    int selectionStart() const { return memo->textCursor().selectionStart(); }
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QByteArray fileBytes(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+    QString m_oldCurrent;
+    ScriptedPrompts prompts;
+    std::unique_ptr<TBuilder> builder;
+    OutputPage *page = nullptr;
+    QPlainTextEdit *memo = nullptr;
+};
+
+struct ToolButtonRow {
+    const char *name;
+    int left;
+    const char *hint;
+};
+
+TEST_F(OutputPageTest, ToolbarButtonsSitAtTheirPositionsWithTheirHints)
+{
+    const ToolButtonRow rows[] = {
+        {"btnPrint", 138, "Print"}, {"btnfind", 165, "Search"},
+        {"btnreplace", 189, "Search and Replace"}, {"btnundo", 217, "Undo"},
+        {"btnErase", 241, "Erase"}, {"btncut", 265, "Cut to Clipboard"},
+        {"btnCopy", 289, "Copy to Clipboard"}, {"btnPaste", 313, "Paste from Clipboard"},
+        {"btnfont", 346, "Font"}, {"btnbrush", 370, "Background color"},
+        {"btnwordwrap", 404, "Wordwrap"}};
+    for (const ToolButtonRow &row : rows) {
+        auto *button = page->Panel3->findChild<QToolButton *>(QLatin1String(row.name));
+        ASSERT_TRUE(button) << row.name;
+        EXPECT_EQ(button->geometry(), QRect(row.left, 2, 25, 25)) << row.name;
+        EXPECT_EQ(button->statusTip(), QLatin1String(row.hint)) << row.name;
+        EXPECT_TRUE(button->isEnabled()) << row.name;
+    }
+    EXPECT_EQ(page->Panel3->height(), 30);
+    EXPECT_EQ(page->Panel4->height(), 19);
+    EXPECT_EQ(page->fontpanel->width(), 94);
+    EXPECT_EQ(page->sizepanel->width(), 34);
+    for (const char *name : {"FindDialog1", "ReplaceDialog1", "fontlistbox", "sizelist"})
+        EXPECT_TRUE(page->findChild<QWidget *>(QLatin1String(name))) << name;
+}
+
+TEST_F(OutputPageTest, CommandStatesFollowTextSelectionClipboardAndUndo)
+{
+    for (const char *name : {"Cut1", "Copy1", "Paste1", "SelectAll1"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+
+    page->setLines({"unit unit1;", "end."});
+    selectText(0, 4);
+    moveMouseOverText();
+    EXPECT_TRUE(action("SelectAll1")->isEnabled());
+    EXPECT_TRUE(action("Cut1")->isEnabled());
+    EXPECT_TRUE(action("Copy1")->isEnabled());
+    EXPECT_TRUE(page->btnErase->isEnabled());
+    EXPECT_FALSE(action("Paste1")->isEnabled());
+    EXPECT_FALSE(page->btnPaste->isEnabled());
+    EXPECT_FALSE(page->btnundo->isEnabled());
+
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    page->btnErase->click();
+    moveMouseOverText();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral(" unit1;\nend.\n"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("x"));
+    EXPECT_TRUE(action("Paste1")->isEnabled());
+    EXPECT_FALSE(action("Cut1")->isEnabled());
+    EXPECT_TRUE(page->btnundo->isEnabled());
+
+    builder->BitBtn3->setEnabled(true);
+    page->setLines({});
+    moveMouseOverText();
+    EXPECT_FALSE(action("SelectAll1")->isEnabled());
+    EXPECT_FALSE(page->btnPrint->isEnabled());
+    EXPECT_FALSE(page->btnfind->isEnabled());
+    EXPECT_FALSE(builder->BitBtn3->isEnabled());
+    page->setLines({"x"});   // "x" and a last empty line
+    moveMouseOverText();
+    EXPECT_TRUE(page->btnfind->isEnabled());
+    EXPECT_FALSE(builder->BitBtn3->isEnabled());   // never enabled by the refresh
+}
+
+TEST_F(OutputPageTest, ClipboardButtonsWaitForTheirMenuItems)
+{
+    page->setLines({"alpha beta"});
+    selectText(0, 5);
+    page->btncut->click();   // Cut1 is still disabled
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("alpha beta\n"));
+    moveMouseOverText();
+    page->btncut->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral(" beta\n"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("alpha"));
+    moveMouseOverText();
+    page->btnPaste->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("alpha beta\n"));
+    page->btnundo->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral(" beta\n"));
+}
+
+TEST_F(OutputPageTest, FindNextSelectsTheMatchAndReportsNotFound)
+{
+    page->setLines({"begin", "  Count := FCount;", "end."});
+    page->btnfind->click();
+    EXPECT_TRUE(page->FindDialog1->isVisible());
+    page->FindDialog1->findChild<QLineEdit *>("findedit")->setText(QStringLiteral("COUNT"));
+    auto *findNext = page->FindDialog1->findChild<QPushButton *>("findnextbutton");
+    findNext->click();
+    EXPECT_EQ(selectionStart(), 8);
+    EXPECT_EQ(selection(), QStringLiteral("Count"));
+    findNext->click();
+    EXPECT_EQ(selectionStart(), 18);
+    prompts.answer(Answer::Ok);
+    findNext->click();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Not found"});
+    EXPECT_EQ(prompts.log().last().kind, UserPrompts::Kind::Information);
+    EXPECT_EQ(selectionStart(), 18);   // no wrap-around, selection kept
+    EXPECT_TRUE(page->FindDialog1->isVisible());
+
+    page->FindDialog1->findChild<QRadioButton *>("upbutton")->setChecked(true);
+    page->FindDialog1->findChild<QCheckBox *>("wholeword")->setChecked(true);
+    findNext->click();
+    EXPECT_EQ(selectionStart(), 8);
+}
+
+TEST_F(OutputPageTest, ReplaceReplacesTheNextOccurrenceAfterTheSelection)
+{
+    page->setLines({"Count Count Count"});
+    selectText(0, 5);
+    page->btnreplace->click();
+    page->ReplaceDialog1->findChild<QLineEdit *>("findedit")->setText(QStringLiteral("Count"));
+    page->ReplaceDialog1->findChild<QLineEdit *>("replaceedit")->setText(QStringLiteral("N"));
+    page->ReplaceDialog1->findChild<QPushButton *>("replacebutton")->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Count N Count\n"));
+    EXPECT_EQ(memo->textCursor().position(), 7);
+    EXPECT_FALSE(memo->textCursor().hasSelection());
+
+    page->ReplaceDialog1->findChild<QPushButton *>("findnextbutton")->click();
+    EXPECT_EQ(selectionStart(), 8);
+    EXPECT_TRUE(page->ReplaceDialog1->isVisible());
+}
+
+TEST_F(OutputPageTest, ReplaceAllEndsAfterOnePassAndClosesTheDialog)
+{
+    page->setLines({"Count x", "Count; Count2"});
+    selectText(0, 0);
+    page->btnreplace->click();
+    page->ReplaceDialog1->findChild<QLineEdit *>("findedit")->setText(QStringLiteral("Count"));
+    page->ReplaceDialog1->findChild<QLineEdit *>("replaceedit")->setText(QStringLiteral("FCount"));
+    page->ReplaceDialog1->findChild<QPushButton *>("replaceallbutton")->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("FCount x\nFCount; FCount2\n"));
+    EXPECT_EQ(memo->textCursor().position(), 23);
+    EXPECT_FALSE(page->ReplaceDialog1->isVisible());
+    page->btnundo->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Count x\nCount; Count2\n"));
+    EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+TEST_F(OutputPageTest, FontAndColourDialogsChangeTheLook)
+{
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPointSize(14);
+    prompts.font(chosen);
+    moveMouseOverText();
+    page->btnfont->click();
+    EXPECT_EQ(memo->font().family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(page->fontpanel->text(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(page->sizepanel->text(), QStringLiteral("14"));
+
+    prompts.color(QColor(Qt::yellow));
+    page->btnbrush->click();
+    EXPECT_EQ(page->backgroundColor(), QColor(Qt::yellow));
+    EXPECT_EQ(memo->palette().color(QPalette::Base), QColor(Qt::yellow));
+    prompts.color(std::nullopt);
+    action("BackgroundColor1")->trigger();
+    EXPECT_EQ(page->backgroundColor(), QColor(Qt::yellow));
+    EXPECT_TRUE(prompts.exhausted());
+}
+
+TEST_F(OutputPageTest, SizeListOffersTwoToTwentyFourAndSetsThePointSize)
+{
+    builder->show();
+    builder->showPage(TBuilder::OutputPageIndex);
+    page->sizepanelClick();
+    ASSERT_TRUE(page->sizelist->isVisible());
+    ASSERT_EQ(page->sizelist->count(), 23);
+    EXPECT_EQ(page->sizelist->item(0)->text(), QStringLiteral("2"));
+    EXPECT_EQ(page->sizelist->item(22)->text(), QStringLiteral("24"));
+    EXPECT_EQ(page->sizelist->geometry().bottom(), page->Panel4->geometry().top());
+    EXPECT_EQ(page->sizelist->x(), 92);
+
+    QListWidgetItem *twelve = page->sizelist->item(10);
+    const QRect itemRect = page->sizelist->visualItemRect(twelve);
+    QTest::mouseClick(page->sizelist->viewport(), Qt::LeftButton, {}, itemRect.center());
+    EXPECT_FALSE(page->sizelist->isVisible());
+    EXPECT_EQ(memo->font().pointSize(), 12);
+    EXPECT_EQ(page->sizepanel->text(), QStringLiteral("12"));
+
+    page->fontpanelClick();
+    EXPECT_TRUE(page->fontlistbox->isVisible());
+    EXPECT_GT(page->fontlistbox->count(), 0);
+    builder->resize(builder->width() + 20, builder->height());
+    QApplication::processEvents();
+    EXPECT_FALSE(page->fontlistbox->isVisible());
+}
+
+TEST_F(OutputPageTest, WordwrapItemAndButtonToggleTogether)
+{
+    QAction *wordwrap = action("Wordwrap1");
+    EXPECT_FALSE(wordwrap->isChecked());
+    EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    wordwrap->trigger();
+    EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_TRUE(page->btnwordwrap->isChecked());
+    page->btnwordwrap->click();
+    EXPECT_FALSE(wordwrap->isChecked());
+    EXPECT_FALSE(page->btnwordwrap->isChecked());
+    EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(OutputPageTest, ChoosingAPrinterFontItemFlipsBoth)
+{
+    QAction *useDefault = action("UseDefault1");
+    QAction *match = action("Matchfont1");
+    ASSERT_TRUE(useDefault->isChecked());   // a new settings file says 0
+    useDefault->trigger();
+    EXPECT_FALSE(useDefault->isChecked());
+    EXPECT_TRUE(match->isChecked());
+    useDefault->trigger();
+    EXPECT_TRUE(useDefault->isChecked());
+    EXPECT_FALSE(match->isChecked());
+    match->trigger();
+    EXPECT_TRUE(match->isChecked());
+    EXPECT_FALSE(useDefault->isChecked());
+}
+
+TEST_F(OutputPageTest, PrintWithoutPrinterOffersAPdfFile)
+{
+    page->setPrinterCheck([] { return false; });
+    page->setLines({"unit unit1;", "end."});
+    prompts.answer(Answer::No);
+    action("Print1")->trigger();
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList{"No printer is installed. Print into a PDF file instead?"});
+
+    const QString pdf = path("out.pdf");
+    prompts.answer(Answer::Yes).saveFile(pdf);
+    page->btnPrint->click();
+    EXPECT_TRUE(fileBytes("out.pdf").startsWith("%PDF"));
+    EXPECT_TRUE(prompts.exhausted());
+}
+
+TEST_F(OutputPageTest, SaveWritesTheLinesAsTypedEvenWithWordwrap)
+{
+    const QString longLine(5000, QLatin1Char('x'));
+    page->setLines({"unit unit1;", longLine, "end."});
+    action("Wordwrap1")->trigger();
+    builder->classPage->unitname->setText(path("saved"));
+    action("SavetoFile1")->trigger();
+    EXPECT_EQ(fileBytes("saved.pas"), "unit unit1;\r\n" + longLine.toLatin1() + "\r\nend.\r\n\r\n");
+    EXPECT_TRUE(prompts.log().isEmpty());
+
+    builder->classPage->unitname->clear();
+    builder->SavetoFile1->trigger();
+    EXPECT_EQ(builder->classPage->unitname->text(), QStringLiteral("unit1.pas"));
+    EXPECT_TRUE(QFile::exists(path("unit1.pas")));
+}
+
+TEST_F(OutputPageTest, SavedBuiltUnitMatchesTheBuildCommand)
+{
+    const QString spec = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
+    prompts.openFile(spec);
+    action("Openspcfile1")->trigger();
+    builder->btnBuild->click();
+    ASSERT_TRUE(builder->BitBtn3->isEnabled());
+    builder->classPage->unitname->setText(path("window.pas"));
+    builder->BitBtn3->click();
+
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    ASSERT_EQ(runBuildCommand({spec, QStringLiteral("-o"), path("command.pas")}, out, err), kBuildOk)
+        << err.data().toStdString();
+    const QByteArray window = fileBytes("window.pas");
+    EXPECT_FALSE(window.isEmpty());
+    EXPECT_EQ(window, fileBytes("command.pas"));
+}
+
+TEST_F(OutputPageTest, SettingsAreWrittenOnCloseAndAppliedAtTheNextStart)
+{
+    EXPECT_TRUE(QFile::exists(path("uforge.ini")));
+    EXPECT_TRUE(fileBytes("uforge.ini").startsWith("[Settings]\r\nCreateDate="));
+    EXPECT_EQ(memo->font().family(), QStringLiteral("Courier"));
+    builder->stylePage->indent->setValue(4);
+    action("Matchfont1")->trigger();
+    page->setLook(OutputLook{0xFF, 0, 0, -20, true, false, QStringLiteral("DejaVu Sans Mono")});
+    builder->close();   // as the title bar's close button does
+    const QByteArray written = fileBytes("uforge.ini");
+    EXPECT_TRUE(written.contains("indent=4\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("bcolor=255\r\n"));
+    EXPECT_TRUE(written.contains("bfontheight=-20\r\n"));
+    EXPECT_TRUE(written.contains("Matchfont=1\r\n"));
+    builder.reset();
+
+    // Keys edited by hand, in other letter case and in hexadecimal.
+    QFile file(path("uforge.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray edited = file.readAll().replace("linebreak=2", "LINEBREAK=0x5");
+    file.resize(0);
+    file.write(edited);
+    file.close();
+    builder = makeBuilder();
+    page = builder->outputPage;
+    EXPECT_EQ(builder->stylePage->indent->value(), 4);
+    EXPECT_EQ(builder->stylePage->linebreak->value(), 5);
+    EXPECT_TRUE(builder->Matchfont1->isChecked());
+    EXPECT_FALSE(builder->UseDefault1->isChecked());
+    EXPECT_EQ(page->backgroundColor(), QColor(Qt::red));
+    EXPECT_EQ(page->Memo1->font().pixelSize(), 20);
+    EXPECT_TRUE(page->Memo1->font().bold());
+    EXPECT_EQ(page->fontpanel->text(), QStringLiteral("DejaVu Sans Mono"));
+}
+
+TEST_F(OutputPageTest, IndentOfFiftyInTheFileShowsTwenty)
+{
+    builder.reset();
+    QFile file(path("uforge.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\r\nindent=50\r\nbFontsize=12\r\nbFontheight=-20\r\nmatchfont=2\r\n");
+    file.close();
+    builder = makeBuilder();
+    EXPECT_EQ(builder->stylePage->indent->value(), 20);
+    EXPECT_EQ(builder->outputPage->Memo1->font().pixelSize(), 20);
+    EXPECT_TRUE(builder->UseDefault1->isChecked());
+}
+
+} // namespace
