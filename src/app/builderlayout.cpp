@@ -15,7 +15,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -26,6 +28,17 @@ constexpr int kButtonWidth = 49;
 constexpr int kButtonHeight = 43;
 constexpr int kButtonBarHeight = 49;
 constexpr int kStatusLineHeight = 25;
+
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 QAction *menuItem(QMenu *menu, const QString &caption, const char *name)
 {
@@ -50,6 +63,10 @@ void TBuilder::createControls()
 
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // Narrower tab padding, so all seven tabs fit the window's initial width.
+    auto *tabStyle = new CompactTabStyle;
+    tabStyle->setParent(PageControl1->tabBar());
+    PageControl1->tabBar()->setStyle(tabStyle);
     layout->addWidget(PageControl1, 1);
     createPages();
 

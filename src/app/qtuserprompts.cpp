@@ -18,9 +18,11 @@ QString QtUserPrompts::caption(Kind kind)
     return {};
 }
 
-UserPrompts::Answer QtUserPrompts::message(Kind kind, const QString &text, Buttons buttons)
+std::unique_ptr<QMessageBox> QtUserPrompts::makeMessageBox(Kind kind, const QString &text,
+                                                           Buttons buttons, QWidget *parent)
 {
-    QMessageBox box(m_parent);
+    auto made = std::make_unique<QMessageBox>(parent);
+    QMessageBox &box = *made;
     box.setWindowTitle(caption(kind));
     // The texts break lines with bare carriage returns, as the boxes of their
     // first platform did; a Qt label breaks only at line feeds.
@@ -50,8 +52,14 @@ UserPrompts::Answer QtUserPrompts::message(Kind kind, const QString &text, Butto
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
-    box.exec();
-    const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
+    return made;
+}
+
+UserPrompts::Answer QtUserPrompts::message(Kind kind, const QString &text, Buttons buttons)
+{
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(kind, text, buttons, m_parent);
+    box->exec();
+    const QMessageBox::StandardButton clicked = box->standardButton(box->clickedButton());
     switch (clicked) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

@@ -4,6 +4,9 @@
 
 #include "app/userprompts.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 class QtUserPrompts : public UserPrompts
@@ -19,6 +22,9 @@ public:
     std::optional<QColor> chooseColor(const QColor &initial) override;
 
     static QString caption(Kind kind);
+    // The box message() shows, ready to run.
+    static std::unique_ptr<QMessageBox> makeMessageBox(Kind kind, const QString &text,
+                                                       Buttons buttons, QWidget *parent);
 
 private:
     QString runFileDialog(const FileRequest &request, bool save);

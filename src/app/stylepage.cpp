@@ -87,6 +87,7 @@ StylePage::StylePage(QWidget *parent)
     charcombo->setObjectName(QStringLiteral("charcombo"));
     charcombo->setEditable(true);
     charcombo->setInsertPolicy(QComboBox::NoInsert);
+    charcombo->setCompleter(nullptr);
     charcombo->addItems(separatorCharacters());
     charcombo->setCurrentIndex(-1);
     charcombo->setEditText(QString());

@@ -40,6 +40,7 @@ ClassPage::ClassPage(ComponentSpec &spec, TPathForm &pathForm, QWidget *parent)
     ancestorbox->setEditable(true);
     // Typed text stays typed text: it is never added to the list.
     ancestorbox->setInsertPolicy(QComboBox::NoInsert);
+    ancestorbox->setCompleter(nullptr);   // no text the user did not type
     ancestorbox->setMaxVisibleItems(16);
     ancestorbox->addItems(ancestorNames());
     ancestorbox->setCurrentIndex(kInitialAncestor);
@@ -49,6 +50,7 @@ ClassPage::ClassPage(ComponentSpec &spec, TPathForm &pathForm, QWidget *parent)
     palpage->setObjectName(QStringLiteral("palpage"));
     palpage->setEditable(true);
     palpage->setInsertPolicy(QComboBox::NoInsert);
+    palpage->setCompleter(nullptr);
     setHint(palpage, QStringLiteral("Select or enter the palette page"));
 
     for (QWidget *w : {static_cast<QWidget *>(unitname), static_cast<QWidget *>(Button9),

@@ -1,0 +1,101 @@
+// Keys the window sees before the focused control: F1, Page Down, Page Up.
+#include "builderfixture.h"
+
+#include "app/outputpage.h"
+#include "app/stylepage.h"
+#include "editor/classpage.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// Counts the key releases that reach the control itself.
+class ReleaseCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyRelease)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
+
+using WindowKeys = BuilderTest;
+
+struct PageKeyRow {
+    int from;
+    Qt::Key key;
+    int to;
+};
+
+class PageKeys : public BuilderTest, public ::testing::WithParamInterface<PageKeyRow>
+{
+};
+
+TEST_P(PageKeys, TurnThePagesWithWrapAround)
+{
+    const PageKeyRow row = GetParam();
+    auto *pages = find<QTabWidget>("PageControl1");
+    builder->showPage(row.from);
+    QTest::keyClick(pages->currentWidget(), row.key);
+    EXPECT_EQ(pages->currentIndex(), row.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowKeys, PageKeys,
+                         ::testing::Values(PageKeyRow{0, Qt::Key_PageDown, 1},
+                                           PageKeyRow{5, Qt::Key_PageDown, 6},
+                                           PageKeyRow{6, Qt::Key_PageDown, 0},
+                                           PageKeyRow{0, Qt::Key_PageUp, 6},
+                                           PageKeyRow{3, Qt::Key_PageUp, 2}));
+
+TEST_F(WindowKeys, PageDownTurnsOncePerKeyFromADeepControl)
+{
+    auto *pages = find<QTabWidget>("PageControl1");
+    // A line edit passes the release on to its parents: still one page.
+    QTest::keyClick(builder->classPage->ancestorbox->lineEdit(), Qt::Key_PageDown);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    QTest::keyClick(builder->classPage->clname, Qt::Key_PageDown);
+    EXPECT_EQ(pages->currentIndex(), 2);
+}
+
+TEST_F(WindowKeys, TheFocusedControlStillGetsTheKey)
+{
+    builder->showPage(TBuilder::OutputPageIndex);
+    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    ReleaseCounter counter;
+    memo->installEventFilter(&counter);
+    QTest::keyClick(memo, Qt::Key_PageDown);
+    EXPECT_EQ(counter.count, 1);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), TBuilder::StylePageIndex);
+}
+
+TEST_F(WindowKeys, F1OpensTheTopicOfTheFocusedControl)
+{
+    QTest::keyClick(builder->classPage->clname, Qt::Key_F1);
+    QTest::keyClick(builder->classPage->ancestorbox->lineEdit(), Qt::Key_F1);
+    EXPECT_EQ(help.shown, QList<int>({41005, 41005}));
+}
+
+TEST_F(WindowKeys, F1OnAControlWithoutTopicOpensTheContents)
+{
+    builder->showPage(TBuilder::StylePageIndex);
+    QTest::keyClick(builder->stylePage->indent, Qt::Key_F1);
+    EXPECT_EQ(help.shown, QList<int>({0}));
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), TBuilder::StylePageIndex);
+}
+
+TEST_F(WindowKeys, HelpButtonAndMenuOpenTheContents)
+{
+    QTest::mouseClick(find<QWidget>("btnhelp"), Qt::LeftButton);
+    action("UnitforgeHelp1")->trigger();
+    EXPECT_EQ(help.shown, QList<int>({0, 0}));
+}

@@ -1,0 +1,283 @@
+// Exit, New, closing the window, the questions pending entries raise, and
+// the single-instance check.
+#include "builderfixture.h"
+
+#include "app/outputpage.h"
+#include "app/pendingentries.h"
+#include "editor/classpage.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+using Answer = UserPrompts::Answer;
+using Kind = UserPrompts::Kind;
+using Buttons = UserPrompts::Buttons;
+
+namespace {
+const QString kSpecQuestion = QStringLiteral("Do you want to save the component specification ?");
+const QString kSourceQuestion = QStringLiteral("Do you want to save the source (*.pas) file ?");
+}
+
+class Lifecycle : public BuilderTest
+{
+protected:
+    void setOutput(const QString &text) { builder->outputPage->Memo1->setPlainText(text); }
+    void addProperty()
+    {
+        PropertyInput input;
+        input.name = QStringLiteral("Value");
+        input.type = QStringLiteral("integer");
+        builder->spec().addProperty(input);
+    }
+    bool running() const { return builder->isVisible(); }
+};
+
+// ---- Exit ----------------------------------------------------------------------
+
+TEST_F(Lifecycle, ExitWithOneLineOfOutputAsksOnlyAboutTheSpecification)
+{
+    setOutput(QStringLiteral("one line"));
+    prompts.answer(Answer::No);
+    action("Exit1")->trigger();
+    ASSERT_EQ(prompts.log().size(), 1);
+    EXPECT_EQ(prompts.log()[0].kind, Kind::Confirm);
+    EXPECT_EQ(prompts.log()[0].text, kSpecQuestion);
+    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNo);
+    EXPECT_FALSE(running());
+}
+
+TEST_F(Lifecycle, ExitAsksAboutTheSpecificationEvenWhenEmptyAndEndsOnCancel)
+{
+    prompts.answer(Answer::Cancel);
+    QTest::mouseClick(find<QWidget>("BitBtn1"), Qt::LeftButton);
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kSpecQuestion}));
+    EXPECT_FALSE(running());
+}
+
+TEST_F(Lifecycle, ExitGoesOnWhenTheSaveDialogIsCancelled)
+{
+    prompts.answer(Answer::Yes).saveFile(QString());
+    action("Exit1")->trigger();
+    EXPECT_FALSE(running());
+}
+
+TEST_F(Lifecycle, ExitSavesTheSpecificationOnYes)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    prompts.answer(Answer::Yes).saveFile(path("gauge.spc"));
+    action("Exit1")->trigger();
+    EXPECT_TRUE(QFile::exists(path("gauge.spc")));
+    EXPECT_FALSE(running());
+}
+
+TEST_F(Lifecycle, ExitStaysWhenTheSpecificationCannotBeWritten)
+{
+    const QString unwritable = path("missing-folder/gauge.spc");
+    prompts.answer(Answer::Yes).saveFile(unwritable).answer(Answer::Ok);
+    action("Exit1")->trigger();
+    ASSERT_EQ(prompts.messageTexts().size(), 2);
+    EXPECT_EQ(prompts.log().last().kind, Kind::Error);
+    EXPECT_TRUE(prompts.messageTexts()[1].startsWith("Unable to write to "));
+    EXPECT_TRUE(running());
+}
+
+struct SourceAnswerRow {
+    Answer answer;
+    bool endsProgram;
+};
+
+class ExitSourceQuestion : public Lifecycle, public ::testing::WithParamInterface<SourceAnswerRow>
+{
+};
+
+TEST_P(ExitSourceQuestion, CancelKeepsTheProgramRunning)
+{
+    setOutput(QStringLiteral("typed line\n"));   // a line break makes two lines
+    prompts.answer(Answer::No).answer(GetParam().answer);
+    action("Exit1")->trigger();
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kSpecQuestion, kSourceQuestion}));
+    EXPECT_EQ(prompts.log()[1].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(running(), !GetParam().endsProgram);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lifecycle, ExitSourceQuestion,
+                         ::testing::Values(SourceAnswerRow{Answer::Cancel, false},
+                                           SourceAnswerRow{Answer::No, true},
+                                           SourceAnswerRow{Answer::Yes, true}));
+
+TEST_F(Lifecycle, TitleBarCloseAsksNothing)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    addProperty();
+    setOutput(QStringLiteral("a\nb\n"));
+    EXPECT_TRUE(builder->close());
+    EXPECT_TRUE(prompts.log().isEmpty());
+    EXPECT_FALSE(running());
+}
+
+// ---- pending entries -------------------------------------------------------------
+
+class PendingEntryQuestions : public Lifecycle
+{
+protected:
+    void SetUp() override
+    {
+        Lifecycle::SetUp();
+        nameField.setText(QStringLiteral("Count"));
+        builder->pendingEntries().add({EntryKind::Property, TBuilder::PropertiesPageIndex,
+                                       [this] { return nameField.text(); },
+                                       [this] { ++adds; nameField.clear(); }});
+    }
+    QLineEdit nameField;
+    int adds = 0;
+};
+
+TEST_F(PendingEntryQuestions, TextNamesTheKindAndTheEntry)
+{
+    EXPECT_EQ(pendingEntryQuestion(EntryKind::Property, QStringLiteral("Count")),
+              "Property 'Count' has been changed.  Do You want to Add it ?\r\r"
+              "(Selecting No here will discard the property)");
+    EXPECT_EQ(pendingEntryQuestion(EntryKind::Method, QStringLiteral("Paint")),
+              "Method 'Paint' has been changed.  Do You want to Add it ?\r\r"
+              "(Selecting No here will discard the method)");
+    EXPECT_EQ(pendingEntryQuestion(EntryKind::Event, QStringLiteral("OnChange")),
+              "Event 'OnChange' has been changed.  Do You want to Add it ?\r\r"
+              "(Selecting No here will discard the event)");
+}
+
+TEST_F(PendingEntryQuestions, ExitAnsweredYesShowsThePageAndAddsFirst)
+{
+    prompts.answer(Answer::Yes).answer(Answer::No);
+    action("Exit1")->trigger();
+    EXPECT_EQ(adds, 1);
+    EXPECT_EQ(prompts.log()[0].kind, Kind::Warning);
+    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompts.messageTexts()[1], kSpecQuestion);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), TBuilder::PropertiesPageIndex);
+    EXPECT_FALSE(running());
+}
+
+TEST_F(PendingEntryQuestions, ExitAnsweredNoAddsNothing)
+{
+    prompts.answer(Answer::No).answer(Answer::No);
+    action("Exit1")->trigger();
+    EXPECT_EQ(adds, 0);
+    EXPECT_FALSE(running());
+}
+
+TEST_F(PendingEntryQuestions, ClosingTheQuestionStopsExit)
+{
+    prompts.answer(Answer::Cancel);
+    action("Exit1")->trigger();
+    EXPECT_EQ(prompts.log().size(), 1);
+    EXPECT_TRUE(running());
+}
+
+TEST_F(PendingEntryQuestions, ClosingTheQuestionStopsBuild)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    prompts.answer(Answer::Cancel);
+    action("BuildOutput1")->trigger();
+    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
+    EXPECT_FALSE(find<QWidget>("BitBtn3")->isEnabled());
+}
+
+TEST_F(PendingEntryQuestions, BuildAnsweredNoBuildsWithoutIt)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    prompts.answer(Answer::No);
+    action("BuildOutput1")->trigger();
+    EXPECT_EQ(adds, 0);
+    EXPECT_EQ(nameField.text(), "Count");
+    EXPECT_TRUE(find<QWidget>("BitBtn3")->isEnabled());
+}
+
+// ---- New -------------------------------------------------------------------------
+
+TEST_F(Lifecycle, NewOnAnEmptySpecificationAsksNothing)
+{
+    builder->spec().StandardProperties = {QStringLiteral("Name")};
+    action("New1")->trigger();
+    EXPECT_TRUE(prompts.log().isEmpty());
+    EXPECT_TRUE(builder->spec().StandardProperties.isEmpty());
+}
+
+TEST_F(Lifecycle, NewResetsListsAndOutputButKeepsTheHeaderFields)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    addProperty();
+    setOutput(QStringLiteral("unit unit1;\n"));
+    prompts.answer(Answer::No).answer(Answer::No);
+    action("New1")->trigger();
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kSpecQuestion, kSourceQuestion}));
+    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(builder->spec().Properties.isEmpty());
+    EXPECT_TRUE(builder->spec().Types.isEmpty());
+    EXPECT_TRUE(builder->spec().StandardProperties.isEmpty());
+    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
+    EXPECT_EQ(builder->classPage->clname->text(), "TGauge");
+    EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TComponent");
+    EXPECT_TRUE(running());
+}
+
+struct NewCancelRow {
+    bool withEntries;
+    bool withOutput;
+    int cancelAt;   // index of the question answered Cancel
+};
+
+class NewCancel : public Lifecycle, public ::testing::WithParamInterface<NewCancelRow>
+{
+};
+
+TEST_P(NewCancel, ChangesNothing)
+{
+    const NewCancelRow row = GetParam();
+    if (row.withEntries)
+        addProperty();
+    if (row.withOutput)
+        setOutput(QStringLiteral("unit unit1;\n"));
+    for (int i = 0; i < row.cancelAt; ++i)
+        prompts.answer(Answer::No);
+    prompts.answer(Answer::Cancel);
+    action("New1")->trigger();
+    EXPECT_EQ(builder->spec().Properties.size(), row.withEntries ? 1 : 0);
+    EXPECT_EQ(builder->spec().StandardProperties, QStringList({"Name", "Tag"}));
+    EXPECT_EQ(builder->outputPage->lineCount(), row.withOutput ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lifecycle, NewCancel,
+                         ::testing::Values(NewCancelRow{true, false, 0},
+                                           NewCancelRow{true, true, 0},
+                                           NewCancelRow{true, true, 1},
+                                           NewCancelRow{false, true, 0}));
+
+// ---- a second instance ---------------------------------------------------------
+
+TEST_F(Lifecycle, SecondInstanceSaysSoAndEnds)
+{
+    BuilderServices second = services;
+    ScriptedPrompts secondPrompts;
+    second.prompts = &secondPrompts;
+    secondPrompts.answer(Answer::Ok);
+    TBuilder other(second);
+    EXPECT_TRUE(other.alreadyRunning());
+    ASSERT_EQ(secondPrompts.log().size(), 1);
+    EXPECT_EQ(secondPrompts.log()[0].kind, Kind::Information);
+    EXPECT_EQ(secondPrompts.log()[0].text, "Unitforge is already running.");
+    EXPECT_EQ(secondPrompts.log()[0].buttons, Buttons::Ok);
+    EXPECT_FALSE(builder->alreadyRunning());
+    EXPECT_TRUE(running());
+}
+
+TEST_F(Lifecycle, LockOfAnEndedInstanceIsTakenOver)
+{
+    builder.reset();   // the first instance ends and leaves its lock
+    createBuilder();
+    EXPECT_FALSE(builder->alreadyRunning());
+}

@@ -1,0 +1,272 @@
+// The window as it starts: layout, controls, menus and the hints of the
+// status line.
+#include "builderfixture.h"
+
+#include "app/outputpage.h"
+#include "app/stylepage.h"
+#include "editor/classpage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using StartUp = BuilderTest;
+
+TEST_F(StartUp, ShowsTheClassPageWithTComponentAndTheProgramDirectory)
+{
+    EXPECT_EQ(builder->windowTitle(), "Unitforge");
+    EXPECT_EQ(builder->size(), QSize(552, 408));
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), 0);
+    auto *ancestorbox = find<QComboBox>("ancestorbox");
+    EXPECT_EQ(ancestorbox->count(), 118);
+    EXPECT_EQ(ancestorbox->currentIndex(), 18);
+    EXPECT_EQ(ancestorbox->currentText(), "TComponent");
+    EXPECT_EQ(find<QLineEdit>("unitname")->text(), dir.path() + "/unit1.pas");
+    EXPECT_EQ(find<QLineEdit>("clname")->text(), "");
+    EXPECT_EQ(find<QComboBox>("palpage")->count(), 0);
+    EXPECT_EQ(builder->helpFileName(), "uforge.hlp");
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
+    EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+TEST_F(StartUp, FillsTheAncestorMembersWhenShown)
+{
+    EXPECT_EQ(builder->spec().StandardProperties, QStringList({"Name", "Tag"}));
+    EXPECT_TRUE(builder->spec().StandardEvents.isEmpty());
+}
+
+TEST_F(StartUp, HasTheSevenPagesInOrder)
+{
+    auto *pages = find<QTabWidget>("PageControl1");
+    const QStringList expected{"Class", "Properties", "Methods", "Event Handlers",
+                               "Message Handlers", "Output", "Style"};
+    ASSERT_EQ(pages->count(), expected.size());
+    for (int i = 0; i < pages->count(); ++i)
+        EXPECT_EQ(pages->tabText(i), expected[i]);
+}
+
+struct ButtonRow {
+    const char *name;
+    const char *caption;
+    const char *hint;   // the long hint the status line shows
+    int left;           // -1: at the right edge
+    bool enabled;
+};
+
+class ButtonBar : public BuilderTest, public ::testing::WithParamInterface<ButtonRow>
+{
+};
+
+TEST_P(ButtonBar, HasCaptionHintPlaceAndState)
+{
+    const ButtonRow row = GetParam();
+    auto *button = find<QToolButton>(row.name);
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->text(), row.caption);
+    EXPECT_EQ(button->statusTip(), row.hint);
+    EXPECT_EQ(button->size(), QSize(49, 43));
+    const int left = row.left >= 0 ? row.left : find<QWidget>("Panel2")->width() - 49 - 1;
+    EXPECT_EQ(button->x(), left);
+    EXPECT_EQ(button->isEnabled(), row.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, ButtonBar,
+    ::testing::Values(ButtonRow{"BitBtn1", "E&xit", "Quit Unitforge", 5, true},
+                      ButtonRow{"BitBtn5", "&Open", "Open *.spc file", 54, true},
+                      ButtonRow{"btnBuild", "&Build", "Build the source output", 103, true},
+                      ButtonRow{"BitBtn3", "&Save", "Save to a .pas file", 152, false},
+                      ButtonRow{"btnhelp", "&Help", "Unitforge Help", -1, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(StartUp, KeepsTheHelpButtonAtTheRightEdge)
+{
+    builder->resize(700, 500);
+    QApplication::processEvents();
+    auto *bar = find<QWidget>("Panel2");
+    EXPECT_EQ(find<QToolButton>("btnhelp")->x(), bar->width() - 49 - 1);
+}
+
+TEST_F(StartUp, FramesTheStatusLineAndButtonBar)
+{
+    auto *status = find<QLabel>("Panel1");
+    EXPECT_EQ(status->height(), 25);
+    EXPECT_TRUE(status->font().bold());
+    EXPECT_EQ(status->lineWidth(), 2);
+    EXPECT_EQ(find<QWidget>("Panel2")->height(), 49);
+}
+
+struct MenuRow {
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    bool enabled;
+};
+
+class MenuItems : public BuilderTest, public ::testing::WithParamInterface<MenuRow>
+{
+};
+
+TEST_P(MenuItems, HaveCaptionShortcutAndState)
+{
+    const MenuRow row = GetParam();
+    QAction *item = action(row.name);
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->text(), row.caption);
+    EXPECT_EQ(item->shortcut().toString(), row.shortcut);
+    EXPECT_EQ(item->isEnabled(), row.enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartUp, MenuItems,
+    ::testing::Values(MenuRow{"New1", "&New", "", true},
+                      MenuRow{"Openspcfile1", "&Open *.spc file", "", true},
+                      MenuRow{"Savespcfile1", "Sa&ve *.spc file", "", true},
+                      MenuRow{"Exit1", "E&xit", "", true},
+                      MenuRow{"Cut1", "C&ut", "Ctrl+X", false},
+                      MenuRow{"Copy1", "&Copy", "Ctrl+C", false},
+                      MenuRow{"Paste1", "&Paste", "Ctrl+V", false},
+                      MenuRow{"SelectAll1", "Select &All", "", false},
+                      MenuRow{"UseDefault1", "&Use Default Font", "", true},
+                      MenuRow{"Matchfont1", "&Match Output Window Font", "", true},
+                      MenuRow{"Wordwrap1", "&Wordwrap", "", true},
+                      MenuRow{"BackgroundColor1", "&Background Color...", "", true},
+                      MenuRow{"Options1", "&Font...", "", true},
+                      MenuRow{"Class1", "&Class", "", true},
+                      MenuRow{"Properties1", "&Properties", "", true},
+                      MenuRow{"Methods1", "&Methods", "", true},
+                      MenuRow{"EventHandlers1", "&Event Handlers", "", true},
+                      MenuRow{"MessageHandlers1", "Message &Handlers", "", true},
+                      MenuRow{"Output1", "&Output", "", true},
+                      MenuRow{"Style1", "&Style", "", true},
+                      MenuRow{"BuildOutput1", "B&uild Source Output", "", true},
+                      MenuRow{"SavetoFile1", "&Save .pas File", "", true},
+                      MenuRow{"UnitforgeHelp1", "&Unitforge Help", "", true},
+                      MenuRow{"DelphiComponentWritersGuide1", "&Delphi Component Writers' Guide", "", true},
+                      MenuRow{"About1", "&About", "", true}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// The menus in order, a separator written "-".
+TEST_F(StartUp, LaysOutTheMenus)
+{
+    auto captions = [](const QMenu *menu) {
+        QStringList items;
+        for (const QAction *a : menu->actions())
+            items.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+        return items;
+    };
+    QStringList bar;
+    for (const QAction *a : builder->menuBar()->actions())
+        bar.append(a->text());
+    EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Page", "&Build", "&Help"}));
+    EXPECT_EQ(captions(find<QMenu>("File1")),
+              QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "-", "&Print",
+                           "Printer &Setup...", "-", "E&xit"}));
+    EXPECT_EQ(captions(find<QMenu>("Edit1")),
+              QStringList({"C&ut", "&Copy", "&Paste", "Select &All", "-", "P&references"}));
+    EXPECT_EQ(captions(find<QMenu>("Preferences1")),
+              QStringList({"&Printer font", "-", "&Wordwrap", "&Background Color...", "&Font..."}));
+    EXPECT_EQ(captions(find<QMenu>("Help1")),
+              QStringList({"&Unitforge Help", "&Delphi Component Writers' Guide", "-", "&About"}));
+}
+
+TEST_F(StartUp, PageMenuShowsEachPage)
+{
+    const char *items[] = {"Class1", "Properties1", "Methods1", "EventHandlers1",
+                           "MessageHandlers1", "Output1", "Style1"};
+    auto *pages = find<QTabWidget>("PageControl1");
+    for (int i = 6; i >= 0; --i) {
+        action(items[i])->trigger();
+        EXPECT_EQ(pages->currentIndex(), i) << items[i];
+    }
+}
+
+TEST_F(StartUp, StylePageShowsTheSeparatorCharactersInPlatformOrder)
+{
+    EXPECT_EQ(StylePage::separatorCharacters(),
+              QStringList({"-", "#", "*", "/", "\\", "_", "|", "~", "+", "<", "=", ">"}));
+    QComboBox *charcombo = builder->stylePage->charcombo;
+    ASSERT_EQ(charcombo->count(), 12);
+    EXPECT_EQ(charcombo->itemText(0), "-");
+    EXPECT_EQ(charcombo->itemText(11), ">");
+}
+
+TEST_F(StartUp, StyleControlsKeepTheirRanges)
+{
+    StylePage *page = builder->stylePage;
+    page->setStyle({50, 12, 500, QStringLiteral("=="), true});
+    const Style style = page->style();
+    EXPECT_EQ(style.indent, 20);
+    EXPECT_EQ(style.blankLines, 9);
+    EXPECT_EQ(style.separatorLength, 120);
+    EXPECT_EQ(style.separatorChar, "==") << "a longer text set by the program is kept whole";
+    EXPECT_TRUE(style.commentsBefore);
+}
+
+TEST_F(StartUp, SeparatorCharacterTakesOneTypedCharacter)
+{
+    QComboBox *charcombo = builder->stylePage->charcombo;
+    charcombo->setEditText(QString());
+    QTest::keyClicks(charcombo->lineEdit(), QStringLiteral("#*"));
+    EXPECT_EQ(charcombo->currentText(), "#");
+}
+
+// ---- hints -------------------------------------------------------------------
+
+class Hints : public BuilderTest
+{
+protected:
+    void enter(QWidget *w)
+    {
+        QEvent e(QEvent::Enter);
+        QApplication::sendEvent(w, &e);
+    }
+    void leave(QWidget *w)
+    {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(w, &e);
+    }
+    QString status() { return find<QLabel>("Panel1")->text(); }
+};
+
+TEST_F(Hints, StatusLineShowsTheLongHintOfTheControlUnderThePointer)
+{
+    enter(find<QWidget>("BitBtn1"));
+    EXPECT_EQ(status(), "Quit Unitforge");
+    enter(find<QWidget>("btnBuild"));
+    EXPECT_EQ(status(), "Build the source output");
+    enter(find<QWidget>("clname"));
+    EXPECT_EQ(status(), "Enter the component's class name");
+}
+
+TEST_F(Hints, PartOfAControlShowsTheControlsHint)
+{
+    enter(builder->classPage->ancestorbox->lineEdit());
+    EXPECT_EQ(status(), "Select or enter the component's ancestor class type");
+}
+
+TEST_F(Hints, ControlWithoutAHintEmptiesTheStatusLine)
+{
+    enter(find<QWidget>("BitBtn1"));
+    leave(find<QWidget>("BitBtn1"));
+    EXPECT_EQ(status(), "");
+    enter(find<QWidget>("btnBuild"));
+    enter(builder->classPage->Label2);
+    EXPECT_EQ(status(), "");
+}
+
+TEST_F(Hints, NoControlShowsAPopUpHint)
+{
+    for (const QWidget *w : builder->findChildren<QWidget *>()) {
+        if (w->window() == builder.get())
+            EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
+    }
+}
