@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/settingsfile.h"
-#include "fakeprompts.h"
+#include "scriptedprompts.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    FakePrompts prompts;
+    ScriptedPrompts prompts;
 };
 
 TEST_F(SettingsFileTest, FirstRunCreatesTheFileWithCreateDateAndGivesTheDefaults)
@@ -54,7 +54,7 @@ TEST_F(SettingsFileTest, FirstRunCreatesTheFileWithCreateDateAndGivesTheDefaults
     SettingsFile file({path()});
     const std::optional<Settings> settings = file.read(prompts);
     ASSERT_TRUE(settings);
-    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_TRUE(prompts.log().isEmpty());
     EXPECT_EQ(keys(), QStringList{"CreateDate"});
     EXPECT_EQ(settings->style.separatorChar, QStringLiteral("="));
     EXPECT_EQ(settings->style.separatorLength, 80);
@@ -98,7 +98,7 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     EXPECT_TRUE(read->look.italic);
     EXPECT_EQ(read->look.fontName, QStringLiteral("Courier New"));
     EXPECT_TRUE(read->matchFont);
-    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_TRUE(prompts.log().isEmpty());
 }
 
 TEST_F(SettingsFileTest, ReadsHexadecimalAndOtherLetterCaseAndDefaultsBadValues)
@@ -153,12 +153,13 @@ TEST_F(SettingsFileTest, NoLocationShowsIniFileErrorAndWritesNothing)
 {
     writeFile("not a directory");
     SettingsFile file({path() + QStringLiteral("/uforge.ini")});
+    prompts.answer(UserPrompts::Answer::Ok);
     EXPECT_FALSE(file.read(prompts));
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Warning);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Ini file error"));
+    ASSERT_EQ(prompts.log().size(), 1);
+    EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Warning);
+    EXPECT_EQ(prompts.log()[0].text, QStringLiteral("Ini file error"));
     EXPECT_TRUE(file.write(Settings{}, prompts));
-    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.log().size(), 1);
 }
 
 TEST_F(SettingsFileTest, RefusedWriteShowsUnableToWrite)
@@ -171,11 +172,12 @@ TEST_F(SettingsFileTest, RefusedWriteShowsUnableToWrite)
     QFile blocker(dir);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    prompts.answer(UserPrompts::Answer::Ok);
     EXPECT_FALSE(file.write(Settings{}, prompts));
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Error);
-    EXPECT_TRUE(prompts.shown[0].text.startsWith(QStringLiteral("Unable to write to ")))
-        << prompts.shown[0].text.toStdString();
+    ASSERT_EQ(prompts.log().size(), 1);
+    EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Error);
+    EXPECT_TRUE(prompts.log()[0].text.startsWith(QStringLiteral("Unable to write to ")))
+        << prompts.log()[0].text.toStdString();
 }
 
 TEST(OutputLookTest, AppliesOnlyWhatIsSetAndTheHeightAfterTheSize)

@@ -8,7 +8,7 @@
 #include <sys/resource.h>
 
 #include "app/sourcefilesaver.h"
-#include "fakeprompts.h"
+#include "scriptedprompts.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_oldCurrent;
-    FakePrompts prompts;
+    ScriptedPrompts prompts;
 };
 
 TEST_F(SaveSourceFile, WritesEveryLineWithCrLfTheLastEmptyLineIncluded)
@@ -60,7 +60,7 @@ TEST_F(SaveSourceFile, WritesEveryLineWithCrLfTheLastEmptyLineIncluded)
     EXPECT_EQ(result.outcome, Outcome::Saved);
     EXPECT_EQ(result.fileName, path("unit.pas"));
     EXPECT_EQ(readAll(path("unit.pas")), QByteArray("unit unit1;\r\n\r\nend.\r\n\r\n"));
-    EXPECT_TRUE(prompts.shown.isEmpty());
+    EXPECT_TRUE(prompts.log().isEmpty());
 }
 
 TEST_F(SaveSourceFile, EmptyUnitNameBecomesUnit1InTheCurrentDirectory)
@@ -81,44 +81,46 @@ TEST_F(SaveSourceFile, LongLineIsSavedWhole)
 TEST_F(SaveSourceFile, OverwriteAnsweredNoWritesNothing)
 {
     writeFile(path("old.pas"), "old");
-    prompts.answers = {UserPrompts::Answer::No};
+    prompts.answer(UserPrompts::Answer::No);
     const SourceSaveResult result = saveSourceFile(path("old.pas"), {"new", ""}, prompts);
     EXPECT_EQ(result.outcome, Outcome::Declined);
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Confirm);
-    EXPECT_EQ(prompts.shown[0].buttons, UserPrompts::Buttons::YesNo);
-    EXPECT_EQ(prompts.shown[0].text, "Overwrite existing file " + path("old.pas") + " ?");
+    ASSERT_EQ(prompts.log().size(), 1);
+    EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Confirm);
+    EXPECT_EQ(prompts.log()[0].buttons, UserPrompts::Buttons::YesNo);
+    EXPECT_EQ(prompts.log()[0].text, "Overwrite existing file " + path("old.pas") + " ?");
     EXPECT_EQ(readAll(path("old.pas")), QByteArray("old"));
 }
 
 TEST_F(SaveSourceFile, OverwriteAnsweredYesReplacesTheFile)
 {
     writeFile(path("old.pas"), "old");
-    prompts.answers = {UserPrompts::Answer::Yes};
+    prompts.answer(UserPrompts::Answer::Yes);
     EXPECT_EQ(saveSourceFile(path("old"), {"new", ""}, prompts).outcome, Outcome::Saved);
     EXPECT_EQ(readAll(path("old.pas")), QByteArray("new\r\n\r\n"));
 }
 
 TEST_F(SaveSourceFile, EmptyOutputShowsNoOutputToSave)
 {
+    prompts.answer(UserPrompts::Answer::Ok);
     const SourceSaveResult result = saveSourceFile(path("empty"), {""}, prompts);
     EXPECT_EQ(result.outcome, Outcome::NoOutput);
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Error);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("No output to save"));
+    ASSERT_EQ(prompts.log().size(), 1);
+    EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Error);
+    EXPECT_EQ(prompts.log()[0].text, QStringLiteral("No output to save"));
     EXPECT_FALSE(QFile::exists(path("empty.pas")));
 }
 
 TEST_F(SaveSourceFile, MissingDirectoryShowsTheReasonAndWritesNothing)
 {
     const QString name = path("missing/unit.pas");
+    prompts.answer(UserPrompts::Answer::Ok);
     const SourceSaveResult result = saveSourceFile(name, {"x", ""}, prompts);
     EXPECT_EQ(result.outcome, Outcome::Failed);
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].kind, UserPrompts::Kind::Error);
-    EXPECT_TRUE(prompts.shown[0].text.startsWith("Cannot create file " + name + ": "))
-        << prompts.shown[0].text.toStdString();
-    EXPECT_GT(prompts.shown[0].text.size(), QString("Cannot create file " + name + ": ").size());
+    ASSERT_EQ(prompts.log().size(), 1);
+    EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Error);
+    EXPECT_TRUE(prompts.log()[0].text.startsWith("Cannot create file " + name + ": "))
+        << prompts.log()[0].text.toStdString();
+    EXPECT_GT(prompts.log()[0].text.size(), QString("Cannot create file " + name + ": ").size());
 }
 
 TEST_F(SaveSourceFile, UnwritableTargetKeepsTheOldFile)
@@ -127,14 +129,14 @@ TEST_F(SaveSourceFile, UnwritableTargetKeepsTheOldFile)
     const QString name = path("ro/unit.pas");
     writeFile(name, "old");
     QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::ExeOwner);
-    prompts.answers = {UserPrompts::Answer::Yes};
+    prompts.answer(UserPrompts::Answer::Yes).answer(UserPrompts::Answer::Ok);
     const SourceSaveResult result = saveSourceFile(name, {"new", ""}, prompts);
     QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (result.outcome == Outcome::Saved)
         GTEST_SKIP() << "running with rights that ignore directory permissions";
     EXPECT_EQ(result.outcome, Outcome::Failed);
     EXPECT_EQ(readAll(name), QByteArray("old"));
-    EXPECT_EQ(prompts.shown.size(), 2);
+    EXPECT_EQ(prompts.log().size(), 2);
 }
 
 // A file size limit makes the write fail part-way, as a full disk does.
@@ -142,7 +144,7 @@ TEST_F(SaveSourceFile, FailedWriteShowsErrorAndKeepsTheOldFile)
 {
     const QString name = path("full.pas");
     writeFile(name, "old");
-    prompts.answers = {UserPrompts::Answer::Yes};
+    prompts.answer(UserPrompts::Answer::Yes).answer(UserPrompts::Answer::Ok);
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -154,9 +156,9 @@ TEST_F(SaveSourceFile, FailedWriteShowsErrorAndKeepsTheOldFile)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(result.outcome, Outcome::Failed);
-    ASSERT_EQ(prompts.shown.size(), 2);
-    EXPECT_EQ(prompts.shown[1].kind, UserPrompts::Kind::Error);
-    EXPECT_EQ(prompts.shown[1].text, "Error outputting to file: " + name);
+    ASSERT_EQ(prompts.log().size(), 2);
+    EXPECT_EQ(prompts.log()[1].kind, UserPrompts::Kind::Error);
+    EXPECT_EQ(prompts.log()[1].text, "Error outputting to file: " + name);
     EXPECT_EQ(readAll(name), QByteArray("old"));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"full.pas"});
 }
