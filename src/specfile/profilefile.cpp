@@ -242,7 +242,7 @@ void ProfileFile::parse(const QString &text)
             const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
             Section section;
             section.folded = fold(name);
-            section.lines.push_back(Line{raw});
+            section.lines.emplace_back(raw);
             section.insertAt = 1;
             current = m_sections.size();
             m_sectionIndex[section.folded].append(qsizetype(current));
@@ -251,7 +251,7 @@ void ProfileFile::parse(const QString &text)
         }
 
         Section &section = m_sections[current];
-        Line line{raw};
+        Line line(raw);
         if (!trimmed.isEmpty() && !trimmed.startsWith(u';')) {
             const auto equals = std::find(raw.begin(), raw.end(), u'=');
             if (equals != raw.end())
@@ -467,12 +467,12 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
         if (visible == last->lines.rend())
             continue;
         if (visible->written || !trimBlanks(visible->text).isEmpty())
-            last->lines.push_back(Line{QStringView()});
+            last->lines.emplace_back(QStringView());
         break;
     }
     Section created;
     created.folded = fold(section);
-    created.lines.push_back(Line{keep(u'[' + trimBlanks(section).toString() + u']')});
+    created.lines.emplace_back(keep(u'[' + trimBlanks(section).toString() + u']'));
     created.insertAt = 1;
     m_sectionIndex[created.folded].append(qsizetype(m_sections.size()));
     m_sections.push_back(std::move(created));

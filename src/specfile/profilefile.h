@@ -66,6 +66,9 @@ private:
     // shares the key and value strings it was given, so that neither reading
     // nor writing a large file copies every line.
     struct Line {
+        Line() = default;
+        explicit Line(QStringView raw) : text(raw) {}
+
         QStringView text;      // the line as read; for a written line, the text before "="
         QString value;         // the value of a written line
         qsizetype equals = -1; // position of the "=" of a line read as a key line, else -1

@@ -11,7 +11,7 @@ class TAwk;
 
 // No loop over a count read from a file adds more entries than this, whatever
 // the file claims; it keeps a damaged file from exhausting memory.
-inline constexpr int kMaxSpecListEntries = 1000000;
+inline constexpr int kMaxSpecListEntries = 100000;
 
 // Writes spec into the file at path, keeping the sections and keys that a
 // specification does not use (hand-written bodies among them). The file is

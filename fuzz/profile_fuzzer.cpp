@@ -1,0 +1,60 @@
+// Feeds arbitrary bytes to the profile parser, reads and writes through it,
+// and checks that what was written reads back and that saving is stable.
+#include <QByteArray>
+#include <QString>
+
+#include <cstdlib>
+
+#include "specfile/profilefile.h"
+#include "specfile/textcodec.h"
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    ProfileFile file;
+    file.parse(decodeText(bytes));
+
+    static const char *const kSections[] = {"Component", "properties", "S", "functionTA.GetB"};
+    static const char *const kKeys[] = {"0", "1", "7", "count", "varcount", "v1", "PropertyCount"};
+    for (const char *section : kSections) {
+        const QString s = QString::fromLatin1(section);
+        for (const char *key : kKeys) {
+            const QString k = QString::fromLatin1(key);
+            file.readString(s, k, QStringLiteral("*"));
+            file.readInteger(s, k, -1);
+        }
+        file.largestNumberedKey(s, QString());
+        file.largestNumberedKey(s, QStringLiteral("v"));
+    }
+
+    // Values taken from the input itself, line breaks and blanks included.
+    const QString text = decodeText(bytes.left(64));
+    const QString single = QString(text).remove(u'\r').remove(u'\n').trimmed();
+    file.writeString(QStringLiteral("Component"), QStringLiteral("Name"), single);
+    file.writeString(QStringLiteral("Comments"), QStringLiteral("3"), text);
+    file.writeInteger(QStringLiteral("properties"), QStringLiteral("2"), int(size));
+    file.eraseSection(QStringLiteral("S"));
+
+    check(file.readInteger(QStringLiteral("PROPERTIES"), QStringLiteral("2"), -1) == int(size));
+    check(!file.hasSection(QStringLiteral("s")));
+    const QString name = file.readString(QStringLiteral("component"), QStringLiteral("name"));
+    check(name == single);
+
+    // Saving what was parsed from a saved text gives the same text again.
+    const QString saved = file.toText();
+    ProfileFile again;
+    again.parse(saved);
+    check(again.toText() == saved);
+    check(decodeText(file.toBytes()).size() <= saved.size());
+    return 0;
+}

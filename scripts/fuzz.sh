@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (fuzz/) with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs each for a bounded time. Exits 0 when
+# no fuzzer found a fault.
+#   scripts/fuzz.sh [SECONDS]     seconds per fuzzer, default 60 (or FUZZ_SECONDS)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-${FUZZ_SECONDS:-60}}"
+
+packages=(clang libclang-rt-14-dev cmake ninja-build qt6-base-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages: ${missing[*]} (run as root to install them)" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build=build-fuzz
+cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$build" --target profile_fuzzer specreader_fuzzer -j2
+
+status=0
+for fuzzer in profile_fuzzer specreader_fuzzer; do
+    corpus="$build/corpus-$fuzzer"
+    mkdir -p "$corpus" "$build/artifacts"
+    cp -n examples/*.spc "$corpus"/ 2>/dev/null || true
+    echo "== $fuzzer: ${seconds} s"
+    if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        "$build/$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=8192 -timeout=20 \
+            -rss_limit_mb=4096 -print_final_stats=1 \
+            -artifact_prefix="$build/artifacts/$fuzzer-" 2>"$build/$fuzzer.log"; then
+        echo "$fuzzer found a fault; see $build/$fuzzer.log and $build/artifacts/" >&2
+        tail -40 "$build/$fuzzer.log" >&2
+        status=1
+    else
+        grep -E "^stat::number_of_executed_units|^Done" "$build/$fuzzer.log" || true
+    fi
+done
+[ $status -eq 0 ] && echo "fuzzing clean"
+exit $status
