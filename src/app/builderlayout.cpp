@@ -121,6 +121,10 @@ void TBuilder::createButtonBar()
     btnhelp = button(QStringLiteral("&Help"), QStringLiteral("Unitforge Help"),
                      QStyle::SP_DialogHelpButton, "btnhelp", 0);
     placeHelpButton();
+    // Alt+B and Alt+H belong to the "&Build" and "&Help" menus, which win over
+    // a button with the same mnemonic; Qt would treat the pair as ambiguous.
+    btnBuild->setShortcut(QKeySequence());
+    btnhelp->setShortcut(QKeySequence());
 
     connect(BitBtn1, &QToolButton::clicked, this, &TBuilder::BitBtn1Click);
     connect(BitBtn5, &QToolButton::clicked, this, &TBuilder::BitBtn5Click);
