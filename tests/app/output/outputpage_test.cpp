@@ -263,6 +263,22 @@ TEST_F(OutputPageTest, PrintWithoutPrinterOffersAPdfFile)
     EXPECT_TRUE(prompts.exhausted());
 }
 
+TEST_F(OutputPageTest, PrinterSetupChoiceAppliesToLaterJobs)
+{
+    const QString pdf = path("setup.pdf");
+    page->setPrinterCheck([] { return false; });
+    page->setPrinterSetupDialog([&pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    action("PrinterSetup1")->trigger();
+    page->setLines({"unit unit1;", "end."});
+    action("Print1")->trigger();
+    EXPECT_TRUE(prompts.log().isEmpty());
+    EXPECT_TRUE(fileBytes("setup.pdf").startsWith("%PDF"));
+}
+
 TEST_F(OutputPageTest, SaveWritesTheLinesAsTypedEvenWithWordwrap)
 {
     const QString longLine(5000, QLatin1Char('x'));
