@@ -63,17 +63,6 @@ TEST(WineRegistry, DamagedLinesAreSkipped)
     EXPECT_EQ(reg.stringValue(QStringLiteral("key"), QStringLiteral("OK")), QStringLiteral("yes"));
 }
 
-TEST(WineRegistry, CurrentUserFileFollowsWinePrefix)
-{
-    const QByteArray saved = qgetenv("WINEPREFIX");
-    qputenv("WINEPREFIX", "/opt/delphi-prefix");
-    EXPECT_EQ(WineRegistry::currentUserFile(), "/opt/delphi-prefix/user.reg");
-    qunsetenv("WINEPREFIX");
-    EXPECT_TRUE(WineRegistry::currentUserFile().endsWith("/.wine/user.reg"));
-    if (!saved.isNull())
-        qputenv("WINEPREFIX", saved);
-}
-
 // ---- Delphi installation -------------------------------------------------------------
 
 struct HelpDirRow {
