@@ -3,134 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <limits>
 
+#include "specfile/profiletext.h"
 #include "specfile/textcodec.h"
 
-namespace {
-
-// Blanks are ASCII white space only: QString::trimmed() would also take
-// characters such as U+00A0, which belong to the value.
-bool isBlank(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u' ' || (u >= u'\t' && u <= u'\r');
-}
-
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
-// Whether a trimmed name differs from its folded form. Names made of digits
-// and lower-case letters, the common case, need no copy.
-bool needsFolding(QStringView name)
-{
-    return std::any_of(name.begin(), name.end(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= u'A' && u <= u'Z') || u >= 0x80;
-    });
-}
-
-QString fold(QStringView name)
-{
-    return trimBlanks(name).toString().toCaseFolded();
-}
-
-// The folded form of a name as a caller gives it, shared when it is already folded.
-QString foldName(const QString &name)
-{
-    const QStringView trimmed = trimBlanks(name);
-    if (trimmed.size() == name.size() && !needsFolding(trimmed))
-        return name;
-    return trimmed.toString().toCaseFolded();
-}
-
-QString continuationKey(QStringView key, int n)
-{
-    return key.toString() + u'.' + QString::number(n);
-}
-
-// The number a key stands for when it is written as a plain decimal number
-// without leading zeros and of at most nine digits.
-std::optional<qsizetype> keyNumber(QStringView key)
-{
-    if (key.isEmpty() || key.size() > 9 || (key.size() > 1 && key.front() == u'0'))
-        return std::nullopt;
-    qsizetype n = 0;
-    for (const QChar c : key) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n;
-}
-
-// Folded key + "." + n without an allocation.
-class ContinuationKey
-{
-public:
-    explicit ContinuationKey(QStringView base)
-    {
-        m_text.append(base.utf16(), base.size());
-        m_text.append(u'.');
-        m_baseSize = m_text.size();
-    }
-    QStringView operator()(int n)
-    {
-        m_text.resize(m_baseSize);
-        char16_t digits[12];
-        int count = 0;
-        do {
-            digits[count++] = char16_t(u'0' + n % 10);
-            n /= 10;
-        } while (n > 0);
-        while (count > 0)
-            m_text.append(digits[--count]);
-        return QStringView(m_text.data(), m_text.size());
-    }
-
-private:
-    QVarLengthArray<char16_t, 64> m_text;
-    qsizetype m_baseSize = 0;
-};
-
-bool hasLineBreak(const QString &value)
-{
-    return std::any_of(value.begin(), value.end(),
-                       [](QChar c) { return c == u'\n' || c == u'\r'; });
-}
-
-// The lines of a value: line breaks are CR LF, LF or CR.
-QStringList valueLines(const QString &value)
-{
-    if (!hasLineBreak(value))
-        return {value};
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(value.mid(start, i - start));
-        if (c == u'\r' && i + 1 < value.size() && value.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    lines.append(value.mid(start));
-    return lines;
-}
-
-} // namespace
+using namespace ProfileText;
 
 ProfileFile::ProfileFile()
 {
@@ -175,43 +55,6 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     return LoadResult::Loaded;
 }
 
-qsizetype ProfileFile::findKey(const Section &section, QStringView foldedKey)
-{
-    if (const auto n = keyNumber(foldedKey)) {
-        if (*n < qsizetype(section.numbered.size()) && section.numbered[size_t(*n)] >= 0)
-            return section.numbered[size_t(*n)];
-    }
-    if (section.keys.isEmpty())
-        return -1;
-    return section.keys.value(foldedKey, -1);
-}
-
-// Whether a key goes into the numbered table rather than the hash. The bound
-// keeps a damaged file's huge numbers out of the table.
-static std::optional<qsizetype> numberedSlot(qsizetype lines, QStringView foldedKey)
-{
-    const auto n = keyNumber(foldedKey);
-    if (n && *n <= 4 * lines + 64)
-        return n;
-    return std::nullopt;
-}
-
-void ProfileFile::indexNewKey(Section &section, QStringView foldedKey, qsizetype line)
-{
-    if (const auto n = numberedSlot(qsizetype(section.lines.size()), foldedKey)) {
-        const size_t slot = size_t(*n);
-        if (slot == section.numbered.size())
-            section.numbered.push_back(line);
-        else if (slot > section.numbered.size())
-            section.numbered.resize(slot + 1, -1);
-        section.numbered[slot] = line;
-        return;
-    }
-    section.keys.insert(foldedKey, line);
-    if (foldedKey.contains(u'.'))
-        section.hasDottedKeys = true;
-}
-
 QStringView ProfileFile::keep(QString text)
 {
     m_store.push_back(std::move(text));
@@ -223,9 +66,9 @@ void ProfileFile::parse(const QString &text)
     clear();
     m_text = text;
     const QStringView all(m_text);
+    const QChar *const chars = all.data();
     size_t current = 0;
     qsizetype start = 0;
-    const QChar *const chars = all.data();
     while (start < all.size()) {
         // Lines are short: a plain loop beats a vectorised search here.
         qsizetype end = start;
@@ -262,8 +105,7 @@ void ProfileFile::parse(const QString &text)
             QStringView key = trimBlanks(raw.left(line.equals));
             if (needsFolding(key))
                 key = keep(key.toString().toCaseFolded());
-            if (findKey(section, key) < 0)   // the first of two equal keys counts
-                indexNewKey(section, key, index);
+            section.keys.insert(key, index, index);
         }
         section.lines.push_back(std::move(line));
         if (!trimmed.isEmpty())
@@ -273,9 +115,10 @@ void ProfileFile::parse(const QString &text)
 
 const ProfileFile::Section *ProfileFile::findSection(const QString &section) const
 {
-    // Runs of reads and writes address one section by the same string.
-    if (section.constData() != m_lastSectionAsked.constData()
-        || section.size() != m_lastSectionAsked.size() || m_lastSectionAsked.isNull()) {
+    RecentSection &recent =
+        m_recentSections[(quintptr(section.constData()) >> 4) % m_recentSections.size()];
+    if (recent.asked.isNull() || recent.asked.constData() != section.constData()
+        || recent.asked.size() != section.size()) {
         auto cached = m_sectionCache.constFind(section);
         if (cached == m_sectionCache.constEnd()) {
             const auto it = m_sectionIndex.constFind(fold(section));
@@ -283,22 +126,21 @@ const ProfileFile::Section *ProfileFile::findSection(const QString &section) con
                 it == m_sectionIndex.constEnd() || it->isEmpty() ? -1 : it->first();
             cached = m_sectionCache.insert(section, index);
         }
-        m_lastSectionAsked = section;
-        m_lastSection = *cached;
+        recent.asked = section;
+        recent.index = *cached;
     }
-    return m_lastSection < 0 ? nullptr : &m_sections[size_t(m_lastSection)];
+    return recent.index < 0 ? nullptr : &m_sections[size_t(recent.index)];
 }
 
 void ProfileFile::forgetSectionLookups()
 {
     m_sectionCache.clear();
-    m_lastSectionAsked = QString();
-    m_lastSection = -1;
+    m_recentSections.fill(RecentSection());
 }
 
 const ProfileFile::Line *ProfileFile::findLine(const Section &section, QStringView foldedKey) const
 {
-    const qsizetype line = findKey(section, foldedKey);
+    const qsizetype line = section.keys.find(foldedKey);
     return line < 0 ? nullptr : &section.lines[size_t(line)];
 }
 
@@ -331,7 +173,7 @@ QString ProfileFile::readString(const QString &section, const QString &key, cons
     if (!line)
         return def;
     QString value = lineValue(*line);
-    if (!s->hasDottedKeys)
+    if (!s->keys.hasDottedKeys())
         return value;
     ContinuationKey continuation(folded);
     for (int n = 2;; ++n) {
@@ -358,50 +200,7 @@ int ProfileFile::readInteger(const QString &section, const QString &key, int def
 qint64 ProfileFile::largestNumberedKey(const QString &section, const QString &prefix) const
 {
     const Section *s = findSection(section);
-    if (!s)
-        return -1;
-    const QString foldedPrefix = foldName(prefix);
-    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
-    qint64 largest = -1;
-    if (foldedPrefix.isEmpty()) {
-        for (qsizetype n = qsizetype(s->numbered.size()) - 1; n >= 0; --n) {
-            if (s->numbered[size_t(n)] >= 0) {
-                largest = n;
-                break;
-            }
-        }
-    } else if (!s->numbered.empty() && keyNumber(foldedPrefix)) {
-        // A numeric prefix: numbered keys can begin with it.
-        for (qsizetype n = 0; n < qsizetype(s->numbered.size()); ++n) {
-            const QString key = QString::number(n);
-            if (s->numbered[size_t(n)] >= 0 && key.size() > foldedPrefix.size()
-                && key.startsWith(foldedPrefix) && key.at(foldedPrefix.size()) != u'0'
-                && QStringView(key).mid(foldedPrefix.size()).toLongLong() > largest) {
-                largest = QStringView(key).mid(foldedPrefix.size()).toLongLong();
-            }
-        }
-    }
-    for (auto it = s->keys.constBegin(); it != s->keys.constEnd(); ++it) {
-        const QStringView key = it.key();
-        if (!key.startsWith(foldedPrefix))
-            continue;
-        const QStringView digits = key.mid(foldedPrefix.size());
-        if (digits.isEmpty() || (digits.size() > 1 && digits.front() == u'0'))
-            continue;   // "007" is not the key of 7
-        qint64 n = 0;
-        bool isNumber = true;
-        for (const QChar c : digits) {
-            if (c < u'0' || c > u'9') {
-                isNumber = false;
-                break;
-            }
-            const int d = c.unicode() - u'0';
-            n = n > (kMax - d) / 10 ? kMax : n * 10 + d;
-        }
-        if (isNumber && n > largest)
-            largest = n;
-    }
-    return largest;
+    return s ? s->keys.largestNumbered(foldName(prefix)) : -1;
 }
 
 bool ProfileFile::hasSection(const QString &section) const
@@ -480,35 +279,46 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
     return m_sections.back();
 }
 
-void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
+// Adds a key known to be absent at the end of the section.
+void ProfileFile::appendKey(Section &section, const QString &key, const QString &value,
+                            QStringView foldedKey)
 {
-    const QString folded = foldName(key);
-    const qsizetype found = findKey(section, folded);
-    if (found >= 0) {
-        Line &line = section.lines[size_t(found)];
-        // The key keeps its spelling and spacing; only the value changes.
-        if (!line.written)
-            line.text = line.text.left(line.equals);
-        line.value = value;
-        line.written = true;
-        return;
-    }
     const QStringView name = trimBlanks(key);
     Line line;
     line.text = name.size() == key.size() ? keep(key) : keep(name.toString());
     line.value = value;
     line.written = true;
     const qsizetype at = section.insertAt++;
-    section.lines.insert(section.lines.begin() + at, std::move(line));
-    // Only blank lines follow the insertion point, so no key index moves.
-    const bool numbered = numberedSlot(qsizetype(section.lines.size()), folded).has_value();
-    indexNewKey(section, numbered ? QStringView(folded) : keep(folded), at);
+    if (at == qsizetype(section.lines.size()))
+        section.lines.push_back(std::move(line));
+    else
+        section.lines.insert(section.lines.begin() + at, std::move(line));
+    // Only blank lines follow the insertion point, so no indexed line moves.
+    const qsizetype count = qsizetype(section.lines.size());
+    const bool numbered = ProfileKeyIndex::isNumbered(foldedKey, count);
+    section.keys.insertNew(numbered ? foldedKey : keep(foldedKey.toString()), at, count);
+}
+
+void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
+{
+    const QString folded = foldName(key);
+    const qsizetype found = section.keys.find(folded);
+    if (found < 0) {
+        appendKey(section, key, value, folded);
+        return;
+    }
+    Line &line = section.lines[size_t(found)];
+    // The key keeps its spelling and spacing; only the value changes.
+    if (!line.written)
+        line.text = line.text.left(line.equals);
+    line.value = value;
+    line.written = true;
 }
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     Section &s = sectionForWriting(section);
-    if (!hasLineBreak(value) && !s.hasDottedKeys) {
+    if (!hasLineBreak(value) && !s.keys.hasDottedKeys()) {
         setKey(s, key, value);
         return;
     }
@@ -519,11 +329,30 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
     // Continuation lines left from a longer earlier value would join this one.
     ContinuationKey continuation(foldName(key));
     for (int n = int(lines.size()) + 1;; ++n) {
-        const auto it = s.keys.find(continuation(n));
-        if (it == s.keys.end())
+        const qsizetype stale = s.keys.take(continuation(n));
+        if (stale < 0)
             break;
-        s.lines[size_t(*it)].removed = true;
-        s.keys.erase(it);
+        s.lines[size_t(stale)].removed = true;
+    }
+}
+
+void ProfileFile::writeStrings(const QString &section, const QString *keys,
+                               const QString *values, qsizetype count)
+{
+    if (count <= 0)
+        return;
+    const bool isNew = findSection(section) == nullptr;
+    Section &s = sectionForWriting(section);
+    for (qsizetype i = 0; i < count; ++i) {
+        // In a new section, a folded key that is not there yet needs no lookup
+        // of continuation or stale lines.
+        const QString &key = keys[i];
+        if (isNew && !hasLineBreak(values[i]) && !needsFolding(key)
+            && trimBlanks(key).size() == key.size() && s.keys.find(key) < 0) {
+            appendKey(s, key, values[i], key);
+            continue;
+        }
+        writeString(section, key, values[i]);
     }
 }
 

@@ -7,10 +7,12 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
 #include "generator/bodysource.h"
+#include "specfile/profilekeyindex.h"
 
 class ProfileFile : public BodySource
 {
@@ -47,6 +49,10 @@ public:
     // with line breaks is written as key, key.2, key.3, ...
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
+    // writeString(section, keys[i], values[i]) for i from 0 to count - 1, in
+    // one pass when the section is new.
+    void writeStrings(const QString &section, const QString *keys, const QString *values,
+                      qsizetype count);
     // Removes every section of that name with all its lines.
     void eraseSection(const QString &section);
 
@@ -78,27 +84,21 @@ private:
     struct Section {
         QString folded;                      // name in folded case
         std::vector<Line> lines;             // lines[0] is the header, except before the first section
-        // Folded key -> its first line. Keys that are small decimal numbers,
-        // most keys of a specification, are indexed by number instead.
-        QHash<QStringView, qsizetype> keys;
-        std::vector<qsizetype> numbered;     // line of key n, or -1
+        ProfileKeyIndex keys;
         qsizetype insertAt = 0;              // where a new key goes: after the last non-blank line
-        bool hasDottedKeys = false;          // whether continuation keys may be present
         bool removed = false;
     };
 
     void clear();
     const Section *findSection(const QString &section) const;
     void forgetSectionLookups();
-    static qsizetype findKey(const Section &section, QStringView foldedKey);
     const Line *findLine(const Section &section, QStringView foldedKey) const;
-    static QString lineValue(const Line &line);
     static QStringView rawValue(const Line &line);
+    static QString lineValue(const Line &line);
     static qsizetype lineLength(const Line &line);
     Section &sectionForWriting(const QString &section);
     QStringView keep(QString text);
-    // Indexes a key known to be absent; a key kept in the hash must be stable text.
-    void indexNewKey(Section &section, QStringView foldedKey, qsizetype line);
+    void appendKey(Section &section, const QString &key, const QString &value, QStringView foldedKey);
     void setKey(Section &section, const QString &key, const QString &value);
 
     QString m_path;
@@ -108,6 +108,12 @@ private:
     std::vector<Section> m_sections;     // [0] holds the lines before the first section
     QHash<QString, QList<qsizetype>> m_sectionIndex;   // folded name -> sections in file order
     mutable QHash<QString, qsizetype> m_sectionCache;  // name as asked -> section, or -1
-    mutable QString m_lastSectionAsked;                // kept, so its text cannot change
-    mutable qsizetype m_lastSection = -1;
+    // Callers address sections with the same few strings over and over: a
+    // small table by the string's address answers without hashing its text.
+    // The string is kept, so its text cannot change while it is in the table.
+    struct RecentSection {
+        QString asked;
+        qsizetype index = -1;
+    };
+    mutable std::array<RecentSection, 32> m_recentSections;
 };

@@ -26,6 +26,7 @@ public:
             m_keys.append(QString::number(i));
     }
     const QString &operator[](qint64 i) const { return m_keys.at(i); }
+    const QString *data(qint64 first) const { return m_keys.constData() + first; }
 
 private:
     QStringList m_keys;
@@ -36,8 +37,7 @@ void writeList(ProfileFile &file, const QString &section, const QStringList &lis
                qsizetype count, const NumberKeys &keys)
 {
     count = std::min(count, list.size());
-    for (qsizetype i = 0; i < count; ++i)
-        file.writeString(section, keys[i], list.at(i));
+    file.writeStrings(section, keys.data(0), list.constData(), count);
 }
 
 // How many indexes, from 0, a loop over count reads: never past the largest
@@ -95,8 +95,8 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file)
     const NumberKeys keys(longest);
 
     file.writeInteger(kComponent, QStringLiteral("StandardMessagecount"), standardCount);
-    for (qsizetype k = 0; k < selected.size(); ++k)
-        file.writeString(QStringLiteral("StandardMessages"), keys[k + 1], selected.at(k));
+    file.writeStrings(QStringLiteral("StandardMessages"), keys.data(1), selected.constData(),
+                      selected.size());
 
     file.writeInteger(kComponent, QStringLiteral("UserMessagecount"), int(spec.UserMessages.size()));
     writeList(file, QStringLiteral("UserMessages"), spec.UserMessages, longest, keys);

@@ -52,8 +52,20 @@ QString decodeText(const QByteArray &bytes)
     return text;
 }
 
+// Whether every character is ASCII; written as a reduction so that it vectorises.
+bool isAscii(QStringView text)
+{
+    const char16_t *p = text.utf16();
+    char16_t bits = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bits |= p[i];
+    return bits < 0x80;
+}
+
 bool fitsWindows1252(QStringView text)
 {
+    if (isAscii(text))
+        return true;
     for (const QChar c : text) {
         if (c.unicode() >= 0x80 && windows1252Byte(c.unicode()) < 0)
             return false;
@@ -63,6 +75,12 @@ bool fitsWindows1252(QStringView text)
 
 char *encodeWindows1252(QStringView text, char *out)
 {
+    const char16_t *p = text.utf16();
+    if (isAscii(text)) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            out[i] = char(p[i]);
+        return out + text.size();
+    }
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         *out++ = char(u < 0x80 ? u : windows1252Byte(u));
@@ -81,11 +99,27 @@ QByteArray encodeText(const QString &text)
 
 QByteArray sourceFileBytes(const QStringList &lines)
 {
+    // The usual case: every line is one line of Windows-1252 text.
+    qsizetype size = 0;
+    bool plain = true;
+    for (const QString &line : lines) {
+        size += line.size() + 2;
+        if (plain && (!fitsWindows1252(line) || line.contains(u'\n') || line.contains(u'\r')))
+            plain = false;
+    }
+    if (plain) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        char *out = bytes.data();
+        for (const QString &line : lines) {
+            out = encodeWindows1252(line, out);
+            *out++ = '\r';
+            *out++ = '\n';
+        }
+        return bytes;
+    }
+
     static const QString kCrLf = QStringLiteral("\r\n");
     QString text;
-    qsizetype size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 2;
     text.reserve(size);
     for (const QString &line : lines) {
         // A comment of several lines reaches the output as one entry; its breaks
