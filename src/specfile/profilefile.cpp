@@ -26,6 +26,8 @@ void ProfileFile::clear()
 {
     m_text.clear();
     m_store.clear();
+    m_numberTexts.clear();
+    m_values.clear();
     m_sections.clear();
     m_sectionIndex.clear();
     forgetSectionLookups();
@@ -46,6 +48,10 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
         m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString();
         return LoadResult::Failed;
     }
+    if (file.size() > kMaxFileSize) {
+        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": the file is too large");
+        return LoadResult::Failed;
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString();
@@ -59,6 +65,13 @@ QStringView ProfileFile::keep(QString text)
 {
     m_store.push_back(std::move(text));
     return m_store.back();
+}
+
+QStringView ProfileFile::numberText(qsizetype n)
+{
+    while (m_numberTexts.size() <= n)
+        m_numberTexts.append(QString::number(m_numberTexts.size()));
+    return m_numberTexts.at(n);
 }
 
 void ProfileFile::parse(const QString &text)
@@ -98,7 +111,7 @@ void ProfileFile::parse(const QString &text)
         if (!trimmed.isEmpty() && !trimmed.startsWith(u';')) {
             const auto equals = std::find(raw.begin(), raw.end(), u'=');
             if (equals != raw.end())
-                line.equals = equals - raw.begin();
+                line.equals = qint32(equals - raw.begin());
         }
         const qsizetype index = qsizetype(section.lines.size());
         if (line.equals >= 0) {
@@ -144,23 +157,37 @@ const ProfileFile::Line *ProfileFile::findLine(const Section &section, QStringVi
     return line < 0 ? nullptr : &section.lines[size_t(line)];
 }
 
-QStringView ProfileFile::rawValue(const Line &line)
+QStringView ProfileFile::rawValue(const Line &line) const
 {
-    return line.written ? QStringView(line.value) : line.text.mid(line.equals + 1);
+    if (line.written())
+        return m_values[size_t(line.value)];
+    return line.text().mid(line.equals + 1);
 }
 
-QString ProfileFile::lineValue(const Line &line)
+QString ProfileFile::lineValue(const Line &line) const
 {
     const QStringView raw = rawValue(line);
     const QStringView value = trimBlanks(raw);
-    if (line.written && value.size() == raw.size())
-        return line.value;   // shared, not copied
+    if (line.written() && value.size() == raw.size())
+        return m_values[size_t(line.value)];   // shared, not copied
     return value.toString();
 }
 
-qsizetype ProfileFile::lineLength(const Line &line)
+qsizetype ProfileFile::lineLength(const Line &line) const
 {
-    return line.written ? line.text.size() + 1 + line.value.size() : line.text.size();
+    if (line.written())
+        return line.length + 1 + m_values[size_t(line.value)].size();
+    return line.length;
+}
+
+void ProfileFile::setValue(Line &line, const QString &value)
+{
+    if (line.written()) {
+        m_values[size_t(line.value)] = value;
+        return;
+    }
+    line.value = qint32(m_values.size());
+    m_values.push_back(value);
 }
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &def) const
@@ -265,7 +292,7 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
                                           [](const Line &l) { return !l.removed; });
         if (visible == last->lines.rend())
             continue;
-        if (visible->written || !trimBlanks(visible->text).isEmpty())
+        if (visible->written() || !trimBlanks(visible->text()).isEmpty())
             last->lines.emplace_back(QStringView());
         break;
     }
@@ -285,9 +312,8 @@ void ProfileFile::appendKey(Section &section, const QString &key, const QString 
 {
     const QStringView name = trimBlanks(key);
     Line line;
-    line.text = name.size() == key.size() ? keep(key) : keep(name.toString());
-    line.value = value;
-    line.written = true;
+    line.setText(name.size() == key.size() ? keep(key) : keep(name.toString()));
+    setValue(line, value);
     const qsizetype at = section.insertAt++;
     if (at == qsizetype(section.lines.size()))
         section.lines.push_back(std::move(line));
@@ -309,10 +335,9 @@ void ProfileFile::setKey(Section &section, const QString &key, const QString &va
     }
     Line &line = section.lines[size_t(found)];
     // The key keeps its spelling and spacing; only the value changes.
-    if (!line.written)
-        line.text = line.text.left(line.equals);
-    line.value = value;
-    line.written = true;
+    if (!line.written())
+        line.setText(line.text().left(line.equals));
+    setValue(line, value);
 }
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
@@ -343,16 +368,25 @@ void ProfileFile::writeStrings(const QString &section, const QString *keys,
         return;
     const bool isNew = findSection(section) == nullptr;
     Section &s = sectionForWriting(section);
+    s.lines.reserve(s.lines.size() + size_t(count));
     for (qsizetype i = 0; i < count; ++i) {
-        // In a new section, a folded key that is not there yet needs no lookup
-        // of continuation or stale lines.
-        const QString &key = keys[i];
-        if (isNew && !hasLineBreak(values[i]) && !needsFolding(key)
-            && trimBlanks(key).size() == key.size() && s.keys.find(key) < 0) {
-            appendKey(s, key, values[i], key);
+        // A new section takes a run of numbered keys without the lookups of
+        // continuation and stale lines that writeString makes.
+        qsizetype number = 0;
+        const qsizetype at = s.insertAt;
+        if (isNew && !hasLineBreak(values[i])
+            && s.keys.insertIfNumbered(keys[i], at, qsizetype(s.lines.size()) + 1, &number)) {
+            Line line;
+            line.setText(numberText(number));
+            setValue(line, values[i]);
+            ++s.insertAt;
+            if (at == qsizetype(s.lines.size()))
+                s.lines.push_back(std::move(line));
+            else
+                s.lines.insert(s.lines.begin() + at, std::move(line));
             continue;
         }
-        writeString(section, key, values[i]);
+        writeString(section, keys[i], values[i]);
     }
 }
 
@@ -395,10 +429,10 @@ QString ProfileFile::toText() const
         for (const Line &line : section.lines) {
             if (line.removed)
                 continue;
-            put(line.text);
-            if (line.written) {
+            put(line.text());
+            if (line.written()) {
                 *out++ = u'=';
-                put(line.value);
+                put(m_values[size_t(line.value)]);
             }
             *out++ = u'\r';
             *out++ = u'\n';
@@ -409,32 +443,38 @@ QString ProfileFile::toText() const
 
 QByteArray ProfileFile::toBytes() const
 {
-    // Encoded line by line, without the whole text as a string in between,
-    // when every character has a Windows-1252 code (the usual case).
+    // Encoded as Windows-1252 in one pass over the lines, without the whole
+    // text as a string in between; a character outside it means UTF-8 for
+    // the whole file, made from the text.
     qsizetype size = 0;
     for (const Section &section : m_sections) {
         if (section.removed)
             continue;
         for (const Line &line : section.lines) {
-            if (line.removed)
-                continue;
-            if (!fitsWindows1252(line.text) || (line.written && !fitsWindows1252(line.value)))
-                return encodeText(toText());
-            size += lineLength(line) + 2;
+            if (!line.removed)
+                size += lineLength(line) + 2;
         }
     }
     QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
+    const auto put = [&out](QStringView part) {
+        if (!fitsWindows1252(part))
+            return false;
+        out = encodeWindows1252(part, out);
+        return true;
+    };
     for (const Section &section : m_sections) {
         if (section.removed)
             continue;
         for (const Line &line : section.lines) {
             if (line.removed)
                 continue;
-            out = encodeWindows1252(line.text, out);
-            if (line.written) {
+            if (!put(line.text()))
+                return encodeText(toText());
+            if (line.written()) {
                 *out++ = '=';
-                out = encodeWindows1252(line.value, out);
+                if (!put(m_values[size_t(line.value)]))
+                    return encodeText(toText());
             }
             *out++ = '\r';
             *out++ = '\n';

@@ -18,6 +18,7 @@ class ProfileFile : public BodySource
 {
 public:
     enum class LoadResult { Loaded, NotFound, Failed };
+    static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 
     ProfileFile();
     // Loads path; a file that cannot be read gives an empty profile.
@@ -25,7 +26,7 @@ public:
 
     // Replaces the contents with those of the file at path and makes path the
     // file that save() writes. NotFound and Failed leave the profile empty and
-    // set errorString().
+    // set errorString(); a file larger than kMaxFileSize fails.
     LoadResult load(const QString &path);
     // Replaces the contents with text (line ends CR LF or LF).
     void parse(const QString &text);
@@ -70,15 +71,24 @@ public:
 private:
     // A line read from the file is a view into its text, and a written line
     // shares the key and value strings it was given, so that neither reading
-    // nor writing a large file copies every line.
+    // nor writing a large file copies every line. Lines are kept small: a
+    // large file's lines are walked several times.
     struct Line {
         Line() = default;
-        explicit Line(QStringView raw) : text(raw) {}
+        explicit Line(QStringView raw) : chars(raw.data()), length(qint32(raw.size())) {}
+        QStringView text() const { return QStringView(chars, length); }
+        void setText(QStringView t)
+        {
+            chars = t.data();
+            length = qint32(t.size());
+        }
+        bool written() const { return value >= 0; }
 
-        QStringView text;      // the line as read; for a written line, the text before "="
-        QString value;         // the value of a written line
-        qsizetype equals = -1; // position of the "=" of a line read as a key line, else -1
-        bool written = false;
+        // The line as read; for a written line, the text before "=".
+        const QChar *chars = nullptr;
+        qint32 length = 0;
+        qint32 equals = -1;     // position of the "=" of a line read as a key line, else -1
+        qint32 value = -1;      // the value of a written line: its index in m_values
         bool removed = false;
     };
     struct Section {
@@ -93,11 +103,13 @@ private:
     const Section *findSection(const QString &section) const;
     void forgetSectionLookups();
     const Line *findLine(const Section &section, QStringView foldedKey) const;
-    static QStringView rawValue(const Line &line);
-    static QString lineValue(const Line &line);
-    static qsizetype lineLength(const Line &line);
+    QStringView rawValue(const Line &line) const;
+    QString lineValue(const Line &line) const;
+    qsizetype lineLength(const Line &line) const;
+    void setValue(Line &line, const QString &value);
     Section &sectionForWriting(const QString &section);
     QStringView keep(QString text);
+    QStringView numberText(qsizetype n);
     void appendKey(Section &section, const QString &key, const QString &value, QStringView foldedKey);
     void setKey(Section &section, const QString &key, const QString &value);
 
@@ -105,6 +117,8 @@ private:
     QString m_error;
     QString m_text;                      // the text parsed; never changed afterwards
     std::vector<QString> m_store;        // written keys, folded keys and section headers
+    QStringList m_numberTexts;           // "0", "1", ...: the text of written numbered keys
+    std::vector<QString> m_values;       // values of written lines
     std::vector<Section> m_sections;     // [0] holds the lines before the first section
     QHash<QString, QList<qsizetype>> m_sectionIndex;   // folded name -> sections in file order
     mutable QHash<QString, qsizetype> m_sectionCache;  // name as asked -> section, or -1

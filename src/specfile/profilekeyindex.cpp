@@ -58,6 +58,24 @@ void ProfileKeyIndex::insertNew(QStringView foldedKey, qsizetype line, qsizetype
         m_hasDottedKeys = true;
 }
 
+bool ProfileKeyIndex::insertIfNumbered(QStringView foldedKey, qsizetype line,
+                                       qsizetype lineCount, qsizetype *number)
+{
+    const auto n = numberedSlot(foldedKey, lineCount);
+    if (!n)
+        return false;
+    const size_t slot = size_t(*n);
+    if (slot < m_byNumber.size() && m_byNumber[slot] >= 0)
+        return false;
+    if (!m_byText.isEmpty() && m_byText.contains(foldedKey))
+        return false;
+    if (slot >= m_byNumber.size())
+        m_byNumber.resize(slot + 1, -1);
+    m_byNumber[slot] = line;
+    *number = *n;
+    return true;
+}
+
 qsizetype ProfileKeyIndex::take(QStringView foldedKey)
 {
     if (const auto n = keyNumber(foldedKey)) {

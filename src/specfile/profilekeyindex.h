@@ -24,6 +24,10 @@ public:
     void insert(QStringView foldedKey, qsizetype line, qsizetype lineCount);
     // Adds a key known to be absent.
     void insertNew(QStringView foldedKey, qsizetype line, qsizetype lineCount);
+    // Adds a key held by number when it is one and is absent, and says so;
+    // *number receives its number.
+    bool insertIfNumbered(QStringView foldedKey, qsizetype line, qsizetype lineCount,
+                          qsizetype *number);
     // Removes a key; returns its line, or -1 when it was absent.
     qsizetype take(QStringView foldedKey);
 
