@@ -3,13 +3,13 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
+#include "specfile/filewriter.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
 #include "specfile/textcodec.h"
@@ -195,10 +195,11 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
         }
         return kBuildOk;
     }
-    QSaveFile file(options.outputPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString reason;
+    if (!writeFileAtomically(options.outputPath, bytes, &reason)) {
         writeMessage(err, QStringLiteral("Unable to write to ")
-                              + QFileInfo(options.outputPath).absoluteFilePath());
+                              + QFileInfo(options.outputPath).absoluteFilePath()
+                              + QStringLiteral(": ") + reason);
         return kBuildUsageOrFileError;
     }
     return kBuildOk;

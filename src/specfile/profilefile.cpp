@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
 
+#include "specfile/filewriter.h"
 #include "specfile/profiletext.h"
 #include "specfile/textcodec.h"
 
@@ -486,13 +486,8 @@ QByteArray ProfileFile::toBytes() const
 bool ProfileFile::save()
 {
     m_error.clear();
-    QSaveFile file(m_path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = toBytes();
-        if (file.write(bytes) == bytes.size() && file.commit())
-            return true;
-        file.cancelWriting();
-    }
+    if (writeFileAtomically(m_path, toBytes()))
+        return true;
     m_error = QStringLiteral("Unable to write to ") + QFileInfo(m_path).absoluteFilePath();
     return false;
 }

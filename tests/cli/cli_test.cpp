@@ -5,6 +5,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "cli/buildcommand.h"
 #include "specfile/profilefile.h"
 
@@ -89,6 +93,38 @@ TEST(BuildCommand, OutputFileHoldsTheSameBytesAsStandardOutput)
     // The hand-written bodies of the example reach the unit.
     EXPECT_TRUE(toStdout.out.contains(
         "function TGauge.GetMark(Index: integer): integer;\r\nvar\r\nStep: integer;\r\nbegin\r\n"));
+}
+
+TEST(BuildCommand, WritesIntoAPipeInPlace)
+{
+    // Renaming a finished file over the target would replace a pipe or a
+    // device (/dev/null, /dev/stdout) with a plain file.
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const int fd = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    QProcess process;
+    process.start(QStringLiteral(UF_BUILD_COMMAND), {QStringLiteral("-o"), QFile::decodeName(fifo), kTank});
+    QByteArray received;
+    bool finished = false;
+    for (int round = 0; round < 3000; ++round) {
+        char buffer[4096];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            received.append(buffer, n);
+            continue;
+        }
+        if (finished)
+            break;
+        finished = process.waitForFinished(10);
+    }
+    ::close(fd);
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(fifo)).exists());
+    EXPECT_FALSE(QFileInfo(QFile::decodeName(fifo)).isFile());
+    EXPECT_EQ(received, runInProcess({kTank}).out);
 }
 
 TEST(BuildCommand, OptionsOverrideTheSettingsFile)

@@ -1,0 +1,11 @@
+// Writes a whole file so that a failure leaves the old one as it was: the
+// bytes go to a temporary file beside the target, which then replaces it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Returns false, with the reason in *error when given, when the file cannot
+// be written. A target that is a device or a pipe (/dev/null, /dev/stdout)
+// is written in place: renaming over it would replace the device itself.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
