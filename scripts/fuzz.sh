@@ -34,7 +34,7 @@ for fuzzer in profile_fuzzer specreader_fuzzer; do
     cp -n examples/*.spc "$corpus"/ 2>/dev/null || true
     echo "== $fuzzer: ${seconds} s"
     if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$build/$fuzzer" "$corpus" -max_total_time="$seconds" -max_len=8192 -timeout=20 \
+        "$build/$fuzzer" "$corpus" -dict=fuzz/spc.dict -max_total_time="$seconds" -max_len=8192 -timeout=20 \
             -rss_limit_mb=4096 -print_final_stats=1 \
             -artifact_prefix="$build/artifacts/$fuzzer-" 2>"$build/$fuzzer.log"; then
         echo "$fuzzer found a fault; see $build/$fuzzer.log and $build/artifacts/" >&2

@@ -206,10 +206,12 @@ TEST_F(SpecFile, EmptyValuesAreDroppedOrKeptListByList)
     const ComponentSpec spec = openedText(
         "[Component]\nPropertyCount=3\nEventCount=2\nUserMessageCount=2\n"
         "[Properties]\n0=A\n1=\n2=OnB\n[Types]\n0=integer\n1=skipped\n2=\n"
+        "[PropertyComments]\n0=   indented comment  \n"
         "[Events]\n0=\n1=OnB\n[EventParams]\n0=*\n1=\n[Eventtypes]\n0=\n1=TNotifyEvent\n"
         "[UserMessages]\n0=\n1=WM_X[WM_USER + 2]}  \n");
     EXPECT_EQ(spec.Properties, (QStringList{QStringLiteral("A"), QStringLiteral("OnB")}));
     EXPECT_EQ(spec.Types, (QStringList{QStringLiteral("integer"), QString()}));
+    EXPECT_EQ(spec.PropertyComments, (QStringList{QStringLiteral("indented comment"), QString()}));
     EXPECT_EQ(spec.DefinedProperties, QStringList{QStringLiteral("A")});
     EXPECT_EQ(spec.DefinedHandlers, QStringList{QStringLiteral("OnB")});
     EXPECT_EQ(spec.Events, QStringList{QStringLiteral("OnB")});
