@@ -195,7 +195,8 @@ QString ProfileFile::readString(const QString &section, const QString &key, cons
     const Section *s = findSection(section);
     if (!s)
         return def;
-    const QString folded = foldName(key);
+    QString storage;
+    const QStringView folded = foldedView(key, storage);
     const Line *line = findLine(*s, folded);
     if (!line)
         return def;
@@ -218,7 +219,8 @@ int ProfileFile::readInteger(const QString &section, const QString &key, int def
     const Section *s = findSection(section);
     if (!s)
         return def;
-    const Line *line = findLine(*s, foldName(key));
+    QString storage;
+    const Line *line = findLine(*s, foldedView(key, storage));
     if (!line)
         return def;
     return parseInteger(trimBlanks(rawValue(*line))).value_or(def);

@@ -49,6 +49,17 @@ QString fold(QStringView name);
 // The same for a name as a caller gives it, shared when it is already folded.
 QString foldName(const QString &name);
 
+// The folded form of name as a view: name itself when it is already folded,
+// else a folded copy kept in storage.
+inline QStringView foldedView(const QString &name, QString &storage)
+{
+    const QStringView trimmed = trimBlanks(name);
+    if (trimmed.size() == name.size() && !needsFolding(trimmed))
+        return name;
+    storage = trimmed.toString().toCaseFolded();
+    return storage;
+}
+
 // The number a key stands for when it is a plain decimal number without
 // leading zeros and of at most nine digits.
 inline std::optional<qsizetype> keyNumber(QStringView key)

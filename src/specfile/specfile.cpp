@@ -52,6 +52,13 @@ qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QStri
     return std::min({qint64(count), largest + 1, qint64(kMaxSpecListEntries)});
 }
 
+// Whether the first two characters, lower-cased, are "on".
+bool beginsWithOn(const QString &name)
+{
+    return name.size() >= 2 && (name.at(0) == u'o' || name.at(0) == u'O')
+        && (name.at(1) == u'n' || name.at(1) == u'N');
+}
+
 bool isPathDelimiter(QChar c)
 {
     return c == u'\\' || c == u':' || c == u'/';
@@ -199,7 +206,7 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
         const QString name = file.readString(QStringLiteral("Properties"), k);
         if (name.isEmpty())
             continue;
-        if (name.left(2).toLower() == QLatin1String("on"))
+        if (beginsWithOn(name))
             spec.DefinedHandlers.append(name);
         else
             spec.DefinedProperties.append(name);
