@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "cli/buildcommand.h"
+#include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 
 namespace {
@@ -47,19 +48,6 @@ CommandResult runInProcess(const QStringList &arguments)
     run.out = out.data();
     run.err = err.data();
     return run;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 QList<QByteArray> lines(const QByteArray &bytes)

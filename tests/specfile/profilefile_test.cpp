@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 
 namespace {
@@ -15,19 +16,6 @@ ProfileFile parsed(const QString &text)
     ProfileFile file;
     file.parse(text);
     return file;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
 #include "model/standardmessages.h"
+#include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
 
@@ -43,19 +44,6 @@ ComponentSpec tankSpec()
     spec.selectStandardMessage(QStringLiteral("WM_SIZE"));
     spec.addUserMessage(QStringLiteral("WM_DRAIN"), 1);
     return spec;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // Every list that reading fills, for comparing two specifications.
