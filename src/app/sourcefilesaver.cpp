@@ -2,10 +2,10 @@
 
 #include <QCursor>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/userprompts.h"
 #include "app/waitcursor.h"
+#include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
 
 QString sourceFileName(const QString &unitName)
@@ -46,25 +46,21 @@ SourceSaveResult saveSourceFile(const QString &unitName, const QStringList &line
 
     // Written beside the target and renamed over it, so a failure part-way
     // leaves any old file as it was.
-    QSaveFile file(result.fileName);
+    QString reason;
+    WriteFailure failure = WriteFailure::None;
     {
         WaitCursor wait;
-        // Unbuffered, because a buffered write that the disk cuts short (full,
-        // or over a size limit) still reports success and commits a cut file.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            const QString reason = file.errorString();
-            prompts.message(UserPrompts::Kind::Error,
-                            QStringLiteral("Cannot create file ") + result.fileName
-                                + QStringLiteral(": ") + reason,
-                            UserPrompts::Buttons::Ok);
-            return result;
-        }
-        const QByteArray bytes = sourceFileBytes(lines);
-        if (file.write(bytes) == bytes.size() && file.commit()) {
+        if (writeFileAtomically(result.fileName, sourceFileBytes(lines), &reason, &failure)) {
             result.outcome = Outcome::Saved;
             return result;
         }
-        file.cancelWriting();
+    }
+    if (failure == WriteFailure::Create) {
+        prompts.message(UserPrompts::Kind::Error,
+                        QStringLiteral("Cannot create file ") + result.fileName
+                            + QStringLiteral(": ") + reason,
+                        UserPrompts::Buttons::Ok);
+        return result;
     }
     prompts.message(UserPrompts::Kind::Error,
                     QStringLiteral("Error outputting to file: ") + result.fileName,
