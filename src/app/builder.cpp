@@ -222,14 +222,8 @@ void TBuilder::exitProgram()
             == UserPrompts::Answer::Yes
         && saveSpecification() == SaveResult::Failed)
         return;   // the refused write has been reported; the work is still here
-    if (outputPage->lineCount() > 1) {
-        const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, kSaveSourceQuestion,
-                                              UserPrompts::Buttons::YesNoCancel);
-        if (answer == UserPrompts::Answer::Cancel)
-            return;
-        if (answer == UserPrompts::Answer::Yes && saveSourceFile() == SaveResult::Failed)
-            return;
-    }
+    if (!offerToSaveSource())
+        return;
     close();
 }
 
@@ -237,23 +231,36 @@ void TBuilder::New1Click()
 {
     if (m_building)
         return;
-    if (!m_spec.Properties.isEmpty() || !m_spec.Events.isEmpty() || !m_spec.Methods.isEmpty()) {
-        const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, kSaveSpecQuestion,
-                                              UserPrompts::Buttons::YesNoCancel);
-        if (answer == UserPrompts::Answer::Cancel)
-            return;
-        if (answer == UserPrompts::Answer::Yes && saveSpecification() == SaveResult::Failed)
-            return;
-    }
-    if (outputPage->lineCount() > 1) {
-        const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, kSaveSourceQuestion,
-                                              UserPrompts::Buttons::YesNoCancel);
-        if (answer == UserPrompts::Answer::Cancel)
-            return;
-        if (answer == UserPrompts::Answer::Yes && saveSourceFile() == SaveResult::Failed)
-            return;
-    }
+    if (!offerToSaveWork(kSaveSpecQuestion))
+        return;
     resetSpecification();
+}
+
+// The questions that protect unsaved work before New and Open: the
+// specification (when it has entries), then the source. False: stop.
+bool TBuilder::offerToSaveWork(const QString &specQuestion)
+{
+    if (!m_spec.Properties.isEmpty() || !m_spec.Events.isEmpty() || !m_spec.Methods.isEmpty()) {
+        const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, specQuestion,
+                                              UserPrompts::Buttons::YesNoCancel);
+        if (answer == UserPrompts::Answer::Cancel)
+            return false;
+        if (answer == UserPrompts::Answer::Yes && saveSpecification() == SaveResult::Failed)
+            return false;
+    }
+    return offerToSaveSource();
+}
+
+// Asked when the Output page holds more than one line. False: stop.
+bool TBuilder::offerToSaveSource()
+{
+    if (outputPage->lineCount() <= 1)
+        return true;
+    const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, kSaveSourceQuestion,
+                                          UserPrompts::Buttons::YesNoCancel);
+    if (answer == UserPrompts::Answer::Cancel)
+        return false;
+    return answer != UserPrompts::Answer::Yes || saveSourceFile() != SaveResult::Failed;
 }
 
 void TBuilder::resetSpecification()
@@ -280,22 +287,8 @@ void TBuilder::openSpecification()
 {
     if (m_building)
         return;
-    if (!m_spec.Properties.isEmpty() || !m_spec.Events.isEmpty() || !m_spec.Methods.isEmpty()) {
-        const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, kSaveCurrentSpecQuestion,
-                                              UserPrompts::Buttons::YesNoCancel);
-        if (answer == UserPrompts::Answer::Cancel)
-            return;
-        if (answer == UserPrompts::Answer::Yes && saveSpecification() == SaveResult::Failed)
-            return;
-    }
-    if (outputPage->lineCount() > 1) {
-        const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, kSaveSourceQuestion,
-                                              UserPrompts::Buttons::YesNoCancel);
-        if (answer == UserPrompts::Answer::Cancel)
-            return;
-        if (answer == UserPrompts::Answer::Yes && saveSourceFile() == SaveResult::Failed)
-            return;
-    }
+    if (!offerToSaveWork(kSaveCurrentSpecQuestion))
+        return;
 
     UserPrompts::FileRequest request = specFileRequest(QStringLiteral("Open"));
     if (!m_currentSpecFile.isEmpty())

@@ -151,6 +151,8 @@ private:
     void writeSettings();
 
     void exitProgram();
+    bool offerToSaveWork(const QString &specQuestion);
+    bool offerToSaveSource();
     void openSpecification();
     void build();
     void resetSpecification();
