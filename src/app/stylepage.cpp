@@ -25,9 +25,27 @@ public:
     }
 };
 
+// A text that is not a whole number counts as the minimum. QSpinBox would put
+// its previous value back when it loses the focus, so a Build button that
+// takes the focus would see a different value than the Build menu item.
+class StyleSpinBox : public QSpinBox
+{
+public:
+    using QSpinBox::QSpinBox;
+    void fixup(QString &input) const override
+    {
+        bool ok = false;
+        input.trimmed().toInt(&ok);
+        if (ok)
+            QSpinBox::fixup(input);
+        else
+            input = QString::number(minimum());
+    }
+};
+
 QSpinBox *spinBox(QWidget *parent, const char *name, int minimum, int maximum, int value)
 {
-    auto *box = new QSpinBox(parent);
+    auto *box = new StyleSpinBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setRange(minimum, maximum);
     box->setValue(value);

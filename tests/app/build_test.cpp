@@ -80,6 +80,34 @@ TEST_F(BuildInWindow, UsesTheStyleShownAtThatMoment)
     EXPECT_TRUE(output().contains(" TGauge = class(TComponent)"));
 }
 
+// An emptied spin box counts as its minimum, whether the build starts from the
+// menu (the box keeps the focus) or from the button (the box loses it first).
+class EmptiedSpinBox : public BuildInWindow, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(EmptiedSpinBox, CountsAsItsMinimum)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    builder->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(builder.get()));
+    builder->showPage(TBuilder::StylePageIndex);
+    QSpinBox *indent = builder->stylePage->indent;
+    indent->setFocus();
+    indent->selectAll();
+    QTest::keyClick(indent, Qt::Key_Backspace);
+    ASSERT_EQ(indent->text(), "");
+    if (GetParam())
+        QTest::mouseClick(find<QWidget>("btnBuild"), Qt::LeftButton);
+    else
+        action("BuildOutput1")->trigger();
+    EXPECT_TRUE(output().contains("TGauge = class(TComponent)"));
+    EXPECT_EQ(builder->stylePage->style().indent, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BuildInWindow, EmptiedSpinBox, ::testing::Values(false, true),
+                         [](const auto &info) { return info.param ? "FromTheButton" : "FromTheMenu"; });
+
 TEST_F(BuildInWindow, SelectAllSelectsTheWholeUnit)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
