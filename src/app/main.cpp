@@ -7,8 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The application's title. Not set as the display name too: Qt would
+    // append that to the caption of every box and dialog ("Warning — Unitforge").
     QApplication::setApplicationName(QStringLiteral("Unitforge"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Unitforge"));
 
     QtUserPrompts prompts;
     BuilderServices services;
