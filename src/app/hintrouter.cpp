@@ -39,9 +39,12 @@ bool HintRouter::eventFilter(QObject *watched, QEvent *event)
 
 void HintRouter::show(const QWidget *control)
 {
+    // Only a new hint replaces the status line, so a text Build put there
+    // stays while the pointer moves between controls with the same hint.
     const QString hint = hintFor(control);
-    if (m_statusLine->text() == hint)
+    if (m_hint == hint)
         return;
+    m_hint = hint;
     m_statusLine->setText(hint);
     emit hintChanged(hint);
 }

@@ -30,4 +30,5 @@ private:
 
     QPointer<QWidget> m_window;
     QLabel *m_statusLine;
+    QString m_hint;   // the hint last shown
 };

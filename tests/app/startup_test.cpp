@@ -169,6 +169,17 @@ TEST_F(StartUp, LaysOutTheMenus)
               QStringList({"&Unitforge Help", "&Delphi Component Writers' Guide", "-", "&About"}));
 }
 
+TEST_F(StartUp, OnlyCutCopyAndPasteHaveShortcuts)
+{
+    QStringList withShortcut;
+    for (const QAction *a : builder->findChildren<QAction *>()) {
+        if (!a->shortcut().isEmpty() && !a->objectName().isEmpty())
+            withShortcut.append(a->objectName());
+    }
+    withShortcut.sort();
+    EXPECT_EQ(withShortcut, QStringList({"Copy1", "Cut1", "Paste1"}));
+}
+
 TEST_F(StartUp, PageMenuShowsEachPage)
 {
     const char *items[] = {"Class1", "Properties1", "Methods1", "EventHandlers1",
@@ -252,6 +263,19 @@ TEST_F(Hints, ControlWithoutAHintEmptiesTheStatusLine)
     enter(find<QWidget>("btnBuild"));
     enter(builder->classPage->Label2);
     EXPECT_EQ(status(), "");
+}
+
+TEST_F(Hints, BuildTextStaysUntilTheHintChanges)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    enter(builder->classPage->Label2);
+    action("BuildOutput1")->trigger();
+    const QString built = builder->classPage->unitname->text() + QStringLiteral(" built");
+    ASSERT_EQ(status(), built);
+    enter(find<QWidget>("Panel2"));
+    EXPECT_EQ(status(), built) << "no hint before, none now";
+    enter(find<QWidget>("BitBtn1"));
+    EXPECT_EQ(status(), "Quit Unitforge");
 }
 
 TEST_F(Hints, NoControlShowsAPopUpHint)
