@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
@@ -66,6 +68,16 @@ TPathForm::TPathForm(QWidget *parent)
 
     setDirectory(QDir::currentPath());
     OKBtn->setFocus();
+}
+
+// Centred on the screen, not over the main window as Qt places dialogs.
+void TPathForm::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        if (const QScreen *screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
 }
 
 QStringList TPathForm::drives()

@@ -36,6 +36,9 @@ public: // controls
     QPushButton *OKBtn;
     QPushButton *CancelBtn;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fillDirectoryList();
     void DirectoryListBox1Open(QListWidgetItem *item);

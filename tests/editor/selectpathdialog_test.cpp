@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,4 +76,15 @@ TEST_F(PathFormTest, DriveSelectorListsVolumesAndShowsTheCurrentOne)
     ASSERT_GE(form.DriveComboBox1->count(), 1);
     EXPECT_GE(form.DriveComboBox1->currentIndex(), 0);
     EXPECT_TRUE(form.directory().startsWith(form.DriveComboBox1->currentText()));
+}
+
+TEST(PathForm, OpensCentredOnTheScreenNotOverItsOwner)
+{
+    QWidget owner;
+    owner.setGeometry(0, 0, 200, 150);
+    owner.show();
+    TPathForm form(&owner);
+    form.show();
+    const QRect screen = form.screen()->availableGeometry();
+    EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 8);
 }
