@@ -193,9 +193,21 @@ void OutputPage::setLines(const QStringList &lines)
     Memo1->setPlainText(text);
 }
 
+// Not toPlainText(): it also turns no-break spaces into spaces, and Save,
+// Print and the search must see the characters as they were typed.
+QString OutputPage::text() const
+{
+    QString text = Memo1->document()->toRawText();
+    for (QChar &c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = u'\n';
+    }
+    return text;
+}
+
 QStringList OutputPage::lines() const
 {
-    return Memo1->toPlainText().split(u'\n');
+    return text().split(u'\n');
 }
 
 int OutputPage::lineCount() const

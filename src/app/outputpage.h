@@ -51,6 +51,8 @@ public:
     // The text's lines as typed, whatever word wrap shows; a text ending in a
     // line break has a last empty line.
     QStringList lines() const;
+    // The whole text as typed, lines separated by line feeds.
+    QString text() const;
     // The number of lines the text holds, the last empty one counted; an empty text has one.
     int lineCount() const;
     void clear();
@@ -135,6 +137,8 @@ private:
     // nothing while the item is disabled.
     void runItem(QAction *item, void (OutputPage::*handler)());
     bool findAndSelect(const QString &pattern, const SearchOptions &options);
+    // Shows "Not found" and hands the focus back to the dialog that searched.
+    void reportNotFound(QWidget *dialog);
     void select(int start, int length);
     bool ensurePrinterOrPdf(bool &toPdf);
 

@@ -70,27 +70,37 @@ bool OutputPage::findAndSelect(const QString &pattern, const SearchOptions &opti
 {
     const QTextCursor cursor = Memo1->textCursor();
     const int start = cursor.selectionStart();
-    const std::optional<int> match = findText(Memo1->toPlainText(), start,
+    const std::optional<int> match = findText(text(), start,
                                               cursor.selectionEnd() - start, pattern, options);
     if (match)
         select(*match, int(pattern.size()));
     return match.has_value();
 }
 
+// Closing the box activates the main window, where a further Enter would
+// replace the selected text; the dialog takes the focus back instead.
+void OutputPage::reportNotFound(QWidget *dialog)
+{
+    m_prompts.message(UserPrompts::Kind::Information, QStringLiteral("Not found"),
+                      UserPrompts::Buttons::Ok);
+    if (dialog->isVisible()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
 void OutputPage::FindDialog1Find()
 {
     const QString pattern = FindDialog1->findText();
     if (!pattern.isEmpty() && !findAndSelect(pattern, FindDialog1->options()))
-        m_prompts.message(UserPrompts::Kind::Information, QStringLiteral("Not found"),
-                          UserPrompts::Buttons::Ok);
+        reportNotFound(FindDialog1);
 }
 
 void OutputPage::ReplaceDialog1Find()
 {
     const QString pattern = ReplaceDialog1->findText();
     if (!pattern.isEmpty() && !findAndSelect(pattern, ReplaceDialog1->options()))
-        m_prompts.message(UserPrompts::Kind::Information, QStringLiteral("Not found"),
-                          UserPrompts::Buttons::Ok);
+        reportNotFound(ReplaceDialog1);
 }
 
 void OutputPage::ReplaceDialog1Replace()
@@ -112,7 +122,7 @@ void OutputPage::ReplaceDialog1ReplaceAll()
     QTextCursor cursor = Memo1->textCursor();
     const int start = cursor.selectionStart();
     const QList<int> positions = replaceAllPositions(
-        Memo1->toPlainText(), start, cursor.selectionEnd() - start, pattern, ReplaceDialog1->options());
+        text(), start, cursor.selectionEnd() - start, pattern, ReplaceDialog1->options());
     if (!positions.isEmpty()) {
         cursor.beginEditBlock();
         for (auto it = positions.crbegin(); it != positions.crend(); ++it) {
@@ -240,6 +250,7 @@ void OutputPage::PrinterSetup1Click()
     }
     QPrintDialog dialog(&m_printer, this);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    // Printing into a file is a choice of its own where no printer is installed.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
     dialog.exec();
 }

@@ -18,6 +18,21 @@
 #include "app/outputpage.h"
 #include "scriptedprompts.h"
 
+// Scripted answers; when told, an answered box leaves a window active, as a
+// real box does when it closes.
+class ClosingPrompts : public ScriptedPrompts
+{
+public:
+    Answer message(Kind kind, const QString &text, Buttons buttons) override
+    {
+        const Answer answer = ScriptedPrompts::message(kind, text, buttons);
+        if (activateOnClose)
+            activateOnClose->activateWindow();
+        return answer;
+    }
+    QWidget *activateOnClose = nullptr;
+};
+
 class OutputPageTest : public testing::Test
 {
 protected:
@@ -80,7 +95,7 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_oldCurrent;
-    ScriptedPrompts prompts;
+    ClosingPrompts prompts;
     std::unique_ptr<TBuilder> builder;
     OutputPage *page = nullptr;
     QPlainTextEdit *memo = nullptr;

@@ -135,6 +135,29 @@ TEST_F(OutputPageTest, FindNextSelectsTheMatchAndReportsNotFound)
     EXPECT_EQ(selectionStart(), 8);
 }
 
+// Otherwise a further Enter, meant for Find Next, replaces the selected text.
+TEST_F(OutputPageTest, NotFoundHandsTheFocusBackToTheSearchingDialog)
+{
+    builder->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(builder.get()));
+    page->setLines({"alpha"});
+    prompts.activateOnClose = builder.get();
+    for (QDialog *dialog : {static_cast<QDialog *>(page->FindDialog1),
+                            static_cast<QDialog *>(page->ReplaceDialog1)}) {
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        dialog->findChild<QLineEdit *>("findedit")->setText(QStringLiteral("beta"));
+        prompts.answer(Answer::Ok);
+        dialog->findChild<QPushButton *>("findnextbutton")->click();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), dialog) << dialog->objectName().toStdString();
+        dialog->close();
+    }
+    EXPECT_EQ(prompts.messageTexts(), (QStringList{"Not found", "Not found"}));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("alpha\n"));
+}
+
 TEST_F(OutputPageTest, ReplaceReplacesTheNextOccurrenceAfterTheSelection)
 {
     page->setLines({"Count Count Count"});
@@ -293,6 +316,24 @@ TEST_F(OutputPageTest, SaveWritesTheLinesAsTypedEvenWithWordwrap)
     builder->SavetoFile1->trigger();
     EXPECT_EQ(builder->classPage->unitname->text(), QStringLiteral("unit1.pas"));
     EXPECT_TRUE(QFile::exists(path("unit1.pas")));
+}
+
+TEST_F(OutputPageTest, SaveAndSearchKeepNoBreakSpaces)
+{
+    const QString line = QStringLiteral("  Caption := 'a\u00a0b';");
+    page->setLines({line});
+    builder->classPage->unitname->setText(path("nbsp"));
+    action("SavetoFile1")->trigger();
+    EXPECT_EQ(fileBytes("nbsp.pas"), QByteArray("  Caption := 'a\xa0" "b';\r\n\r\n"));
+
+    page->FindDialog1->setFindText(QStringLiteral("a\u00a0b"));
+    page->FindDialog1Find();
+    EXPECT_EQ(selectionStart(), 14);
+    prompts.answer(Answer::Ok);
+    selectText(0, 0);
+    page->FindDialog1->setFindText(QStringLiteral("a b"));
+    page->FindDialog1Find();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Not found"});
 }
 
 TEST_F(OutputPageTest, SavedBuiltUnitMatchesTheBuildCommand)
