@@ -297,10 +297,13 @@ void TBuilder::openSpecification()
     if (!path.isEmpty()) {
         m_currentSpecFile = QFileInfo(path).absoluteFilePath();
         resetSpecification();
+        QString warning;
         {
             WaitCursor wait;
-            readSpecification(m_spec, m_currentSpecFile, Awk1);
+            readSpecification(m_spec, m_currentSpecFile, Awk1, &warning);
         }
+        if (!warning.isEmpty())
+            m_prompts.message(UserPrompts::Kind::Warning, warning, UserPrompts::Buttons::Ok);
         classPage->palpage->setEditText(m_spec.Palettepage);
         classPage->clname->setText(m_spec.Classname);
         classPage->unitname->setText(m_spec.Filename);

@@ -178,7 +178,10 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     ComponentSpec spec;
     spec.reset();
     TAwk awk;
-    readSpecification(spec, specFile, awk);
+    QString warning;
+    readSpecification(spec, specFile, awk, &warning);
+    if (!warning.isEmpty())
+        writeMessage(err, warning);
 
     if (const auto refusal = buildRefusal(spec)) {
         writeMessage(err, *refusal);

@@ -13,14 +13,17 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Emits keys prefix + 1 .. prefix + count of section, skipping absent and
-// empty ones. A count larger than the largest key present adds nothing more,
-// so an absurd count read from a file costs nothing.
+// empty ones. Only the keys present are visited, so an absurd count or key
+// read from a file costs nothing.
 void emitNumberedLines(SourceWriter &out, const BodySource &bodies, const QString &section,
                        const QString &prefix, const QString &countKey)
 {
     const qint64 count = bodies.readInteger(section, countKey, 0);
-    const qint64 last = std::min(count, bodies.largestNumberedKey(section, prefix));
-    for (qint64 j = 1; j <= last; ++j) {
+    for (const qint64 j : bodies.numberedKeys(section, prefix)) {
+        if (j > count)
+            break;
+        if (j < 1)
+            continue;
         const QString line = bodies.readString(section, prefix + QString::number(j));
         if (!line.isEmpty())
             out.Emit(line);

@@ -232,6 +232,12 @@ qint64 ProfileFile::largestNumberedKey(const QString &section, const QString &pr
     return s ? s->keys.largestNumbered(foldName(prefix)) : -1;
 }
 
+QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &prefix) const
+{
+    const Section *s = findSection(section);
+    return s ? s->keys.numbered(foldName(prefix)) : QList<qint64>();
+}
+
 bool ProfileFile::hasSection(const QString &section) const
 {
     return findSection(section) != nullptr;
@@ -259,7 +265,9 @@ std::optional<int> ProfileFile::parseInteger(QStringView text)
     }
     if (text.isEmpty())
         return std::nullopt;
-    // Accumulated as a negative number, so that the smallest int fits.
+    // Accumulated as a negative number, so that the smallest int fits. A
+    // number beyond the range of int saturates: an absurd count is a large
+    // count, not a missing one.
     const qint64 limit = negative ? qint64(std::numeric_limits<int>::min())
                                   : -qint64(std::numeric_limits<int>::max());
     qint64 value = 0;
@@ -274,9 +282,7 @@ std::optional<int> ProfileFile::parseInteger(QStringView text)
             digit = u - u'A' + 10;
         else
             return std::nullopt;
-        value = value * base - digit;
-        if (value < limit)
-            return std::nullopt;
+        value = std::max(value * base - digit, limit);
     }
     return int(negative ? value : -value);
 }

@@ -41,7 +41,9 @@ public:
     QString readString(const QString &section, const QString &key,
                        const QString &def = QString()) const override;
     int readInteger(const QString &section, const QString &key, int def) const override;
-    qint64 largestNumberedKey(const QString &section, const QString &prefix) const override;
+    QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
+    // The largest n such that prefix + n is a key of section; -1 when none is.
+    qint64 largestNumberedKey(const QString &section, const QString &prefix) const;
     bool hasSection(const QString &section) const;
     bool hasKey(const QString &section, const QString &key) const;
 
@@ -65,7 +67,8 @@ public:
     bool save();
 
     // A whole integer value: signed decimal, or hexadecimal after "0x", "0X"
-    // or "$"; nothing when the text is anything else or out of int range.
+    // or "$", brought into the range of int; nothing when the text is
+    // anything else.
     static std::optional<int> parseInteger(QStringView text);
 
 private:

@@ -113,3 +113,32 @@ qint64 ProfileKeyIndex::largestNumbered(QStringView foldedPrefix) const
         largest = std::max(largest, ProfileText::numberAfter(it.key(), foldedPrefix).value_or(-1));
     return largest;
 }
+
+QList<qint64> ProfileKeyIndex::numbered(QStringView foldedPrefix) const
+{
+    QList<qint64> numbers;
+    if (foldedPrefix.isEmpty()) {
+        for (qsizetype n = 0; n < qsizetype(m_byNumber.size()); ++n) {
+            if (m_byNumber[size_t(n)] >= 0)
+                numbers.append(n);
+        }
+    } else if (keyNumber(foldedPrefix)) {
+        // Numbered keys can begin with a prefix of digits.
+        for (qsizetype n = 0; n < qsizetype(m_byNumber.size()); ++n) {
+            if (m_byNumber[size_t(n)] < 0)
+                continue;
+            if (const auto after = ProfileText::numberAfter(QString::number(n), foldedPrefix))
+                numbers.append(*after);
+        }
+    }
+    const qsizetype byTable = numbers.size();
+    for (auto it = m_byText.constBegin(); it != m_byText.constEnd(); ++it) {
+        if (const auto n = ProfileText::numberAfter(it.key(), foldedPrefix))
+            numbers.append(*n);
+    }
+    if (numbers.size() != byTable || !foldedPrefix.isEmpty()) {
+        std::sort(numbers.begin(), numbers.end());
+        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    }
+    return numbers;
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QStringView>
 
 #include <vector>
@@ -33,6 +34,8 @@ public:
 
     // The largest n such that prefix + n is a key; -1 when there is none.
     qint64 largestNumbered(QStringView foldedPrefix) const;
+    // Every n such that prefix + n is a key, ascending.
+    QList<qint64> numbered(QStringView foldedPrefix) const;
 
     // Whether some key holds a ".", as continuation keys do.
     bool hasDottedKeys() const { return m_hasDottedKeys; }

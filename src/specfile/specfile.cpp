@@ -41,15 +41,20 @@ void writeList(ProfileFile &file, const QString &section, const QStringList &lis
 }
 
 // How many indexes, from 0, a loop over count reads: never past the largest
-// decimal key present in the loop's sections, nor past the safety limit.
-qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QString> sections)
+// decimal key present in the loop's sections, nor past the safety limit
+// (which sets *truncated when it cuts the loop short).
+qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QString> sections,
+                 bool *truncated)
 {
     if (count <= 0)
         return 0;
     qint64 largest = -1;
     for (const QString &section : sections)
         largest = std::max(largest, file.largestNumberedKey(section, QString()));
-    return std::min({qint64(count), largest + 1, qint64(kMaxSpecListEntries)});
+    const qint64 bound = std::min(qint64(count), largest + 1);
+    if (bound > kMaxSpecListEntries)
+        *truncated = true;
+    return std::min(bound, qint64(kMaxSpecListEntries));
 }
 
 // Whether the first two characters, lower-cased, are "on".
@@ -158,36 +163,32 @@ bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *
     return true;
 }
 
-void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk)
+void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk, QString *warning)
 {
-    readSpecification(spec, ProfileFile(path), awk);
+    readSpecification(spec, ProfileFile(path), awk, warning);
 }
 
-void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
+void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, QString *warning)
 {
     const int eventCount = file.readInteger(kComponent, QStringLiteral("Eventcount"), 0);
     spec.Palettepage = file.readString(kComponent, QStringLiteral("Palettepage"));
 
+    // The event and method loops append entries for every index, present or
+    // not, so they run over every index up to their bound.
+    bool truncated = false;
     const qint64 events = loopBound(eventCount, file,
         {QStringLiteral("Events"), QStringLiteral("EventParams"),
-         QStringLiteral("Eventtypes"), QStringLiteral("EProtected")});
-    const qint64 properties = loopBound(
-        file.readInteger(kComponent, QStringLiteral("PropertyCount"), 0), file,
-        {QStringLiteral("Properties")});
-    const qint64 userMessages = loopBound(
-        file.readInteger(kComponent, QStringLiteral("UserMessageCount"), 0), file,
-        {QStringLiteral("UserMessages")});
-    // Keys run from 1 here, so the last key read is the largest one present.
-    const qint64 lastStandard = std::min(
-        {qint64(file.readInteger(kComponent, QStringLiteral("StandardMessageCount"), 0)),
-         file.largestNumberedKey(QStringLiteral("StandardMessages"), QString()),
-         qint64(kMaxSpecListEntries)});
+         QStringLiteral("Eventtypes"), QStringLiteral("EProtected")}, &truncated);
     // Both method loops share one bound, so the three method lists stay aligned.
     const qint64 methods = loopBound(
         file.readInteger(kComponent, QStringLiteral("Methodcount"), 0), file,
         {QStringLiteral("Methods"), QStringLiteral("Methodcomments"),
-         QStringLiteral("Methodsections")});
-    const NumberKeys keys(std::max({events, properties, userMessages, lastStandard + 1, methods}));
+         QStringLiteral("Methodsections")}, &truncated);
+    if (truncated && warning) {
+        *warning = QStringLiteral("The file names more than %1 events or methods; "
+                                  "only the first %1 were read.").arg(kMaxSpecListEntries);
+    }
+    const NumberKeys keys(std::max(events, methods));
 
     for (qint64 i = 0; i < events; ++i) {
         const QString &k = keys[i];
@@ -201,8 +202,13 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
         spec.EProtected.append(file.readString(QStringLiteral("EProtected"), k));
     }
 
-    for (qint64 i = 0; i < properties; ++i) {
-        const QString &k = keys[i];
+    // The other loops skip an index whose entry is absent, so they visit only
+    // the keys present: an absurd count or key costs nothing.
+    const int propertyCount = file.readInteger(kComponent, QStringLiteral("PropertyCount"), 0);
+    for (const qint64 i : file.numberedKeys(QStringLiteral("Properties"), QString())) {
+        if (i >= propertyCount)
+            break;
+        const QString k = QString::number(i);
         const QString name = file.readString(QStringLiteral("Properties"), k);
         if (name.isEmpty())
             continue;
@@ -228,14 +234,22 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk)
         spec.Initializers.append(ComponentSpec::initializerFor(variable, defaultValue));
     }
 
-    for (qint64 i = 0; i < userMessages; ++i) {
-        const QString message = file.readString(QStringLiteral("UserMessages"), keys[i]);
+    const int userMessageCount = file.readInteger(kComponent, QStringLiteral("UserMessageCount"), 0);
+    for (const qint64 i : file.numberedKeys(QStringLiteral("UserMessages"), QString())) {
+        if (i >= userMessageCount)
+            break;
+        const QString message = file.readString(QStringLiteral("UserMessages"), QString::number(i));
         if (!message.isEmpty())
             spec.UserMessages.append(message);
     }
 
-    for (qint64 k = 1; k <= lastStandard; ++k) {
-        const QString name = file.readString(QStringLiteral("StandardMessages"), keys[k]);
+    const int standardCount = file.readInteger(kComponent, QStringLiteral("StandardMessageCount"), 0);
+    for (const qint64 k : file.numberedKeys(QStringLiteral("StandardMessages"), QString())) {
+        if (k > standardCount)
+            break;
+        if (k < 1)
+            continue;
+        const QString name = file.readString(QStringLiteral("StandardMessages"), QString::number(k));
         if (!name.isEmpty())
             spec.selectStandardMessage(name);
     }

@@ -9,9 +9,10 @@ class ComponentSpec;
 class ProfileFile;
 class TAwk;
 
-// No loop over a count read from a file adds more entries than this, whatever
-// the file claims; it keeps a damaged file from exhausting memory.
-inline constexpr int kMaxSpecListEntries = 100000;
+// The event and method loops, which add an entry for every index up to the
+// largest key present, stop after this many: it keeps a damaged file from
+// exhausting memory. Reading says so when it cuts a loop short.
+inline constexpr int kMaxSpecListEntries = 1000000;
 
 // Writes spec into the file at path, keeping the sections and keys that a
 // specification does not use (hand-written bodies among them). The file is
@@ -26,8 +27,12 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file);
 // lists, the defined-name lists of the pages, the standard message selection,
 // the header fields, and the ancestor's members when the ancestor is in the
 // ancestor list.
-void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk);
-void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk);
+// *warning, when given, receives a message when the file was too large to
+// read whole.
+void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk,
+                       QString *warning = nullptr);
+void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk,
+                       QString *warning = nullptr);
 
 // The file name Save proposes for a specification without a current file:
 // the directory part of the unit name (up to its last "\", ":" or "/"), the

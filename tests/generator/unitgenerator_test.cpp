@@ -31,19 +31,18 @@ public:
         const int value = readString(section, key, QString()).toInt(&ok);
         return ok ? value : def;
     }
-    qint64 largestNumberedKey(const QString &section, const QString &prefix) const override
+    QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override
     {
-        qint64 largest = -1;
+        QList<qint64> numbers;
         const auto keys = m_values.value(section.toLower()).keys();
         for (const QString &key : keys) {
-            if (!key.startsWith(prefix))
-                continue;
             bool ok = false;
             const qint64 n = key.mid(prefix.size()).toLongLong(&ok);
-            if (ok)
-                largest = std::max(largest, n);
+            if (key.startsWith(prefix) && ok)
+                numbers.append(n);
         }
-        return largest;
+        std::sort(numbers.begin(), numbers.end());
+        return numbers;
     }
 
 private:

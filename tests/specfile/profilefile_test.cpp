@@ -74,8 +74,9 @@ INSTANTIATE_TEST_SUITE_P(Values, ProfileFileInteger, testing::Values(
     IntegerCase{"42", 42}, IntegerCase{"-7", -7}, IntegerCase{"+7", 7}, IntegerCase{"007", 7},
     IntegerCase{"0x1F", 31}, IntegerCase{"0X1f", 31}, IntegerCase{"$ff", 255},
     IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", -2147483647 - 1},
-    IntegerCase{"2147483648", std::nullopt}, IntegerCase{"2000000000000", std::nullopt},
-    IntegerCase{"0x80000000", std::nullopt}, IntegerCase{"", std::nullopt},
+    IntegerCase{"2147483648", 2147483647}, IntegerCase{"2000000000000", 2147483647},
+    IntegerCase{"0x80000000", 2147483647}, IntegerCase{"$FFFFFFFFFFFFFFFFFFFF", 2147483647},
+    IntegerCase{"-99999999999", -2147483647 - 1}, IntegerCase{"", std::nullopt},
     IntegerCase{"-", std::nullopt}, IntegerCase{"0x", std::nullopt}, IntegerCase{"$", std::nullopt},
     IntegerCase{"12abc", std::nullopt}, IntegerCase{"1 2", std::nullopt},
     IntegerCase{"-0x5", std::nullopt}, IntegerCase{"abc", std::nullopt}, IntegerCase{"1.5", std::nullopt}));

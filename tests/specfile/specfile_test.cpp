@@ -386,3 +386,44 @@ INSTANTIATE_TEST_SUITE_P(Names, ProposedSpecificationPath, testing::Values(
     ProposedCase{"D:Dial.pas", "D:Dial.spc"},
     ProposedCase{"/home/me/units/dial.pas", "/home/me/units/dial.spc"},
     ProposedCase{"C:\\Units\\", "C:\\Units\\.spc"}));
+
+TEST_F(SpecFile, AbsurdCountsAndKeysCostNothingAndLoseNothing)
+{
+    // Counts beyond the range of int are large counts, not missing ones.
+    const ComponentSpec huge = openedText(
+        "[Component]\nClassname=TX\nMethodCount=4294967295\nPropertyCount=0x80000000\n"
+        "[Methods]\n0=Procedure A;\n[MethodSections]\n0=public\n[Properties]\n0=P\n");
+    EXPECT_EQ(huge.Methods, QStringList{QStringLiteral("Procedure A;")});
+    EXPECT_EQ(huge.Properties, QStringList{QStringLiteral("P")});
+
+    // Lists that skip absent entries read a far key, however far.
+    const ComponentSpec far = openedText(
+        "[Component]\nUserMessageCount=2147483647\nPropertyCount=2147483647\n"
+        "[UserMessages]\n2000000000=WM_X[WM_USER + 1]}\n[Properties]\n100000=Far\n");
+    EXPECT_EQ(far.UserMessages, QStringList{QStringLiteral("WM_X[WM_USER + 1]}")});
+    EXPECT_EQ(far.Properties, QStringList{QStringLiteral("Far")});
+
+    // A hand-written body whose count and last key are absurd builds at once.
+    writeBytes(path("body.spc"),
+               "[Component]\nClassname=TX\nPropertyCount=1\n[Properties]\n0=P\n[Types]\n0=integer\n"
+               "[rmethods]\n0=GetP\n[functionTX.GetP]\ncount=2147483647\n2147483647=z\n"
+               "varcount=$7FFFFFFF\nv2147483647=var q: integer;\n");
+    ComponentSpec body = opened(path("body.spc"));
+    const ProfileFile bodies(path("body.spc"));
+    const QStringList lines = generateUnit(body, Style(), awk, &bodies);
+    const qsizetype heading = lines.indexOf(QStringLiteral("function TX.GetP: integer;"));
+    ASSERT_GE(heading, 0);
+    EXPECT_EQ(lines.mid(heading + 1, 5),
+              (QStringList{QStringLiteral("var q: integer;"), QStringLiteral("begin"), QString(),
+                           QStringLiteral("z"), QStringLiteral("end;")}));
+}
+
+TEST_F(SpecFile, ReadingSaysWhenAFileIsTooLargeToReadWhole)
+{
+    writeBytes(path("big.spc"), "[Component]\nEventCount=2000000000\n[Eventtypes]\n5000000=T\n");
+    ComponentSpec spec;
+    QString warning;
+    readSpecification(spec, path("big.spc"), awk, &warning);
+    EXPECT_FALSE(warning.isEmpty());
+    EXPECT_EQ(spec.EventTypes.size(), kMaxSpecListEntries);
+}
