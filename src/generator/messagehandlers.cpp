@@ -3,6 +3,7 @@
 #include "awk/awk.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
+#include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
 
@@ -35,9 +36,9 @@ QString messageHandlerName(TAwk &awk, const QString &message, bool keepFirstAsSt
     QString name;
     for (qsizetype i = 0; i < words.size(); ++i) {
         if (i == 0)
-            name += keepFirstAsStored ? words.at(0) : words.at(0).toUpper();
+            name += keepFirstAsStored ? words.at(0) : asciiUpper(words.at(0));
         else
-            name += words.at(i).toLower();
+            name += asciiLower(words.at(i));
     }
     return name;
 }

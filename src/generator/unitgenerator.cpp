@@ -4,6 +4,7 @@
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
+#include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +21,7 @@ QString propertyLine(const SourceWriter &out, const ComponentSpec &spec, qsizety
     const QString value = spec.DefaultValues.value(i);
     // Delphi takes a default only for ordinal, pointer and small-set types,
     // so a string property gets none (its constructor still sets the field).
-    const bool hasDefault = value != kNone && type.toUpper() != u"STRING"_s;
+    const bool hasDefault = value != kNone && asciiUpper(type) != u"STRING"_s;
     const QString def = hasDefault ? u" default "_s + value : u" "_s;
     const QString storage = spec.Storage.value(i);
     // The storage specifier precedes the default clause, or the line would not compile.

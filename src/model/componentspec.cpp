@@ -11,7 +11,7 @@ namespace {
 // Default values of string properties are stored quoted.
 QString quotedDefault(const QString &type, const QString &value)
 {
-    return type.toUpper() == u"STRING"_s ? u"'"_s + value + u"'"_s : value;
+    return asciiUpper(type) == u"STRING"_s ? u"'"_s + value + u"'"_s : value;
 }
 
 // Cuts the first occurrence of directive out of heading, when present.
@@ -143,7 +143,7 @@ ComponentSpec::PropertyAdded ComponentSpec::addProperty(const PropertyInput &inp
 
 QString ComponentSpec::normalisedHandlerName(const QString &name)
 {
-    return name.left(2).toUpper() == u"ON"_s ? name : u"On"_s + name;
+    return asciiUpper(name.left(2)) == u"ON"_s ? name : u"On"_s + name;
 }
 
 QString ComponentSpec::addEventHandler(const EventInput &input)
@@ -345,7 +345,7 @@ bool ComponentSpec::decodeMethod(int row, TAwk &awk, MethodInput &out) const
 
     awk.split(u" ();:"_s, heading);
     out.name = awk.Field(1);
-    if (awk.Field(0).toLower() == u"procedure"_s) {
+    if (asciiLower(awk.Field(0)) == u"procedure"_s) {
         out.kind = u"Procedure"_s;
     } else {
         out.kind = u"Function"_s;

@@ -21,3 +21,23 @@ bool removeEntryAt(QStringList &list, qsizetype i)
     list.removeAt(i);
     return true;
 }
+
+QString asciiUpper(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - (u'a' - u'A'));
+    }
+    return result;
+}
+
+QString asciiLower(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return result;
+}

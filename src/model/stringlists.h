@@ -12,3 +12,8 @@ QString entryAt(const QStringList &list, qsizetype i);
 
 // Removes entry i when the list has one; returns whether it did.
 bool removeEntryAt(QStringList &list, qsizetype i);
+
+// Upper and lower case of the letters A to Z only, as Object Pascal's
+// identifiers and keywords know them; other characters stay as they are.
+QString asciiUpper(const QString &text);
+QString asciiLower(const QString &text);

@@ -464,6 +464,9 @@ TEST(UnitGenerator, HandlerNames)
     EXPECT_EQ(messageHandlerName(awk, u"__WM__MY_"_s), u"WMmy"_s);
     EXPECT_EQ(messageHandlerName(awk, u"PING"_s), u"PING"_s);
     EXPECT_EQ(messageHandlerName(awk, u"wm_late"_s, true), u"wmlate"_s);
+    // Only the letters A to Z change case, so a name never changes length or
+    // leaves the character set it was typed in.
+    EXPECT_EQ(messageHandlerName(awk, u"wm_stra\u00dfe_\u00b5"_s), u"WMstra\u00dfe\u00b5"_s);
 }
 
 TEST(UnitGenerator, AccessMethodHeadingsAndBodyKeys)
