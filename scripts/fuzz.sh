@@ -7,20 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-${FUZZ_SECONDS:-60}}"
 
-packages=(clang libclang-rt-14-dev cmake ninja-build qt6-base-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "Missing packages: ${missing[*]} (run as root to install them)" >&2
-        exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh clang libclang-rt-14-dev cmake ninja-build qt6-base-dev
 
 build=build-fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \

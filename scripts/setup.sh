@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing Unitforge needs on Debian 12, when missing.
+#   scripts/setup.sh [PACKAGE...]   the packages named instead of the build's own
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation
 )
+if [ $# -gt 0 ]; then
+    packages=("$@")
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -414,7 +414,8 @@ void ProfileFile::eraseSection(const QString &section)
     forgetSectionLookups();
 }
 
-QString ProfileFile::toText() const
+// Characters of the file's text, line ends included.
+qsizetype ProfileFile::textLength() const
 {
     qsizetype size = 0;
     for (const Section &section : m_sections) {
@@ -425,6 +426,12 @@ QString ProfileFile::toText() const
                 size += lineLength(line) + 2;
         }
     }
+    return size;
+}
+
+QString ProfileFile::toText() const
+{
+    const qsizetype size = textLength();
     QString text(size, Qt::Uninitialized);
     QChar *out = text.data();
     const auto put = [&out](QStringView part) {
@@ -454,15 +461,7 @@ QByteArray ProfileFile::toBytes() const
     // Encoded as Windows-1252 in one pass over the lines, without the whole
     // text as a string in between; a character outside it means UTF-8 for
     // the whole file, made from the text.
-    qsizetype size = 0;
-    for (const Section &section : m_sections) {
-        if (section.removed)
-            continue;
-        for (const Line &line : section.lines) {
-            if (!line.removed)
-                size += lineLength(line) + 2;
-        }
-    }
+    const qsizetype size = textLength();
     QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
     const auto put = [&out](QStringView part) {

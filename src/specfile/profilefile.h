@@ -109,6 +109,7 @@ private:
     QStringView rawValue(const Line &line) const;
     QString lineValue(const Line &line) const;
     qsizetype lineLength(const Line &line) const;
+    qsizetype textLength() const;
     void setValue(Line &line, const QString &value);
     Section &sectionForWriting(const QString &section);
     QStringView keep(QString text);
