@@ -64,7 +64,7 @@ void BM_BuildUnit(benchmark::State &state)
     Style style;
     qsizetype lines = 0;
     for (auto _ : state) {
-        const QStringList unit = generateUnit(spec, style, awk, nullptr);
+        const QStringList unit = generateUnit(spec, style, awk, nullptr).lines;
         lines = unit.size();
         benchmark::DoNotOptimize(unit);
     }

@@ -89,7 +89,7 @@ void BM_OpenBuildSave(benchmark::State &state)
         ComponentSpec spec;
         spec.reset();
         readSpecification(spec, file, awk);
-        QStringList lines = generateUnit(spec, Style(), awk, &file);
+        QStringList lines = generateUnit(spec, Style(), awk, &file).lines;
         lines.append(QString());
         const QByteArray unit = sourceFileBytes(lines);
         bytes = unit.size();

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     style.indent = int(size % 21);
     style.blankLines = int(size % 10);
     style.commentsBefore = size % 2;
-    QStringList unit = generateUnit(spec, style, awk, &file);
+    QStringList unit = generateUnit(spec, style, awk, &file).lines;
     unit.append(QString());
     sourceFileBytes(unit);
 

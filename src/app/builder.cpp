@@ -19,6 +19,7 @@
 #include "editor/delphiinstallation.h"
 #include "editor/selectpathdialog.h"
 #include "generator/unitgenerator.h"
+#include "model/unitname.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
 
@@ -266,6 +267,7 @@ bool TBuilder::offerToSaveSource()
 void TBuilder::resetSpecification()
 {
     m_spec.reset();
+    m_buildCounts = {};
     outputPage->clear();
     emit specificationReset();
     emit classPage->ancestorMembersChanged();
@@ -327,11 +329,8 @@ TBuilder::SaveResult TBuilder::saveSpecification()
     request.confirmOverwrite = true;
     const QFileInfo proposed(m_currentSpecFile.isEmpty() ? proposedSpecificationPath(m_spec.Filename)
                                                          : m_currentSpecFile);
-    const QString proposedPath = proposed.filePath();
-    const qsizetype cut = qMax(proposedPath.lastIndexOf(u'/'),
-                               qMax(proposedPath.lastIndexOf(u'\\'), proposedPath.lastIndexOf(u':')));
-    request.directory = cut < 0 ? QString() : proposedPath.left(cut + 1);
-    request.proposedName = proposedPath.mid(cut + 1);
+    request.directory = directoryPart(proposed.filePath());
+    request.proposedName = fileNamePart(proposed.filePath());
     const QString path = m_prompts.saveFileName(request);
     if (path.isEmpty())
         return SaveResult::Cancelled;
@@ -339,7 +338,7 @@ TBuilder::SaveResult TBuilder::saveSpecification()
     bool saved = false;
     {
         WaitCursor wait;
-        saved = ::saveSpecification(m_spec, path, &error);
+        saved = ::saveSpecification(m_spec, path, &error, m_buildCounts);
     }
     if (!saved) {
         m_prompts.message(UserPrompts::Kind::Error, error, UserPrompts::Buttons::Ok);
@@ -387,8 +386,9 @@ void TBuilder::build()
         bodies = std::make_unique<ProfileFile>(m_currentSpecFile);
     outputPage->clear();
     setStatusText(buildingStatusText(unitIdentifier(m_spec.Filename)));
-    const QStringList lines = generateUnit(m_spec, stylePage->style(), Awk1, bodies.get());
-    outputPage->setLines(lines);
+    const GeneratedUnit unit = generateUnit(m_spec, stylePage->style(), Awk1, bodies.get());
+    m_buildCounts = {int(unit.procedures.size()), int(unit.functions.size())};
+    outputPage->setLines(unit.lines);
 
     BitBtn3->setEnabled(true);
     showPage(OutputPageIndex);

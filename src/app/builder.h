@@ -7,6 +7,7 @@
 #include "app/writersguide.h"
 #include "awk/awk.h"
 #include "model/componentspec.h"
+#include "specfile/specfile.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -175,6 +176,7 @@ private:
     bool m_building = false;
     bool m_shownOnce = false;
     QString m_currentSpecFile;
+    BuildCounts m_buildCounts;
     QString m_delphiHelpDirectory;
     QString m_helpFileName;
     QString m_windowsDirectory;

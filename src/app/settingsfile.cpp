@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include "app/userprompts.h"
+#include "specfile/stylesettings.h"
 
 namespace {
 
@@ -124,10 +125,7 @@ std::optional<Settings> SettingsFile::read(UserPrompts &prompts)
     };
     Settings settings;
     Style &style = settings.style;
-    style.separatorChar = m_profile.readString(kReadSection, QStringLiteral("linechar"),
-                                               QStringLiteral("="));
-    style.separatorLength = std::clamp(integer("numchars", style.separatorLength), 0, 120);
-    style.commentsBefore = integer("commentsbefore", 0) != 0;
+    style = readStyle(m_profile, kReadSection);
     OutputLook &look = settings.look;
     look.background = quint32(integer("bColor", 0));
     look.fontColor = quint32(integer("bFontcolor", 0));
@@ -137,8 +135,6 @@ std::optional<Settings> SettingsFile::read(UserPrompts &prompts)
     look.italic = integer("bFontItalic", 0) != 0;
     look.fontName = m_profile.readString(kReadSection, QStringLiteral("bFontname"),
                                          QStringLiteral("Courier"));
-    style.blankLines = std::clamp(integer("linebreak", style.blankLines), 0, 9);
-    style.indent = std::clamp(integer("indent", style.indent), 0, 20);
     settings.matchFont = m_profile.readInteger(kWriteSection, QStringLiteral("matchfont"), 0) == 1;
     return settings;
 }
@@ -152,16 +148,13 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     };
     const Style &style = settings.style;
     const OutputLook &look = settings.look;
-    integer("linebreak", style.blankLines);
-    integer("commentsbefore", style.commentsBefore ? 1 : 0);
-    integer("indent", style.indent);
+    writeStyleHead(m_profile, kWriteSection, style);
     integer("bcolor", int(look.background));
     m_profile.writeString(kWriteSection, QStringLiteral("bfontname"), look.fontName);
     integer("bfontcolor", int(look.fontColor));
     integer("bfontsize", look.fontSize);
     integer("bfontheight", look.fontHeight);
-    integer("numchars", style.separatorLength);
-    m_profile.writeString(kWriteSection, QStringLiteral("linechar"), style.separatorChar);
+    writeStyleTail(m_profile, kWriteSection, style);
     integer("Matchfont", settings.matchFont ? 1 : 0);
     integer("bfontbold", look.bold ? 1 : 0);
     integer("bfontitalic", look.italic ? 1 : 0);

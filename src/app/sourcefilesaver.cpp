@@ -5,15 +5,13 @@
 
 #include "app/userprompts.h"
 #include "app/waitcursor.h"
+#include "model/unitname.h"
 #include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
 
 QString sourceFileName(const QString &unitName)
 {
-    const qsizetype lastSeparator = std::max({unitName.lastIndexOf(QLatin1Char('\\')),
-                                              unitName.lastIndexOf(QLatin1Char('/')),
-                                              unitName.lastIndexOf(QLatin1Char(':'))});
-    if (unitName.indexOf(QLatin1Char('.'), lastSeparator + 1) >= 0)
+    if (fileNamePart(unitName).contains(QLatin1Char('.')))
         return unitName;
     return unitName + QStringLiteral(".pas");
 }

@@ -43,11 +43,11 @@ public:
     }
 };
 
-QSpinBox *spinBox(QWidget *parent, const char *name, int minimum, int maximum, int value)
+QSpinBox *spinBox(QWidget *parent, const char *name, StyleRange range, int value)
 {
     auto *box = new StyleSpinBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setRange(minimum, maximum);
+    box->setRange(range.min, range.max);
     box->setValue(value);
     box->setMinimumWidth(52);
     return box;
@@ -87,19 +87,19 @@ StylePage::StylePage(QWidget *parent)
 
     Label2 = new QLabel(QStringLiteral("Spaces to indent:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    indent = spinBox(this, "indent", 0, 20, 2);
+    indent = spinBox(this, "indent", kIndentRange, Style().indent);
     Label2->setBuddy(indent);
 
     Label3 = new QLabel(QStringLiteral("Separate Functions and Procedures by "), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    linebreak = spinBox(this, "linebreak", 0, 9, 2);
+    linebreak = spinBox(this, "linebreak", kBlankLinesRange, Style().blankLines);
     Label3->setBuddy(linebreak);
     Label4 = new QLabel(QStringLiteral("blank lines"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
 
     Label5 = new QLabel(QStringLiteral("Separate Functions and Procedures with line of "), this);
     Label5->setObjectName(QStringLiteral("Label5"));
-    numchars = spinBox(this, "numchars", 0, 120, 80);
+    numchars = spinBox(this, "numchars", kSeparatorLengthRange, Style().separatorLength);
     Label5->setBuddy(numchars);
     charcombo = new QComboBox(this);
     charcombo->setObjectName(QStringLiteral("charcombo"));
@@ -163,9 +163,10 @@ Style StylePage::style() const
 
 void StylePage::setStyle(const Style &s)
 {
-    indent->setValue(qBound(indent->minimum(), s.indent, indent->maximum()));
-    linebreak->setValue(qBound(linebreak->minimum(), s.blankLines, linebreak->maximum()));
-    numchars->setValue(qBound(numchars->minimum(), s.separatorLength, numchars->maximum()));
-    charcombo->setEditText(s.separatorChar);
-    placebefore->setChecked(s.commentsBefore);
+    const Style inRange = s.withinRanges();
+    indent->setValue(inRange.indent);
+    linebreak->setValue(inRange.blankLines);
+    numchars->setValue(inRange.separatorLength);
+    charcombo->setEditText(inRange.separatorChar);
+    placebefore->setChecked(inRange.commentsBefore);
 }

@@ -12,13 +12,11 @@
 #include "specfile/filewriter.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
+#include "specfile/stylesettings.h"
 #include "specfile/textcodec.h"
 
 namespace {
 
-constexpr int kIndentMax = 20;
-constexpr int kBlankLinesMax = 9;
-constexpr int kSeparatorLengthMax = 120;
 
 const QString kCommand = QStringLiteral("unitforge-build");
 
@@ -28,7 +26,7 @@ void writeMessage(QIODevice &err, const QString &message)
 }
 
 std::optional<int> optionNumber(const QCommandLineParser &parser, const QString &name,
-                                int max, QString *error)
+                                StyleRange range, QString *error)
 {
     if (!parser.isSet(name))
         return std::nullopt;
@@ -38,7 +36,7 @@ std::optional<int> optionNumber(const QCommandLineParser &parser, const QString 
         *error = QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, parser.value(name));
         return std::nullopt;
     }
-    return std::clamp(value, 0, max);
+    return range.clamp(value);
 }
 
 } // namespace
@@ -90,10 +88,10 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
         return options;
     }
     QString error;
-    options.indent = optionNumber(parser, indent.names().first(), kIndentMax, &error);
-    options.blankLines = optionNumber(parser, blankLines.names().first(), kBlankLinesMax, &error);
+    options.indent = optionNumber(parser, indent.names().first(), kIndentRange, &error);
+    options.blankLines = optionNumber(parser, blankLines.names().first(), kBlankLinesRange, &error);
     options.separatorLength = optionNumber(parser, separatorLength.names().first(),
-                                           kSeparatorLengthMax, &error);
+                                           kSeparatorLengthRange, &error);
     if (!error.isEmpty())
         return error;
     if (parser.isSet(separatorChar))
@@ -115,19 +113,7 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
 
 Style readStyleSettings(const ProfileFile &settings)
 {
-    const QString section = QStringLiteral("Settings");
-    Style style;
-    style.separatorChar = settings.readString(section, QStringLiteral("linechar"), style.separatorChar);
-    style.separatorLength = std::clamp(
-        settings.readInteger(section, QStringLiteral("numchars"), style.separatorLength), 0,
-        kSeparatorLengthMax);
-    style.commentsBefore = settings.readInteger(section, QStringLiteral("commentsbefore"), 0) != 0;
-    style.blankLines = std::clamp(
-        settings.readInteger(section, QStringLiteral("linebreak"), style.blankLines), 0,
-        kBlankLinesMax);
-    style.indent = std::clamp(
-        settings.readInteger(section, QStringLiteral("indent"), style.indent), 0, kIndentMax);
-    return style;
+    return readStyle(settings, QStringLiteral("Settings"));
 }
 
 Style applyStyleOptions(Style style, const BuildOptions &options)
@@ -187,7 +173,7 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
         writeMessage(err, *refusal);
         return kBuildRefused;
     }
-    QStringList lines = generateUnit(spec, style, awk, &specFile);
+    QStringList lines = generateUnit(spec, style, awk, &specFile).lines;
     lines.append(QString());   // the Output text ends with a line break
     const QByteArray bytes = sourceFileBytes(lines);
 

@@ -5,6 +5,7 @@
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
+#include "model/methoddirectives.h"
 
 #include <algorithm>
 
@@ -42,11 +43,7 @@ void emitUserMethod(SourceWriter &out, const ComponentSpec &spec, qsizetype i)
     const qsizetype space = heading.indexOf(u' ');
     if (space >= 0)
         heading.insert(space + 1, spec.Classname + u"."_s);
-    for (const QString directive : { u"virtual;"_s, u"dynamic;"_s, u"abstract;"_s, u"override;"_s }) {
-        const qsizetype at = heading.indexOf(directive);
-        if (at >= 0)
-            heading.remove(at, directive.size());
-    }
+    heading = withoutDirectives(heading);
     const QString comment = i < spec.MethodComments.size() ? spec.MethodComments.at(i) : QString();
     const bool before = out.style().commentsBefore;
 
@@ -82,7 +79,8 @@ QString headingRest(TAwk &awk, const QString &declaration)
 }
 
 void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
-                        const BodySource *bodies)
+                        const BodySource *bodies, const QStringList &functions,
+                        const QStringList &procedures)
 {
     const QString &cls = spec.Classname;
     out.EmitPair(u"implementation"_s);
@@ -109,7 +107,7 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
     out.Emit(out.J() + u"inherited Destroy;"_s);
     out.Emit(u"end;"_s);
 
-    for (const QString &declaration : spec.Procedures) {
+    for (const QString &declaration : procedures) {
         const QString rest = headingRest(awk, declaration);
         emitRoutineFrame(out);
         out.Emit(u"procedure "_s + cls + u"."_s + rest);
@@ -117,7 +115,7 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
         out.Emit(u"end;"_s);
     }
 
-    for (const QString &declaration : spec.Functions) {
+    for (const QString &declaration : functions) {
         const QString rest = headingRest(awk, declaration);
         emitRoutineFrame(out);
         out.Emit(u"function "_s + cls + u"."_s + rest);
@@ -132,7 +130,7 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
 
     for (qsizetype i = 0; i < spec.Methods.size(); ++i) {
         // Delphi refuses a definition of an abstract method.
-        if (!spec.Methods.at(i).contains(u"abstract;"_s))
+        if (!spec.Methods.at(i).contains(kAbstractDirective))
             emitUserMethod(out, spec, i);
     }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class BodySource;
 class ComponentSpec;
@@ -17,5 +18,8 @@ QString routineKey(TAwk &awk, const QString &text);
 // An access-method declaration without its keyword, words joined by single spaces.
 QString headingRest(TAwk &awk, const QString &declaration);
 
+// functions and procedures: the access-method declarations the interface
+// section emitted, in order.
 void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
-                        const BodySource *bodies);
+                        const BodySource *bodies, const QStringList &functions,
+                        const QStringList &procedures);

@@ -6,22 +6,10 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The Style page never holds values outside these ranges; a caller that
-// passes one anyway gets the nearest value rather than a huge allocation.
-Style inRange(Style style)
-{
-    style.indent = std::clamp(style.indent, 0, 20);
-    style.blankLines = std::clamp(style.blankLines, 0, 9);
-    style.separatorLength = std::clamp(style.separatorLength, 0, 120);
-    return style;
-}
-
-} // namespace
-
 SourceWriter::SourceWriter(const Style &style)
-    : m_style(inRange(style))
+    // A caller passing a value out of range gets the nearest one rather than
+    // a huge allocation.
+    : m_style(style.withinRanges())
     , m_one(indent(m_style.indent))
     , m_two(indent(2 * m_style.indent))
 {

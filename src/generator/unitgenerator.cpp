@@ -5,6 +5,7 @@
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
 #include "model/stringlists.h"
+#include "model/unitname.h"
 
 using namespace Qt::StringLiterals;
 
@@ -47,7 +48,8 @@ void emitMethods(SourceWriter &out, const ComponentSpec &spec, const QString &se
     }
 }
 
-void emitInterface(SourceWriter &out, ComponentSpec &spec, TAwk &awk, const QString &unit)
+void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, const QString &unit,
+                   GeneratedUnit &unitOut)
 {
     const QString &J = out.J();
     const QString &K = out.K();
@@ -77,7 +79,7 @@ void emitInterface(SourceWriter &out, ComponentSpec &spec, TAwk &awk, const QStr
         const QString line = K + u"function "_s + spec.RMethods.at(i) + index + u": "_s
             + spec.Types.value(i) + u";"_s;
         out.Emit(line);
-        spec.Functions.append(line);
+        unitOut.functions.append(line);
     }
     for (qsizetype i = 0; i < spec.WMethods.size(); ++i) {
         if (!isDeclared(spec.WMethods.at(i)))
@@ -86,7 +88,7 @@ void emitInterface(SourceWriter &out, ComponentSpec &spec, TAwk &awk, const QStr
         const QString line = K + u"procedure "_s + spec.WMethods.at(i) + u"("_s + index
             + u"Value:"_s + spec.Types.value(i) + u");"_s;
         out.Emit(line);
-        spec.Procedures.append(line);
+        unitOut.procedures.append(line);
     }
     emitMethods(out, spec, u"private"_s);
 
@@ -114,19 +116,6 @@ void emitInterface(SourceWriter &out, ComponentSpec &spec, TAwk &awk, const QStr
 
 } // namespace
 
-QString unitIdentifier(const QString &filename)
-{
-    QString unit = filename.isEmpty() ? u"Unit1"_s : filename;
-    const qsizetype extension = unit.indexOf(u".pas"_s);
-    if (extension >= 0)
-        unit.truncate(extension);
-    const qsizetype delimiter = std::max({ unit.lastIndexOf(u'\\'), unit.lastIndexOf(u':'),
-                                           unit.lastIndexOf(u'/') });
-    if (delimiter >= 0)
-        unit.remove(0, delimiter + 1);
-    return unit;
-}
-
 std::optional<QString> buildRefusal(const ComponentSpec &spec)
 {
     if (spec.Classname.isEmpty())
@@ -144,13 +133,13 @@ QString builtStatusText(const QString &filename)
     return filename + u" built"_s;
 }
 
-QStringList generateUnit(ComponentSpec &spec, const Style &style, TAwk &awk,
-                         const BodySource *bodies)
+GeneratedUnit generateUnit(const ComponentSpec &spec, const Style &style, TAwk &awk,
+                           const BodySource *bodies)
 {
     SourceWriter out(style);
-    spec.Functions.clear();
-    spec.Procedures.clear();
-    emitInterface(out, spec, awk, unitIdentifier(spec.Filename));
-    emitImplementation(out, spec, awk, bodies);
-    return out.takeLines();
+    GeneratedUnit unit;
+    emitInterface(out, spec, awk, unitIdentifier(spec.Filename), unit);
+    emitImplementation(out, spec, awk, bodies, unit.functions, unit.procedures);
+    unit.lines = out.takeLines();
+    return unit;
 }

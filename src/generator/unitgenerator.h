@@ -12,19 +12,24 @@ class BodySource;
 class ComponentSpec;
 class TAwk;
 
-// The unit identifier derived from the unit-name field: "Unit1" when empty,
-// cut before the first ".pas", without its directory part ("\", ":" or "/").
-QString unitIdentifier(const QString &filename);
-
 // The message that refuses a build, when there is one.
 std::optional<QString> buildRefusal(const ComponentSpec &spec);
 
 QString buildingStatusText(const QString &unitName);   // "Building " + U
 QString builtStatusText(const QString &filename);      // Filename + " built"
 
-// Writes the unit. Refills spec.Functions and spec.Procedures. bodies may be
-// null (no current specification file). The result holds one entry per line:
-// a text line, an empty line (""), or a spacer line (" ").
-QStringList generateUnit(ComponentSpec &spec, const Style &style, TAwk &awk,
-                         const BodySource *bodies);
+// What a build writes: the unit, one entry per line (a text line, an empty
+// line "" or a spacer line " "), and the declaration lines of the read access
+// functions and write access procedures, exactly as emitted. The last two are
+// scratch lists of the build; a saved specification records only their counts.
+struct GeneratedUnit {
+    QStringList lines;
+    QStringList functions;
+    QStringList procedures;
+};
+
+// Writes the unit; the specification is not changed. bodies may be null (no
+// current specification file).
+GeneratedUnit generateUnit(const ComponentSpec &spec, const Style &style, TAwk &awk,
+                           const BodySource *bodies);
 

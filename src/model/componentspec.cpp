@@ -1,6 +1,8 @@
 #include "model/componentspec.h"
 
 #include "awk/awk.h"
+#include "model/handlername.h"
+#include "model/methoddirectives.h"
 #include "model/standardmessages.h"
 #include "model/stringlists.h"
 
@@ -12,14 +14,6 @@ namespace {
 QString quotedDefault(const QString &type, const QString &value)
 {
     return asciiUpper(type) == u"STRING"_s ? u"'"_s + value + u"'"_s : value;
-}
-
-// Cuts the first occurrence of directive out of heading, when present.
-void cutFirst(QString &heading, const QString &directive)
-{
-    const qsizetype at = heading.indexOf(directive);
-    if (at >= 0)
-        heading.remove(at, directive.size());
 }
 
 } // namespace
@@ -141,14 +135,9 @@ ComponentSpec::PropertyAdded ComponentSpec::addProperty(const PropertyInput &inp
     return added;
 }
 
-QString ComponentSpec::normalisedHandlerName(const QString &name)
-{
-    return asciiUpper(name.left(2)) == u"ON"_s ? name : u"On"_s + name;
-}
-
 QString ComponentSpec::addEventHandler(const EventInput &input)
 {
-    const QString name = normalisedHandlerName(input.name);
+    const QString name = ::normalisedHandlerName(input.name);
     const QString field = u"F"_s + name;
 
     Properties.append(name);
@@ -183,13 +172,13 @@ QString ComponentSpec::methodHeading(const MethodInput &input)
         heading += u" : "_s + input.returnType;
     heading += u";"_s;
     if (input.directive == MethodDirective::Virtual)
-        heading += u"virtual;"_s;
+        heading += kVirtualDirective;
     else if (input.directive == MethodDirective::Dynamic)
-        heading += u"dynamic;"_s;
+        heading += kDynamicDirective;
     if (input.isOverride)
-        heading += u"override;"_s;
+        heading += kOverrideDirective;
     if (input.isAbstract)
-        heading += u"abstract;"_s;
+        heading += kAbstractDirective;
     return heading;
 }
 
@@ -331,8 +320,7 @@ bool ComponentSpec::decodeMethod(int row, TAwk &awk, MethodInput &out) const
     out.isPublic = section == u"public"_s;
     out.isProtected = section == u"protected"_s;
 
-    for (const QString directive : { u"virtual;"_s, u"dynamic;"_s, u"abstract;"_s, u"override;"_s })
-        cutFirst(heading, directive);
+    heading = withoutDirectives(heading);
 
     const qsizetype open = heading.indexOf(u'(');
     const qsizetype close = heading.indexOf(u')');
@@ -361,7 +349,7 @@ void ComponentSpec::reset()
                                &Types, &ReadWrite, &RMethods, &WMethods, &Events, &EventTypes,
                                &EventParams, &EProtected, &Methods, &MethodComments,
                                &MethodSections, &UserMessages, &StandardProperties,
-                               &StandardEvents, &Functions, &Procedures, &DefinedProperties,
+                               &StandardEvents, &DefinedProperties,
                                &DefinedMethods, &DefinedHandlers }) {
         list->clear();
     }

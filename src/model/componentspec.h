@@ -97,10 +97,6 @@ public:
     QStringList StandardProperties;
     QStringList StandardEvents;
 
-    // Scratch lists refilled by every build.
-    QStringList Functions;
-    QStringList Procedures;
-
     // The "defined" list boxes of the Properties, Methods and Event Handlers
     // pages; their rows are what Remove and edit-back address.
     QStringList DefinedProperties;   // ListBox1
@@ -124,7 +120,6 @@ public:
 
     // Returns the normalised handler name ("Click" becomes "OnClick").
     QString addEventHandler(const EventInput &input);
-    static QString normalisedHandlerName(const QString &name);
 
     struct MethodAdded {
         QString heading;

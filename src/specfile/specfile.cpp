@@ -9,6 +9,8 @@
 #include "generator/unitgenerator.h"
 #include "model/ancestortable.h"
 #include "model/componentspec.h"
+#include "model/handlername.h"
+#include "model/unitname.h"
 #include "specfile/profilefile.h"
 
 namespace {
@@ -57,27 +59,15 @@ qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QStri
     return std::min(bound, qint64(kMaxSpecListEntries));
 }
 
-// Whether the first two characters, lower-cased, are "on".
-bool beginsWithOn(const QString &name)
-{
-    return name.size() >= 2 && (name.at(0) == u'o' || name.at(0) == u'O')
-        && (name.at(1) == u'n' || name.at(1) == u'N');
-}
-
-bool isPathDelimiter(QChar c)
-{
-    return c == u'\\' || c == u':' || c == u'/';
-}
-
 } // namespace
 
-void writeSpecification(const ComponentSpec &spec, ProfileFile &file)
+void writeSpecification(const ComponentSpec &spec, ProfileFile &file, BuildCounts counts)
 {
     file.writeString(kComponent, QStringLiteral("Name"), unitIdentifier(spec.Filename));
     file.writeInteger(kComponent, QStringLiteral("PropertyCount"), int(spec.Properties.size()));
     file.writeInteger(kComponent, QStringLiteral("MethodCount"), int(spec.Methods.size()));
-    file.writeInteger(kComponent, QStringLiteral("ProcCount"), int(spec.Procedures.size()));
-    file.writeInteger(kComponent, QStringLiteral("FuncCount"), int(spec.Functions.size()));
+    file.writeInteger(kComponent, QStringLiteral("ProcCount"), counts.procedures);
+    file.writeInteger(kComponent, QStringLiteral("FuncCount"), counts.functions);
     file.writeString(kComponent, QStringLiteral("Classname"), spec.Classname);
     file.writeString(kComponent, QStringLiteral("Filename"), spec.Filename);
     file.writeString(kComponent, QStringLiteral("Palettepage"), spec.Palettepage);
@@ -144,7 +134,8 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file)
     writeList(file, QStringLiteral("DefaultValues"), spec.DefaultValues, longest, keys);
 }
 
-bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error)
+bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error,
+                       BuildCounts counts)
 {
     ProfileFile file;
     // A file that exists but cannot be read is not overwritten: what it holds
@@ -154,7 +145,7 @@ bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *
             *error = QStringLiteral("Unable to write to ") + QFileInfo(path).absoluteFilePath();
         return false;
     }
-    writeSpecification(spec, file);
+    writeSpecification(spec, file, counts);
     if (!file.save()) {
         if (error)
             *error = file.errorString();
@@ -282,8 +273,5 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
 
 QString proposedSpecificationPath(const QString &filename)
 {
-    qsizetype cut = filename.size();
-    while (cut > 0 && !isPathDelimiter(filename.at(cut - 1)))
-        --cut;
-    return filename.left(cut) + unitIdentifier(filename) + QStringLiteral(".spc");
+    return directoryPart(filename) + unitIdentifier(filename) + QStringLiteral(".spc");
 }

@@ -18,10 +18,18 @@ inline constexpr int kMaxSpecListEntries = 1000000;
 // specification does not use (hand-written bodies among them). The file is
 // replaced atomically: on failure it is unchanged, *error says
 // "Unable to write to " + its full name, and false is returned.
-bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error);
+// The counts of access procedures and functions that the last build declared;
+// a saved specification records them ("ProcCount", "FuncCount").
+struct BuildCounts {
+    int procedures = 0;
+    int functions = 0;
+};
+
+bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error,
+                       BuildCounts counts = {});
 
 // The writes of a save, applied to a profile held in memory.
-void writeSpecification(const ComponentSpec &spec, ProfileFile &file);
+void writeSpecification(const ComponentSpec &spec, ProfileFile &file, BuildCounts counts = {});
 
 // Reads the file at path into spec. The caller resets spec first. Fills the
 // lists, the defined-name lists of the pages, the standard message selection,

@@ -4,6 +4,7 @@
 #include "generator/implementation.h"
 #include "generator/messagehandlers.h"
 #include "generator/unitgenerator.h"
+#include "model/unitname.h"
 #include "model/componentspec.h"
 
 #include <QHash>
@@ -102,10 +103,17 @@ Style tankStyle()
     return style;
 }
 
-QStringList build(ComponentSpec &spec, const Style &style = Style(), const BodySource *bodies = nullptr)
+GeneratedUnit generate(const ComponentSpec &spec, const Style &style = Style(),
+                       const BodySource *bodies = nullptr)
 {
     TAwk awk;
     return generateUnit(spec, style, awk, bodies);
+}
+
+QStringList build(const ComponentSpec &spec, const Style &style = Style(),
+                  const BodySource *bodies = nullptr)
+{
+    return generate(spec, style, bodies).lines;
 }
 
 // Reports the first line that differs, which a plain list comparison hides.
@@ -167,9 +175,10 @@ TEST(UnitGenerator, ReproducesTheTankExampleExactly)
         u"{customize message handling here}"_s, u""_s, u"end;"_s, u"end."_s,
     };
     ASSERT_EQ(expected.size(), 93);
-    expectLines(build(spec, tankStyle()), expected);
-    EXPECT_EQ(spec.Procedures, QStringList { u"    procedure SetLevel(Value:integer);"_s });
-    EXPECT_TRUE(spec.Functions.isEmpty());
+    const GeneratedUnit unit = generate(spec, tankStyle());
+    expectLines(unit.lines, expected);
+    EXPECT_EQ(unit.procedures, QStringList { u"    procedure SetLevel(Value:integer);"_s });
+    EXPECT_TRUE(unit.functions.isEmpty());
 }
 
 TEST(UnitGenerator, BlankSpecificationWithDefaultStyle)
@@ -317,10 +326,10 @@ TEST(UnitGenerator, ToleratesEmptyAccessEntriesFromAFile)
     spec.addProperty(property(u"Count"_s, u"integer"_s));
     spec.RMethods[0] = QString();
     spec.WMethods.clear();   // a file that lacks the entry
-    const QStringList lines = build(spec);
-    EXPECT_TRUE(spec.Functions.isEmpty());
-    EXPECT_TRUE(spec.Procedures.isEmpty());
-    EXPECT_FALSE(lines.join(u'\n').contains(u"function "_s));
+    const GeneratedUnit unit = generate(spec);
+    EXPECT_TRUE(unit.functions.isEmpty());
+    EXPECT_TRUE(unit.procedures.isEmpty());
+    EXPECT_FALSE(unit.lines.join(u'\n').contains(u"function "_s));
 }
 
 TEST(UnitGenerator, StyleShapesEveryRoutine)

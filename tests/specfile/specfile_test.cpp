@@ -147,8 +147,8 @@ TEST_F(SpecFile, RoundTripGivesTheSameSpecificationAndUnit)
     EXPECT_EQ(reopened.DefaultValues.at(2), QStringLiteral("'abc'"));
     EXPECT_EQ(reopened.Initializers.at(2), QStringLiteral("     FCaption := 'abc';"));
 
-    const QStringList before = generateUnit(original, Style(), awk, nullptr);
-    const QStringList after = generateUnit(reopened, Style(), awk, nullptr);
+    const QStringList before = generateUnit(original, Style(), awk, nullptr).lines;
+    const QStringList after = generateUnit(reopened, Style(), awk, nullptr).lines;
     EXPECT_EQ(after, before);
 
     // Saved again, both give the same file.
@@ -279,7 +279,7 @@ TEST_F(SpecFile, HandWrittenBodiesReachTheUnit)
     ComponentSpec spec;
     spec.reset();
     readSpecification(spec, file, awk);
-    const QStringList unit = generateUnit(spec, Style(), awk, &file);
+    const QStringList unit = generateUnit(spec, Style(), awk, &file).lines;
     const qsizetype at = unit.indexOf(QStringLiteral("function TGauge.GetValue: integer;"));
     ASSERT_GE(at, 0);
     EXPECT_EQ(unit.mid(at, 8), (QStringList{
@@ -410,7 +410,7 @@ TEST_F(SpecFile, AbsurdCountsAndKeysCostNothingAndLoseNothing)
                "varcount=$7FFFFFFF\nv2147483647=var q: integer;\n");
     ComponentSpec body = opened(path("body.spc"));
     const ProfileFile bodies(path("body.spc"));
-    const QStringList lines = generateUnit(body, Style(), awk, &bodies);
+    const QStringList lines = generateUnit(body, Style(), awk, &bodies).lines;
     const qsizetype heading = lines.indexOf(QStringLiteral("function TX.GetP: integer;"));
     ASSERT_GE(heading, 0);
     EXPECT_EQ(lines.mid(heading + 1, 5),
