@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "app/textsearch.h"
+#include "platform/textsearch.h"
 
 namespace {
 

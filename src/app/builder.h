@@ -3,8 +3,8 @@
 // and runs the window-level commands (Build, Open, Save, New, Exit, help).
 #pragma once
 
-#include "app/pendingentries.h"
-#include "app/writersguide.h"
+#include "model/pendingentries.h"
+#include "platform/writersguide.h"
 #include "awk/awk.h"
 #include "model/componentspec.h"
 #include "specfile/specfile.h"

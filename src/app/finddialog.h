@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/textsearch.h"
+#include "platform/textsearch.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "app/settingsfile.h"
-#include "app/textsearch.h"
+#include "platform/textsearch.h"
 
 class FindDialog;
 class PickList;

@@ -12,7 +12,7 @@
 #include "app/finddialog.h"
 #include "app/replacedialog.h"
 #include "app/textprinter.h"
-#include "app/userprompts.h"
+#include "editor/userprompts.h"
 #include "app/waitcursor.h"
 
 // ---- Editing -----------------------------------------------------------------

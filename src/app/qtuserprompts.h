@@ -2,7 +2,7 @@
 // only place in the program that shows a QMessageBox or a QFileDialog.
 #pragma once
 
-#include "app/userprompts.h"
+#include "editor/userprompts.h"
 
 #include <memory>
 

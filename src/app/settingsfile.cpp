@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <QStandardPaths>
 
-#include "app/userprompts.h"
+#include "editor/userprompts.h"
 #include "specfile/stylesettings.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QCursor>
 #include <QFileInfo>
 
-#include "app/userprompts.h"
+#include "editor/userprompts.h"
 #include "app/waitcursor.h"
 #include "model/unitname.h"
 #include "specfile/filewriter.h"

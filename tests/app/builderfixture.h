@@ -5,7 +5,7 @@
 
 #include "app/builder.h"
 #include "app/helpviewer.h"
-#include "app/wineregistry.h"
+#include "platform/wineregistry.h"
 #include "scriptedprompts.h"
 
 #include <QAction>

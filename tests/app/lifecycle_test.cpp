@@ -3,7 +3,7 @@
 #include "builderfixture.h"
 
 #include "app/outputpage.h"
-#include "app/pendingentries.h"
+#include "model/pendingentries.h"
 #include "editor/classpage.h"
 
 #include <QComboBox>

@@ -71,7 +71,7 @@ using Render = BuilderTest;
 
 TEST_F(Render, EveryPageAtTheInitialSize)
 {
-    registry = WineRegistry::fromFile(QStringLiteral(UF_SOURCE_DIR "/tests/app/data/user.reg"));
+    registry = WineRegistry::fromFile(QStringLiteral(UF_TEST_DATA_DIR "/user.reg"));
     createBuilder();
     const char *names[] = {"class", "properties", "methods", "event-handlers",
                            "message-handlers", "output", "style"};

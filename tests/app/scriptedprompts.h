@@ -3,7 +3,7 @@
 // A prompt that arrives with its queue empty fails the running test.
 #pragma once
 
-#include "app/userprompts.h"
+#include "editor/userprompts.h"
 
 #include <QList>
 #include <QQueue>

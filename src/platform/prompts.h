@@ -1,13 +1,11 @@
-// Every modal question and common dialog of the program goes through this
-// interface, so that tests can answer them from a script.
+// Every modal question and file dialog of the program goes through this
+// interface, so that tests can answer them from a script. The window's
+// version adds the font and colour dialogs (UserPrompts).
 #pragma once
 
-#include <QColor>
-#include <QFont>
 #include <QString>
-#include <optional>
 
-class UserPrompts
+class Prompts
 {
 public:
     enum class Kind { Warning, Error, Information, Confirm };   // the box captions
@@ -24,12 +22,10 @@ public:
         bool confirmOverwrite = false;
     };
 
-    virtual ~UserPrompts() = default;
+    virtual ~Prompts() = default;
 
     virtual Answer message(Kind kind, const QString &text, Buttons buttons) = 0;
     // Full path of the chosen file; empty when cancelled.
     virtual QString openFileName(const FileRequest &request) = 0;
     virtual QString saveFileName(const FileRequest &request) = 0;
-    virtual std::optional<QFont> chooseFont(const QFont &initial) = 0;
-    virtual std::optional<QColor> chooseColor(const QColor &initial) = 0;
 };

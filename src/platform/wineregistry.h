@@ -3,7 +3,7 @@
 // an empty registry, as on a machine without Wine.
 #pragma once
 
-#include "app/registry.h"
+#include "platform/registry.h"
 
 #include <QHash>
 #include <QList>

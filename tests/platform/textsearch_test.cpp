@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/textsearch.h"
+#include "platform/textsearch.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/pendingentries.h"
+#include "model/pendingentries.h"
 
-#include "app/userprompts.h"
+#include "platform/prompts.h"
 
 QString pendingEntryQuestion(EntryKind kind, const QString &name)
 {
@@ -25,18 +25,18 @@ QString pendingEntryQuestion(EntryKind kind, const QString &name)
         + QStringLiteral("(Selecting No here will discard the") + suffix;
 }
 
-bool PendingEntries::ask(UserPrompts &prompts, const std::function<void(int)> &showPage) const
+bool PendingEntries::ask(Prompts &prompts, const std::function<void(int)> &showPage) const
 {
     for (const Entry &entry : m_entries) {
         const QString name = entry.name();
         if (name.isEmpty())
             continue;
-        const UserPrompts::Answer answer = prompts.message(
-            UserPrompts::Kind::Warning, pendingEntryQuestion(entry.kind, name),
-            UserPrompts::Buttons::YesNo);
-        if (answer == UserPrompts::Answer::Cancel)
+        const Prompts::Answer answer = prompts.message(
+            Prompts::Kind::Warning, pendingEntryQuestion(entry.kind, name),
+            Prompts::Buttons::YesNo);
+        if (answer == Prompts::Answer::Cancel)
             return false;
-        if (answer == UserPrompts::Answer::Yes) {
+        if (answer == Prompts::Answer::Yes) {
             showPage(entry.page);
             entry.add();
         }

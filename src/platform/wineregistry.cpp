@@ -1,4 +1,4 @@
-#include "app/wineregistry.h"
+#include "platform/wineregistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/textsearch.h"
+#include "platform/textsearch.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-class UserPrompts;
+class Prompts;
 
 enum class EntryKind { Property, Method, Event };
 
@@ -30,7 +30,7 @@ public:
     // Asks about every pending entry. Yes shows its page and runs its Add; No
     // discards it. Returns false when a question was closed without an answer:
     // the caller stops.
-    bool ask(UserPrompts &prompts, const std::function<void(int)> &showPage) const;
+    bool ask(Prompts &prompts, const std::function<void(int)> &showPage) const;
 
 private:
     QList<Entry> m_entries;

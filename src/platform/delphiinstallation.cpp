@@ -1,6 +1,6 @@
-#include "editor/delphiinstallation.h"
+#include "platform/delphiinstallation.h"
 
-#include "app/registry.h"
+#include "platform/registry.h"
 
 DelphiInstallation readDelphiInstallation(const Registry &registry)
 {

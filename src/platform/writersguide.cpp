@@ -1,4 +1,4 @@
-#include "app/writersguide.h"
+#include "platform/writersguide.h"
 
 #include <QProcess>
 #include <QStandardPaths>
