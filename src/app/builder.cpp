@@ -122,7 +122,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     readSettings();
     showPage(ClassPageIndex);
 
-    classPage->unitname->setText(m_programDirectory + QStringLiteral("unit1.pas"));
+    m_document.setInitialHeader(m_programDirectory + QStringLiteral("unit1.pas"));
 }
 
 TBuilder::~TBuilder() = default;
@@ -241,7 +241,7 @@ void TBuilder::New1Click()
 // specification (when it has entries), then the source. False: stop.
 bool TBuilder::offerToSaveWork(const QString &specQuestion)
 {
-    if (!m_spec.Properties.isEmpty() || !m_spec.Events.isEmpty() || !m_spec.Methods.isEmpty()) {
+    if (m_document.hasEntries()) {
         const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, specQuestion,
                                               UserPrompts::Buttons::YesNoCancel);
         if (answer == UserPrompts::Answer::Cancel)
@@ -266,11 +266,8 @@ bool TBuilder::offerToSaveSource()
 
 void TBuilder::resetSpecification()
 {
-    m_spec.reset();
-    m_buildCounts = {};
+    m_document.reset();
     outputPage->clear();
-    emit specificationReset();
-    emit classPage->ancestorMembersChanged();
 }
 
 // ---- Open and Save specification -------------------------------------------
@@ -293,25 +290,17 @@ void TBuilder::openSpecification()
         return;
 
     UserPrompts::FileRequest request = specFileRequest(QStringLiteral("Open"));
-    if (!m_currentSpecFile.isEmpty())
-        request.directory = QFileInfo(m_currentSpecFile).absolutePath();
+    if (!m_document.currentFile().isEmpty())
+        request.directory = QFileInfo(m_document.currentFile()).absolutePath();
     const QString path = m_prompts.openFileName(request);
     if (!path.isEmpty()) {
-        m_currentSpecFile = QFileInfo(path).absoluteFilePath();
-        resetSpecification();
         QString warning;
         {
             WaitCursor wait;
-            readSpecification(m_spec, m_currentSpecFile, Awk1, &warning);
+            m_document.open(path, Awk1, &warning);
         }
         if (!warning.isEmpty())
             m_prompts.message(UserPrompts::Kind::Warning, warning, UserPrompts::Buttons::Ok);
-        classPage->palpage->setEditText(m_spec.Palettepage);
-        classPage->clname->setText(m_spec.Classname);
-        classPage->unitname->setText(m_spec.Filename);
-        // An ancestor missing from the list leaves the field as it was.
-        classPage->selectAncestor(m_spec.Ancestor);
-        emit specificationRead();
     }
     showPage(PropertiesPageIndex);
     outputPage->clear();
@@ -324,11 +313,10 @@ void TBuilder::Savespcfile1Click()
 
 TBuilder::SaveResult TBuilder::saveSpecification()
 {
-    classPage->storeHeaderFields();
     UserPrompts::FileRequest request = specFileRequest(QStringLiteral("Save As"));
     request.confirmOverwrite = true;
-    const QFileInfo proposed(m_currentSpecFile.isEmpty() ? proposedSpecificationPath(m_spec.Filename)
-                                                         : m_currentSpecFile);
+    const QString current = m_document.currentFile();
+    const QFileInfo proposed(current.isEmpty() ? proposedSpecificationPath(spec().Filename) : current);
     request.directory = directoryPart(proposed.filePath());
     request.proposedName = fileNamePart(proposed.filePath());
     const QString path = m_prompts.saveFileName(request);
@@ -338,7 +326,7 @@ TBuilder::SaveResult TBuilder::saveSpecification()
     bool saved = false;
     {
         WaitCursor wait;
-        saved = ::saveSpecification(m_spec, path, &error, m_buildCounts);
+        saved = m_document.save(path, &error);
     }
     if (!saved) {
         m_prompts.message(UserPrompts::Kind::Error, error, UserPrompts::Buttons::Ok);
@@ -366,9 +354,8 @@ void TBuilder::build()
     m_building = true;
     const auto done = qScopeGuard([this] { m_building = false; });
 
-    classPage->storeHeaderFields();
-    outputPage->Panel5->setText(m_spec.Filename.toLower());
-    if (const std::optional<QString> refusal = buildRefusal(m_spec)) {
+    outputPage->Panel5->setText(spec().Filename.toLower());
+    if (const std::optional<QString> refusal = buildRefusal(spec())) {
         m_prompts.message(UserPrompts::Kind::Error, *refusal, UserPrompts::Buttons::Ok);
         showPage(ClassPageIndex);
         classPage->clname->setFocus();
@@ -382,17 +369,17 @@ void TBuilder::build()
     const InputBlocker blocker(this);
     WaitCursor wait;
     std::unique_ptr<ProfileFile> bodies;
-    if (!m_currentSpecFile.isEmpty())
-        bodies = std::make_unique<ProfileFile>(m_currentSpecFile);
+    if (!m_document.currentFile().isEmpty())
+        bodies = std::make_unique<ProfileFile>(m_document.currentFile());
     outputPage->clear();
-    setStatusText(buildingStatusText(unitIdentifier(m_spec.Filename)));
-    const GeneratedUnit unit = generateUnit(m_spec, stylePage->style(), Awk1, bodies.get());
-    m_buildCounts = {int(unit.procedures.size()), int(unit.functions.size())};
+    setStatusText(buildingStatusText(unitIdentifier(spec().Filename)));
+    const GeneratedUnit unit = generateUnit(spec(), stylePage->style(), Awk1, bodies.get());
+    m_document.setBuildCounts({int(unit.procedures.size()), int(unit.functions.size())});
     outputPage->setLines(unit.lines);
 
     BitBtn3->setEnabled(true);
     showPage(OutputPageIndex);
-    setStatusText(builtStatusText(m_spec.Filename));
+    setStatusText(builtStatusText(spec().Filename));
     SelectAll1->setEnabled(true);
 }
 
@@ -412,8 +399,8 @@ void TBuilder::SavetoFile1Click()
 TBuilder::SaveResult TBuilder::saveSourceFile()
 {
     const SourceSaveResult result =
-        ::saveSourceFile(classPage->unitname->text(), outputPage->lines(), m_prompts);
-    classPage->unitname->setText(result.unitName);
+        ::saveSourceFile(spec().Filename, outputPage->lines(), m_prompts);
+    m_document.setFilename(result.unitName);
     switch (result.outcome) {
     case SourceSaveResult::Outcome::Saved:
         return SaveResult::Saved;

@@ -6,8 +6,7 @@
 #include "model/pendingentries.h"
 #include "platform/writersguide.h"
 #include "awk/awk.h"
-#include "model/componentspec.h"
-#include "specfile/specfile.h"
+#include "model/specdocument.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -61,10 +60,11 @@ public:
     // said so, and the program is to end without showing this window.
     bool alreadyRunning() const { return m_alreadyRunning; }
 
-    ComponentSpec &spec() { return m_spec; }
+    SpecDocument &document() { return m_document; }
+    const ComponentSpec &spec() const { return m_document.spec(); }
     TAwk Awk1;
 
-    QString currentSpecificationFile() const { return m_currentSpecFile; }
+    QString currentSpecificationFile() const { return m_document.currentFile(); }
     QString delphiHelpDirectory() const { return m_delphiHelpDirectory; }
     QString helpFileName() const { return m_helpFileName; }
     QString windowsDirectory() const { return m_windowsDirectory; }
@@ -81,12 +81,6 @@ public:
     // Save source file. The one entry point New, Exit, Open and the Save
     // button use.
     SaveResult saveSourceFile();
-
-signals:
-    // Reset has emptied the specification (New, and Open before it reads).
-    void specificationReset();
-    // Open has read a file into the specification and the Class page.
-    void specificationRead();
 
 public slots: // handlers
     void BitBtn1Click();
@@ -160,7 +154,7 @@ private:
     void placeHelpButton();
     void setStatusText(const QString &text);
 
-    ComponentSpec m_spec;
+    SpecDocument m_document;
     BuilderServices m_services;
     UserPrompts &m_prompts;
     std::unique_ptr<Registry> m_ownRegistry;
@@ -175,8 +169,6 @@ private:
     bool m_alreadyRunning = false;
     bool m_building = false;
     bool m_shownOnce = false;
-    QString m_currentSpecFile;
-    BuildCounts m_buildCounts;
     QString m_delphiHelpDirectory;
     QString m_helpFileName;
     QString m_windowsDirectory;

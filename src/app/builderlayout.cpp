@@ -140,7 +140,7 @@ void TBuilder::placeHelpButton()
 
 void TBuilder::createPages()
 {
-    classPage = new ClassPage(m_spec, *PathForm, PageControl1);
+    classPage = new ClassPage(m_document, *PathForm, PageControl1);
     propertiesPage = new PropertiesPage(PageControl1);
     methodsPage = new MethodsPage(PageControl1);
     eventHandlersPage = new EventHandlersPage(PageControl1);

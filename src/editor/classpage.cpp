@@ -3,22 +3,24 @@
 #include "editor/controlhints.h"
 #include "editor/selectpathdialog.h"
 #include "model/ancestortable.h"
-#include "model/componentspec.h"
+#include "model/specdocument.h"
+#include "model/unitname.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 constexpr int kClassHelp = 41005;
 constexpr int kInitialAncestor = 18;   // "TComponent"
 }
 
-ClassPage::ClassPage(ComponentSpec &spec, TPathForm &pathForm, QWidget *parent)
+ClassPage::ClassPage(SpecDocument &document, TPathForm &pathForm, QWidget *parent)
     : QWidget(parent)
-    , m_spec(spec)
+    , m_document(document)
     , m_pathForm(pathForm)
     , m_runPathDialog([](TPathForm &form) { return form.exec(); })
 {
@@ -91,31 +93,64 @@ ClassPage::ClassPage(ComponentSpec &spec, TPathForm &pathForm, QWidget *parent)
     setTabOrder(ancestorbox, palpage);
 
     connect(Button9, &QPushButton::clicked, this, &ClassPage::Button9Click);
-    // Only the user's own changes count: a choice from the list and every
-    // edit of the typed text. Selections made by the program fire nothing.
+    // Only the user's own changes refill the members: a choice from the list
+    // and every edit of the typed text. Selections made by the program do not.
     connect(ancestorbox, &QComboBox::activated, this, &ClassPage::ancestorboxChange);
     connect(ancestorbox->lineEdit(), &QLineEdit::textEdited, this, &ClassPage::ancestorboxChange);
+
+    // Every change of a field, typed or set, goes into the document at once.
+    connect(unitname, &QLineEdit::textChanged, &m_document, &SpecDocument::setFilename);
+    connect(clname, &QLineEdit::textChanged, &m_document, &SpecDocument::setClassname);
+    connect(ancestorbox, &QComboBox::editTextChanged, &m_document, &SpecDocument::setAncestor);
+    connect(palpage, &QComboBox::editTextChanged, &m_document, &SpecDocument::setPalettepage);
+    connect(&m_document, &SpecDocument::changed, this, [this](SpecDocument::Parts parts) {
+        if (parts & SpecDocument::Header)
+            showHeaderFields();
+    });
+    showHeaderFields();
+}
+
+void ClassPage::showHeaderFields()
+{
+    const ComponentSpec &spec = m_document.spec();
+    if (unitname->text() != spec.Filename)
+        unitname->setText(spec.Filename);
+    if (clname->text() != spec.Classname)
+        clname->setText(spec.Classname);
+    if (palpage->currentText() != spec.Palettepage)
+        palpage->setEditText(spec.Palettepage);
+    if (ancestorbox->currentText() != spec.Ancestor) {
+        ancestorbox->setEditText(spec.Ancestor);
+        selectEntryOfText();
+    }
+}
+
+void ClassPage::selectEntryOfText()
+{
+    const QString text = ancestorbox->currentText();
+    const int index = ancestorIndex(text);
+    if (index == ancestorbox->currentIndex())
+        return;
+    // Qt's combo box keeps its old entry while the user types, and selecting
+    // an entry replaces the text; neither is wanted here.
+    QLineEdit *edit = ancestorbox->lineEdit();
+    const int cursor = edit->cursorPosition();
+    const QSignalBlocker blockBox(ancestorbox);
+    const QSignalBlocker blockEdit(edit);
+    ancestorbox->setCurrentIndex(index);
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
 }
 
 void ClassPage::ancestorboxChange()
 {
+    selectEntryOfText();
     refillAncestorMembers();
 }
 
 void ClassPage::refillAncestorMembers()
 {
-    ::refillAncestorMembers(m_spec, ancestorbox->currentIndex());
-    emit ancestorMembersChanged();
-}
-
-bool ClassPage::selectAncestor(const QString &name)
-{
-    const int index = ancestorIndex(name);
-    if (index < 0 || index >= ancestorbox->count())
-        return false;
-    ancestorbox->setCurrentIndex(index);
-    refillAncestorMembers();
-    return true;
+    m_document.refillAncestorMembers(ancestorIndex(ancestorbox->currentText()));
 }
 
 void ClassPage::setPalettePages(const QStringList &pages)
@@ -126,21 +161,18 @@ void ClassPage::setPalettePages(const QStringList &pages)
     palpage->setEditText(QString());
 }
 
-void ClassPage::storeHeaderFields() const
-{
-    m_spec.Filename = unitname->text();
-    m_spec.Classname = clname->text();
-    m_spec.Ancestor = ancestorbox->currentText();
-    m_spec.Palettepage = palpage->currentText();
-}
-
+// The chosen folder replaces the folder part of the unit name; its file name
+// stays ("unit1.pas" when it has none).
 void ClassPage::Button9Click()
 {
     if (m_runPathDialog(m_pathForm) == QDialog::Accepted) {
         QString dir = m_pathForm.directory();
         if (!dir.endsWith(u'/'))
             dir += u'/';
-        unitname->setText(dir);
+        QString file = fileNamePart(unitname->text());
+        if (file.isEmpty())
+            file = QStringLiteral("unit1.pas");
+        unitname->setText(dir + file);
     }
     unitname->setFocus();
 }

@@ -1,12 +1,15 @@
 // The Class page: the specification's header fields (unit name, class name,
 // ancestor, palette page), the "Select Path" command, and the ancestor's
-// published members kept in step with the ancestor chosen.
+// published members kept in step with the ancestor chosen. The fields go into
+// the document as they are typed, and follow it when it changes otherwise
+// (Open).
 #pragma once
 
 #include <QWidget>
 #include <functional>
 
-class ComponentSpec;
+#include "model/specdocument.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,26 +20,18 @@ class ClassPage : public QWidget
 {
     Q_OBJECT
 public:
-    ClassPage(ComponentSpec &spec, TPathForm &pathForm, QWidget *parent = nullptr);
+    ClassPage(SpecDocument &document, TPathForm &pathForm, QWidget *parent = nullptr);
 
-    // Recomputes StandardProperties and StandardEvents from the entry selected
-    // in the ancestor list (not from typed text).
+    // Recomputes StandardProperties and StandardEvents from the ancestor list's
+    // entry equal to the ancestor text (without regard to case); none when no
+    // entry is.
     void refillAncestorMembers();
-    // Selects the list entry equal to name without regard to case and refills
-    // the members; false (nothing changes) when the list has no such entry.
-    bool selectAncestor(const QString &name);
     // Puts the palette page names into palpage's list; its text is emptied.
     void setPalettePages(const QStringList &pages);
-    // Copies the controls into the specification's header fields.
-    void storeHeaderFields() const;
 
     // How the Select Path dialog is run; tests replace the modal exec.
     using PathDialogRunner = std::function<int(TPathForm &)>;
     void setPathDialogRunner(PathDialogRunner runner) { m_runPathDialog = std::move(runner); }
-
-signals:
-    // StandardProperties and StandardEvents have been refilled or emptied.
-    void ancestorMembersChanged();
 
 public slots: // handlers
     void ancestorboxChange();
@@ -54,7 +49,13 @@ public: // controls
     QComboBox *palpage;
 
 private:
-    ComponentSpec &m_spec;
+    // Shows the document's header fields where they differ from the controls.
+    void showHeaderFields();
+    // Marks the list entry equal to the ancestor text as selected, keeping
+    // the text as typed.
+    void selectEntryOfText();
+
+    SpecDocument &m_document;
     TPathForm &m_pathForm;
     PathDialogRunner m_runPathDialog;
 };

@@ -194,7 +194,8 @@ TEST_F(SpecFiles, OpenFindsTheAncestorWithoutRegardToCase)
     EXPECT_EQ(builder->spec().StandardEvents, QStringList({"OnTimer"}));
 }
 
-TEST_F(SpecFiles, OpenKeepsTheAncestorFieldForAnUnknownAncestor)
+// The window must build what the command builds from the same file.
+TEST_F(SpecFiles, OpenShowsACustomAncestorAndBuildsWithIt)
 {
     QFile file(path("odd.spc"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -203,8 +204,11 @@ TEST_F(SpecFiles, OpenKeepsTheAncestorFieldForAnUnknownAncestor)
     builder->classPage->ancestorbox->setCurrentIndex(builder->classPage->ancestorbox->findText("TTimer"));
     prompts.openFile(path("odd.spc"));
     action("Openspcfile1")->trigger();
-    EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TTimer");
+    EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TNoSuchClass");
+    EXPECT_EQ(builder->classPage->ancestorbox->currentIndex(), -1);
     EXPECT_TRUE(builder->spec().StandardProperties.isEmpty()) << "emptied by the reset";
+    action("BuildOutput1")->trigger();
+    EXPECT_TRUE(builder->outputPage->Memo1->toPlainText().contains("  TKnob = class(TNoSuchClass)\n"));
 }
 
 TEST_F(SpecFiles, CancelledOpenStillShowsPropertiesAndEmptiesOutput)
@@ -222,7 +226,7 @@ TEST_F(SpecFiles, OpenAsksBothSaveQuestionsFirst)
     PropertyInput input;
     input.name = QStringLiteral("Value");
     input.type = QStringLiteral("integer");
-    builder->spec().addProperty(input);
+    builder->document().addProperty(input);
     builder->outputPage->Memo1->setPlainText(QStringLiteral("a\nb"));
     prompts.answer(Answer::No).answer(Answer::Cancel);
     action("Openspcfile1")->trigger();
@@ -238,7 +242,7 @@ TEST_F(SpecFiles, OpenGoesNoFurtherWhenItsSaveFails)
     PropertyInput input;
     input.name = QStringLiteral("Value");
     input.type = QStringLiteral("integer");
-    builder->spec().addProperty(input);
+    builder->document().addProperty(input);
     prompts.answer(Answer::Yes).saveFile(path("no-such-folder/x.spc")).answer(Answer::Ok);
     action("Openspcfile1")->trigger();
     EXPECT_EQ(builder->spec().Properties.size(), 1);

@@ -5,6 +5,7 @@
 #include "app/outputpage.h"
 #include "model/pendingentries.h"
 #include "editor/classpage.h"
+#include "model/ancestortable.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -32,7 +33,7 @@ protected:
         PropertyInput input;
         input.name = QStringLiteral("Value");
         input.type = QStringLiteral("integer");
-        builder->spec().addProperty(input);
+        builder->document().addProperty(input);
     }
     bool running() const { return builder->isVisible(); }
 };
@@ -201,7 +202,7 @@ TEST_F(PendingEntryQuestions, BuildAnsweredNoBuildsWithoutIt)
 
 TEST_F(Lifecycle, NewOnAnEmptySpecificationAsksNothing)
 {
-    builder->spec().StandardProperties = {QStringLiteral("Name")};
+    builder->document().refillAncestorMembers(ancestorIndex(QStringLiteral("TComponent")));
     action("New1")->trigger();
     EXPECT_TRUE(prompts.log().isEmpty());
     EXPECT_TRUE(builder->spec().StandardProperties.isEmpty());

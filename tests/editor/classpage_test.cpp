@@ -1,12 +1,15 @@
-// The Class page: the ancestor's members following the user's choice, and
-// Select Path putting a directory into the unit name.
+// The Class page: the header fields kept in step with the document, the
+// ancestor's members following the user's choice, and Select Path putting a
+// directory into the unit name.
 #include "editor/classpage.h"
 
 #include "editor/selectpathdialog.h"
-#include "model/componentspec.h"
+#include "awk/awk.h"
+#include "model/specdocument.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -26,9 +29,17 @@ protected:
         emit page.ancestorbox->activated(index);
     }
 
-    ComponentSpec spec;
+    // Types over the ancestor text as the user does.
+    void typeAncestor(const QString &text)
+    {
+        page.ancestorbox->lineEdit()->selectAll();
+        QTest::keyClicks(page.ancestorbox->lineEdit(), text);
+    }
+
+    SpecDocument document;
+    const ComponentSpec &spec = document.spec();
     TPathForm pathForm;
-    ClassPage page{spec, pathForm};
+    ClassPage page{document, pathForm};
 };
 
 TEST_F(ClassPageTest, StartsOnTComponentWithTheSortedList)
@@ -84,50 +95,97 @@ TEST_F(ClassPageTest, ChoosingTComponentAgainRestoresItsMembers)
     EXPECT_TRUE(spec.StandardEvents.isEmpty());
 }
 
-TEST_F(ClassPageTest, TypingRefillsFromTheSelectedEntryNotTheText)
+struct TypedAncestorRow {
+    const char *typed;
+    int selected;              // the list entry marked selected; -1 none
+    QStringList properties;
+};
+
+class TypedAncestor : public ClassPageTest, public ::testing::WithParamInterface<TypedAncestorRow>
 {
-    choose(QStringLiteral("TTimer"));
-    QSignalSpy changed(&page, &ClassPage::ancestorMembersChanged);
-    page.ancestorbox->lineEdit()->selectAll();
-    QTest::keyClicks(page.ancestorbox->lineEdit(), QStringLiteral("TBrush"));
-    EXPECT_EQ(changed.count(), 6) << "every edit of the typed text refills";
-    EXPECT_EQ(page.ancestorbox->currentText(), "TBrush");
-    EXPECT_EQ(spec.StandardEvents, QStringList({"OnTimer"}));
+};
+
+// Typing over a chosen ancestor must not leave the old entry's members behind.
+TEST_P(TypedAncestor, SelectsTheEntryEqualToTheTextWithoutRegardToCase)
+{
+    choose(QStringLiteral("TControl"));
+    typeAncestor(QString::fromLatin1(GetParam().typed));
+    EXPECT_EQ(page.ancestorbox->currentIndex(), GetParam().selected);
+    EXPECT_EQ(page.ancestorbox->currentText(), QString::fromLatin1(GetParam().typed)) << "kept as typed";
+    EXPECT_EQ(spec.Ancestor, QString::fromLatin1(GetParam().typed));
+    EXPECT_EQ(spec.StandardProperties, GetParam().properties);
 }
 
-TEST_F(ClassPageTest, SelectionsByTheProgramFireNothing)
+INSTANTIATE_TEST_SUITE_P(
+    ClassPage, TypedAncestor,
+    ::testing::Values(TypedAncestorRow{"TBrush", 8, {"Color", "Style"}},
+                      TypedAncestorRow{"tbrush", 8, {"Color", "Style"}},
+                      TypedAncestorRow{"TMyBase", -1, {}},
+                      TypedAncestorRow{"TBrus", -1, {}}),
+    [](const auto &info) { return std::string(info.param.typed); });
+
+TEST_F(ClassPageTest, SelectionsByTheProgramRefillNothing)
 {
-    QSignalSpy changed(&page, &ClassPage::ancestorMembersChanged);
     page.ancestorbox->setCurrentIndex(page.ancestorbox->findText("TTimer"));
-    EXPECT_EQ(changed.count(), 0);
     EXPECT_TRUE(spec.StandardProperties.isEmpty());
+    EXPECT_EQ(spec.Ancestor, "TTimer");
 }
 
-TEST_F(ClassPageTest, SelectAncestorMatchesWithoutRegardToCase)
+TEST_F(ClassPageTest, FieldsGoIntoTheDocumentAsTheyAreTyped)
 {
-    EXPECT_TRUE(page.selectAncestor(QStringLiteral("tcustomcontrol")));
-    EXPECT_EQ(page.ancestorbox->currentText(), "TCustomControl");
-    EXPECT_TRUE(spec.StandardProperties.contains("HelpContext"));
-    EXPECT_FALSE(page.selectAncestor(QStringLiteral("TNoSuchClass")));
-    EXPECT_EQ(page.ancestorbox->currentText(), "TCustomControl");
-}
-
-TEST_F(ClassPageTest, StoresTheFieldsAsShown)
-{
-    page.unitname->setText(QStringLiteral("C:\\Work\\dial.pas"));
-    page.clname->setText(QStringLiteral("TDial"));
-    page.ancestorbox->setEditText(QStringLiteral("TMyControl"));
-    page.palpage->setEditText(QStringLiteral("Samples"));
-    page.storeHeaderFields();
-    EXPECT_EQ(spec.Filename, "C:\\Work\\dial.pas");
+    QTest::keyClicks(page.clname, QStringLiteral("TDial"));
     EXPECT_EQ(spec.Classname, "TDial");
-    EXPECT_EQ(spec.Ancestor, "TMyControl");
+    page.unitname->setText(QStringLiteral("C:\\Work\\dial.pas"));
+    EXPECT_EQ(spec.Filename, "C:\\Work\\dial.pas");
+    QTest::keyClicks(page.palpage->lineEdit(), QStringLiteral("Samples"));
     EXPECT_EQ(spec.Palettepage, "Samples");
+    EXPECT_TRUE(document.isModified());
 }
+
+struct OpenedAncestorRow {
+    const char *stored;
+    const char *shown;
+    int selected;
+    bool hasMembers;
+};
+
+class OpenedAncestor : public ClassPageTest, public ::testing::WithParamInterface<OpenedAncestorRow>
+{
+};
+
+// A custom ancestor read from a file is shown as it is, or the next Build and
+// Save would put another class into the unit and the file.
+TEST_P(OpenedAncestor, IsShownAsTheDocumentHoldsIt)
+{
+    QTemporaryDir temp;
+    const QString path = temp.filePath(QStringLiteral("a.spc"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("[Component]\r\nClassname=TDial\r\nFilename=dial.pas\r\nAncestor=")
+               + GetParam().stored + "\r\n");
+    file.close();
+    choose(QStringLiteral("TTimer"));
+    TAwk awk;
+    document.open(path, awk);
+    EXPECT_EQ(page.ancestorbox->currentText(), QString::fromLatin1(GetParam().shown));
+    EXPECT_EQ(page.ancestorbox->currentIndex(), GetParam().selected);
+    EXPECT_EQ(!spec.StandardProperties.isEmpty(), GetParam().hasMembers);
+    EXPECT_EQ(page.clname->text(), "TDial");
+    EXPECT_EQ(page.unitname->text(), "dial.pas");
+    EXPECT_FALSE(document.isModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClassPage, OpenedAncestor,
+    ::testing::Values(OpenedAncestorRow{"tcustomcontrol", "TCustomControl", 24, true},
+                      OpenedAncestorRow{"TMyBase", "TMyBase", -1, false}),
+    [](const auto &info) { return std::string(info.param.shown); });
 
 // ---- Select Path --------------------------------------------------------------------
 
 struct SelectPathRow {
+    const char *name;
+    const char *before;      // the unit name before
     const char *directory;   // relative to a temporary folder; "/" for the root
     int result;
     const char *unitName;    // expected; "%1" is the temporary folder
@@ -144,7 +202,7 @@ TEST_P(SelectPath, PutsTheDirectoryIntoTheUnitNameAndFocusesIt)
     const SelectPathRow row = GetParam();
     const QString chosen = QLatin1String(row.directory) == "/" ? QStringLiteral("/")
                                                                 : temp.filePath(QLatin1String(row.directory));
-    page.unitname->setText(QStringLiteral("unit1.pas"));
+    page.unitname->setText(QString::fromLatin1(row.before));
     page.setPathDialogRunner([&](TPathForm &form) {
         form.setDirectory(chosen);
         return row.result;
@@ -154,7 +212,13 @@ TEST_P(SelectPath, PutsTheDirectoryIntoTheUnitNameAndFocusesIt)
     EXPECT_EQ(page.focusWidget(), page.unitname);
 }
 
-INSTANTIATE_TEST_SUITE_P(ClassPage, SelectPath,
-                         ::testing::Values(SelectPathRow{"Units", QDialog::Accepted, "%1/Units/"},
-                                           SelectPathRow{"/", QDialog::Accepted, "/"},
-                                           SelectPathRow{"Units", QDialog::Rejected, "unit1.pas"}));
+// The folder part is replaced and the file name kept, or the unit would have no name.
+INSTANTIATE_TEST_SUITE_P(
+    ClassPage, SelectPath,
+    ::testing::Values(
+        SelectPathRow{"KeepsTheFileName", "unit1.pas", "Units", QDialog::Accepted, "%1/Units/unit1.pas"},
+        SelectPathRow{"ReplacesAWindowsFolder", "C:\\Work\\dial.pas", "Units", QDialog::Accepted,
+                      "%1/Units/dial.pas"},
+        SelectPathRow{"NoFileNameGivesUnit1", "/tmp/", "/", QDialog::Accepted, "/unit1.pas"},
+        SelectPathRow{"CancelChangesNothing", "unit1.pas", "Units", QDialog::Rejected, "unit1.pas"}),
+    [](const auto &info) { return std::string(info.param.name); });
