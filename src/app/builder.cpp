@@ -15,6 +15,7 @@
 #include "app/waitcursor.h"
 #include "platform/wineregistry.h"
 #include "editor/classpage.h"
+#include "editor/memoform.h"
 #include "editor/controlhints.h"
 #include "platform/delphiinstallation.h"
 #include "editor/selectpathdialog.h"
@@ -90,6 +91,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     // hidden, so the Class page can hold on to the directory chooser.
     PathForm = new TPathForm(this);
     Aboutform = new TAboutform(this);
+    memoform = new Tmemoform(this);
     createControls();
 
     m_hints = new HintRouter(this, Panel1);

@@ -33,6 +33,7 @@ class SingleInstance;
 class StylePage;
 class TAboutform;
 class TPathForm;
+class Tmemoform;
 class UserPrompts;
 
 // What the window gets from its surroundings; tests put their own in.
@@ -72,7 +73,7 @@ public:
     bool isBuilding() const { return m_building; }
 
     void showPage(int page);
-    // Editor pages register the entries Build and Exit ask about.
+    // The entries Build and Exit ask about, in the order they are asked.
     PendingEntries &pendingEntries() { return m_pendingEntries; }
 
     // Save specification: the save dialog, then the file. Failed: a write was
@@ -120,6 +121,7 @@ public: // controls
 
     TPathForm *PathForm;
     TAboutform *Aboutform;
+    Tmemoform *memoform;
 
     QAction *New1, *Openspcfile1, *Savespcfile1, *Print1, *PrinterSetup1, *Exit1;
     QAction *Cut1, *Copy1, *Paste1, *SelectAll1;
@@ -139,6 +141,7 @@ private:
     void createControls();
     void createButtonBar();
     void createPages();
+    void registerPendingEntries();
     void createMenus();
     void readPalettePagesAndHelpDirectory();
     // The settings file: read when the window is created, written when it closes.

@@ -140,11 +140,12 @@ void TBuilder::placeHelpButton()
 
 void TBuilder::createPages()
 {
+    const PageContext context{m_document, Awk1, m_prompts, *memoform};
     classPage = new ClassPage(m_document, *PathForm, PageControl1);
-    propertiesPage = new PropertiesPage(PageControl1);
-    methodsPage = new MethodsPage(PageControl1);
-    eventHandlersPage = new EventHandlersPage(PageControl1);
-    messageHandlersPage = new MessageHandlersPage(PageControl1);
+    propertiesPage = new PropertiesPage(context, PageControl1);
+    methodsPage = new MethodsPage(context, PageControl1);
+    eventHandlersPage = new EventHandlersPage(context, PageControl1);
+    messageHandlersPage = new MessageHandlersPage(context, PageControl1);
     outputPage = new OutputPage(m_prompts, PageControl1);
     stylePage = new StylePage(PageControl1);
 
@@ -155,6 +156,19 @@ void TBuilder::createPages()
     PageControl1->addTab(messageHandlersPage, QStringLiteral("Message Handlers"));
     PageControl1->addTab(outputPage, QStringLiteral("Output"));
     PageControl1->addTab(stylePage, QStringLiteral("Style"));
+    registerPendingEntries();
+}
+
+// Asked about in this order: property, method, event handler.
+void TBuilder::registerPendingEntries()
+{
+    const QList<QPair<EntryPage *, int>> pages{{propertiesPage, PropertiesPageIndex},
+                                              {methodsPage, MethodsPageIndex},
+                                              {eventHandlersPage, EventHandlersPageIndex}};
+    for (const auto &[page, index] : pages) {
+        m_pendingEntries.add({page->entryKind(), index, [page] { return page->pendingName(); },
+                              [page] { page->addPendingEntry(); }});
+    }
 }
 
 void TBuilder::createMenus()

@@ -1,7 +1,7 @@
 #include "editor/eventhandlerspage.h"
 
-EventHandlersPage::EventHandlersPage(QWidget *parent)
-    : QWidget(parent)
+EventHandlersPage::EventHandlersPage(const PageContext &context, QWidget *parent)
+    : EntryPage(context, parent)
 {
     setObjectName(QStringLiteral("EventHandlersPage"));
 }

@@ -1,7 +1,8 @@
 #include "editor/messagehandlerspage.h"
 
-MessageHandlersPage::MessageHandlersPage(QWidget *parent)
+MessageHandlersPage::MessageHandlersPage(const PageContext &context, QWidget *parent)
     : QWidget(parent)
+    , m_context(context)
 {
     setObjectName(QStringLiteral("MessageHandlersPage"));
 }

@@ -1,7 +1,7 @@
 #include "editor/methodspage.h"
 
-MethodsPage::MethodsPage(QWidget *parent)
-    : QWidget(parent)
+MethodsPage::MethodsPage(const PageContext &context, QWidget *parent)
+    : EntryPage(context, parent)
 {
     setObjectName(QStringLiteral("MethodsPage"));
 }

@@ -2,11 +2,15 @@
 // Its controls come with the page's own work; for now the page is empty.
 #pragma once
 
-#include <QWidget>
+#include "editor/entrypage.h"
 
-class MethodsPage : public QWidget
+class MethodsPage : public EntryPage
 {
     Q_OBJECT
 public:
-    explicit MethodsPage(QWidget *parent = nullptr);
+    explicit MethodsPage(const PageContext &context, QWidget *parent = nullptr);
+
+    EntryKind entryKind() const override { return EntryKind::Method; }
+    QString pendingName() const override { return QString(); }
+    void addPendingEntry() override {}
 };

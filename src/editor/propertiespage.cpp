@@ -1,7 +1,7 @@
 #include "editor/propertiespage.h"
 
-PropertiesPage::PropertiesPage(QWidget *parent)
-    : QWidget(parent)
+PropertiesPage::PropertiesPage(const PageContext &context, QWidget *parent)
+    : EntryPage(context, parent)
 {
     setObjectName(QStringLiteral("PropertiesPage"));
 }

@@ -2,11 +2,15 @@
 // Its controls come with the page's own work; for now the page is empty.
 #pragma once
 
-#include <QWidget>
+#include "editor/entrypage.h"
 
-class PropertiesPage : public QWidget
+class PropertiesPage : public EntryPage
 {
     Q_OBJECT
 public:
-    explicit PropertiesPage(QWidget *parent = nullptr);
+    explicit PropertiesPage(const PageContext &context, QWidget *parent = nullptr);
+
+    EntryKind entryKind() const override { return EntryKind::Property; }
+    QString pendingName() const override { return QString(); }
+    void addPendingEntry() override {}
 };

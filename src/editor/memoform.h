@@ -1,0 +1,34 @@
+// Tmemoform, the "Source Code Comments" dialog: one instance for the whole
+// run, shared by the Properties, Methods and Event Handlers pages. Whatever
+// it holds when an entry is added becomes that entry's comment; it keeps its
+// text whichever button closes it.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class Tmemoform : public QDialog
+{
+    Q_OBJECT
+public:
+    // The most characters a comment holds.
+    static constexpr int kMaxLength = 255;
+
+    explicit Tmemoform(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+    void clear();
+
+public: // controls
+    QPlainTextEdit *Memo1;
+    QLabel *Label1;
+    QPushButton *Button1;
+    QPushButton *Button2;
+
+private:
+    void keepWithinLimit();
+};
