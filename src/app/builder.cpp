@@ -6,6 +6,8 @@
 #include "app/inputblocker.h"
 #include "app/keypreview.h"
 #include "app/outputpage.h"
+#include "app/outputprinter.h"
+#include "app/textprinter.h"
 #include "app/programicon.h"
 #include "app/settingsfile.h"
 #include "platform/singleinstance.h"
@@ -92,6 +94,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     PathForm = new TPathForm(this);
     Aboutform = new TAboutform(this);
     memoform = new Tmemoform(this);
+    m_printer = std::make_unique<OutputPrinter>(m_prompts);
     createControls();
 
     m_hints = new HintRouter(this, Panel1);
@@ -415,7 +418,81 @@ TBuilder::SaveResult TBuilder::saveSourceFile()
 
 void TBuilder::SelectAll1Click()
 {
-    outputPage->Memo1->selectAll();
+    outputPage->SelectAll1Click();
+}
+
+// ---- The Output page's commands ------------------------------------------------
+
+void TBuilder::connectOutputPage()
+{
+    connect(Cut1, &QAction::triggered, outputPage, &OutputPage::Cut1Click);
+    connect(Copy1, &QAction::triggered, outputPage, &OutputPage::Copy1Click);
+    connect(Paste1, &QAction::triggered, outputPage, &OutputPage::Paste1Click);
+    connect(Options1, &QAction::triggered, outputPage, &OutputPage::Options1Click);
+    connect(BackgroundColor1, &QAction::triggered, outputPage, &OutputPage::BackgroundColor1Click);
+    connect(outputPage, &OutputPage::commandStatesChanged, this, &TBuilder::updateCommandStates);
+    connect(outputPage, &OutputPage::menuCommandRequested, this, &TBuilder::runMenuCommand);
+    updateCommandStates(outputPage->commandStates());
+}
+
+// The Save button is enabled by Build only; an empty text disables it.
+void TBuilder::updateCommandStates(const OutputCommandStates &states)
+{
+    SelectAll1->setEnabled(states.hasText);
+    if (!states.hasText)
+        BitBtn3->setEnabled(false);
+    Cut1->setEnabled(states.hasSelection);
+    Copy1->setEnabled(states.hasSelection);
+    Paste1->setEnabled(states.canPaste);
+}
+
+// A toolbar button that stands for a menu item does nothing while the item is disabled.
+void TBuilder::runMenuCommand(OutputMenuCommand command)
+{
+    QAction *item = nullptr;
+    switch (command) {
+    case OutputMenuCommand::Print: item = Print1; break;
+    case OutputMenuCommand::Cut: item = Cut1; break;
+    case OutputMenuCommand::Copy: item = Copy1; break;
+    case OutputMenuCommand::Paste: item = Paste1; break;
+    case OutputMenuCommand::Font: item = Options1; break;
+    case OutputMenuCommand::BackgroundColor: item = BackgroundColor1; break;
+    case OutputMenuCommand::Wordwrap: item = Wordwrap1; break;
+    }
+    if (item->isEnabled())
+        item->trigger();
+}
+
+void TBuilder::Print1Click()
+{
+    QStringList lines = outputPage->lines();
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    const bool match = Matchfont1->isChecked();
+    m_printer->print(lines, match ? outputPage->outputFont() : defaultPrinterFont(),
+                     match ? outputPage->fontColor() : QColor(Qt::black));
+}
+
+void TBuilder::PrinterSetup1Click()
+{
+    m_printer->setup(this);
+}
+
+// Either item flips both: the chosen one has flipped its own tick already.
+void TBuilder::UseDefault1Click()
+{
+    Matchfont1->setChecked(!UseDefault1->isChecked());
+}
+
+void TBuilder::Matchfont1Click()
+{
+    UseDefault1->setChecked(!Matchfont1->isChecked());
+}
+
+// The item is checkable: it has flipped its tick before this runs.
+void TBuilder::Wordwrap1Click()
+{
+    outputPage->setWordWrap(Wordwrap1->isChecked());
 }
 
 // ---- Keys, help and the about box ------------------------------------------

@@ -3,9 +3,10 @@
 // and runs the window-level commands (Build, Open, Save, New, Exit, help).
 #pragma once
 
-#include "model/pendingentries.h"
 #include "platform/writersguide.h"
 #include "awk/awk.h"
+#include "app/outputpage.h"
+#include "model/pendingentries.h"
 #include "model/specdocument.h"
 
 #include <QMainWindow>
@@ -20,6 +21,7 @@ class HintRouter;
 class MessageHandlersPage;
 class MethodsPage;
 class OutputPage;
+class OutputPrinter;
 class PropertiesPage;
 class QAction;
 class QFrame;
@@ -95,11 +97,19 @@ public slots: // handlers
     void BitBtn3Click();
     void SavetoFile1Click();
     void SelectAll1Click();
+    void Print1Click();
+    void PrinterSetup1Click();
+    void UseDefault1Click();
+    void Matchfont1Click();
+    void Wordwrap1Click();
     void btnhelpClick();
     void UnitforgeHelp1Click();
     void DelphiComponentWritersGuide1Click();
     void About1Click();
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused);
+
+public:
+    OutputPrinter &outputPrinter() { return *m_printer; }
 
 public: // controls
     QFrame *Panel2;
@@ -155,6 +165,9 @@ private:
     void build();
     void resetSpecification();
     void placeHelpButton();
+    void connectOutputPage();
+    void updateCommandStates(const OutputCommandStates &states);
+    void runMenuCommand(OutputMenuCommand command);
     void setStatusText(const QString &text);
 
     SpecDocument m_document;
@@ -165,6 +178,7 @@ private:
     HelpViewer *m_help = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SettingsFile> m_settingsFile;
+    std::unique_ptr<OutputPrinter> m_printer;
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;

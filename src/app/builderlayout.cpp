@@ -11,7 +11,6 @@
 #include "editor/propertiespage.h"
 #include "editor/selectpathdialog.h"
 
-#include <QActionGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -206,11 +205,9 @@ void TBuilder::createMenus()
     Printerfont->setObjectName(QStringLiteral("Printerfont"));
     UseDefault1 = menuItem(Printerfont, QStringLiteral("&Use Default Font"), "UseDefault1");
     Matchfont1 = menuItem(Printerfont, QStringLiteral("&Match Output Window Font"), "Matchfont1");
-    auto *printerFonts = new QActionGroup(this);
-    for (QAction *a : {UseDefault1, Matchfont1}) {
+    // Choosing the ticked item ticks the other one, which an exclusive group would refuse.
+    for (QAction *a : {UseDefault1, Matchfont1})
         a->setCheckable(true);
-        printerFonts->addAction(a);
-    }
     Matchfont1->setChecked(true);
     Preferences1->addSeparator();
     Wordwrap1 = menuItem(Preferences1, QStringLiteral("&Wordwrap"), "Wordwrap1");
@@ -257,6 +254,10 @@ void TBuilder::createMenus()
             &TBuilder::DelphiComponentWritersGuide1Click);
     connect(About1, &QAction::triggered, this, &TBuilder::About1Click);
 
-    outputPage->connectMenu({Print1, PrinterSetup1, Cut1, Copy1, Paste1, SelectAll1, UseDefault1,
-                             Matchfont1, Wordwrap1, BackgroundColor1, Options1, BitBtn3});
+    connect(Print1, &QAction::triggered, this, &TBuilder::Print1Click);
+    connect(PrinterSetup1, &QAction::triggered, this, &TBuilder::PrinterSetup1Click);
+    connect(UseDefault1, &QAction::triggered, this, &TBuilder::UseDefault1Click);
+    connect(Matchfont1, &QAction::triggered, this, &TBuilder::Matchfont1Click);
+    connect(Wordwrap1, &QAction::triggered, this, &TBuilder::Wordwrap1Click);
+    connectOutputPage();
 }

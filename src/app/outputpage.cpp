@@ -1,7 +1,5 @@
 #include "app/outputpage.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
@@ -12,7 +10,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QToolButton>
@@ -22,7 +19,9 @@
 #include "app/outputicons.h"
 #include "app/picklist.h"
 #include "app/replacedialog.h"
+#include "app/textcontrolsearch.h"
 #include "editor/controlhints.h"
+#include "editor/userprompts.h"
 
 namespace {
 constexpr int kFontPanelWidth = 94;
@@ -33,7 +32,6 @@ OutputPage::OutputPage(UserPrompts &prompts, QWidget *parent)
     : QWidget(parent), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("OutputPage"));
-    m_hasPrinter = [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); };
 
     createToolbar();
 
@@ -57,27 +55,16 @@ OutputPage::OutputPage(UserPrompts &prompts, QWidget *parent)
     layout->addWidget(Memo1, 1);
     layout->addWidget(Panel4);
 
-    fontlistbox = new PickList(QStringLiteral("fontlistbox"), 0, 94, this);
-    sizelist = new PickList(QStringLiteral("sizelist"), 92, 36, this);
-    connect(fontlistbox, &PickList::picked, this, [this](const QString &name) {
-        QFont font = Memo1->font();
-        font.setFamily(name);
-        setOutputFont(font);
-    });
-    connect(sizelist, &PickList::picked, this, [this](const QString &size) {
-        QFont font = Memo1->font();
-        font.setPointSize(size.toInt());
-        setOutputFont(font);
-    });
-
-    FindDialog1 = new FindDialog(this);
-    ReplaceDialog1 = new ReplaceDialog(this);
-    connect(FindDialog1, &FindDialog::findNext, this, &OutputPage::FindDialog1Find);
-    connect(ReplaceDialog1, &ReplaceDialog::findNext, this, &OutputPage::ReplaceDialog1Find);
-    connect(ReplaceDialog1, &ReplaceDialog::replace, this, &OutputPage::ReplaceDialog1Replace);
-    connect(ReplaceDialog1, &ReplaceDialog::replaceAll, this, &OutputPage::ReplaceDialog1ReplaceAll);
-
+    createPickLists();
+    createSearchDialogs();
     updateFontPanels();
+
+    // The commands follow every change of what they depend on.
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &OutputPage::updateCommandStates);
+    connect(Memo1, &QPlainTextEdit::selectionChanged, this, &OutputPage::updateCommandStates);
+    connect(Memo1, &QPlainTextEdit::undoAvailable, this, &OutputPage::updateCommandStates);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &OutputPage::updateCommandStates);
+    updateCommandStates();
 }
 
 void OutputPage::createToolbar()
@@ -109,18 +96,20 @@ void OutputPage::createToolbar()
     btnwordwrap = button("btnwordwrap", 404, QStringLiteral("Wordwrap"), OutputTool::Wordwrap);
     btnwordwrap->setCheckable(true);
 
-    connect(btnPrint, &QToolButton::clicked, this, [this] { runItem(m_menu.Print1, &OutputPage::Print1Click); });
+    const auto menuCommand = [this](QToolButton *b, OutputMenuCommand command) {
+        connect(b, &QToolButton::clicked, this, [this, command] { emit menuCommandRequested(command); });
+    };
+    menuCommand(btnPrint, OutputMenuCommand::Print);
+    menuCommand(btncut, OutputMenuCommand::Cut);
+    menuCommand(btnCopy, OutputMenuCommand::Copy);
+    menuCommand(btnPaste, OutputMenuCommand::Paste);
+    menuCommand(btnfont, OutputMenuCommand::Font);
+    menuCommand(btnbrush, OutputMenuCommand::BackgroundColor);
+    menuCommand(btnwordwrap, OutputMenuCommand::Wordwrap);
     connect(btnfind, &QToolButton::clicked, this, &OutputPage::btnfindClick);
     connect(btnreplace, &QToolButton::clicked, this, &OutputPage::btnreplaceClick);
     connect(btnundo, &QToolButton::clicked, this, &OutputPage::btnundoClick);
     connect(btnErase, &QToolButton::clicked, this, &OutputPage::btnEraseClick);
-    connect(btncut, &QToolButton::clicked, this, [this] { runItem(m_menu.Cut1, &OutputPage::Cut1Click); });
-    connect(btnCopy, &QToolButton::clicked, this, [this] { runItem(m_menu.Copy1, &OutputPage::Copy1Click); });
-    connect(btnPaste, &QToolButton::clicked, this, [this] { runItem(m_menu.Paste1, &OutputPage::Paste1Click); });
-    connect(btnfont, &QToolButton::clicked, this, [this] { runItem(m_menu.Options1, &OutputPage::Options1Click); });
-    connect(btnbrush, &QToolButton::clicked, this,
-            [this] { runItem(m_menu.BackgroundColor1, &OutputPage::BackgroundColor1Click); });
-    connect(btnwordwrap, &QToolButton::clicked, this, &OutputPage::btnwordwrapClick);
 }
 
 void OutputPage::createStatusBar()
@@ -154,35 +143,30 @@ void OutputPage::createStatusBar()
     strip->addWidget(Panel5, 1);
 }
 
-void OutputPage::connectMenu(const OutputMenu &menu)
+void OutputPage::createPickLists()
 {
-    m_menu = menu;
-    connect(menu.Cut1, &QAction::triggered, this, &OutputPage::Cut1Click);
-    connect(menu.Copy1, &QAction::triggered, this, &OutputPage::Copy1Click);
-    connect(menu.Paste1, &QAction::triggered, this, &OutputPage::Paste1Click);
-    connect(menu.Print1, &QAction::triggered, this, &OutputPage::Print1Click);
-    connect(menu.PrinterSetup1, &QAction::triggered, this, &OutputPage::PrinterSetup1Click);
-    connect(menu.UseDefault1, &QAction::triggered, this, &OutputPage::UseDefault1Click);
-    connect(menu.Matchfont1, &QAction::triggered, this, &OutputPage::Matchfont1Click);
-    connect(menu.Wordwrap1, &QAction::triggered, this, &OutputPage::Wordwrap1Click);
-    connect(menu.BackgroundColor1, &QAction::triggered, this, &OutputPage::BackgroundColor1Click);
-    connect(menu.Options1, &QAction::triggered, this, &OutputPage::Options1Click);
-    // Choosing the ticked printer-font item ticks the other one, which an
-    // exclusive group would refuse.
-    if (QActionGroup *group = menu.UseDefault1->actionGroup())
-        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (QAction *item : {menu.Print1, menu.PrinterSetup1, menu.UseDefault1, menu.Matchfont1,
-                          menu.Wordwrap1, menu.BackgroundColor1, menu.Options1})
-        item->setEnabled(true);
-    menu.Wordwrap1->setChecked(Memo1->lineWrapMode() != QPlainTextEdit::NoWrap);
+    fontlistbox = new PickList(QStringLiteral("fontlistbox"), 0, 94, this);
+    sizelist = new PickList(QStringLiteral("sizelist"), 92, 36, this);
+    connect(fontlistbox, &PickList::picked, this, [this](const QString &name) {
+        QFont font = Memo1->font();
+        font.setFamily(name);
+        setOutputFont(font);
+    });
+    connect(sizelist, &PickList::picked, this, [this](const QString &size) {
+        QFont font = Memo1->font();
+        font.setPointSize(size.toInt());
+        setOutputFont(font);
+    });
 }
 
-void OutputPage::runItem(QAction *item, void (OutputPage::*handler)())
+void OutputPage::createSearchDialogs()
 {
-    if (!item)
-        (this->*handler)();
-    else if (item->isEnabled())
-        item->trigger();
+    FindDialog1 = new FindDialog(this);
+    ReplaceDialog1 = new ReplaceDialog(this);
+    connect(FindDialog1, &FindDialog::findNext, this, &OutputPage::FindDialog1Find);
+    connect(ReplaceDialog1, &ReplaceDialog::findNext, this, &OutputPage::ReplaceDialog1Find);
+    connect(ReplaceDialog1, &ReplaceDialog::replace, this, &OutputPage::ReplaceDialog1Replace);
+    connect(ReplaceDialog1, &ReplaceDialog::replaceAll, this, &OutputPage::ReplaceDialog1ReplaceAll);
 }
 
 void OutputPage::setLines(const QStringList &lines)
@@ -193,21 +177,9 @@ void OutputPage::setLines(const QStringList &lines)
     Memo1->setPlainText(text);
 }
 
-// Not toPlainText(): it also turns no-break spaces into spaces, and Save,
-// Print and the search must see the characters as they were typed.
-QString OutputPage::text() const
-{
-    QString text = Memo1->document()->toRawText();
-    for (QChar &c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = u'\n';
-    }
-    return text;
-}
-
 QStringList OutputPage::lines() const
 {
-    return text().split(u'\n');
+    return typedText(*Memo1).split(u'\n');
 }
 
 int OutputPage::lineCount() const
@@ -220,30 +192,33 @@ void OutputPage::clear()
     Memo1->clear();
 }
 
-void OutputPage::updateCommandStates()
+OutputCommandStates OutputPage::commandStates() const
 {
     const QTextDocument *document = Memo1->document();
-    const bool hasText = document->blockCount() > 1 || !document->firstBlock().text().isEmpty();
-    const bool hasSelection = Memo1->textCursor().hasSelection();
     const QMimeData *clip = QApplication::clipboard()->mimeData();
-    const bool clipboardText = clip && clip->hasText();
+    OutputCommandStates states;
+    states.hasText = document->blockCount() > 1 || !document->firstBlock().text().isEmpty();
+    states.hasSelection = Memo1->textCursor().hasSelection();
+    states.canPaste = clip && clip->hasText();
+    states.canUndo = document->isUndoAvailable();
+    return states;
+}
 
+// The page's own buttons follow at once; the window hears of every change.
+void OutputPage::updateCommandStates()
+{
+    const OutputCommandStates states = commandStates();
     for (QWidget *w : {static_cast<QWidget *>(btnPrint), static_cast<QWidget *>(btnfind),
                        static_cast<QWidget *>(btnreplace)})
-        w->setEnabled(hasText);
-    if (m_menu.SelectAll1)
-        m_menu.SelectAll1->setEnabled(hasText);
-    if (!hasText && m_menu.saveButton)
-        m_menu.saveButton->setEnabled(false);
+        w->setEnabled(states.hasText);
     for (QWidget *w : {btncut, btnErase, btnCopy})
-        w->setEnabled(hasSelection);
-    for (QAction *a : {m_menu.Cut1, m_menu.Copy1})
-        if (a)
-            a->setEnabled(hasSelection);
-    btnPaste->setEnabled(clipboardText);
-    if (m_menu.Paste1)
-        m_menu.Paste1->setEnabled(clipboardText);
-    btnundo->setEnabled(document->isUndoAvailable());
+        w->setEnabled(states.hasSelection);
+    btnPaste->setEnabled(states.canPaste);
+    btnundo->setEnabled(states.canUndo);
+    if (states == m_states)
+        return;
+    m_states = states;
+    emit commandStatesChanged(states);
 }
 
 bool OutputPage::eventFilter(QObject *watched, QEvent *event)
@@ -268,6 +243,11 @@ void OutputPage::resizeEvent(QResizeEvent *event)
 }
 
 // ---- Look --------------------------------------------------------------------
+
+bool OutputPage::wordWrap() const
+{
+    return Memo1->lineWrapMode() != QPlainTextEdit::NoWrap;
+}
 
 void OutputPage::setWordWrap(bool on)
 {
@@ -296,14 +276,9 @@ void OutputPage::setOutputFont(const QFont &font)
     updateFontPanels();
 }
 
-QColor OutputPage::fontColor() const
+QFont OutputPage::outputFont() const
 {
-    return m_fontColor;
-}
-
-QColor OutputPage::backgroundColor() const
-{
-    return m_background;
+    return Memo1->font();
 }
 
 void OutputPage::updateFontPanels()
@@ -351,4 +326,107 @@ void OutputPage::sizepanelClick()
     for (int size = 2; size <= 24; ++size)
         sizes.append(QString::number(size));
     popUp(sizepanel, sizelist, sizes);
+}
+
+// ---- Editing -----------------------------------------------------------------
+
+void OutputPage::Cut1Click()
+{
+    Memo1->cut();
+}
+
+void OutputPage::Copy1Click()
+{
+    Memo1->copy();
+}
+
+void OutputPage::Paste1Click()
+{
+    Memo1->paste();
+}
+
+void OutputPage::SelectAll1Click()
+{
+    Memo1->selectAll();
+}
+
+void OutputPage::btnEraseClick()
+{
+    Memo1->textCursor().removeSelectedText();
+}
+
+void OutputPage::btnundoClick()
+{
+    Memo1->undo();
+}
+
+// ---- Find and replace --------------------------------------------------------
+
+void OutputPage::btnfindClick()
+{
+    FindDialog1->show();
+    FindDialog1->raise();
+    FindDialog1->activateWindow();
+}
+
+void OutputPage::btnreplaceClick()
+{
+    ReplaceDialog1->show();
+    ReplaceDialog1->raise();
+    ReplaceDialog1->activateWindow();
+}
+
+// Closing the box activates the main window, where a further Enter would
+// replace the selected text; the dialog takes the focus back instead.
+void OutputPage::reportNotFound(QWidget *dialog)
+{
+    m_prompts.message(UserPrompts::Kind::Information, QStringLiteral("Not found"),
+                      UserPrompts::Buttons::Ok);
+    if (dialog->isVisible()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+void OutputPage::FindDialog1Find()
+{
+    const QString pattern = FindDialog1->findText();
+    if (!pattern.isEmpty() && !findAndSelect(*Memo1, pattern, FindDialog1->options()))
+        reportNotFound(FindDialog1);
+}
+
+void OutputPage::ReplaceDialog1Find()
+{
+    const QString pattern = ReplaceDialog1->findText();
+    if (!pattern.isEmpty() && !findAndSelect(*Memo1, pattern, ReplaceDialog1->options()))
+        reportNotFound(ReplaceDialog1);
+}
+
+void OutputPage::ReplaceDialog1Replace()
+{
+    replaceNext(*Memo1, ReplaceDialog1->findText(), ReplaceDialog1->replaceText(),
+                ReplaceDialog1->options());
+}
+
+void OutputPage::ReplaceDialog1ReplaceAll()
+{
+    replaceAll(*Memo1, ReplaceDialog1->findText(), ReplaceDialog1->replaceText(),
+               ReplaceDialog1->options());
+    ReplaceDialog1->close();
+}
+
+// ---- Font and colour ---------------------------------------------------------
+
+void OutputPage::Options1Click()
+{
+    if (const std::optional<QFont> font = m_prompts.chooseFont(Memo1->font()))
+        setOutputFont(*font);
+}
+
+void OutputPage::BackgroundColor1Click()
+{
+    if (const std::optional<QColor> color = m_prompts.chooseColor(m_lastChosenColor)) {
+        m_lastChosenColor = *color;
+        setColors(m_fontColor, *color);
+    }
 }

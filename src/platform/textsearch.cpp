@@ -105,6 +105,22 @@ private:
 
     bool isWord(qsizetype pos) const { return isWordChar(QChar(m_text[pos])); }
 
+public:
+    // Whether the stretch at pos is an occurrence: the pattern's characters,
+    // and with Whole word a whole word.
+    bool isOccurrence(qsizetype pos, qsizetype length) const
+    {
+        if (length != m_patternLength || m_patternLength == 0 || pos < 0 || pos + length > m_length
+            || !agrees(pos))
+            return false;
+        if (!m_options.wholeWord)
+            return true;
+        return (pos == 0 || !isWord(pos - 1)) && isWord(pos)
+            && (pos + length == m_length || !isWord(pos + length));
+    }
+
+private:
+
     // Down: past the rest of the word at pos, then past delimiters, so a word
     // starting exactly at pos is skipped. Up: past delimiters, then back to the
     // first character of that word. False when the text runs out.
@@ -139,6 +155,12 @@ std::optional<int> findText(const QString &text, int selStart, int selLength,
                             const QString &pattern, const SearchOptions &options)
 {
     return Searcher(text, pattern, options).from(selStart, selLength);
+}
+
+bool isOccurrence(const QString &text, int start, int length, const QString &pattern,
+                  const SearchOptions &options)
+{
+    return Searcher(text, pattern, options).isOccurrence(start, length);
 }
 
 QList<int> replaceAllPositions(const QString &text, int selStart, int selLength,

@@ -18,6 +18,11 @@ struct SearchOptions {
 std::optional<int> findText(const QString &text, int selStart, int selLength,
                             const QString &pattern, const SearchOptions &options);
 
+// Whether the stretch (start, length) of text is an occurrence of pattern
+// under the options: what a search for it would have selected.
+bool isOccurrence(const QString &text, int start, int length, const QString &pattern,
+                  const SearchOptions &options);
+
 // Starts of the occurrences that Replace all replaces, in the original text:
 // each search resumes right after the previous occurrence, which is where the
 // insertion point lands once the replacement is in place.

@@ -85,4 +85,19 @@ TEST(ReplaceAllPositions, ResumesAfterEachOccurrenceAndKeepsThoseBeforeTheSelect
     EXPECT_TRUE(replaceAllPositions(text, 0, 0, QString(), kDown).isEmpty());
 }
 
+// Replace works on the selection when it is what a search would have selected.
+TEST(IsOccurrence, FollowsTheSearchOptions)
+{
+    const QString text = QStringLiteral("FCount Count Count2");
+    EXPECT_TRUE(isOccurrence(text, 7, 5, QStringLiteral("COUNT"), kDown));
+    EXPECT_FALSE(isOccurrence(text, 7, 5, QStringLiteral("COUNT"), kDownCase));
+    EXPECT_FALSE(isOccurrence(text, 7, 4, QStringLiteral("Count"), kDown)) << "a shorter selection";
+    EXPECT_TRUE(isOccurrence(text, 1, 5, QStringLiteral("Count"), kDown));
+    EXPECT_FALSE(isOccurrence(text, 1, 5, QStringLiteral("Count"), kDownWord)) << "inside FCount";
+    EXPECT_FALSE(isOccurrence(text, 13, 5, QStringLiteral("Count"), kDownWord)) << "start of Count2";
+    EXPECT_TRUE(isOccurrence(text, 7, 5, QStringLiteral("Count"), kDownWord));
+    EXPECT_FALSE(isOccurrence(text, 17, 5, QStringLiteral("Count"), kDown)) << "past the end";
+    EXPECT_FALSE(isOccurrence(text, 0, 0, QString(), kDown));
+}
+
 } // namespace

@@ -16,6 +16,7 @@
 
 #include "app/builder.h"
 #include "app/outputpage.h"
+#include "app/outputprinter.h"
 #include "scriptedprompts.h"
 
 // Scripted answers; when told, an answered box leaves a window active, as a

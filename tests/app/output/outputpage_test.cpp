@@ -45,7 +45,6 @@ TEST_F(OutputPageTest, ToolbarButtonsSitAtTheirPositionsWithTheirHints)
         ASSERT_TRUE(button) << row.name;
         EXPECT_EQ(button->geometry(), QRect(row.left, 2, 25, 25)) << row.name;
         EXPECT_EQ(button->statusTip(), QLatin1String(row.hint)) << row.name;
-        EXPECT_TRUE(button->isEnabled()) << row.name;
     }
     EXPECT_EQ(page->Panel3->height(), 30);
     EXPECT_EQ(page->Panel4->height(), 19);
@@ -55,14 +54,17 @@ TEST_F(OutputPageTest, ToolbarButtonsSitAtTheirPositionsWithTheirHints)
         EXPECT_TRUE(page->findChild<QWidget *>(QLatin1String(name))) << name;
 }
 
+// The commands follow the text at all times, not only when the pointer
+// passes over it: a selection made with the keyboard enables Cut at once.
 TEST_F(OutputPageTest, CommandStatesFollowTextSelectionClipboardAndUndo)
 {
     for (const char *name : {"Cut1", "Copy1", "Paste1", "SelectAll1"})
         EXPECT_FALSE(action(name)->isEnabled()) << name;
+    for (QWidget *button : {page->btnPrint, page->btnfind, page->btncut, page->btnundo})
+        EXPECT_FALSE(button->isEnabled()) << "an empty page has nothing to print, find or cut";
 
     page->setLines({"unit unit1;", "end."});
     selectText(0, 4);
-    moveMouseOverText();
     EXPECT_TRUE(action("SelectAll1")->isEnabled());
     EXPECT_TRUE(action("Cut1")->isEnabled());
     EXPECT_TRUE(action("Copy1")->isEnabled());
@@ -73,7 +75,6 @@ TEST_F(OutputPageTest, CommandStatesFollowTextSelectionClipboardAndUndo)
 
     QApplication::clipboard()->setText(QStringLiteral("x"));
     page->btnErase->click();
-    moveMouseOverText();
     EXPECT_EQ(memo->toPlainText(), QStringLiteral(" unit1;\nend.\n"));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("x"));
     EXPECT_TRUE(action("Paste1")->isEnabled());
@@ -82,32 +83,30 @@ TEST_F(OutputPageTest, CommandStatesFollowTextSelectionClipboardAndUndo)
 
     builder->BitBtn3->setEnabled(true);
     page->setLines({});
-    moveMouseOverText();
     EXPECT_FALSE(action("SelectAll1")->isEnabled());
     EXPECT_FALSE(page->btnPrint->isEnabled());
     EXPECT_FALSE(page->btnfind->isEnabled());
     EXPECT_FALSE(builder->BitBtn3->isEnabled());
     page->setLines({"x"});   // "x" and a last empty line
-    moveMouseOverText();
     EXPECT_TRUE(page->btnfind->isEnabled());
     EXPECT_FALSE(builder->BitBtn3->isEnabled());   // never enabled by the refresh
 }
 
-TEST_F(OutputPageTest, ClipboardButtonsWaitForTheirMenuItems)
+TEST_F(OutputPageTest, ClipboardButtonsDoWhatTheirMenuItemsDo)
 {
     page->setLines({"alpha beta"});
     selectText(0, 5);
-    page->btncut->click();   // Cut1 is still disabled
-    EXPECT_EQ(memo->toPlainText(), QStringLiteral("alpha beta\n"));
-    moveMouseOverText();
     page->btncut->click();
     EXPECT_EQ(memo->toPlainText(), QStringLiteral(" beta\n"));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("alpha"));
-    moveMouseOverText();
+    EXPECT_FALSE(action("Cut1")->isEnabled()) << "nothing selected any more";
     page->btnPaste->click();
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("alpha beta\n"));
     page->btnundo->click();
     EXPECT_EQ(memo->toPlainText(), QStringLiteral(" beta\n"));
+    action("Paste1")->setEnabled(false);
+    page->btnPaste->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral(" beta\n")) << "a disabled item does nothing";
 }
 
 TEST_F(OutputPageTest, FindNextSelectsTheMatchAndReportsNotFound)
@@ -158,20 +157,27 @@ TEST_F(OutputPageTest, NotFoundHandsTheFocusBackToTheSearchingDialog)
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("alpha\n"));
 }
 
-TEST_F(OutputPageTest, ReplaceReplacesTheNextOccurrenceAfterTheSelection)
+// Find Next selects an occurrence; Replace must replace that one, not the next.
+TEST_F(OutputPageTest, ReplaceReplacesTheSelectedOccurrenceAndSelectsTheNext)
 {
     page->setLines({"Count Count Count"});
     selectText(0, 5);
     page->btnreplace->click();
-    page->ReplaceDialog1->findChild<QLineEdit *>("findedit")->setText(QStringLiteral("Count"));
+    page->ReplaceDialog1->findChild<QLineEdit *>("findedit")->setText(QStringLiteral("count"));
     page->ReplaceDialog1->findChild<QLineEdit *>("replaceedit")->setText(QStringLiteral("N"));
     page->ReplaceDialog1->findChild<QPushButton *>("replacebutton")->click();
-    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Count N Count\n"));
-    EXPECT_EQ(memo->textCursor().position(), 7);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("N Count Count\n"));
+    EXPECT_EQ(selectionStart(), 2);
+    EXPECT_EQ(selection(), QStringLiteral("Count"));
+
+    selectText(0, 1);   // "N" is no occurrence: the next match is replaced
+    page->ReplaceDialog1->findChild<QPushButton *>("replacebutton")->click();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("N N Count\n"));
+    EXPECT_EQ(memo->textCursor().position(), 3);
     EXPECT_FALSE(memo->textCursor().hasSelection());
 
     page->ReplaceDialog1->findChild<QPushButton *>("findnextbutton")->click();
-    EXPECT_EQ(selectionStart(), 8);
+    EXPECT_EQ(selectionStart(), 4);
     EXPECT_TRUE(page->ReplaceDialog1->isVisible());
 }
 
@@ -272,7 +278,7 @@ TEST_F(OutputPageTest, ChoosingAPrinterFontItemFlipsBoth)
 
 TEST_F(OutputPageTest, PrintWithoutPrinterOffersAPdfFile)
 {
-    page->setPrinterCheck([] { return false; });
+    builder->outputPrinter().setPrinterCheck([] { return false; });
     page->setLines({"unit unit1;", "end."});
     prompts.answer(Answer::No);
     action("Print1")->trigger();
@@ -289,8 +295,8 @@ TEST_F(OutputPageTest, PrintWithoutPrinterOffersAPdfFile)
 TEST_F(OutputPageTest, PrinterSetupChoiceAppliesToLaterJobs)
 {
     const QString pdf = path("setup.pdf");
-    page->setPrinterCheck([] { return false; });
-    page->setPrinterSetupDialog([&pdf](QPrinter &printer) {
+    builder->outputPrinter().setPrinterCheck([] { return false; });
+    builder->outputPrinter().setSetupDialog([&pdf](QPrinter &printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;

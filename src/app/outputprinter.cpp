@@ -1,0 +1,69 @@
+#include "app/outputprinter.h"
+
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+#include "app/textprinter.h"
+#include "app/waitcursor.h"
+#include "editor/userprompts.h"
+
+OutputPrinter::OutputPrinter(UserPrompts &prompts)
+    : m_prompts(prompts)
+    , m_hasPrinter([] { return !QPrinterInfo::availablePrinterNames().isEmpty(); })
+{
+}
+
+bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
+{
+    toPdf = false;
+    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+        return true;
+    if (m_hasPrinter())
+        return true;
+    const auto answer = m_prompts.message(
+        UserPrompts::Kind::Confirm,
+        QStringLiteral("No printer is installed. Print into a PDF file instead?"),
+        UserPrompts::Buttons::YesNo);
+    if (answer != UserPrompts::Answer::Yes)
+        return false;
+    UserPrompts::FileRequest request;
+    request.title = QStringLiteral("Print to PDF File");
+    request.filter = QStringLiteral("PDF files (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.confirmOverwrite = true;
+    const QString name = m_prompts.saveFileName(request);
+    if (name.isEmpty())
+        return false;
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(name);
+    toPdf = true;
+    return true;
+}
+
+void OutputPrinter::print(const QStringList &lines, const QFont &font, const QColor &color)
+{
+    bool toPdf = false;
+    if (!ensurePrinterOrPdf(toPdf))
+        return;
+    {
+        WaitCursor wait;
+        printLines(lines, font, &m_printer, color);
+    }
+    if (toPdf) {
+        m_printer.setOutputFileName(QString());
+        m_printer.setOutputFormat(QPrinter::NativeFormat);
+    }
+}
+
+void OutputPrinter::setup(QWidget *parent)
+{
+    if (m_setupDialog) {
+        m_setupDialog(m_printer);
+        return;
+    }
+    QPrintDialog dialog(&m_printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    // Printing into a file is a choice of its own where no printer is installed.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
+    dialog.exec();
+}

@@ -1,0 +1,38 @@
+// Printing the Output text: the printer chosen in Printer Setup, which later
+// jobs use, and a PDF file offered where no printer is installed.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPrinter>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+class UserPrompts;
+
+class OutputPrinter
+{
+public:
+    explicit OutputPrinter(UserPrompts &prompts);
+
+    QPrinter &printer() { return m_printer; }
+    // Replaces the printer-setup dialog (tests answer it themselves).
+    void setSetupDialog(std::function<bool(QPrinter &)> dialog) { m_setupDialog = std::move(dialog); }
+    // Replaces the test for an installed printer.
+    void setPrinterCheck(std::function<bool()> hasPrinter) { m_hasPrinter = std::move(hasPrinter); }
+
+    // Prints the lines in the font and colour given; nothing is reported.
+    void print(const QStringList &lines, const QFont &font, const QColor &color);
+    // Shows the printer-setup dialog; the choice applies to later jobs.
+    void setup(QWidget *parent);
+
+private:
+    // Without an installed printer a job would fail unseen; a PDF file is offered.
+    bool ensurePrinterOrPdf(bool &toPdf);
+
+    UserPrompts &m_prompts;
+    QPrinter m_printer;
+    std::function<bool(QPrinter &)> m_setupDialog;
+    std::function<bool()> m_hasPrinter;
+};
