@@ -1,6 +1,7 @@
 #include "app/builder.h"
 
 #include "app/aboutform.h"
+#include "app/buttonbar.h"
 #include "app/helpwindow.h"
 #include "app/hintrouter.h"
 #include "app/inputblocker.h"
@@ -18,6 +19,10 @@
 #include "platform/wineregistry.h"
 #include "editor/classpage.h"
 #include "editor/memoform.h"
+#include "editor/propertiespage.h"
+#include "editor/methodspage.h"
+#include "editor/messagehandlerspage.h"
+#include "editor/eventhandlerspage.h"
 #include "editor/controlhints.h"
 #include "platform/delphiinstallation.h"
 #include "editor/selectpathdialog.h"
@@ -26,6 +31,10 @@
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
 
+#include <QVBoxLayout>
+#include <QProxyStyle>
+#include <QTabBar>
+#include <QMenuBar>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QCloseEvent>
@@ -71,6 +80,21 @@ int helpContextFor(const QWidget *focused)
     }
     return 0;
 }
+
+
+constexpr int kStatusLineHeight = 25;
+
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 
 } // namespace
 
@@ -132,6 +156,116 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
 
 TBuilder::~TBuilder() = default;
 
+void TBuilder::createControls()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("TBuilderClient"));
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    setCentralWidget(central);
+
+    Panel2 = new ButtonBar(central);
+    BitBtn1 = Panel2->BitBtn1;
+    BitBtn5 = Panel2->BitBtn5;
+    btnBuild = Panel2->btnBuild;
+    BitBtn3 = Panel2->BitBtn3;
+    btnhelp = Panel2->btnhelp;
+    layout->addWidget(Panel2);
+
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // Narrower tab padding, so all seven tabs fit the window's initial width.
+    auto *tabStyle = new CompactTabStyle;
+    tabStyle->setParent(PageControl1->tabBar());
+    PageControl1->tabBar()->setStyle(tabStyle);
+    layout->addWidget(PageControl1, 1);
+    createPages();
+
+    Panel1 = new QLabel(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(kStatusLineHeight);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(2);
+    Panel1->setIndent(4);
+    Panel1->setTextFormat(Qt::PlainText);
+    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel1->setMinimumWidth(1);
+    QFont bold = Panel1->font();
+    bold.setBold(true);
+    Panel1->setFont(bold);
+    layout->addWidget(Panel1);
+
+    createMenus(menuBar());
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    connectCommands();
+}
+
+// The buttons and menu items run the window's handlers.
+void TBuilder::connectCommands()
+{
+    connect(BitBtn1, &QToolButton::clicked, this, &TBuilder::BitBtn1Click);
+    connect(BitBtn5, &QToolButton::clicked, this, &TBuilder::BitBtn5Click);
+    connect(btnBuild, &QToolButton::clicked, this, &TBuilder::btnBuildClick);
+    connect(BitBtn3, &QToolButton::clicked, this, &TBuilder::BitBtn3Click);
+    connect(btnhelp, &QToolButton::clicked, this, &TBuilder::btnhelpClick);
+    const QList<QAction *> pages = pageItems();
+    for (int i = 0; i < pages.size(); ++i)
+        connect(pages[i], &QAction::triggered, this, [this, i] { showPage(i); });
+    connect(New1, &QAction::triggered, this, &TBuilder::New1Click);
+    connect(Openspcfile1, &QAction::triggered, this, &TBuilder::Openspcfile1Click);
+    connect(Savespcfile1, &QAction::triggered, this, &TBuilder::Savespcfile1Click);
+    connect(Exit1, &QAction::triggered, this, &TBuilder::Exit1Click);
+    connect(SelectAll1, &QAction::triggered, this, &TBuilder::SelectAll1Click);
+    connect(BuildOutput1, &QAction::triggered, this, &TBuilder::BuildOutput1Click);
+    connect(SavetoFile1, &QAction::triggered, this, &TBuilder::SavetoFile1Click);
+    connect(UnitforgeHelp1, &QAction::triggered, this, &TBuilder::UnitforgeHelp1Click);
+    connect(DelphiComponentWritersGuide1, &QAction::triggered, this,
+            &TBuilder::DelphiComponentWritersGuide1Click);
+    connect(About1, &QAction::triggered, this, &TBuilder::About1Click);
+
+    connect(Print1, &QAction::triggered, this, &TBuilder::Print1Click);
+    connect(PrinterSetup1, &QAction::triggered, this, &TBuilder::PrinterSetup1Click);
+    connect(UseDefault1, &QAction::triggered, this, &TBuilder::UseDefault1Click);
+    connect(Matchfont1, &QAction::triggered, this, &TBuilder::Matchfont1Click);
+    connect(Wordwrap1, &QAction::triggered, this, &TBuilder::Wordwrap1Click);
+    connectOutputPage();
+}
+
+void TBuilder::createPages()
+{
+    const PageContext context{m_document, Awk1, m_prompts, *memoform};
+    classPage = new ClassPage(m_document, *PathForm, PageControl1);
+    propertiesPage = new PropertiesPage(context, PageControl1);
+    methodsPage = new MethodsPage(context, PageControl1);
+    eventHandlersPage = new EventHandlersPage(context, PageControl1);
+    messageHandlersPage = new MessageHandlersPage(context, PageControl1);
+    outputPage = new OutputPage(m_prompts, PageControl1);
+    stylePage = new StylePage(PageControl1);
+
+    PageControl1->addTab(classPage, QStringLiteral("Class"));
+    PageControl1->addTab(propertiesPage, QStringLiteral("Properties"));
+    PageControl1->addTab(methodsPage, QStringLiteral("Methods"));
+    PageControl1->addTab(eventHandlersPage, QStringLiteral("Event Handlers"));
+    PageControl1->addTab(messageHandlersPage, QStringLiteral("Message Handlers"));
+    PageControl1->addTab(outputPage, QStringLiteral("Output"));
+    PageControl1->addTab(stylePage, QStringLiteral("Style"));
+    registerPendingEntries();
+}
+
+// Asked about in this order: property, method, event handler.
+void TBuilder::registerPendingEntries()
+{
+    const QList<QPair<EntryPage *, int>> pages{{propertiesPage, PropertiesPageIndex},
+                                              {methodsPage, MethodsPageIndex},
+                                              {eventHandlersPage, EventHandlersPageIndex}};
+    for (const auto &[page, index] : pages) {
+        m_pendingEntries.add({page->entryKind(), index, [page] { return page->pendingName(); },
+                              [page] { page->addPendingEntry(); }});
+    }
+}
+
+
 void TBuilder::readPalettePagesAndHelpDirectory()
 {
     const Registry *registry = m_services.registry;
@@ -185,13 +319,6 @@ void TBuilder::closeEvent(QCloseEvent *event)
     if (!m_alreadyRunning)
         writeSettings();
     event->accept();
-}
-
-bool TBuilder::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Panel2 && event->type() == QEvent::Resize)
-        placeHelpButton();
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TBuilder::showPage(int page)

@@ -5,6 +5,7 @@
 
 #include "platform/writersguide.h"
 #include "awk/awk.h"
+#include "app/mainmenu.h"
 #include "app/outputpage.h"
 #include "model/pendingentries.h"
 #include "model/specdocument.h"
@@ -12,6 +13,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class ButtonBar;
 class ClassPage;
 class EventHandlersPage;
 class HelpViewer;
@@ -48,7 +50,7 @@ struct BuilderServices {
     ProgramStarter startProgram;            // null: started as a detached process
 };
 
-class TBuilder : public QMainWindow
+class TBuilder : public QMainWindow, public MainMenu
 {
     Q_OBJECT
 public:
@@ -112,7 +114,7 @@ public:
     OutputPrinter &outputPrinter() { return *m_printer; }
 
 public: // controls
-    QFrame *Panel2;
+    ButtonBar *Panel2;
     QToolButton *BitBtn1;
     QToolButton *BitBtn5;
     QToolButton *btnBuild;
@@ -133,26 +135,17 @@ public: // controls
     TAboutform *Aboutform;
     Tmemoform *memoform;
 
-    QAction *New1, *Openspcfile1, *Savespcfile1, *Print1, *PrinterSetup1, *Exit1;
-    QAction *Cut1, *Copy1, *Paste1, *SelectAll1;
-    QMenu *Preferences1, *Printerfont;
-    QAction *UseDefault1, *Matchfont1, *Wordwrap1, *BackgroundColor1, *Options1;
-    QAction *Class1, *Properties1, *Methods1, *EventHandlers1, *MessageHandlers1, *Output1, *Style1;
-    QAction *BuildOutput1, *SavetoFile1;
-    QAction *UnitforgeHelp1, *DelphiComponentWritersGuide1, *About1;
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Window creation, in the order the window is built.
     void createControls();
-    void createButtonBar();
     void createPages();
     void registerPendingEntries();
-    void createMenus();
+    void connectCommands();
     void readPalettePagesAndHelpDirectory();
     // The settings file: read when the window is created, written when it closes.
     void readSettings();
@@ -164,7 +157,6 @@ private:
     void openSpecification();
     void build();
     void resetSpecification();
-    void placeHelpButton();
     void connectOutputPage();
     void updateCommandStates(const OutputCommandStates &states);
     void runMenuCommand(OutputMenuCommand command);

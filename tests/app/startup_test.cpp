@@ -61,11 +61,11 @@ struct ButtonRow {
     bool enabled;
 };
 
-class ButtonBar : public BuilderTest, public ::testing::WithParamInterface<ButtonRow>
+class ButtonBarButton : public BuilderTest, public ::testing::WithParamInterface<ButtonRow>
 {
 };
 
-TEST_P(ButtonBar, HasCaptionHintPlaceAndState)
+TEST_P(ButtonBarButton, HasCaptionHintPlaceAndState)
 {
     const ButtonRow row = GetParam();
     auto *button = find<QToolButton>(row.name);
@@ -79,7 +79,7 @@ TEST_P(ButtonBar, HasCaptionHintPlaceAndState)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    StartUp, ButtonBar,
+    StartUp, ButtonBarButton,
     ::testing::Values(ButtonRow{"BitBtn1", "E&xit", "Quit Unitforge", 5, true},
                       ButtonRow{"BitBtn5", "&Open", "Open *.spc file", 54, true},
                       ButtonRow{"btnBuild", "&Build", "Build the source output", 103, true},
