@@ -1,6 +1,9 @@
-// A fresh main window for each test, shown on the offscreen platform, with
-// scripted prompts, an empty registry (or one a test loads), a help viewer
-// that records what it was asked, and a temporary program directory.
+// The one fixture of the window tests: a fresh main window for each test,
+// shown on the offscreen platform, with scripted prompts, an empty registry
+// (or one a test loads), a help viewer that records what it was asked, and a
+// temporary folder that is the program directory and the current directory.
+// Nothing reads the machine's Wine registry, opens a help window or writes
+// beside the program or into the folder the tests were started in.
 #pragma once
 
 #include "app/builder.h"
@@ -9,6 +12,9 @@
 #include "scriptedprompts.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -29,6 +35,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        m_oldCurrent = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QApplication::clipboard()->clear();
         services.prompts = &prompts;
         services.registry = &registry;
         services.help = &help;
@@ -45,6 +54,7 @@ protected:
     {
         EXPECT_TRUE(prompts.exhausted()) << "a scripted answer was not asked for";
         builder.reset();
+        QDir::setCurrent(m_oldCurrent);
     }
 
     // A new window; the one before ends first, giving up its lock.
@@ -69,6 +79,7 @@ protected:
     QString path(const QString &file) const { return dir.filePath(file); }
 
     QTemporaryDir dir;
+    QString m_oldCurrent;
     ScriptedPrompts prompts;
     WineRegistry registry;
     RecordingHelp help;

@@ -1,5 +1,7 @@
 #include "scriptedprompts.h"
 
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 ScriptedPrompts &ScriptedPrompts::answer(Answer a)
@@ -45,6 +47,8 @@ UserPrompts::Answer ScriptedPrompts::message(Kind kind, const QString &text, But
                       << toString(buttons).toStdString() << "): " << text.toStdString();
         return Answer::Cancel;
     }
+    if (activateOnClose)
+        activateOnClose->activateWindow();
     return m_answers.dequeue();
 }
 

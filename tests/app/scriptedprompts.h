@@ -9,6 +9,8 @@
 #include <QQueue>
 #include <QString>
 
+class QWidget;
+
 class ScriptedPrompts : public UserPrompts
 {
 public:
@@ -41,6 +43,10 @@ public:
     void clearLog() { m_log.clear(); }
     // True when every queued answer has been used.
     bool exhausted() const;
+
+    // When set, an answered box leaves this window active, as a real box does
+    // when it closes.
+    QWidget *activateOnClose = nullptr;
 
 private:
     QQueue<Answer> m_answers;

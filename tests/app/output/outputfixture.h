@@ -1,5 +1,4 @@
-// A fresh main window for each Output page test, with scripted prompts and a
-// temporary folder that is the program directory and the current directory.
+// The window fixture with what the Output page's tests share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,56 +16,24 @@
 #include "app/builder.h"
 #include "app/outputpage.h"
 #include "app/outputprinter.h"
-#include "scriptedprompts.h"
+#include "builderfixture.h"
 
-// Scripted answers; when told, an answered box leaves a window active, as a
-// real box does when it closes.
-class ClosingPrompts : public ScriptedPrompts
-{
-public:
-    Answer message(Kind kind, const QString &text, Buttons buttons) override
-    {
-        const Answer answer = ScriptedPrompts::message(kind, text, buttons);
-        if (activateOnClose)
-            activateOnClose->activateWindow();
-        return answer;
-    }
-    QWidget *activateOnClose = nullptr;
-};
-
-class OutputPageTest : public testing::Test
+class OutputPageTest : public BuilderTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        m_oldCurrent = QDir::currentPath();
-        QDir::setCurrent(m_dir.path());
-        QApplication::clipboard()->clear();
-        builder = makeBuilder();
+        BuilderTest::SetUp();
         page = builder->outputPage;
         memo = page->Memo1;
     }
-    void TearDown() override
-    {
-        builder.reset();
-        QDir::setCurrent(m_oldCurrent);
-    }
 
-    std::unique_ptr<TBuilder> makeBuilder()
+    // A new window reading the settings the one before wrote.
+    void reopen()
     {
-        BuilderServices services;
-        services.prompts = &prompts;
-        services.programDirectory = m_dir.path();
-        services.lockPath = m_dir.filePath("unitforge.lock");
-        return std::make_unique<TBuilder>(services);
-    }
-
-    QAction *action(const char *name)
-    {
-        auto *a = builder->findChild<QAction *>(QLatin1String(name));
-        EXPECT_TRUE(a) << name;
-        return a;
+        createBuilder();
+        page = builder->outputPage;
+        memo = page->Memo1;
     }
 
     // What the pointer passing over the Output text does.
@@ -87,17 +54,12 @@ protected:
     QString selection() const { return memo->textCursor().selectedText(); }
     int selectionStart() const { return memo->textCursor().selectionStart(); }
 
-    QString path(const QString &name) const { return m_dir.filePath(name); }
     QByteArray fileBytes(const QString &name) const
     {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QTemporaryDir m_dir;
-    QString m_oldCurrent;
-    ClosingPrompts prompts;
-    std::unique_ptr<TBuilder> builder;
     OutputPage *page = nullptr;
     QPlainTextEdit *memo = nullptr;
 };

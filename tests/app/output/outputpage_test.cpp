@@ -386,7 +386,7 @@ TEST_F(OutputPageTest, SettingsAreWrittenOnCloseAndAppliedAtTheNextStart)
     file.resize(0);
     file.write(edited);
     file.close();
-    builder = makeBuilder();
+    reopen();
     page = builder->outputPage;
     EXPECT_EQ(builder->stylePage->indent->value(), 4);
     EXPECT_EQ(builder->stylePage->linebreak->value(), 5);
@@ -405,7 +405,7 @@ TEST_F(OutputPageTest, IndentOfFiftyInTheFileShowsTwenty)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[Settings]\r\nindent=50\r\nbFontsize=12\r\nbFontheight=-20\r\nmatchfont=2\r\n");
     file.close();
-    builder = makeBuilder();
+    reopen();
     EXPECT_EQ(builder->stylePage->indent->value(), 20);
     EXPECT_EQ(builder->outputPage->Memo1->font().pixelSize(), 20);
     EXPECT_TRUE(builder->UseDefault1->isChecked());
