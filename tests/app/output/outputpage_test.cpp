@@ -324,6 +324,15 @@ TEST_F(OutputPageTest, SaveWritesTheLinesAsTypedEvenWithWordwrap)
     EXPECT_TRUE(QFile::exists(path("unit1.pas")));
 }
 
+// A character Windows-1252 cannot hold must not turn into "?" on the way to the file.
+TEST_F(OutputPageTest, SaveWritesUtf8WhenACharacterIsOutsideWindows1252)
+{
+    memo->insertPlainText(QStringLiteral("// \u2192 \u00e9"));
+    builder->classPage->unitname->setText(path("arrow"));
+    action("SavetoFile1")->trigger();
+    EXPECT_EQ(fileBytes("arrow.pas"), QByteArray("// \xe2\x86\x92 \xc3\xa9\r\n"));
+}
+
 TEST_F(OutputPageTest, SaveAndSearchKeepNoBreakSpaces)
 {
     const QString line = QStringLiteral("  Caption := 'a\u00a0b';");
