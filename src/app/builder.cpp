@@ -9,8 +9,10 @@
 #include "app/outputpage.h"
 #include "app/outputprinter.h"
 #include "app/textprinter.h"
+#include "app/unsavedwork.h"
 #include "app/programicon.h"
 #include "app/settingsfile.h"
+#include "platform/winepaths.h"
 #include "platform/singleinstance.h"
 #include "app/sourcefilesaver.h"
 #include "app/stylepage.h"
@@ -53,10 +55,6 @@
 
 namespace {
 
-const QString kSaveSpecQuestion = QStringLiteral("Do you want to save the component specification ?");
-const QString kSaveCurrentSpecQuestion =
-    QStringLiteral("Do you want to save the current component specifications ?");
-const QString kSaveSourceQuestion = QStringLiteral("Do you want to save the source (*.pas) file ?");
 
 UserPrompts::FileRequest specFileRequest(const QString &title)
 {
@@ -120,6 +118,12 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     memoform = new Tmemoform(this);
     m_printer = std::make_unique<OutputPrinter>(m_prompts);
     createControls();
+    m_work = std::make_unique<UnsavedWork>(
+        m_prompts, m_document, m_pendingEntries,
+        UnsavedWork::Window{[this] { return saveSpecification(); }, [this] { return saveSourceFile(); },
+                            [this] { return outputPage->lineCount(); },
+                            [this] { return outputPage->isUnsaved(); },
+                            [this](int page) { showPage(page); }});
 
     m_hints = new HintRouter(this, Panel1);
     m_instance = std::make_unique<SingleInstance>(services.lockPath);
@@ -139,8 +143,8 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
         m_helpWindow = new HelpWindow(this);
         m_help = m_helpWindow;
     }
-    const QString windowsDir = QFileInfo(WineRegistry::currentUserFile()).absolutePath()
-        + QStringLiteral("/drive_c/windows");
+    m_winePrefix = services.winePrefix.isEmpty() ? winePrefix() : services.winePrefix;
+    const QString windowsDir = m_winePrefix + QStringLiteral("/drive_c/windows");
     m_windowsDirectory = QFileInfo(windowsDir).isDir() ? windowsDir : QString();
 
     readPalettePagesAndHelpDirectory();
@@ -310,12 +314,19 @@ void TBuilder::showEvent(QShowEvent *event)
         classPage->refillAncestorMembers();
 }
 
+// Every close: Exit's, the title bar's, Alt+F4, the window manager's. Those
+// that did not come through Exit ask Exit's questions when something is unsaved.
 void TBuilder::closeEvent(QCloseEvent *event)
 {
     if (m_building) {
         event->ignore();
         return;
     }
+    if (!m_alreadyRunning && !m_closeApproved && m_work->hasUnsavedWork() && !m_work->beforeExit()) {
+        event->ignore();
+        return;
+    }
+    m_closeApproved = false;
     if (!m_alreadyRunning)
         writeSettings();
     event->accept();
@@ -347,53 +358,17 @@ void TBuilder::Exit1Click()
 
 void TBuilder::exitProgram()
 {
-    if (m_building)
+    if (m_building || !m_work->beforeExit())
         return;
-    if (!m_pendingEntries.ask(m_prompts, [this](int page) { showPage(page); }))
-        return;
-    if (m_prompts.message(UserPrompts::Kind::Confirm, kSaveSpecQuestion, UserPrompts::Buttons::YesNo)
-            == UserPrompts::Answer::Yes
-        && saveSpecification() == SaveResult::Failed)
-        return;   // the refused write has been reported; the work is still here
-    if (!offerToSaveSource())
-        return;
+    m_closeApproved = true;
     close();
 }
 
 void TBuilder::New1Click()
 {
-    if (m_building)
-        return;
-    if (!offerToSaveWork(kSaveSpecQuestion))
+    if (m_building || !m_work->beforeNew())
         return;
     resetSpecification();
-}
-
-// The questions that protect unsaved work before New and Open: the
-// specification (when it has entries), then the source. False: stop.
-bool TBuilder::offerToSaveWork(const QString &specQuestion)
-{
-    if (m_document.hasEntries()) {
-        const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, specQuestion,
-                                              UserPrompts::Buttons::YesNoCancel);
-        if (answer == UserPrompts::Answer::Cancel)
-            return false;
-        if (answer == UserPrompts::Answer::Yes && saveSpecification() == SaveResult::Failed)
-            return false;
-    }
-    return offerToSaveSource();
-}
-
-// Asked when the Output page holds more than one line. False: stop.
-bool TBuilder::offerToSaveSource()
-{
-    if (outputPage->lineCount() <= 1)
-        return true;
-    const auto answer = m_prompts.message(UserPrompts::Kind::Confirm, kSaveSourceQuestion,
-                                          UserPrompts::Buttons::YesNoCancel);
-    if (answer == UserPrompts::Answer::Cancel)
-        return false;
-    return answer != UserPrompts::Answer::Yes || saveSourceFile() != SaveResult::Failed;
 }
 
 void TBuilder::resetSpecification()
@@ -416,26 +391,34 @@ void TBuilder::Openspcfile1Click()
 
 void TBuilder::openSpecification()
 {
-    if (m_building)
+    if (m_building || !m_work->beforeOpen())
         return;
-    if (!offerToSaveWork(kSaveCurrentSpecQuestion))
-        return;
-
     UserPrompts::FileRequest request = specFileRequest(QStringLiteral("Open"));
     if (!m_document.currentFile().isEmpty())
         request.directory = QFileInfo(m_document.currentFile()).absolutePath();
     const QString path = m_prompts.openFileName(request);
-    if (!path.isEmpty()) {
-        QString warning;
-        {
-            WaitCursor wait;
-            m_document.open(path, Awk1, &warning);
-        }
-        if (!warning.isEmpty())
-            m_prompts.message(UserPrompts::Kind::Warning, warning, UserPrompts::Buttons::Ok);
+    // A cancelled dialog changes nothing.
+    if (!path.isEmpty())
+        readSpecificationFile(path);
+}
+
+// A file that is no specification is refused before anything changes.
+bool TBuilder::readSpecificationFile(const QString &path)
+{
+    SpecDocument::OpenResult result;
+    {
+        WaitCursor wait;
+        result = m_document.open(path, Awk1);
     }
+    if (!result.opened) {
+        m_prompts.message(UserPrompts::Kind::Error, result.message, UserPrompts::Buttons::Ok);
+        return false;
+    }
+    if (!result.message.isEmpty())
+        m_prompts.message(UserPrompts::Kind::Warning, result.message, UserPrompts::Buttons::Ok);
     showPage(PropertiesPageIndex);
     outputPage->clear();
+    return true;
 }
 
 void TBuilder::Savespcfile1Click()
@@ -443,7 +426,7 @@ void TBuilder::Savespcfile1Click()
     saveSpecification();
 }
 
-TBuilder::SaveResult TBuilder::saveSpecification()
+UnsavedWork::SaveResult TBuilder::saveSpecification()
 {
     UserPrompts::FileRequest request = specFileRequest(QStringLiteral("Save As"));
     request.confirmOverwrite = true;
@@ -453,7 +436,7 @@ TBuilder::SaveResult TBuilder::saveSpecification()
     request.proposedName = fileNamePart(proposed.filePath());
     const QString path = m_prompts.saveFileName(request);
     if (path.isEmpty())
-        return SaveResult::Cancelled;
+        return UnsavedWork::SaveResult::Cancelled;
     QString error;
     bool saved = false;
     {
@@ -462,9 +445,9 @@ TBuilder::SaveResult TBuilder::saveSpecification()
     }
     if (!saved) {
         m_prompts.message(UserPrompts::Kind::Error, error, UserPrompts::Buttons::Ok);
-        return SaveResult::Failed;
+        return UnsavedWork::SaveResult::Failed;
     }
-    return SaveResult::Saved;
+    return UnsavedWork::SaveResult::Saved;
 }
 
 // ---- Build -----------------------------------------------------------------
@@ -527,19 +510,23 @@ void TBuilder::SavetoFile1Click()
     saveSourceFile();
 }
 
-// A declined overwrite lets Exit and New go on; a failed write stops them.
-TBuilder::SaveResult TBuilder::saveSourceFile()
+// A declined overwrite lets Exit and New go on; a failed write or a cancelled
+// dialog stops them.
+UnsavedWork::SaveResult TBuilder::saveSourceFile()
 {
     const SourceSaveResult result =
-        ::saveSourceFile(spec().Filename, outputPage->lines(), m_prompts);
+        ::saveSourceFile(spec().Filename, outputPage->lines(), m_prompts, m_winePrefix);
     m_document.setFilename(result.unitName);
     switch (result.outcome) {
     case SourceSaveResult::Outcome::Saved:
-        return SaveResult::Saved;
+        outputPage->markSaved();
+        return UnsavedWork::SaveResult::Saved;
     case SourceSaveResult::Outcome::Failed:
-        return SaveResult::Failed;
+        return UnsavedWork::SaveResult::Failed;
+    case SourceSaveResult::Outcome::Cancelled:
+        return UnsavedWork::SaveResult::Cancelled;
     default:
-        return SaveResult::Cancelled;
+        return UnsavedWork::SaveResult::Declined;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "awk/awk.h"
 #include "app/mainmenu.h"
 #include "app/outputpage.h"
+#include "app/unsavedwork.h"
 #include "model/pendingentries.h"
 #include "model/specdocument.h"
 
@@ -48,6 +49,7 @@ struct BuilderServices {
     QString programDirectory;               // with a trailing "/"; empty: the executable's
     QString lockPath;                       // empty: the default single-instance lock
     ProgramStarter startProgram;            // null: started as a detached process
+    QString winePrefix;                     // empty: $WINEPREFIX, else ~/.wine
 };
 
 class TBuilder : public QMainWindow, public MainMenu
@@ -56,7 +58,6 @@ class TBuilder : public QMainWindow, public MainMenu
 public:
     enum Page { ClassPageIndex, PropertiesPageIndex, MethodsPageIndex, EventHandlersPageIndex,
                 MessageHandlersPageIndex, OutputPageIndex, StylePageIndex, PageCount };
-    enum class SaveResult { Saved, Cancelled, Failed };
 
     explicit TBuilder(const BuilderServices &services, QWidget *parent = nullptr);
     ~TBuilder() override;
@@ -82,10 +83,12 @@ public:
 
     // Save specification: the save dialog, then the file. Failed: a write was
     // refused and has been reported.
-    SaveResult saveSpecification();
+    UnsavedWork::SaveResult saveSpecification();
     // Save source file. The one entry point New, Exit, Open and the Save
     // button use.
-    SaveResult saveSourceFile();
+    UnsavedWork::SaveResult saveSourceFile();
+    // Open's reading of a chosen file; false when it was refused (and said so).
+    bool readSpecificationFile(const QString &path);
 
 public slots: // handlers
     void BitBtn1Click();
@@ -152,8 +155,6 @@ private:
     void writeSettings();
 
     void exitProgram();
-    bool offerToSaveWork(const QString &specQuestion);
-    bool offerToSaveSource();
     void openSpecification();
     void build();
     void resetSpecification();
@@ -171,15 +172,18 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<OutputPrinter> m_printer;
+    std::unique_ptr<UnsavedWork> m_work;
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;
 
     bool m_alreadyRunning = false;
     bool m_building = false;
+    bool m_closeApproved = false;   // Exit has asked its questions
     bool m_shownOnce = false;
     QString m_delphiHelpDirectory;
     QString m_helpFileName;
     QString m_windowsDirectory;
     QString m_programDirectory;
+    QString m_winePrefix;
 };

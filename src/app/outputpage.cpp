@@ -169,12 +169,24 @@ void OutputPage::createSearchDialogs()
     connect(ReplaceDialog1, &ReplaceDialog::replaceAll, this, &OutputPage::ReplaceDialog1ReplaceAll);
 }
 
+// A unit just built has not been saved yet.
 void OutputPage::setLines(const QStringList &lines)
 {
     QString text = lines.join(u'\n');
     if (!lines.isEmpty())
         text += u'\n';
     Memo1->setPlainText(text);
+    Memo1->document()->setModified(!lines.isEmpty());
+}
+
+bool OutputPage::isUnsaved() const
+{
+    return Memo1->document()->isModified();
+}
+
+void OutputPage::markSaved()
+{
+    Memo1->document()->setModified(false);
 }
 
 QStringList OutputPage::lines() const

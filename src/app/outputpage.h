@@ -49,6 +49,9 @@ public:
     // The number of lines the text holds, the last empty one counted; an empty text has one.
     int lineCount() const;
     void clear();
+    // Whether the text was built or edited since it was last saved.
+    bool isUnsaved() const;
+    void markSaved();
 
     OutputCommandStates commandStates() const;
 

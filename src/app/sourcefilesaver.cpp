@@ -6,6 +6,7 @@
 #include "editor/userprompts.h"
 #include "app/waitcursor.h"
 #include "model/unitname.h"
+#include "platform/winepaths.h"
 #include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
 
@@ -17,14 +18,33 @@ QString sourceFileName(const QString &unitName)
 }
 
 SourceSaveResult saveSourceFile(const QString &unitName, const QStringList &lines,
-                                UserPrompts &prompts)
+                                UserPrompts &prompts, const QString &winePrefix)
 {
     using Outcome = SourceSaveResult::Outcome;
     SourceSaveResult result;
     result.unitName = unitName.isEmpty() ? QStringLiteral("unit1.pas") : unitName;
-    result.fileName = sourceFileName(result.unitName);
+    const QString windowsName = sourceFileName(result.unitName);
+    bool overwriteAsked = false;
+    if (!hasDriveLetter(windowsName)) {
+        result.fileName = withSlashes(windowsName);
+    } else if (const std::optional<QString> file = fileOfWindowsPath(windowsName, winePrefix)) {
+        result.fileName = *file;
+    } else {
+        UserPrompts::FileRequest request;
+        request.title = QStringLiteral("Save As");
+        request.filter = QStringLiteral("Pascal units (*.pas)");
+        request.defaultSuffix = QStringLiteral("pas");
+        request.proposedName = fileNamePart(windowsName);
+        request.confirmOverwrite = true;
+        result.fileName = prompts.saveFileName(request);
+        if (result.fileName.isEmpty()) {
+            result.outcome = Outcome::Cancelled;
+            return result;
+        }
+        overwriteAsked = true;
+    }
 
-    if (QFileInfo::exists(result.fileName)) {
+    if (!overwriteAsked && QFileInfo::exists(result.fileName)) {
         const auto answer = prompts.message(
             UserPrompts::Kind::Confirm,
             QStringLiteral("Overwrite existing file ") + result.fileName + QStringLiteral(" ?"),

@@ -12,6 +12,7 @@ struct SourceSaveResult {
     enum class Outcome {
         Saved,
         Declined,        // the overwrite question was not answered Yes
+        Cancelled,       // the save dialog asked for a Windows name was cancelled
         NoOutput,        // nothing to save; "No output to save" was shown
         Failed,          // the file could not be created or written; the error was shown
     };
@@ -24,6 +25,9 @@ struct SourceSaveResult {
 // component has no extension.
 QString sourceFileName(const QString &unitName);
 
-// lines are the Output text's lines as typed, a last empty line included.
+// lines are the Output text's lines as typed, a last empty line included. A
+// unit name with a drive letter names a file of the Wine prefix; when the
+// prefix has no such drive the save dialog asks for the file, starting with
+// its base name. No name written contains "\".
 SourceSaveResult saveSourceFile(const QString &unitName, const QStringList &lines,
-                                UserPrompts &prompts);
+                                UserPrompts &prompts, const QString &winePrefix);

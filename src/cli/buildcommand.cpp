@@ -161,6 +161,10 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
                               + specFile.errorString());
         return kBuildUsageOrFileError;
     }
+    if (const auto problem = notASpecificationFile(specFile, options.specPath)) {
+        writeMessage(err, *problem);
+        return kBuildRefused;
+    }
     ComponentSpec spec;
     spec.reset();
     TAwk awk;

@@ -25,6 +25,15 @@ QString pendingEntryQuestion(EntryKind kind, const QString &name)
         + QStringLiteral("(Selecting No here will discard the") + suffix;
 }
 
+bool PendingEntries::anyPending() const
+{
+    for (const Entry &entry : m_entries) {
+        if (!entry.name().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 bool PendingEntries::ask(Prompts &prompts, const std::function<void(int)> &showPage) const
 {
     for (const Entry &entry : m_entries) {

@@ -31,6 +31,8 @@ public:
     // discards it. Returns false when a question was closed without an answer:
     // the caller stops.
     bool ask(Prompts &prompts, const std::function<void(int)> &showPage) const;
+    // Whether any entry is pending.
+    bool anyPending() const;
 
 private:
     QList<Entry> m_entries;

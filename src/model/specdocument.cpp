@@ -1,6 +1,7 @@
 #include "model/specdocument.h"
 
 #include "model/ancestortable.h"
+#include "specfile/profilefile.h"
 
 #include <QFileInfo>
 
@@ -168,14 +169,26 @@ void SpecDocument::reset()
     touch(PropertyList | EventList | MethodList | MessageList | AncestorMembers);
 }
 
-void SpecDocument::open(const QString &path, TAwk &awk, QString *warning)
+SpecDocument::OpenResult SpecDocument::open(const QString &path, TAwk &awk)
 {
+    OpenResult result;
+    ProfileFile file;
+    if (file.load(path) != ProfileFile::LoadResult::Loaded) {
+        result.message = file.errorString();
+        return result;
+    }
+    if (const std::optional<QString> problem = notASpecificationFile(file, path)) {
+        result.message = *problem;
+        return result;
+    }
     m_currentFile = QFileInfo(path).absoluteFilePath();
     m_spec.reset();
     m_buildCounts = {};
-    readSpecification(m_spec, m_currentFile, awk, warning);
+    readSpecification(m_spec, file, awk, &result.message);
     m_modified = false;
+    result.opened = true;
     emit changed(Everything);
+    return result;
 }
 
 bool SpecDocument::save(const QString &path, QString *error)

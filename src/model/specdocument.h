@@ -69,10 +69,15 @@ public:
 
     // Empties every list and the ancestor's members; the header fields stay.
     void reset();
+    struct OpenResult {
+        bool opened = false;
+        // Refused: why. Opened: a warning when the file could not be read whole.
+        QString message;
+    };
     // Open: the file becomes the current file, the specification is reset and
-    // the file read into it. warning receives a message when the file could
-    // not be read whole.
-    void open(const QString &path, TAwk &awk, QString *warning = nullptr);
+    // the file read into it. A file that cannot be read or is no
+    // specification file is refused, and nothing changes.
+    OpenResult open(const QString &path, TAwk &awk);
     // Writes the specification into path. The current file does not change.
     bool save(const QString &path, QString *error);
 

@@ -1,5 +1,7 @@
 #include "platform/wineregistry.h"
 
+#include "platform/winepaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringConverter>
@@ -131,10 +133,7 @@ WineRegistry WineRegistry::fromText(const QString &text)
 
 QString WineRegistry::currentUserFile()
 {
-    QString prefix = qEnvironmentVariable("WINEPREFIX");
-    if (prefix.isEmpty())
-        prefix = QDir::homePath() + QStringLiteral("/.wine");
-    return prefix + QStringLiteral("/user.reg");
+    return winePrefix() + QStringLiteral("/user.reg");
 }
 
 QStringList WineRegistry::valueNames(const QString &key) const

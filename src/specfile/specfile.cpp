@@ -271,6 +271,13 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
     }
 }
 
+std::optional<QString> notASpecificationFile(const ProfileFile &file, const QString &path)
+{
+    if (file.hasSection(kComponent))
+        return std::nullopt;
+    return QFileInfo(path).fileName() + QStringLiteral(" is not a component specification file.");
+}
+
 QString proposedSpecificationPath(const QString &filename)
 {
     return directoryPart(filename) + unitIdentifier(filename) + QStringLiteral(".spc");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class ComponentSpec;
 class ProfileFile;
@@ -41,6 +42,10 @@ void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk,
                        QString *warning = nullptr);
 void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk,
                        QString *warning = nullptr);
+
+// Why a file read as a profile is no component specification file: it has no
+// "Component" section. Nothing when it is one.
+std::optional<QString> notASpecificationFile(const ProfileFile &file, const QString &path);
 
 // The file name Save proposes for a specification without a current file:
 // the directory part of the unit name (up to its last "\", ":" or "/"), the

@@ -211,13 +211,32 @@ TEST_F(SpecFiles, OpenShowsACustomAncestorAndBuildsWithIt)
     EXPECT_TRUE(builder->outputPage->Memo1->toPlainText().contains("  TKnob = class(TNoSuchClass)\n"));
 }
 
-TEST_F(SpecFiles, CancelledOpenStillShowsPropertiesAndEmptiesOutput)
+TEST_F(SpecFiles, CancelledOpenChangesNothing)
 {
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("kept?"));
+    builder->outputPage->Memo1->setPlainText(QStringLiteral("kept"));
+    builder->showPage(TBuilder::StylePageIndex);
     prompts.openFile(QString());
     action("Openspcfile1")->trigger();
-    EXPECT_EQ(page(), TBuilder::PropertiesPageIndex);
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
+    EXPECT_EQ(page(), TBuilder::StylePageIndex);
+    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "kept");
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
+}
+
+// A file without a "Component" section is refused before anything changes.
+TEST_F(SpecFiles, OpenRefusesAFileThatIsNoSpecification)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    builder->outputPage->Memo1->setPlainText(QStringLiteral("kept"));
+    QFile file(path("cert.spc"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("-----BEGIN PKCS7-----\r\n[Other]\r\nx=1\r\n");
+    file.close();
+    prompts.openFile(path("cert.spc")).answer(Answer::Ok);
+    action("Openspcfile1")->trigger();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"cert.spc is not a component specification file."});
+    EXPECT_EQ(prompts.log().last().kind, UserPrompts::Kind::Error);
+    EXPECT_EQ(builder->classPage->clname->text(), "TGauge");
+    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "kept");
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
 }
 

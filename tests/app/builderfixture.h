@@ -43,6 +43,7 @@ protected:
         services.help = &help;
         services.programDirectory = dir.path() + QStringLiteral("/");
         services.lockPath = dir.filePath(QStringLiteral("unitforge.lock"));
+        services.winePrefix = dir.filePath(QStringLiteral("wine"));
         services.startProgram = [this](const QString &program, const QStringList &arguments) {
             started.append(program + u' ' + arguments.join(u' '));
             return true;

@@ -60,11 +60,17 @@ TEST_F(Lifecycle, ExitAsksAboutTheSpecificationEvenWhenEmptyAndEndsOnCancel)
     EXPECT_FALSE(running());
 }
 
-TEST_F(Lifecycle, ExitGoesOnWhenTheSaveDialogIsCancelled)
+// Yes to saving, then Cancel in the dialog: nothing was saved, so nothing may be thrown away.
+TEST_F(Lifecycle, ExitAndNewStopWhenTheSaveDialogIsCancelled)
 {
+    addProperty();
     prompts.answer(Answer::Yes).saveFile(QString());
     action("Exit1")->trigger();
-    EXPECT_FALSE(running());
+    EXPECT_TRUE(running());
+
+    prompts.answer(Answer::Yes).saveFile(QString());
+    action("New1")->trigger();
+    EXPECT_EQ(builder->spec().Properties.size(), 1);
 }
 
 TEST_F(Lifecycle, ExitSavesTheSpecificationOnYes)
@@ -111,13 +117,37 @@ INSTANTIATE_TEST_SUITE_P(Lifecycle, ExitSourceQuestion,
                                            SourceAnswerRow{Answer::No, true},
                                            SourceAnswerRow{Answer::Yes, true}));
 
-TEST_F(Lifecycle, TitleBarCloseAsksNothing)
+TEST_F(Lifecycle, TitleBarCloseWithNothingUnsavedAsksNothing)
+{
+    setOutput(QStringLiteral("a\nb\n"));   // shown, not built: nothing to lose
+    EXPECT_TRUE(builder->close());
+    EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+// The title bar, Alt+F4 and the window manager close as Exit does when work would be lost.
+TEST_F(Lifecycle, TitleBarCloseAsksExitsQuestionsWhenWorkIsUnsaved)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
     addProperty();
-    setOutput(QStringLiteral("a\nb\n"));
+    builder->outputPage->setLines({QStringLiteral("unit unit1;"), QStringLiteral("end.")});
+    prompts.answer(Answer::No).answer(Answer::Cancel);
+    EXPECT_FALSE(builder->close());
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kSpecQuestion, kSourceQuestion}));
+    EXPECT_TRUE(running());
+
+    prompts.clearLog();
+    prompts.answer(Answer::No).answer(Answer::No);
     EXPECT_TRUE(builder->close());
-    EXPECT_TRUE(prompts.log().isEmpty());
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kSpecQuestion, kSourceQuestion}));
+    EXPECT_FALSE(running());
+}
+
+TEST_F(Lifecycle, ExitAsksItsQuestionsOnlyOnce)
+{
+    addProperty();
+    prompts.answer(Answer::No);
+    action("Exit1")->trigger();
+    EXPECT_EQ(prompts.log().size(), 1);
     EXPECT_FALSE(running());
 }
 

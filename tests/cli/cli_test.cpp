@@ -150,6 +150,17 @@ TEST(BuildCommand, RefusesASpecificationWithoutClassName)
     EXPECT_EQ(run.err.trimmed(), QByteArray("You need to enter the class name"));
 }
 
+TEST(BuildCommand, RefusesAFileThatIsNoSpecification)
+{
+    QTemporaryDir dir;
+    const QString spec = dir.filePath(QStringLiteral("cert.spc"));
+    writeBytes(spec, "[Other]\r\nClassname=TX\r\n");
+    const CommandResult run = runInProcess({spec});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.trimmed(), QByteArray("cert.spc is not a component specification file."));
+}
+
 struct FailureCase {
     const char *name;
     QStringList arguments;
