@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 KeyPreview::KeyPreview(QWidget *window)
@@ -11,13 +12,25 @@ KeyPreview::KeyPreview(QWidget *window)
     qApp->installEventFilter(this);
 }
 
+// Page Down and Page Up turn the page; a field that would take them as a
+// change of its value (a spin box, a combo box, a list) never sees them. The
+// Output text only scrolls with them, so it keeps them.
+static bool turnsPageOnly(const QWidget *w, const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp)
+        && !(key->modifiers() & Qt::ControlModifier) && !qobject_cast<const QPlainTextEdit *>(w);
+}
+
 bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType() || !m_window)
+    const bool press = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if ((!press && event->type() != QEvent::KeyRelease) || !watched->isWidgetType() || !m_window)
         return false;
     auto *w = static_cast<QWidget *>(watched);
     if (w->window() != m_window)
         return false;
+    if (press)
+        return event->type() == QEvent::KeyPress && turnsPageOnly(w, static_cast<QKeyEvent *>(event));
     const bool passedUp = event == m_lastEvent && m_lastReceiver
         && m_lastReceiver->parentWidget() == w;
     m_lastEvent = event;

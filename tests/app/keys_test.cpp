@@ -99,3 +99,34 @@ TEST_F(WindowKeys, HelpButtonAndMenuOpenTheContents)
     action("UnitforgeHelp1")->trigger();
     EXPECT_EQ(help.shown, QList<int>({0, 0}));
 }
+
+struct PageKeyFieldRow {
+    const char *name;
+    int page;
+    const char *field;
+};
+
+class PageKeysLeaveFields : public WindowKeys, public ::testing::WithParamInterface<PageKeyFieldRow>
+{
+};
+
+// Page Down turns the page; it must not also step the focused field's value.
+TEST_P(PageKeysLeaveFields, TurnThePageWithoutChangingTheFocusedField)
+{
+    builder->showPage(GetParam().page);
+    QWidget *field = find<QWidget>(GetParam().field);
+    field->setFocus();
+    const QString before = field->property("currentText").isValid()
+        ? field->property("currentText").toString() : field->property("value").toString();
+    QTest::keyClick(field, Qt::Key_PageDown);
+    const QString after = field->property("currentText").isValid()
+        ? field->property("currentText").toString() : field->property("value").toString();
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), (GetParam().page + 1) % TBuilder::PageCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowKeys, PageKeysLeaveFields,
+    ::testing::Values(PageKeyFieldRow{"AncestorBox", TBuilder::ClassPageIndex, "ancestorbox"},
+                      PageKeyFieldRow{"SeparatorLength", TBuilder::StylePageIndex, "numchars"}),
+    [](const auto &info) { return std::string(info.param.name); });
