@@ -544,6 +544,7 @@ void TBuilder::connectOutputPage()
     connect(Paste1, &QAction::triggered, outputPage, &OutputPage::Paste1Click);
     connect(Options1, &QAction::triggered, outputPage, &OutputPage::Options1Click);
     connect(BackgroundColor1, &QAction::triggered, outputPage, &OutputPage::BackgroundColor1Click);
+    connect(FontColor1, &QAction::triggered, outputPage, &OutputPage::FontColor1Click);
     connect(outputPage, &OutputPage::commandStatesChanged, this, &TBuilder::updateCommandStates);
     connect(outputPage, &OutputPage::menuCommandRequested, this, &TBuilder::runMenuCommand);
     updateCommandStates(outputPage->commandStates());

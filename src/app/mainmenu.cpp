@@ -59,6 +59,7 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     Wordwrap1->setCheckable(true);
     BackgroundColor1 = menuItem(Preferences1, QStringLiteral("&Background Color..."), "BackgroundColor1");
     Options1 = menuItem(Preferences1, QStringLiteral("&Font..."), "Options1");
+    FontColor1 = menuItem(Preferences1, QStringLiteral("Font C&olor..."), "FontColor1");
 
     QMenu *page = MainMenu1->addMenu(QStringLiteral("&Page"));
     page->setObjectName(QStringLiteral("Page1"));

@@ -437,8 +437,13 @@ void OutputPage::Options1Click()
 
 void OutputPage::BackgroundColor1Click()
 {
-    if (const std::optional<QColor> color = m_prompts.chooseColor(m_lastChosenColor)) {
-        m_lastChosenColor = *color;
+    if (const std::optional<QColor> color = m_prompts.chooseColor(m_background))
         setColors(m_fontColor, *color);
-    }
+}
+
+// The font dialog has no colour of its own: the text colour has its own command.
+void OutputPage::FontColor1Click()
+{
+    if (const std::optional<QColor> color = m_prompts.chooseColor(m_fontColor))
+        setColors(*color, m_background);
 }

@@ -87,6 +87,7 @@ public slots: // handlers
     void ReplaceDialog1ReplaceAll();
     void Options1Click();
     void BackgroundColor1Click();
+    void FontColor1Click();
     void fontpanelClick();
     void sizepanelClick();
 
@@ -132,6 +133,5 @@ private:
     UserPrompts &m_prompts;
     QColor m_fontColor = Qt::black;
     QColor m_background = Qt::white;
-    QColor m_lastChosenColor = Qt::black;
     OutputCommandStates m_states;
 };

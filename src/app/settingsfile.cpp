@@ -47,12 +47,12 @@ void applyLook(const OutputLook &look, QFont &font, QColor &fontColor, QColor &b
 {
     // A value with its top byte set is not a red-green-blue colour (a Windows
     // system colour, for instance): treated as not set.
-    const auto isColor = [](quint32 value) { return value != 0 && (value >> 24) == 0; };
-    background = isColor(look.background) ? colorFromValue(look.background) : QColor(Qt::white);
+    const auto isColor = [](std::optional<quint32> value) { return value && (*value >> 24) == 0; };
+    background = isColor(look.background) ? colorFromValue(*look.background) : QColor(Qt::white);
     if (!look.fontName.isEmpty())
         font.setFamily(look.fontName);
     if (isColor(look.fontColor))
-        fontColor = colorFromValue(look.fontColor);
+        fontColor = colorFromValue(*look.fontColor);
     if (look.fontSize > 0)
         font.setPointSize(std::min(look.fontSize, kLargestFont));
     if (look.fontHeight != 0)
@@ -127,8 +127,14 @@ std::optional<Settings> SettingsFile::read(UserPrompts &prompts)
     Style &style = settings.style;
     style = readStyle(m_profile, kReadSection);
     OutputLook &look = settings.look;
-    look.background = quint32(integer("bColor", 0));
-    look.fontColor = quint32(integer("bFontcolor", 0));
+    // A stored 0 is black; only an absent or unreadable key means the default.
+    const auto color = [this](const char *key) -> std::optional<quint32> {
+        const std::optional<int> value =
+            ProfileFile::parseInteger(m_profile.readString(kReadSection, QLatin1String(key)));
+        return value ? std::optional<quint32>(quint32(*value)) : std::nullopt;
+    };
+    look.background = color("bColor");
+    look.fontColor = color("bFontcolor");
     look.fontSize = integer("bFontsize", 0);
     look.fontHeight = integer("bFontheight", 0);
     look.bold = integer("bFontBold", 0) != 0;
@@ -149,9 +155,9 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     const Style &style = settings.style;
     const OutputLook &look = settings.look;
     writeStyleHead(m_profile, kWriteSection, style);
-    integer("bcolor", int(look.background));
+    integer("bcolor", int(look.background.value_or(colorValue(Qt::white))));
     m_profile.writeString(kWriteSection, QStringLiteral("bfontname"), look.fontName);
-    integer("bfontcolor", int(look.fontColor));
+    integer("bfontcolor", int(look.fontColor.value_or(0)));
     integer("bfontsize", look.fontSize);
     integer("bfontheight", look.fontHeight);
     writeStyleTail(m_profile, kWriteSection, style);

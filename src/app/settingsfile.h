@@ -14,11 +14,11 @@
 
 class UserPrompts;
 
-// The Output text's look as the file stores it: colours as 0x00BBGGRR values,
-// 0 (or an empty name) meaning "not set".
+// The Output text's look as the file stores it: colours as 0x00BBGGRR values
+// (0 is black), sizes and names 0 or empty meaning "not set".
 struct OutputLook {
-    quint32 background = 0;    // 0: white
-    quint32 fontColor = 0;     // 0: the colour stays
+    std::optional<quint32> background;   // absent: white
+    std::optional<quint32> fontColor;    // absent: the colour stays
     int fontSize = 0;          // points; 0: the size stays
     int fontHeight = 0;        // pixels, negative for a character height; 0: stays
     bool bold = false;         // bold and italic are only ever added

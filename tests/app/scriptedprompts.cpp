@@ -92,10 +92,11 @@ std::optional<QFont> ScriptedPrompts::chooseFont(const QFont &)
     return m_fonts.dequeue();
 }
 
-std::optional<QColor> ScriptedPrompts::chooseColor(const QColor &)
+std::optional<QColor> ScriptedPrompts::chooseColor(const QColor &initial)
 {
     Shown shown;
     shown.what = Shown::What::Color;
+    shown.initialColor = initial;
     m_log.append(shown);
     if (m_colors.isEmpty()) {
         ADD_FAILURE() << "Unexpected colour dialog";

@@ -22,6 +22,7 @@ public:
         QString text;                           // message text, or the file dialog's title
         Buttons buttons = Buttons::Ok;          // messages only
         FileRequest request;                    // file dialogs only
+        QColor initialColor;                    // colour dialogs only
     };
 
     // Queue the next answers. A file name of "" answers a dialog with Cancel.

@@ -157,7 +157,8 @@ TEST_F(StartUp, LaysOutTheMenus)
     EXPECT_EQ(captions(find<QMenu>("Edit1")),
               QStringList({"C&ut", "&Copy", "&Paste", "Select &All", "-", "P&references"}));
     EXPECT_EQ(captions(find<QMenu>("Preferences1")),
-              QStringList({"&Printer font", "-", "&Wordwrap", "&Background Color...", "&Font..."}));
+              QStringList({"&Printer font", "-", "&Wordwrap", "&Background Color...", "&Font...",
+                           "Font C&olor..."}));
     EXPECT_EQ(captions(find<QMenu>("Printerfont")),
               QStringList({"&Use Default Font", "&Match Output Window Font"}));
     EXPECT_EQ(captions(find<QMenu>("Page1")),

@@ -215,7 +215,24 @@ TEST_F(OutputPageTest, FontAndColourDialogsChangeTheLook)
     prompts.color(std::nullopt);
     action("BackgroundColor1")->trigger();
     EXPECT_EQ(page->backgroundColor(), QColor(Qt::yellow));
+    EXPECT_EQ(prompts.log().last().initialColor, QColor(Qt::yellow)) << "opens on the current colour";
     EXPECT_TRUE(prompts.exhausted());
+}
+
+// The font dialog has no colour: without a text colour of its own a dark
+// background would leave the text unreadable.
+TEST_F(OutputPageTest, TextColourAndABlackBackgroundSurviveARestart)
+{
+    prompts.color(QColor(Qt::black)).color(QColor(Qt::white));
+    action("BackgroundColor1")->trigger();
+    EXPECT_EQ(prompts.log().last().initialColor, QColor(Qt::white));
+    action("FontColor1")->trigger();
+    EXPECT_EQ(prompts.log().last().initialColor, QColor(Qt::black));
+    EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(Qt::white));
+    ASSERT_TRUE(builder->close());   // writes the settings
+    reopen();
+    EXPECT_EQ(page->backgroundColor(), QColor(Qt::black));
+    EXPECT_EQ(page->fontColor(), QColor(Qt::white));
 }
 
 TEST_F(OutputPageTest, SizeListOffersTwoToTwentyFourAndSetsThePointSize)

@@ -62,7 +62,7 @@ TEST_F(SettingsFileTest, FirstRunCreatesTheFileWithCreateDateAndGivesTheDefaults
     EXPECT_EQ(settings->style.blankLines, 2);
     EXPECT_FALSE(settings->style.commentsBefore);
     EXPECT_EQ(settings->look.fontName, QStringLiteral("Courier"));
-    EXPECT_EQ(settings->look.background, 0u);
+    EXPECT_FALSE(settings->look.background.has_value()) << "absent: the default white";
     EXPECT_FALSE(settings->matchFont);
 }
 
@@ -70,7 +70,7 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
 {
     Settings written;
     written.style = {4, 1, 60, QStringLiteral("-"), true};
-    written.look = {255, 0x00FF00, 12, -16, true, true, QStringLiteral("Courier New")};
+    written.look = {255u, 0x00FF00u, 12, -16, true, true, QStringLiteral("Courier New")};
     written.matchFont = true;
     {
         SettingsFile file({path()});
@@ -90,8 +90,8 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     EXPECT_EQ(read->style.separatorLength, 60);
     EXPECT_EQ(read->style.separatorChar, QStringLiteral("-"));
     EXPECT_TRUE(read->style.commentsBefore);
-    EXPECT_EQ(read->look.background, 255u);
-    EXPECT_EQ(read->look.fontColor, 0x00FF00u);
+    EXPECT_EQ(read->look.background, std::optional<quint32>(255u));
+    EXPECT_EQ(read->look.fontColor, std::optional<quint32>(0x00FF00u));
     EXPECT_EQ(read->look.fontSize, 12);
     EXPECT_EQ(read->look.fontHeight, -16);
     EXPECT_TRUE(read->look.bold);
@@ -105,8 +105,8 @@ TEST_F(SettingsFileTest, ReadsHexadecimalAndOtherLetterCaseAndDefaultsBadValues)
 {
     const Settings s = readBack("[SETTINGS]\r\nBCOLOR=0xFF\r\nbfontcolor=$FF00\r\nnumchars=lots\r\n"
                                 "LineChar=**\r\nbfontbold=7\r\nINDENT=  3  \r\n");
-    EXPECT_EQ(s.look.background, 0xFFu);
-    EXPECT_EQ(s.look.fontColor, 0xFF00u);
+    EXPECT_EQ(s.look.background, std::optional<quint32>(0xFFu));
+    EXPECT_EQ(s.look.fontColor, std::optional<quint32>(0xFF00u));
     EXPECT_EQ(s.style.separatorLength, 80);
     EXPECT_EQ(s.style.separatorChar, QStringLiteral("**"));
     EXPECT_TRUE(s.look.bold);
@@ -193,8 +193,8 @@ TEST(OutputLookTest, AppliesOnlyWhatIsSetAndTheHeightAfterTheSize)
     EXPECT_EQ(font.pixelSize(), 13);
 
     OutputLook look;
-    look.background = 255;
-    look.fontColor = 0xFF0000;
+    look.background = 255u;
+    look.fontColor = 0xFF0000u;
     look.fontSize = 12;
     look.fontHeight = -20;
     look.bold = true;
@@ -214,9 +214,22 @@ TEST(OutputLookTest, AppliesOnlyWhatIsSetAndTheHeightAfterTheSize)
     EXPECT_TRUE(font.bold());   // styles are only ever added
 
     look.fontSize = 1000000;
-    look.background = 0x80000005;   // a system colour
+    look.background = 0x80000005u;   // a system colour
     applyLook(look, font, fontColor, background);
     EXPECT_LE(font.pointSize(), 1000);
+    EXPECT_EQ(background, QColor(Qt::white));
+}
+
+// Black is 0: it must come back black, while an absent or unreadable key is white.
+TEST_F(SettingsFileTest, StoredZeroIsBlackAndOnlyAnAbsentKeyIsWhite)
+{
+    QFont font;
+    QColor fontColor = Qt::red;
+    QColor background;
+    applyLook(readBack("[Settings]\r\nbColor=0\r\nbFontcolor=0\r\n").look, font, fontColor, background);
+    EXPECT_EQ(background, QColor(Qt::black));
+    EXPECT_EQ(fontColor, QColor(Qt::black));
+    applyLook(readBack("[Settings]\r\nbColor=grey\r\n").look, font, fontColor, background);
     EXPECT_EQ(background, QColor(Qt::white));
 }
 
@@ -227,15 +240,15 @@ TEST(OutputLookTest, StoresSizeAndCharacterHeight)
     const OutputLook look = lookOf(font, Qt::black, Qt::white, 96);
     EXPECT_EQ(look.fontSize, 10);
     EXPECT_EQ(look.fontHeight, -13);
-    EXPECT_EQ(look.background, 16777215u);
-    EXPECT_EQ(look.fontColor, 0u);
+    EXPECT_EQ(look.background, std::optional<quint32>(16777215u));
+    EXPECT_EQ(look.fontColor, std::optional<quint32>(0u));
     EXPECT_EQ(look.fontName, QStringLiteral("Courier New"));
 
     font.setPointSize(12);
     const OutputLook points = lookOf(font, QColor(0, 0, 255), Qt::white, 96);
     EXPECT_EQ(points.fontSize, 12);
     EXPECT_EQ(points.fontHeight, -16);
-    EXPECT_EQ(points.fontColor, 0xFF0000u);
+    EXPECT_EQ(points.fontColor, std::optional<quint32>(0xFF0000u));
 }
 
 } // namespace
