@@ -34,14 +34,8 @@ std::optional<qint64> namedInteger(const PascalType &type, const QString &name)
 std::optional<Verdict> checkInteger(const PascalType &type, const QString &value)
 {
     std::optional<qint64> number = integerLiteral(value);
-    if (!number && isPascalIdentifier(value)) {
+    if (!number && isPascalIdentifier(value))
         number = namedInteger(type, value);
-        if (!number) {
-            return Verdict{Severity::Warning,
-                u"default '%1' is a name this check does not know; the unit compiles only if a "
-                "used unit declares it as a constant"_s.arg(value)};
-        }
-    }
     if (!number)
         return error(u"default '%1' is not a number; type a whole number"_s.arg(value));
     // Out of range is a constant range violation, which Delphi always rejects.

@@ -26,6 +26,14 @@ PascalType simple(const QString &name, TypeKind kind)
     return {name, kind, 0, 0, {}};
 }
 
+QStringList cursorNames()
+{
+    return {u"crDefault"_s, u"crNone"_s, u"crArrow"_s, u"crCross"_s, u"crIBeam"_s, u"crSize"_s,
+            u"crSizeNESW"_s, u"crSizeNS"_s, u"crSizeNWSE"_s, u"crSizeWE"_s, u"crUpArrow"_s,
+            u"crHourGlass"_s, u"crDrag"_s, u"crNoDrop"_s, u"crHSplit"_s, u"crVSplit"_s,
+            u"crMultiDrag"_s, u"crSQLWait"_s};
+}
+
 QList<PascalType> makeTable()
 {
     using K = TypeKind;
@@ -40,7 +48,7 @@ QList<PascalType> makeTable()
         {u"Byte"_s, K::Integer, 0, 255, {}},
         {u"Word"_s, K::Integer, 0, 65535, {}},
         {u"TColor"_s, K::Integer, kLongintMin, kLongintMax, colourNames()},
-        {u"TCursor"_s, K::Integer, -32768, 32767, {}},
+        {u"TCursor"_s, K::Integer, -32768, 32767, cursorNames()},
         simple(u"Boolean"_s, K::Boolean), simple(u"ByteBool"_s, K::Boolean), simple(u"WordBool"_s, K::Boolean),
         simple(u"LongBool"_s, K::Boolean),
         simple(u"Char"_s, K::Char), simple(u"AnsiChar"_s, K::Char),

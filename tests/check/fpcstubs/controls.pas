@@ -17,6 +17,27 @@ type
   TKeyEvent = procedure(Sender: TObject; var Key: Word; Shift: TShiftState) of object;
   TKeyPressEvent = procedure(Sender: TObject; var Key: Char) of object;
 
+const
+  crDefault = TCursor(0);
+  crNone = TCursor(-1);
+  crArrow = TCursor(-2);
+  crCross = TCursor(-3);
+  crIBeam = TCursor(-4);
+  crSize = TCursor(-5);
+  crSizeNESW = TCursor(-6);
+  crSizeNS = TCursor(-7);
+  crSizeNWSE = TCursor(-8);
+  crSizeWE = TCursor(-9);
+  crUpArrow = TCursor(-10);
+  crHourGlass = TCursor(-11);
+  crDrag = TCursor(-12);
+  crNoDrop = TCursor(-13);
+  crHSplit = TCursor(-14);
+  crVSplit = TCursor(-15);
+  crMultiDrag = TCursor(-16);
+  crSQLWait = TCursor(-17);
+
+type
   TControl = class(TComponent)
   private
     FCursor: TCursor;
