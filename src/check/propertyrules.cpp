@@ -92,18 +92,19 @@ void checkStorage(const ComponentSpec &spec, qsizetype i, const EntryRef &entry,
 void checkAccess(const ComponentSpec &spec, qsizetype i, const EntryRef &entry,
                  FindingList &findings)
 {
+    const QString read = spec.RMethods.value(i);
+    const QString write = spec.WMethods.value(i);
+    // A bad access method name is reported as such, not as a damaged clause.
+    if (isDeclared(read) && !checkDeclaredName(entry, u"read method"_s, read, findings))
+        return;
+    if (isDeclared(write) && !checkDeclaredName(entry, u"write method"_s, write, findings))
+        return;
     const AccessClause access = parseAccessClause(spec.ReadWrite.value(i));
     if (!access.valid) {
         findings.error(entry, u"its access clause '%1' is damaged; enter the property again"_s
                                   .arg(spec.ReadWrite.value(i)));
         return;
     }
-    const QString read = spec.RMethods.value(i);
-    const QString write = spec.WMethods.value(i);
-    if (isDeclared(read))
-        checkDeclaredName(entry, u"read method"_s, read, findings);
-    if (isDeclared(write))
-        checkDeclaredName(entry, u"write method"_s, write, findings);
     if (spec.ArrayProperties.value(i) == kNone)
         return;
     // An indexed property passes the index to methods; a field cannot take it.
