@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "awk/awk.h"
+#include "check/checker.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
@@ -16,7 +17,6 @@
 #include "specfile/textcodec.h"
 
 namespace {
-
 
 const QString kCommand = QStringLiteral("unitforge-build");
 
@@ -39,6 +39,15 @@ std::optional<int> optionNumber(const QCommandLineParser &parser, const QString 
     return range.clamp(value);
 }
 
+// Each finding on a line of its own: "SPEC.spc: error: property 'Ratio': ...".
+void writeFindings(QIODevice &err, const QString &specPath, const QList<Finding> &findings)
+{
+    for (const Finding &finding : findings) {
+        writeMessage(err, specPath + QStringLiteral(": ") + severityLabel(finding.severity)
+                              + QStringLiteral(": ") + describeFinding(finding));
+    }
+}
+
 } // namespace
 
 QString buildUsage()
@@ -55,10 +64,15 @@ QString buildUsage()
         "  --separator-length N    characters of the separator line, 0 to 120 (default 80)\n"
         "  --separator-char C      character of the separator line, may be empty (default =)\n"
         "  --comments-before       put method comments above their headings\n"
+        "  --check                 check the specification instead of building: print\n"
+        "                          what will not compile (error) or not work as meant\n"
+        "                          (warning) on standard error; write no unit\n"
+        "  --warnings              build, then print the check's findings on standard error\n"
         "  -h, --help              show this help\n"
         "\n"
-        "Options override the settings file. Exit status: 0 built, 1 build refused,\n"
-        "2 usage error or a file that cannot be read or written.\n");
+        "Options override the settings file. Exit status: 0 built (with --check: no\n"
+        "findings), 1 build refused, 2 usage error or a file that cannot be read or\n"
+        "written, 3 with --check: there are findings.\n");
 }
 
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
@@ -74,9 +88,11 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption separatorChar(QStringLiteral("separator-char"), QString(),
                                            QStringLiteral("C"));
     const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
+    const QCommandLineOption check(QStringLiteral("check"));
+    const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, help});
+                       commentsBefore, check, warnings, help});
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -97,6 +113,8 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     if (parser.isSet(separatorChar))
         options.separatorChar = parser.value(separatorChar);
     options.commentsBefore = parser.isSet(commentsBefore);
+    options.check = parser.isSet(check);
+    options.warnings = parser.isSet(warnings);
     options.outputPath = parser.value(output);
     if (options.outputPath == QLatin1String("-"))
         options.outputPath.clear();
@@ -173,6 +191,11 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     if (!warning.isEmpty())
         writeMessage(err, warning);
 
+    if (options.check) {
+        const QList<Finding> findings = checkSpecification(spec, style);
+        writeFindings(err, options.specPath, findings);
+        return findings.isEmpty() ? kBuildOk : kBuildFindings;
+    }
     if (const auto refusal = buildRefusal(spec)) {
         writeMessage(err, *refusal);
         return kBuildRefused;
@@ -186,14 +209,17 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
             writeMessage(err, kCommand + QStringLiteral(": unable to write to standard output"));
             return kBuildUsageOrFileError;
         }
-        return kBuildOk;
+    } else {
+        QString reason;
+        if (!writeFileAtomically(options.outputPath, bytes, &reason)) {
+            writeMessage(err, QStringLiteral("Unable to write to ")
+                                  + QFileInfo(options.outputPath).absoluteFilePath()
+                                  + QStringLiteral(": ") + reason);
+            return kBuildUsageOrFileError;
+        }
     }
-    QString reason;
-    if (!writeFileAtomically(options.outputPath, bytes, &reason)) {
-        writeMessage(err, QStringLiteral("Unable to write to ")
-                              + QFileInfo(options.outputPath).absoluteFilePath()
-                              + QStringLiteral(": ") + reason);
-        return kBuildUsageOrFileError;
-    }
+    // The findings never change the unit or the exit status of a build.
+    if (options.warnings)
+        writeFindings(err, options.specPath, checkSpecification(spec, style));
     return kBuildOk;
 }

@@ -14,7 +14,7 @@ class QIODevice;
 class ProfileFile;
 
 // Exit statuses of the command.
-enum BuildExit { kBuildOk = 0, kBuildRefused = 1, kBuildUsageOrFileError = 2 };
+enum BuildExit { kBuildOk = 0, kBuildRefused = 1, kBuildUsageOrFileError = 2, kBuildFindings = 3 };
 
 struct BuildOptions {
     QString specPath;
@@ -25,6 +25,8 @@ struct BuildOptions {
     std::optional<int> separatorLength;
     std::optional<QString> separatorChar;
     bool commentsBefore = false;
+    bool check = false;              // --check: findings only, no unit
+    bool warnings = false;           // --warnings: findings after the unit
     bool help = false;
 };
 

@@ -3,6 +3,7 @@
 #include "generator/implementation.h"
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
+#include "generator/usesclause.h"
 #include "model/componentspec.h"
 #include "model/stringlists.h"
 #include "model/unitname.h"
@@ -57,11 +58,8 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     out.EmitPair(u"unit "_s + unit + u";"_s);
     out.EmitPair(u"interface"_s);
     out.Emit(u"uses"_s);
-    out.Emit(J + u"SysUtils,WinTypes,WinProcs,Messages,Classes,Graphics,"_s);
-    out.Emit(J + u"Controls,Forms,Dialogs,StdCtrls,Menus,Buttons,printers,"_s);
-    out.Emit(J + u"inifiles,TabNotBk,Tabs,ExtCtrls,clipbrd,typinfo,dbtables,"_s);
-    out.Emit(J + u"grids,mask,outline,DB,DBCtrls,DbGrids,DBLookup,DDEMan,FileCtrl,"_s);
-    out.Emit(J + u"mplayer,Spin;"_s);
+    for (const QString &line : usesClauseLines())
+        out.Emit(J + line);
     out.EmitSpacers(1);
     emitMessageConstants(out, spec, awk);
 

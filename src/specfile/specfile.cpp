@@ -53,7 +53,8 @@ qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QStri
     qint64 largest = -1;
     for (const QString &section : sections)
         largest = std::max(largest, file.largestNumberedKey(section, QString()));
-    const qint64 bound = std::min(qint64(count), largest + 1);
+    // A key far beyond any count reads as the largest qint64: compare before adding one.
+    const qint64 bound = largest >= count ? qint64(count) : largest + 1;
     if (bound > kMaxSpecListEntries)
         *truncated = true;
     return std::min(bound, qint64(kMaxSpecListEntries));

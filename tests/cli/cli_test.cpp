@@ -222,3 +222,57 @@ INSTANTIATE_TEST_SUITE_P(Files, StyleSettings, testing::Values(
               Style{20, 0, 120, QString(), true}},
     StyleCase{"[SETTINGS]\nIndent=0x3\nLineBreak=x\nNumChars=\nLINECHAR=~*\nCommentsBefore=no\n",
               Style{3, 2, 80, QStringLiteral("~*"), false}}));
+
+namespace {
+
+// A property of a floating-point type with a default: one error finding.
+const QByteArray kRatioSpec =
+    "[Component]\r\nClassname=TGauge\r\nFilename=Gauge.pas\r\nPropertyCount=1\r\n"
+    "[Properties]\r\n0=Ratio\r\n[Types]\r\n0=double\r\n[DefaultValues]\r\n0=1.5\r\n"
+    "[Sections]\r\n0=published\r\n[Variables]\r\n0=FRatio\r\n"
+    "[ReadWrite]\r\n0=read FRatio write FRatio\r\n[RMethods]\r\n0=*\r\n[WMethods]\r\n0=*\r\n"
+    "[Storage]\r\n0=*\r\n[ArrayProperties]\r\n0=*\r\n";
+
+} // namespace
+
+TEST(CheckCommand, PrintsEachFindingWritesNoUnitAndExitsWithThree)
+{
+    QTemporaryDir dir;
+    const QString spec = dir.filePath(QStringLiteral("ratio.spc"));
+    const QString target = dir.filePath(QStringLiteral("Gauge.pas"));
+    writeBytes(spec, kRatioSpec);
+    const CommandResult run = runCommand({QStringLiteral("--check"), QStringLiteral("-o"), target, spec});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err, spec.toLocal8Bit() + ": error: property 'Ratio': a floating-point property "
+                       "(Double) cannot have a default; leave the default empty\n");
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+TEST(CheckCommand, ExitsWithZeroAndSaysNothingWithoutFindings)
+{
+    const CommandResult run = runCommand({QStringLiteral("--check"), kTank});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+}
+
+TEST(CheckCommand, WarningsFollowTheUnchangedUnit)
+{
+    const CommandResult plain = runInProcess({kGauge});
+    const CommandResult warned = runInProcess({QStringLiteral("--warnings"), kGauge});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.out, plain.out);
+    EXPECT_TRUE(plain.err.isEmpty());
+    EXPECT_EQ(warned.err, kGauge.toLocal8Bit() + ": warning: property 'Caption': string properties "
+                          "take no default clause, so the default is not written; the constructor "
+                          "still sets the field to 'Gauge'\n");
+    // Findings never turn a build into a failure.
+    QTemporaryDir dir;
+    const QString spec = dir.filePath(QStringLiteral("ratio.spc"));
+    writeBytes(spec, kRatioSpec);
+    const CommandResult faulty = runInProcess({QStringLiteral("--warnings"), spec});
+    EXPECT_EQ(faulty.status, 0);
+    EXPECT_TRUE(faulty.out.startsWith("unit Gauge;\r\n"));
+    EXPECT_TRUE(faulty.err.startsWith(spec.toLocal8Bit() + ": error: property 'Ratio'"));
+}

@@ -403,6 +403,11 @@ TEST_F(SpecFile, AbsurdCountsAndKeysCostNothingAndLoseNothing)
     EXPECT_EQ(far.UserMessages, QStringList{QStringLiteral("WM_X[WM_USER + 1]}")});
     EXPECT_EQ(far.Properties, QStringList{QStringLiteral("Far")});
 
+    // A key at the end of the number range leaves a loop bounded by its count.
+    const ComponentSpec last = openedText(
+        "[Component]\nMethodCount=1\n[Methods]\n99999999999999999999=Procedure Z;\n");
+    EXPECT_EQ(last.Methods, QStringList{QString()});
+
     // A hand-written body whose count and last key are absurd builds at once.
     writeBytes(path("body.spc"),
                "[Component]\nClassname=TX\nPropertyCount=1\n[Properties]\n0=P\n[Types]\n0=integer\n"

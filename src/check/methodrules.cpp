@@ -1,0 +1,112 @@
+#include "check/methodrules.h"
+
+#include <QSet>
+
+#include "check/methodheading.h"
+#include "check/pascalnames.h"
+#include "check/propertyrules.h"
+#include "check/typereference.h"
+#include "model/componentspec.h"
+#include "model/stringlists.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void checkParameters(const MethodHeading &heading, const EntryRef &entry, FindingList &findings)
+{
+    QString damage;
+    const QList<ParameterGroup> groups = parseParameters(heading.parameters, &damage);
+    if (!damage.isEmpty()) {
+        findings.error(entry, damage);
+        return;
+    }
+    QSet<QString> seen;
+    for (const ParameterGroup &group : groups) {
+        for (const QString &name : group.names) {
+            if (!checkDeclaredName(entry, u"parameter"_s, name, findings))
+                continue;
+            if (seen.contains(asciiUpper(name)))
+                findings.error(entry, u"parameter '%1' appears twice; rename one"_s.arg(name));
+            seen.insert(asciiUpper(name));
+        }
+        if (!group.type.isEmpty()) {
+            if (const auto verdict = checkTypeReference(group.type, true))
+                findings.add(entry, *verdict);
+        }
+    }
+}
+
+void checkDirectives(const MethodHeading &heading, const EntryRef &entry, FindingList &findings)
+{
+    // The method directives Delphi 2.0 knows; anything else ends the heading badly.
+    static const QSet<QString> known{u"virtual"_s, u"dynamic"_s, u"override"_s, u"abstract"_s,
+                                     u"register"_s, u"pascal"_s, u"cdecl"_s, u"stdcall"_s};
+    for (const QString &directive : heading.directives) {
+        if (!known.contains(directive))
+            findings.error(entry, u"'%1' is not a method directive; remove it"_s.arg(directive));
+    }
+    const bool isVirtual = heading.directives.contains(u"virtual"_s);
+    const bool isDynamic = heading.directives.contains(u"dynamic"_s);
+    const bool overrides = heading.directives.contains(u"override"_s);
+    if (isVirtual && isDynamic)
+        findings.error(entry, u"a method is either virtual or dynamic, not both; choose one"_s);
+    // Override already makes the method virtual; the two directives exclude each other.
+    if ((isVirtual || isDynamic) && overrides)
+        findings.error(entry, u"override cannot go with virtual or dynamic; choose Static and keep Override"_s);
+    // An abstract method has no body to call, so it must be dispatched late.
+    if (heading.directives.contains(u"abstract"_s) && !isVirtual && !isDynamic && !overrides)
+        findings.error(entry, u"an abstract method must be virtual or dynamic; choose Virtual or Dynamic"_s);
+}
+
+} // namespace
+
+QString methodEntryName(const ComponentSpec &spec, qsizetype m)
+{
+    const MethodHeading heading = parseMethodHeading(spec.Methods.value(m));
+    return heading.name.isEmpty() ? spec.Methods.value(m) : heading.name;
+}
+
+bool isMethodSection(const QString &section)
+{
+    return section == u"private"_s || section == u"protected"_s || section == u"public"_s;
+}
+
+void checkMethodEntry(const ComponentSpec &spec, qsizetype m, FindingList &findings)
+{
+    const EntryRef entry{Finding::Kind::Method, int(m), methodEntryName(spec, m)};
+    const MethodHeading heading = parseMethodHeading(spec.Methods.value(m));
+
+    // Bodies are written for every method, declarations only in these sections.
+    const QString section = spec.MethodSections.value(m);
+    if (!isMethodSection(section)) {
+        findings.error(entry, u"its section '%1' is not private, protected or public, so the "
+                              "class does not declare it but the unit implements it"_s.arg(section));
+    }
+    // The comment is written between braces; a closing brace ends it early.
+    if (spec.MethodComments.value(m).contains(u'}'))
+        findings.error(entry, u"its comment holds '}', which ends the comment early; remove the brace"_s);
+
+    if (!heading.damage.isEmpty()) {
+        findings.error(entry, u"its heading cannot be read: %1"_s.arg(heading.damage));
+        return;
+    }
+    const QString kind = asciiLower(heading.kind);
+    if (kind != u"function"_s && kind != u"procedure"_s) {
+        findings.error(entry, u"the heading begins with '%1', not Function or Procedure"_s
+                                  .arg(heading.kind));
+        return;
+    }
+    checkDeclaredName(entry, QString(), heading.name, findings);
+    if (heading.hasParameters)
+        checkParameters(heading, entry, findings);
+    if (kind == u"function"_s) {
+        if (heading.returnType.isEmpty())
+            findings.error(entry, u"a function needs a return type; type one, or make it a procedure"_s);
+        else if (const auto verdict = checkTypeReference(heading.returnType))
+            findings.add(entry, *verdict);
+    } else if (heading.hasReturnType) {
+        findings.error(entry, u"a procedure has no return type; remove it, or make it a function"_s);
+    }
+    checkDirectives(heading, entry, findings);
+}
