@@ -56,6 +56,7 @@ QString buildUsage()
         "  --separator-char C      character of the separator line, may be empty (default =)\n"
         "  --comments-before       put method comments above their headings\n"
         "  -h, --help              show this help\n"
+        "  -v, --version           show the version\n"
         "\n"
         "Options override the settings file. Exit status: 0 built, 1 build refused,\n"
         "2 usage error or a file that cannot be read or written.\n");
@@ -75,8 +76,9 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
                                            QStringLiteral("C"));
     const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, help});
+                       commentsBefore, help, version});
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -85,6 +87,10 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     BuildOptions options;
     if (parser.isSet(help)) {
         options.help = true;
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.version = true;
         return options;
     }
     QString error;
@@ -138,6 +144,10 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     const BuildOptions &options = std::get<BuildOptions>(parsed);
     if (options.help) {
         out.write(buildUsage().toLocal8Bit());
+        return kBuildOk;
+    }
+    if (options.version) {
+        out.write(QByteArrayLiteral("unitforge-build " UF_VERSION "\n"));
         return kBuildOk;
     }
 

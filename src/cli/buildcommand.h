@@ -26,6 +26,7 @@ struct BuildOptions {
     std::optional<QString> separatorChar;
     bool commentsBefore = false;
     bool help = false;
+    bool version = false;
 };
 
 QString buildUsage();
