@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Start-up to the first painted window: Unitforge against a bare Qt program
+# with a main window of seven tabs (bench/bare_window.cpp), side by side on the
+# same X server, each run alternating. Prints the median of each and their
+# ratio (goal: at most 1.3).
+#   bench/startup_ratio.sh [RUNS] [BUILD_DIR]     default 15 runs, build/
+# Runs under xvfb-run when there is no display.
+set -euo pipefail
+source_dir="$(cd "$(dirname "$0")/.." && pwd)"
+runs="${1:-15}"
+build="$(cd "${2:-$source_dir/build}" && pwd)"
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs" "$build"
+fi
+
+probe="$build/bench/libstartupprobe.so"
+for file in "$probe" "$build/bench/bare_window" "$build/src/app/unitforge"; do
+    [ -e "$file" ] || { echo "missing $file: build first" >&2; exit 2; }
+done
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+# Unitforge's run-time files go to a scratch place: its lock, and no Wine
+# registry to read. Its settings stay where a build-tree program keeps them.
+mkdir -p "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime" WINEPREFIX="$work/no-wine" QT_QPA_PLATFORM=xcb
+
+# Milliseconds from the program's start to its first painted window.
+measure() {
+    local start painted
+    start=$(date +%s%N)
+    painted=$(LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null | sed -n 's/^painted //p' | tail -1)
+    [ -n "$painted" ] || { echo "no paint reported by $1" >&2; exit 1; }
+    echo $(( (painted - start) / 1000 ))
+}
+
+median() { sort -n | awk '{ a[NR] = $1 } END { m = int((NR + 1) / 2); printf "%.1f", a[m] / 1000 }'; }
+
+# One run of each first, unmeasured: the disk cache warms up.
+measure "$build/bench/bare_window" >/dev/null
+measure "$build/src/app/unitforge" >/dev/null
+: >"$work/bare"
+: >"$work/unitforge"
+for _ in $(seq "$runs"); do
+    measure "$build/bench/bare_window" >>"$work/bare"
+    measure "$build/src/app/unitforge" >>"$work/unitforge"
+done
+bare=$(median <"$work/bare")
+unitforge=$(median <"$work/unitforge")
+echo "bare window: median $bare ms over $runs runs"
+echo "unitforge:   median $unitforge ms over $runs runs"
+awk -v u="$unitforge" -v b="$bare" 'BEGIN { printf "ratio: %.2f (goal at most 1.3)\n", u / b }'

@@ -1,0 +1,54 @@
+// Colours Object Pascal source in a text document: reserved words, comments
+// of all three forms, strings, numbers and compiler directives. The colours
+// are worked out from the text's own foreground and background, so that they
+// stay readable on a dark background as on a light one.
+#pragma once
+
+#include <QColor>
+#include <QSyntaxHighlighter>
+#include <QTextCharFormat>
+
+class QTextDocument;
+
+class PascalHighlighter : public QSyntaxHighlighter
+{
+    Q_OBJECT
+public:
+    enum class Kind { Plain, Keyword, Comment, String, Number, Directive };
+
+    explicit PascalHighlighter(QTextDocument *document);
+
+    // The foreground and background the text is shown in; recolours the document.
+    void setColors(const QColor &text, const QColor &background);
+    // Switched off, the document shows as plain text; switching on colours it again.
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return m_enabled; }
+
+    // The format used for a kind of token (Plain: none).
+    QTextCharFormat format(Kind kind) const;
+
+    // Whether a word is reserved in Object Pascal (or a visibility or
+    // method directive coloured like one), in any letter case.
+    static bool isReservedWord(QStringView word);
+    // The colour of the given hue that a reader can tell from the background:
+    // a contrast ratio of at least 4.5, or the text's own when that is lower.
+    static QColor readableColor(int hue, int saturation, const QColor &text,
+                                const QColor &background);
+    // The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+    static qreal contrastRatio(const QColor &a, const QColor &b);
+
+protected:
+    void highlightBlock(const QString &text) override;
+
+private:
+    void updateFormats();
+
+    QColor m_text = Qt::black;
+    QColor m_background = Qt::white;
+    bool m_enabled = true;
+    QTextCharFormat m_keyword;
+    QTextCharFormat m_comment;
+    QTextCharFormat m_string;
+    QTextCharFormat m_number;
+    QTextCharFormat m_directive;
+};
