@@ -1,7 +1,7 @@
 // Loaded with LD_PRELOAD into a Qt program, reports when its first top-level
 // window has been painted and ends the program at once. The time printed is
 // the wall clock in nanoseconds since the epoch, for the caller to subtract
-// its own start time from.
+// its own start time from; "application" marks when the QApplication was made.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -14,16 +14,21 @@
 
 namespace {
 
-void report()
+// Written straight to the descriptor: the program ends without flushing.
+void stamp(const char *what)
 {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-    // Written straight to the descriptor: the program ends without flushing.
     char line[64];
-    const int length = snprintf(line, sizeof line, "painted %lld\n", ns);
+    const int length = snprintf(line, sizeof line, "%s %lld\n", what, ns);
     if (write(STDERR_FILENO, line, size_t(length)) < 0)
         _exit(3);
+}
+
+void report()
+{
+    stamp("painted");
     _exit(0);
 }
 
@@ -52,6 +57,7 @@ private:
 
 void install()
 {
+    stamp("application");
     QCoreApplication::instance()->installEventFilter(new FirstPaint);
 }
 

@@ -33,9 +33,9 @@ for size in 16 22 24 32 48 64 128 256; do
     png="$share/icons/hicolor/${size}x${size}/apps/unitforge.png"
     if [ ! -s "$png" ]; then
         fail "no ${size}x${size} icon"
-    # A PNG keeps its width and height at bytes 17 to 24.
-    elif [ "$(od -An -tu1 -j16 -N8 "$png" | tr -s ' ' | sed 's/^ //')" != \
-           "0 0 0 $size 0 0 0 $size" ]; then
+    # A PNG keeps its width and height, big-endian, at bytes 17 to 24.
+    elif [ "$(od -An -tu4 --endian=big -j16 -N8 "$png" | tr -s ' ' | sed 's/^ //')" != \
+           "$size $size" ]; then
         fail "the ${size}x${size} icon has another size"
     fi
 done
