@@ -27,16 +27,23 @@ mkdir -p "$work/runtime"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" WINEPREFIX="$work/no-wine" QT_QPA_PLATFORM=xcb
 
-# Milliseconds from the program's start to its first painted window.
+# Microseconds from the program's start to its first painted window, and of
+# its three stretches: to the QApplication, to the window shown, to painted.
 measure() {
-    local start painted
+    local start marks application shown painted
     start=$(date +%s%N)
-    painted=$(LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null | sed -n 's/^painted //p' | tail -1)
-    [ -n "$painted" ] || { echo "no paint reported by $1" >&2; exit 1; }
-    echo $(( (painted - start) / 1000 ))
+    marks=$(LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null)
+    application=$(sed -n 's/^application //p' <<<"$marks")
+    shown=$(sed -n 's/^shown //p' <<<"$marks")
+    painted=$(sed -n 's/^painted //p' <<<"$marks")
+    [ -n "$painted" ] && [ -n "$application" ] && [ -n "$shown" ] \
+        || { echo "no paint reported by $1" >&2; exit 1; }
+    echo $(( (painted - start) / 1000 )) $(( (application - start) / 1000 )) \
+        $(( (shown - application) / 1000 )) $(( (painted - shown) / 1000 ))
 }
 
-median() { sort -n | awk '{ a[NR] = $1 } END { m = int((NR + 1) / 2); printf "%.1f", a[m] / 1000 }'; }
+# The median of column N of the runs, in milliseconds.
+median() { cut -d' ' -f"$1" | sort -n | awk '{ a[NR] = $1 } END { m = int((NR + 1) / 2); printf "%.1f", a[m] / 1000 }'; }
 
 # One run of each first, unmeasured: the disk cache warms up.
 measure "$build/bench/bare_window" >/dev/null
@@ -47,8 +54,11 @@ for _ in $(seq "$runs"); do
     measure "$build/bench/bare_window" >>"$work/bare"
     measure "$build/src/app/unitforge" >>"$work/unitforge"
 done
-bare=$(median <"$work/bare")
-unitforge=$(median <"$work/unitforge")
-echo "bare window: median $bare ms over $runs runs"
-echo "unitforge:   median $unitforge ms over $runs runs"
+bare=$(median 1 <"$work/bare")
+unitforge=$(median 1 <"$work/unitforge")
+for program in bare unitforge; do
+    printf '%-10s median %6.1f ms over %s runs (to the application %s, window made %s, painted %s)\n' \
+        "$program:" "$(median 1 <"$work/$program")" "$runs" "$(median 2 <"$work/$program")" \
+        "$(median 3 <"$work/$program")" "$(median 4 <"$work/$program")"
+done
 awk -v u="$unitforge" -v b="$bare" 'BEGIN { printf "ratio: %.2f (goal at most 1.3)\n", u / b }'

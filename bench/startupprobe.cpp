@@ -1,7 +1,8 @@
 // Loaded with LD_PRELOAD into a Qt program, reports when its first top-level
 // window has been painted and ends the program at once. The time printed is
 // the wall clock in nanoseconds since the epoch, for the caller to subtract
-// its own start time from; "application" marks when the QApplication was made.
+// its own start time from. Two marks before it split the time: "application"
+// when the QApplication is made, "shown" when the main window is shown.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -40,6 +41,13 @@ public:
         // The first paint of a shown top-level window; the whole window is
         // painted and put on the screen within the same round of events, so
         // the report waits for the next round.
+        if (!m_shown && event->type() == QEvent::Show) {
+            const auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget && widget->isWindow() && widget->windowType() == Qt::Window) {
+                m_shown = true;
+                stamp("shown");
+            }
+        }
         if (!m_seen && event->type() == QEvent::Paint) {
             const auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && widget->window()->isVisible()
@@ -52,6 +60,7 @@ public:
     }
 
 private:
+    bool m_shown = false;
     bool m_seen = false;
 };
 
