@@ -1,6 +1,9 @@
 #include "app/pascalhighlighter.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -230,6 +233,55 @@ void PascalHighlighter::updateFormats()
 }
 
 void PascalHighlighter::highlightBlock(const QString &text)
+{
+    if (m_linesThisPass++ == 0)
+        QTimer::singleShot(0, this, [this] { m_linesThisPass = 0; });
+    const int line = currentBlock().blockNumber();
+    if (m_linesThisPass > kLinesPerPass) {
+        deferLine(line);
+        return;
+    }
+    m_lastColoured = line;
+    colourLine(text);
+}
+
+// The line keeps its colours and its state, so the pass ends at it; it is
+// coloured in a later round.
+void PascalHighlighter::deferLine(int line)
+{
+    for (const QTextLayout::FormatRange &range : currentBlock().layout()->formats())
+        setFormat(range.start, range.length, range.format);
+    schedule(line, line);
+}
+
+void PascalHighlighter::schedule(int from, int to)
+{
+    m_pendingFrom = m_pendingFrom < 0 ? from : std::min(m_pendingFrom, from);
+    m_pendingTo = std::max(m_pendingTo, to);
+    if (!m_resumePosted) {
+        m_resumePosted = true;
+        QTimer::singleShot(0, this, &PascalHighlighter::resume);
+    }
+}
+
+void PascalHighlighter::resume()
+{
+    m_resumePosted = false;
+    const int to = m_pendingTo;
+    QTextBlock block = document()->findBlockByNumber(m_pendingFrom);
+    m_pendingFrom = m_pendingTo = -1;
+    while (block.isValid() && block.blockNumber() <= to) {
+        if (m_linesThisPass >= kLinesPerPass) {
+            schedule(block.blockNumber(), to);
+            return;
+        }
+        // Recolours the line and, while its state changes, the lines after it.
+        rehighlightBlock(block);
+        block = document()->findBlockByNumber(std::max(block.blockNumber(), m_lastColoured) + 1);
+    }
+}
+
+void PascalHighlighter::colourLine(const QString &text)
 {
     if (!m_enabled) {
         setCurrentBlockState(Code);

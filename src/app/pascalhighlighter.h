@@ -16,6 +16,11 @@ class PascalHighlighter : public QSyntaxHighlighter
 public:
     enum class Kind { Plain, Keyword, Comment, String, Number, Directive };
 
+    // Lines coloured in one go. A keystroke that turns the rest of a long text
+    // into a comment (or back) recolours this many lines at once and the rest
+    // a round of the event loop at a time, so typing never waits for them.
+    static constexpr int kLinesPerPass = 1500;
+
     explicit PascalHighlighter(QTextDocument *document);
 
     // The foreground and background the text is shown in; recolours the document.
@@ -23,6 +28,8 @@ public:
     // Switched off, the document shows as plain text; switching on colours it again.
     void setEnabled(bool enabled);
     bool isEnabled() const { return m_enabled; }
+    // Whether lines wait for a later round of the event loop to be coloured.
+    bool hasPendingLines() const { return m_resumePosted; }
 
     // The format used for a kind of token (Plain: none).
     QTextCharFormat format(Kind kind) const;
@@ -41,6 +48,10 @@ protected:
     void highlightBlock(const QString &text) override;
 
 private:
+    void colourLine(const QString &text);
+    void deferLine(int line);
+    void schedule(int from, int to);
+    void resume();
     void updateFormats();
 
     QColor m_text = Qt::black;
@@ -51,4 +62,10 @@ private:
     QTextCharFormat m_string;
     QTextCharFormat m_number;
     QTextCharFormat m_directive;
+
+    int m_linesThisPass = 0;    // back to 0 when the event loop runs
+    int m_lastColoured = -1;    // the line coloured last
+    int m_pendingFrom = -1;     // the lines left for a later round
+    int m_pendingTo = -1;
+    bool m_resumePosted = false;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -147,6 +148,62 @@ TEST(PascalHighlighterEdit, ClosingACommentRecoloursTheLinesAfterIt)
     cursor.movePosition(QTextCursor::EndOfBlock);
     cursor.insertText(QStringLiteral("}"));
     EXPECT_EQ(kindMap(document, highlighter), QStringLiteral("cccc|kkkkk|kkk"));
+}
+
+// The first letter of a line's colouring ("." when plain).
+QChar lineKind(const QTextDocument &document, const PascalHighlighter &highlighter, int line)
+{
+    return kindMap(document, highlighter).split(u'|').at(line).front();
+}
+
+// Runs the event loop until every line is coloured, and once more, as it
+// does before the next keystroke arrives.
+void finishColouring(const PascalHighlighter &highlighter)
+{
+    for (int round = 0; round < 100 && highlighter.hasPendingLines(); ++round)
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+TEST(PascalHighlighterLongText, CommentOpenedAtTheTopReachesTheLastLineRoundByRound)
+{
+    QPlainTextEdit edit;
+    QTextDocument &document = *edit.document();
+    PascalHighlighter highlighter(&document);
+    const int lines = PascalHighlighter::kLinesPerPass * 3;
+    document.setPlainText(QStringLiteral("begin\n").repeated(lines - 1) + QStringLiteral("end"));
+    finishColouring(highlighter);
+    ASSERT_EQ(lineKind(document, highlighter, lines - 1), u'k');
+
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("{ "));
+    // One keystroke colours a bounded number of lines; the event loop the rest.
+    EXPECT_EQ(lineKind(document, highlighter, PascalHighlighter::kLinesPerPass - 1), u'c');
+    EXPECT_EQ(lineKind(document, highlighter, lines - 1), u'k');
+    EXPECT_TRUE(highlighter.hasPendingLines());
+    finishColouring(highlighter);
+    EXPECT_FALSE(highlighter.hasPendingLines());
+    EXPECT_EQ(lineKind(document, highlighter, lines - 1), u'c');
+
+    cursor.deletePreviousChar();
+    cursor.deletePreviousChar();
+    finishColouring(highlighter);
+    EXPECT_EQ(lineKind(document, highlighter, lines - 1), u'k');
+    EXPECT_EQ(lineKind(document, highlighter, lines / 2), u'k');
+}
+
+TEST(PascalHighlighterLongText, NewColoursReachEveryLine)
+{
+    QPlainTextEdit edit;
+    PascalHighlighter highlighter(edit.document());
+    const int lines = PascalHighlighter::kLinesPerPass * 2 + 10;
+    edit.setPlainText(QStringLiteral("'text'\n").repeated(lines));
+    finishColouring(highlighter);
+    highlighter.setColors(Qt::white, Qt::black);
+    finishColouring(highlighter);
+    const QTextBlock last = edit.document()->findBlockByNumber(lines - 1);
+    ASSERT_FALSE(last.layout()->formats().isEmpty());
+    EXPECT_EQ(last.layout()->formats().front().format, highlighter.format(Kind::String));
 }
 
 TEST(PascalHighlighterSwitch, OffShowsPlainTextAndOnColoursAgain)
