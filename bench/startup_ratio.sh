@@ -27,19 +27,21 @@ mkdir -p "$work/runtime"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" WINEPREFIX="$work/no-wine" QT_QPA_PLATFORM=xcb
 
-# Microseconds from the program's start to its first painted window, and of
-# its three stretches: to the QApplication, to the window shown, to painted.
+# Microseconds from the program's start to its first painted window, of its
+# three stretches (to the QApplication, to the window shown, to painted), and
+# of processor time until painted.
 measure() {
-    local start marks application shown painted
+    local start marks application shown painted cpu
     start=$(date +%s%N)
     marks=$(LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null)
     application=$(sed -n 's/^application //p' <<<"$marks")
     shown=$(sed -n 's/^shown //p' <<<"$marks")
     painted=$(sed -n 's/^painted //p' <<<"$marks")
-    [ -n "$painted" ] && [ -n "$application" ] && [ -n "$shown" ] \
+    cpu=$(sed -n 's/^cpu //p' <<<"$marks")
+    [ -n "$painted" ] && [ -n "$application" ] && [ -n "$shown" ] && [ -n "$cpu" ] \
         || { echo "no paint reported by $1" >&2; exit 1; }
     echo $(( (painted - start) / 1000 )) $(( (application - start) / 1000 )) \
-        $(( (shown - application) / 1000 )) $(( (painted - shown) / 1000 ))
+        $(( (shown - application) / 1000 )) $(( (painted - shown) / 1000 )) "$cpu"
 }
 
 # The median of column N of the runs, in milliseconds.
@@ -61,4 +63,6 @@ for program in bare unitforge; do
         "$program:" "$(median 1 <"$work/$program")" "$runs" "$(median 2 <"$work/$program")" \
         "$(median 3 <"$work/$program")" "$(median 4 <"$work/$program")"
 done
-awk -v u="$unitforge" -v b="$bare" 'BEGIN { printf "ratio: %.2f (goal at most 1.3)\n", u / b }'
+awk -v u="$unitforge" -v b="$bare" -v uc="$(median 5 <"$work/unitforge")" -v bc="$(median 5 <"$work/bare")" \
+    'BEGIN { printf "processor time: bare %.1f ms, unitforge %.1f ms, ratio %.2f\n", bc, uc, uc / bc
+             printf "ratio: %.2f (goal at most 1.3)\n", u / b }'

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -27,8 +28,23 @@ void stamp(const char *what)
         _exit(3);
 }
 
+// The processor time spent so far, user and system, in microseconds: unlike
+// the wall clock it hardly depends on what else the machine is doing.
+void reportProcessorTime()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const long long us = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000LL
+        + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec;
+    char line[64];
+    const int length = snprintf(line, sizeof line, "cpu %lld\n", us);
+    if (write(STDERR_FILENO, line, size_t(length)) < 0)
+        _exit(3);
+}
+
 void report()
 {
+    reportProcessorTime();
     stamp("painted");
     _exit(0);
 }
