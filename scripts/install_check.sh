@@ -50,6 +50,23 @@ if mime_log="$(update-mime-database "$share/mime" 2>&1 >/dev/null)" \
 else
     fail "update-mime-database: $mime_log"
 fi
+# Recognised by content: a specification with a byte-order mark or blank
+# lines before its section, but not a certificate that shares the extension.
+printf '[Component]\r\nClassname=TTank\r\n' >"$work/plain.spc"
+printf '\xef\xbb\xbf[Component]\r\n' >"$work/bom.spc"
+printf '\r\n\r\n[Component]\r\n' >"$work/blank.spc"
+printf '0\x82\x03\x1e\x06\x09*\x86H\x86\xf7\r\x01\x07\x02' >"$work/certificate.spc"
+content_type() {
+    XDG_DATA_DIRS="$share:/usr/share" XDG_DATA_HOME="$work/no-data" \
+        gio info -a standard::content-type "$1" | sed -n 's/.*content-type: //p'
+}
+for file in plain bom blank; do
+    type="$(content_type "$work/$file.spc")"
+    [ "$type" = text/x-unitforge-spc ] || fail "$file.spc recognised as '$type'"
+done
+type="$(content_type "$work/certificate.spc")"
+[ "$type" != text/x-unitforge-spc ] || fail "a certificate recognised as a specification"
+
 for page in unitforge unitforge-build; do
     warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)"
     [ -z "$warnings" ] || fail "$page.1: $warnings"
