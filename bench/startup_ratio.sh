@@ -20,18 +20,22 @@ for file in "$probe" "$build/bench/bare_window" "$build/src/app/unitforge"; do
 done
 
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+# The run-time folder is in memory, as a session's is.
+runtime="$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)"
+trap 'rm -rf "$work" "$runtime"' EXIT
 # Unitforge's run-time files go to a scratch place: its lock, and no Wine
 # registry to read. Its settings stay where a build-tree program keeps them.
-mkdir -p "$work/runtime"
-chmod 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime" WINEPREFIX="$work/no-wine" QT_QPA_PLATFORM=xcb
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime" WINEPREFIX="$work/no-wine" QT_QPA_PLATFORM=xcb
 
 # Microseconds from the program's start to its first painted window, of its
 # three stretches (to the QApplication, to the window shown, to painted), and
 # of processor time until painted.
 measure() {
     local start marks application shown painted cpu
+    # The probe ends the program at once, leaving its lock behind; a start
+    # that had to take over a stale lock would not be a usual one.
+    rm -f "$runtime/unitforge.lock"
     start=$(date +%s%N)
     marks=$(LD_PRELOAD="$probe" "$@" 2>&1 >/dev/null)
     application=$(sed -n 's/^application //p' <<<"$marks")
