@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation
+    desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin man-db
 )
 if [ $# -gt 0 ]; then
     packages=("$@")

@@ -287,9 +287,8 @@ void TBuilder::readPalettePagesAndHelpDirectory()
 // their initial states; the Output look is applied either way.
 void TBuilder::readSettings()
 {
-    QStringList locations = SettingsFile::defaultLocations();
-    locations.first() = m_programDirectory + QStringLiteral("uforge.ini");
-    m_settingsFile = std::make_unique<SettingsFile>(locations);
+    m_settingsFile =
+        std::make_unique<SettingsFile>(SettingsFile::defaultLocations(m_programDirectory));
     const std::optional<Settings> settings = m_settingsFile->read(m_prompts);
     if (settings) {
         stylePage->setStyle(settings->style);

@@ -69,6 +69,7 @@ QString buildUsage()
         "                          (warning) on standard error; write no unit\n"
         "  --warnings              build, then print the check's findings on standard error\n"
         "  -h, --help              show this help\n"
+        "  -v, --version           show the version\n"
         "\n"
         "Options override the settings file. Exit status: 0 built (with --check: no\n"
         "findings), 1 build refused, 2 usage error or a file that cannot be read or\n"
@@ -91,8 +92,9 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, check, warnings, help});
+                       commentsBefore, check, warnings, help, version});
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -101,6 +103,10 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     BuildOptions options;
     if (parser.isSet(help)) {
         options.help = true;
+        return options;
+    }
+    if (parser.isSet(version)) {
+        options.version = true;
         return options;
     }
     QString error;
@@ -156,6 +162,10 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     const BuildOptions &options = std::get<BuildOptions>(parsed);
     if (options.help) {
         out.write(buildUsage().toLocal8Bit());
+        return kBuildOk;
+    }
+    if (options.version) {
+        out.write(QByteArrayLiteral("unitforge-build " UF_VERSION "\n"));
         return kBuildOk;
     }
 

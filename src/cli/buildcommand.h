@@ -28,6 +28,7 @@ struct BuildOptions {
     bool check = false;              // --check: findings only, no unit
     bool warnings = false;           // --warnings: findings after the unit
     bool help = false;
+    bool version = false;
 };
 
 QString buildUsage();

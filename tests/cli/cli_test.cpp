@@ -196,6 +196,14 @@ TEST(BuildCommand, HelpPrintsTheUsage)
     EXPECT_TRUE(run.out.startsWith("Usage: unitforge-build [options] SPEC.spc"));
 }
 
+TEST(BuildCommand, VersionNeedsNoSpecificationAndBuildsNothing)
+{
+    const CommandResult run = runCommand({QStringLiteral("--version"), kTank});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, QByteArray("unitforge-build " UF_VERSION "\n"));
+    EXPECT_TRUE(run.err.isEmpty());
+}
+
 struct StyleCase {
     const char *settings;
     Style expected;
