@@ -60,6 +60,8 @@ struct PendingExitRow {
     bool endsProgram;
 };
 
+void PrintTo(const PendingExitRow &row, std::ostream *os) { *os << row.name; }
+
 class PendingPropertyOnExit : public PropertiesInWindow,
                               public ::testing::WithParamInterface<PendingExitRow>
 {
@@ -101,6 +103,8 @@ struct PendingBuildRow {
     bool built;
     QString nameAfter;
 };
+
+void PrintTo(const PendingBuildRow &row, std::ostream *os) { *os << row.name; }
 
 class PendingPropertyOnBuild : public PropertiesInWindow,
                                public ::testing::WithParamInterface<PendingBuildRow>

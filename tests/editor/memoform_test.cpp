@@ -27,6 +27,8 @@ struct ClosingRow {
     Closing closing;
 };
 
+void PrintTo(const ClosingRow &row, std::ostream *os) { *os << row.name; }
+
 } // namespace
 
 class CommentDialogClosing : public ::testing::TestWithParam<ClosingRow>

@@ -186,6 +186,8 @@ struct ControlRow {
     int help;
 };
 
+void PrintTo(const ControlRow &row, std::ostream *os) { *os << row.name; }
+
 class PropertiesPageControls : public PropertiesPageTest, public ::testing::WithParamInterface<ControlRow>
 {
 protected:
@@ -281,6 +283,8 @@ struct RefusalRow {
     QString nameAfter;     // what the name field holds afterwards
 };
 
+void PrintTo(const RefusalRow &row, std::ostream *os) { *os << row.name; }
+
 class AddRefusal : public PropertiesPageTest, public ::testing::WithParamInterface<RefusalRow>
 {
 };
@@ -330,6 +334,8 @@ struct EncodingRow {
     // Variables, DefaultValues, Initializers, WMethods, RMethods, ReadWrite, Attributes
     QStringList entries;
 };
+
+void PrintTo(const EncodingRow &row, std::ostream *os) { *os << row.name; }
 
 class AddEncoding : public PropertiesPageTest, public ::testing::WithParamInterface<EncodingRow>
 {
@@ -482,6 +488,8 @@ struct InterlockRow {
     const char *otherMethod;  // and its method field
 };
 
+void PrintTo(const InterlockRow &row, std::ostream *os) { *os << row.name; }
+
 class Interlock : public PropertiesPageTest, public ::testing::WithParamInterface<InterlockRow>
 {
 };
@@ -592,6 +600,8 @@ struct EditBackRow {
     PropertyInput shown;    // what the fields show after the double-click
 };
 
+void PrintTo(const EditBackRow &row, std::ostream *os) { *os << row.name; }
+
 class EditBack : public PropertiesPageTest, public ::testing::WithParamInterface<EditBackRow>
 {
 };
@@ -684,6 +694,8 @@ struct PendingRow {
     QStringList messages;    // after the question
     bool pendingAdded;
 };
+
+void PrintTo(const PendingRow &row, std::ostream *os) { *os << row.name; }
 
 class EditBackPending : public PropertiesPageTest, public ::testing::WithParamInterface<PendingRow>
 {

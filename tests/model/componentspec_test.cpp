@@ -132,6 +132,8 @@ struct DefaultDecodeRow {
     QString shown;       // the default field after edit-back
 };
 
+void PrintTo(const DefaultDecodeRow &row, std::ostream *os) { *os << row.name; }
+
 class DefaultDecode : public ::testing::TestWithParam<DefaultDecodeRow>
 {
 };
