@@ -5,7 +5,6 @@
 #pragma once
 
 #include "editor/entrypage.h"
-#include "model/componentspec.h"
 #include "model/specdocument.h"
 
 class QCheckBox;

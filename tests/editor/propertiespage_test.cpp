@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -428,7 +427,6 @@ TEST_F(PropertiesPageTest, AddLeavesThePageReadyForTheNextProperty)
     enter(items);
     setBox(page.wonly, true);
     page.dval->setFocus();
-    QSignalSpy runtimeOnly(page.runonly, &QCheckBox::toggled);
     click(page.Button1);
 
     EXPECT_EQ(page.propname->text(), "");
@@ -454,20 +452,6 @@ TEST_F(PropertiesPageTest, AddLeavesThePageReadyForTheNextProperty)
     }
     EXPECT_EQ(memoform.text(), "") << "the comment went with the property";
     EXPECT_EQ(spec.PropertyComments, QStringList{u"All of them"_s});
-    // Protected wins the section; Runtime Only is not ticked for it.
-    EXPECT_TRUE(runtimeOnly.isEmpty());
-}
-
-TEST_F(PropertiesPageTest, IndexedAddTicksRuntimeOnlyUntilTheReset)
-{
-    PropertyInput items = property(u"Items"_s, u"string"_s);
-    items.indexed = true;
-    enter(items);
-    QSignalSpy runtimeOnly(page.runonly, &QCheckBox::toggled);
-    click(page.Button1);
-    ASSERT_EQ(runtimeOnly.size(), 2);
-    EXPECT_TRUE(runtimeOnly[0][0].toBool());
-    EXPECT_FALSE(runtimeOnly[1][0].toBool());
 }
 
 TEST_F(PropertiesPageTest, RefusedAddKeepsTheComment)
