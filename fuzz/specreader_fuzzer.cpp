@@ -1,7 +1,8 @@
 // Reads arbitrary bytes as a specification file, builds its unit with the
 // file as the source of hand-written bodies, and saves it again: nothing may
 // crash, hang or exhaust memory. A specification read from a saved one reads
-// back the same.
+// back the same. A property that edit-back and Add have been through once
+// comes through a second time unchanged.
 #include <QByteArray>
 #include <QCoreApplication>
 
@@ -10,6 +11,7 @@
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
+#include "model/stringlists.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
 #include "specfile/textcodec.h"
@@ -33,6 +35,43 @@ ComponentSpec readFrom(const ProfileFile &file, TAwk &awk)
     spec.reset();
     readSpecification(spec, file, awk);
     return spec;
+}
+
+QStringList propertyEntries(const ComponentSpec &s, qsizetype i)
+{
+    return {s.Properties.value(i), s.ArrayProperties.value(i), s.PropertyComments.value(i),
+            s.DefaultValues.value(i), s.Initializers.value(i), s.Storage.value(i),
+            s.Attributes.value(i), s.Sections.value(i), s.Variables.value(i), s.Types.value(i),
+            s.ReadWrite.value(i), s.RMethods.value(i), s.WMethods.value(i)};
+}
+
+// Edit-back of the defined property on row, then Add of what it decoded to.
+// False when the row names no property.
+bool editBackAndAdd(ComponentSpec &spec, int row)
+{
+    PropertyInput input;
+    if (!spec.decodeProperty(row, input))
+        return false;
+    if (!spec.removeDefinedProperty(row))
+        std::abort();   // decoded, so it is there to remove
+    spec.addProperty(input);
+    return true;
+}
+
+void checkEditBack(ComponentSpec spec)
+{
+    if (spec.DefinedProperties.isEmpty() || !editBackAndAdd(spec, 0))
+        return;
+    const int last = int(spec.DefinedProperties.size() - 1);
+    const QString name = spec.DefinedProperties.at(last);
+    // With another property of the same name, the look-up finds the other one.
+    if (indexOfText(spec.Properties, name) != spec.Properties.size() - 1)
+        return;
+    const QStringList once = propertyEntries(spec, spec.Properties.size() - 1);
+    if (!editBackAndAdd(spec, last))
+        std::abort();
+    if (propertyEntries(spec, spec.Properties.size() - 1) != once)
+        std::abort();
 }
 
 } // namespace
@@ -59,5 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     writeSpecification(once, savedAgain);
     if (lists(readFrom(savedAgain, awk)) != lists(once))
         std::abort();
+    checkEditBack(once);
     return 0;
 }

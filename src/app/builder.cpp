@@ -20,6 +20,9 @@
 #include "app/waitcursor.h"
 #include "platform/wineregistry.h"
 #include "editor/classpage.h"
+#include "editor/eventhandlerspage.h"
+#include "editor/methodspage.h"
+#include "editor/propertiespage.h"
 #include "editor/memoform.h"
 #include "editor/propertiespage.h"
 #include "editor/methodspage.h"
@@ -415,6 +418,8 @@ bool TBuilder::readSpecificationFile(const QString &path)
     }
     if (!result.message.isEmpty())
         m_prompts.message(UserPrompts::Kind::Warning, result.message, UserPrompts::Buttons::Ok);
+    for (EntryPage *page : QList<EntryPage *>{propertiesPage, methodsPage, eventHandlersPage})
+        page->enableRemoveAfterOpen();
     showPage(PropertiesPageIndex);
     outputPage->clear();
     return true;

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+class QToolButton;
+
 class EntryPage : public QWidget
 {
     Q_OBJECT
@@ -20,6 +22,10 @@ public:
     virtual QString pendingName() const = 0;
     // Add, exactly as if the page's Add button had been pressed.
     virtual void addPendingEntry() = 0;
+    // The last step of Open, whether or not a file was read: the page's
+    // Remove button is enabled when its defined list holds an entry. Open
+    // never disables it.
+    virtual void enableRemoveAfterOpen() {}
 
 public slots: // handlers
     // The comment button of every entry page: shows the shared comment
@@ -27,6 +33,10 @@ public slots: // handlers
     void SpeedButton1Click();
 
 protected:
+    // The page's comment button (SpeedButton1, 2 or 3), connected to
+    // SpeedButton1Click.
+    QToolButton *makeCommentButton(const QString &name);
+
     // Asks the pending-entry question when the name field holds a name and
     // runs Add on Yes; any other answer goes on without adding.
     void offerPendingEntry();

@@ -6,8 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 Tmemoform::Tmemoform(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -29,6 +32,7 @@ Tmemoform::Tmemoform(QWidget *parent)
     Memo1->setFont(courier);
     Memo1->setTabChangesFocus(true);
     Label1->setBuddy(Memo1);
+    connect(Memo1->document(), &QTextDocument::contentsChange, this, &Tmemoform::noteChange);
     connect(Memo1, &QPlainTextEdit::textChanged, this, &Tmemoform::keepWithinLimit);
 
     Button1 = new QPushButton(QStringLiteral("&Ok"), this);
@@ -52,35 +56,57 @@ Tmemoform::Tmemoform(QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// Not toPlainText(): it turns no-break spaces into spaces.
 QString Tmemoform::text() const
 {
-    return Memo1->toPlainText();
+    QString text = Memo1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
 }
 
 void Tmemoform::setText(const QString &text)
 {
+    m_settingText = true;
     Memo1->setPlainText(text);
+    m_settingText = false;
+    m_length = Memo1->document()->characterCount() - 1;
 }
 
 void Tmemoform::clear()
 {
-    Memo1->clear();
+    setText(QString());
 }
 
-// QPlainTextEdit has no length limit of its own; typing or pasting past it is cut.
+void Tmemoform::noteChange(int position, int /*removed*/, int added)
+{
+    m_insertedEnd = position + added;
+}
+
+// QPlainTextEdit has no length limit of its own. What the user types or
+// pastes past the limit is taken off the end of the inserted text, as an
+// edit control refuses it; a longer text set by the program may shrink but
+// not grow.
 void Tmemoform::keepWithinLimit()
 {
-    const QString text = Memo1->toPlainText();
-    if (text.size() <= kMaxLength)
+    const int length = Memo1->document()->characterCount() - 1;
+    const int allowed = std::max(kMaxLength, m_length);
+    if (m_settingText || length <= allowed || m_insertedEnd < 0) {
+        m_length = length;
         return;
-    QTextCursor cursor = Memo1->textCursor();
-    const int position = std::min(cursor.position(), kMaxLength);
-
+    }
+    const QString text = Memo1->document()->toRawText();
+    int end = std::min(m_insertedEnd, length);
+    int begin = std::max(0, end - (length - allowed));
     // A character outside the Basic Multilingual Plane is never cut in half.
-    const int keep = text.at(kMaxLength - 1).isHighSurrogate() ? kMaxLength - 1 : kMaxLength;
-    const QSignalBlocker block(Memo1);
-    Memo1->setPlainText(text.left(keep));
-    cursor = Memo1->textCursor();
-    cursor.setPosition(position);
-    Memo1->setTextCursor(cursor);
+    if (begin > 0 && begin < text.size() && text.at(begin).isLowSurrogate())
+        --begin;
+    m_settingText = true;
+    QTextCursor cut(Memo1->document());
+    cut.joinPreviousEditBlock();   // one undo step with the typing
+    cut.setPosition(begin);
+    cut.setPosition(end, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    cut.endEditBlock();
+    m_settingText = false;
+    m_length = Memo1->document()->characterCount() - 1;
 }

@@ -19,7 +19,10 @@ public:
 
     explicit Tmemoform(QWidget *parent = nullptr);
 
+    // The comment exactly as typed or set, no-break spaces included.
     QString text() const;
+    // Text set by the program is kept whole, even past the limit: the limit
+    // holds only what the user types or pastes.
     void setText(const QString &text);
     void clear();
 
@@ -30,5 +33,10 @@ public: // controls
     QPushButton *Button2;
 
 private:
+    void noteChange(int position, int removed, int added);
     void keepWithinLimit();
+
+    int m_length = 0;            // the text's length before the latest change
+    int m_insertedEnd = -1;      // where the latest change's inserted text ends
+    bool m_settingText = false;
 };

@@ -10,10 +10,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Default values of string properties are stored quoted.
+// Default values of string properties are stored quoted. The test looks at
+// the type as typed, without the "^" that the Pointer box adds.
+bool quotesDefault(const QString &type)
+{
+    return asciiUpper(type) == u"STRING"_s;
+}
+
 QString quotedDefault(const QString &type, const QString &value)
 {
-    return asciiUpper(type) == u"STRING"_s ? u"'"_s + value + u"'"_s : value;
+    return quotesDefault(type) ? u"'"_s + value + u"'"_s : value;
+}
+
+// The default value as the user typed it: only the quotes that Add put
+// around it come off. Edit-back shows the stored type, and Add quotes for
+// that type exactly when these quotes are taken off here, so a value comes
+// back whole: 'x' of a char, it's of a string, 'abc' of a ^string.
+QString typedDefault(const QString &storedType, const QString &stored)
+{
+    if (stored == kNone)
+        return QString();
+    if (quotesDefault(storedType) && stored.size() >= 2 && stored.startsWith(u'\'')
+        && stored.endsWith(u'\''))
+        return stored.mid(1, stored.size() - 2);
+    return stored;
 }
 
 } // namespace
@@ -273,8 +293,7 @@ bool ComponentSpec::decodeProperty(int row, PropertyInput &out) const
     const QString write = entryAt(WMethods, i);
     out.readMethod = read == kNone ? QString() : read;
     out.writeMethod = write == kNone ? QString() : write;
-    const QString value = entryAt(DefaultValues, i);
-    out.defaultValue = value == kNone ? QString() : QString(value).remove(u'\'');
+    out.defaultValue = typedDefault(out.type, entryAt(DefaultValues, i));
     const QString attributes = entryAt(Attributes, i);
     out.runtimeOnly = attributes.mid(0, 1) == u"U"_s;
     out.readOnly = attributes.mid(1, 1) == u"R"_s;

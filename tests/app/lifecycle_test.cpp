@@ -152,23 +152,9 @@ TEST_F(Lifecycle, ExitAsksItsQuestionsOnlyOnce)
 }
 
 // ---- pending entries -------------------------------------------------------------
+// The pending property through the real page: propertieswindow_test.cpp.
 
-class PendingEntryQuestions : public Lifecycle
-{
-protected:
-    void SetUp() override
-    {
-        Lifecycle::SetUp();
-        nameField.setText(QStringLiteral("Count"));
-        builder->pendingEntries().add({EntryKind::Property, TBuilder::PropertiesPageIndex,
-                                       [this] { return nameField.text(); },
-                                       [this] { ++adds; nameField.clear(); }});
-    }
-    QLineEdit nameField;
-    int adds = 0;
-};
-
-TEST_F(PendingEntryQuestions, TextNamesTheKindAndTheEntry)
+TEST(PendingEntryQuestion, TextNamesTheKindAndTheEntry)
 {
     EXPECT_EQ(pendingEntryQuestion(EntryKind::Property, QStringLiteral("Count")),
               "Property 'Count' has been changed.  Do You want to Add it ?\r\r"
@@ -179,53 +165,6 @@ TEST_F(PendingEntryQuestions, TextNamesTheKindAndTheEntry)
     EXPECT_EQ(pendingEntryQuestion(EntryKind::Event, QStringLiteral("OnChange")),
               "Event 'OnChange' has been changed.  Do You want to Add it ?\r\r"
               "(Selecting No here will discard the event)");
-}
-
-TEST_F(PendingEntryQuestions, ExitAnsweredYesShowsThePageAndAddsFirst)
-{
-    prompts.answer(Answer::Yes).answer(Answer::No);
-    action("Exit1")->trigger();
-    EXPECT_EQ(adds, 1);
-    EXPECT_EQ(prompts.log()[0].kind, Kind::Warning);
-    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNo);
-    EXPECT_EQ(prompts.messageTexts()[1], kSpecQuestion);
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), TBuilder::PropertiesPageIndex);
-    EXPECT_FALSE(running());
-}
-
-TEST_F(PendingEntryQuestions, ExitAnsweredNoAddsNothing)
-{
-    prompts.answer(Answer::No).answer(Answer::No);
-    action("Exit1")->trigger();
-    EXPECT_EQ(adds, 0);
-    EXPECT_FALSE(running());
-}
-
-TEST_F(PendingEntryQuestions, ClosingTheQuestionStopsExit)
-{
-    prompts.answer(Answer::Cancel);
-    action("Exit1")->trigger();
-    EXPECT_EQ(prompts.log().size(), 1);
-    EXPECT_TRUE(running());
-}
-
-TEST_F(PendingEntryQuestions, ClosingTheQuestionStopsBuild)
-{
-    builder->classPage->clname->setText(QStringLiteral("TGauge"));
-    prompts.answer(Answer::Cancel);
-    action("BuildOutput1")->trigger();
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
-    EXPECT_FALSE(find<QWidget>("BitBtn3")->isEnabled());
-}
-
-TEST_F(PendingEntryQuestions, BuildAnsweredNoBuildsWithoutIt)
-{
-    builder->classPage->clname->setText(QStringLiteral("TGauge"));
-    prompts.answer(Answer::No);
-    action("BuildOutput1")->trigger();
-    EXPECT_EQ(adds, 0);
-    EXPECT_EQ(nameField.text(), "Count");
-    EXPECT_TRUE(find<QWidget>("BitBtn3")->isEnabled());
 }
 
 // ---- New -------------------------------------------------------------------------

@@ -8,15 +8,21 @@
 #include "app/outputpage.h"
 #include "app/qtuserprompts.h"
 #include "editor/classpage.h"
+#include "editor/memoform.h"
+#include "editor/propertiespage.h"
 #include "editor/selectpathdialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -81,6 +87,35 @@ TEST_F(Render, EveryPageAtTheInitialSize)
         save(builder.get(), QStringLiteral("page-%1-%2").arg(page).arg(QLatin1String(names[page])));
         EXPECT_EQ(clipped(builder.get()), QStringList()) << names[page];
     }
+}
+
+TEST_F(Render, PropertiesPageWithPropertiesAndTheCommentDialog)
+{
+    PropertiesPage *page = builder->propertiesPage;
+    builder->showPage(TBuilder::PropertiesPageIndex);
+    const QStringList names{"Value", "Caption", "Items", "Level", "Interval", "Handle"};
+    for (const QString &name : names) {
+        page->propname->setText(name);
+        page->typebox->setEditText(QStringLiteral("integer"));
+        page->Button1Click();
+    }
+    page->ListBox1->setCurrentRow(1);
+    page->propname->setText(QStringLiteral("Position"));
+    page->dval->setText(QStringLiteral("0"));
+    page->ronly->setChecked(true);
+    page->readit->setCurrentIndex(PropertiesPage::AccessMethod);
+    page->UpdateAccessFields();
+    save(builder.get(), QStringLiteral("page-1-properties-defined"));
+    EXPECT_EQ(clipped(builder.get()), QStringList());
+    builder->resize(820, 560);
+    save(builder.get(), QStringLiteral("page-1-properties-large"));
+    EXPECT_EQ(clipped(builder.get()), QStringList());
+
+    builder->memoform->setText(QStringLiteral("The position of the needle,\nfrom 0 to Max."));
+    builder->memoform->show();
+    save(builder->memoform, QStringLiteral("dialog-comment"));
+    EXPECT_EQ(clipped(builder->memoform), QStringList());
+    builder->memoform->hide();
 }
 
 TEST_F(Render, BuiltUnitAndStatusLine)

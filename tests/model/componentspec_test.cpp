@@ -116,10 +116,60 @@ TEST(ComponentSpecProperties, EditBackRoundTrip)
     EXPECT_EQ(spec.Properties, (QStringList { u"Caption"_s, u"Data"_s }));
 
     ASSERT_TRUE(spec.decodeProperty(0, decoded));
-    EXPECT_EQ(decoded.defaultValue, u"its"_s);     // every quote character goes
+    EXPECT_EQ(decoded.defaultValue, u"it's"_s);
     EXPECT_FALSE(spec.decodeProperty(7, decoded));
     expectAligned(spec);
 }
+
+// Edit-back takes off only the quotes that Add put around a default, so that
+// adding the decoded property again stores the same default.
+struct DefaultDecodeRow {
+    const char *name;
+    QString type;
+    bool pointer;
+    QString typed;       // the default as typed
+    QString stored;      // DefaultValues
+    QString shown;       // the default field after edit-back
+};
+
+void PrintTo(const DefaultDecodeRow &row, std::ostream *os) { *os << row.name; }
+
+class DefaultDecode : public ::testing::TestWithParam<DefaultDecodeRow>
+{
+};
+
+TEST_P(DefaultDecode, GivesBackTheValueAsTyped)
+{
+    const DefaultDecodeRow &row = GetParam();
+    ComponentSpec spec;
+    PropertyInput input = prop(u"Value"_s, row.type, row.typed);
+    input.pointer = row.pointer;
+    spec.addProperty(input);
+    ASSERT_EQ(spec.DefaultValues.at(0), row.stored);
+
+    PropertyInput decoded;
+    ASSERT_TRUE(spec.decodeProperty(0, decoded));
+    ASSERT_TRUE(spec.removeDefinedProperty(0));
+    spec.addProperty(decoded);
+    EXPECT_EQ(spec.DefaultValues.at(0), row.stored);
+    EXPECT_EQ(spec.Initializers.at(0), ComponentSpec::initializerFor(u"FValue"_s, row.stored));
+    EXPECT_EQ(decoded.defaultValue, row.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ComponentSpecProperties, DefaultDecode,
+    ::testing::Values(
+        DefaultDecodeRow{"StringLosesItsAddedQuotes", u"string"_s, false, u"abc"_s, u"'abc'"_s, u"abc"_s},
+        DefaultDecodeRow{"StringKeepsQuotesInside", u"String"_s, false, u"it's"_s, u"'it's'"_s, u"it's"_s},
+        DefaultDecodeRow{"StringTypedWithQuotes", u"STRING"_s, false, u"'abc'"_s, u"''abc''"_s, u"'abc'"_s},
+        DefaultDecodeRow{"StringOfOneQuote", u"string"_s, false, u"'"_s, u"'''"_s, u"'"_s},
+        DefaultDecodeRow{"CharKeepsTypedQuotes", u"char"_s, false, u"'x'"_s, u"'x'"_s, u"'x'"_s},
+        DefaultDecodeRow{"IntegerAsTyped", u"integer"_s, false, u"0"_s, u"0"_s, u"0"_s},
+        DefaultDecodeRow{"EmptyIsNone", u"string"_s, false, QString(), u"*"_s, QString()},
+        // Quoted for the type as typed, shown back as "^string", which Add
+        // does not quote: the stored quotes stay in the field.
+        DefaultDecodeRow{"PointerToString", u"string"_s, true, u"abc"_s, u"'abc'"_s, u"'abc'"_s}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ComponentSpecProperties, RemovalIsTolerant)
 {

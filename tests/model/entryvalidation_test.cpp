@@ -67,8 +67,10 @@ TEST_P(PropertyChecks, FirstFailingCheckWins)
     PropertyInput fields;
     fields.name = GetParam().propertyName;
     fields.type = GetParam().type;
-    // Tag is the ancestor's, Count already defined.
-    expectOutcome(checkProperty(fields, {u"Name"_s, u"Tag"_s}, {u"Count"_s}), GetParam().outcome);
+    // Tag is the ancestor's, Count already defined; Tag is also defined, as
+    // after a change of ancestor, and the ancestor's check comes first.
+    expectOutcome(checkProperty(fields, {u"Name"_s, u"Tag"_s}, {u"Count"_s, u"Tag"_s}),
+                  GetParam().outcome);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,6 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                     refused(u"You must select a property type."_s, EntryField::Type)},
         PropertyRow{"EmptyType", u"Value"_s, QString(),
                     refused(u"You must select a property type."_s, EntryField::Type)},
+        PropertyRow{"OnInsideTheNameIsAccepted", u"Donation"_s, u"integer"_s, accepted()},
         PropertyRow{"Accepted", u"Value"_s, u"integer"_s, accepted()}),
     [](const auto &info) { return std::string(info.param.name); });
 

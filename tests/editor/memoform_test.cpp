@@ -1,0 +1,113 @@
+// The comment dialog: opened by the comment button, its text kept whichever
+// way it is closed, and its length limit on what the user types.
+#include "editor/memoform.h"
+
+#include "awk/awk.h"
+#include "editor/propertiespage.h"
+#include "model/specdocument.h"
+#include "scriptedprompts.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Closing { OkButton, CancelButton, Escape };
+
+struct ClosingRow {
+    const char *name;
+    Closing closing;
+};
+
+void PrintTo(const ClosingRow &row, std::ostream *os) { *os << row.name; }
+
+} // namespace
+
+class CommentDialogClosing : public ::testing::TestWithParam<ClosingRow>
+{
+protected:
+    SpecDocument document;
+    TAwk awk;
+    ScriptedPrompts prompts;
+    Tmemoform memoform;
+    PropertiesPage page{PageContext{document, awk, prompts, memoform}};
+};
+
+TEST_P(CommentDialogClosing, KeepsTheText)
+{
+    memoform.setText(u"old "_s);
+    bool wasModal = false;
+    // Runs inside the dialog's own event loop, as the user would.
+    QTimer::singleShot(0, &memoform, [&] {
+        wasModal = QApplication::activeModalWidget() == &memoform;
+        memoform.Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memoform.Memo1, u"note"_s);
+        switch (GetParam().closing) {
+        case Closing::OkButton:
+            QTest::mouseClick(memoform.Button1, Qt::LeftButton);
+            break;
+        case Closing::CancelButton:
+            QTest::mouseClick(memoform.Button2, Qt::LeftButton);
+            break;
+        case Closing::Escape:
+            QTest::keyClick(memoform.Memo1, Qt::Key_Escape);
+            break;
+        }
+    });
+    page.show();
+    QTest::mouseClick(page.SpeedButton1, Qt::LeftButton);
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(memoform.isVisible());
+    EXPECT_EQ(memoform.text(), "old note");
+    EXPECT_EQ(memoform.windowTitle(), "Source Code Comments");
+}
+
+INSTANTIATE_TEST_SUITE_P(Tmemoform, CommentDialogClosing,
+                         ::testing::Values(ClosingRow{"Ok", Closing::OkButton},
+                                           ClosingRow{"Cancel", Closing::CancelButton},
+                                           ClosingRow{"Escape", Closing::Escape}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Tmemoform, TypingStopsAtTheLimitWithoutLosingWhatIsThere)
+{
+    Tmemoform memoform;
+    const QString full = QString(Tmemoform::kMaxLength - 2, u'a') + u"yz"_s;
+    memoform.Memo1->setFocus();
+    QTest::keyClicks(memoform.Memo1, QString(Tmemoform::kMaxLength - 2, u'a'));
+    QTest::keyClicks(memoform.Memo1, u"yz!"_s);
+    EXPECT_EQ(memoform.text(), full);
+
+    QTextCursor cursor = memoform.Memo1->textCursor();
+    cursor.setPosition(3);
+    memoform.Memo1->setTextCursor(cursor);
+    QTest::keyClicks(memoform.Memo1, u"b"_s);
+    EXPECT_EQ(memoform.text(), full) << "a character typed in the middle is refused, the end stays";
+
+    QTest::keyClick(memoform.Memo1, Qt::Key_Backspace);
+    QTest::keyClicks(memoform.Memo1, u"bc"_s);
+    EXPECT_EQ(memoform.text(), u"aab"_s + full.mid(3)) << "one place was free";
+}
+
+// Edit-back puts a stored comment back whole, however long: only typing is limited.
+TEST(Tmemoform, TextSetByTheProgramIsKeptWholeAndCannotGrow)
+{
+    Tmemoform memoform;
+    const QString stored = QString(300, u'c') + QChar(QChar::Nbsp) + u"\nend"_s;
+    memoform.setText(stored);
+    EXPECT_EQ(memoform.text(), stored);
+
+    memoform.Memo1->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memoform.Memo1, u"x"_s);
+    EXPECT_EQ(memoform.text(), stored);
+    QTest::keyClick(memoform.Memo1, Qt::Key_Backspace);
+    QTest::keyClicks(memoform.Memo1, u"xy"_s);
+    EXPECT_EQ(memoform.text(), stored.chopped(1)) << "still past the limit";
+}
