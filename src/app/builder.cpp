@@ -15,6 +15,9 @@
 #include "app/waitcursor.h"
 #include "platform/wineregistry.h"
 #include "editor/classpage.h"
+#include "editor/eventhandlerspage.h"
+#include "editor/methodspage.h"
+#include "editor/propertiespage.h"
 #include "editor/memoform.h"
 #include "editor/controlhints.h"
 #include "platform/delphiinstallation.h"
@@ -304,6 +307,9 @@ void TBuilder::openSpecification()
         if (!warning.isEmpty())
             m_prompts.message(UserPrompts::Kind::Warning, warning, UserPrompts::Buttons::Ok);
     }
+    for (EntryPage *page : std::initializer_list<EntryPage *>{propertiesPage, methodsPage,
+                                                              eventHandlersPage})
+        page->fileOpened();
     showPage(PropertiesPageIndex);
     outputPage->clear();
 }

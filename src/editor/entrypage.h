@@ -20,6 +20,10 @@ public:
     virtual QString pendingName() const = 0;
     // Add, exactly as if the page's Add button had been pressed.
     virtual void addPendingEntry() = 0;
+    // The last step of Open, whether or not a file was read: the Remove
+    // button is enabled when the defined list holds an entry. Nothing is
+    // disabled here.
+    virtual void fileOpened() {}
 
 public slots: // handlers
     // The comment button of every entry page: shows the shared comment
