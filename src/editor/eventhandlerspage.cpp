@@ -91,8 +91,9 @@ void EventHandlersPage::layOutControls()
     left->addWidget(buddyLabel(u"Standard Events..."_s, ListBox5));
     left->addWidget(ListBox5, 1);
 
+    // Add and Remove stand level with the top of the defined list.
     auto *buttons = new QVBoxLayout;
-    buttons->addStretch(1);
+    buttons->addSpacing(fontMetrics().height() + 2);
     buttons->addWidget(Button5);
     buttons->addWidget(Button6);
     buttons->addStretch(1);

@@ -8,7 +8,6 @@
 #include "model/specdocument.h"
 #include "model/standardmessages.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QItemSelection>
 #include <QLabel>
@@ -123,13 +122,11 @@ void MessageHandlersPage::layOutControls()
     standard->addWidget(buddyLabel(u"Standard Messages..."_s, winlist));
     standard->addWidget(winlist, 1);
 
-    auto *fields = new QGridLayout;
-    fields->setVerticalSpacing(6);
-    fields->addWidget(buddyLabel(u"Message &Name:"_s, messname), 0, 0);
-    fields->addWidget(messname, 0, 1);
-    fields->addWidget(buddyLabel(u"Message Constant WM_USER + "_s, SpinEdit1), 1, 0);
-    fields->addWidget(SpinEdit1, 1, 1);
-    fields->setColumnStretch(1, 1);
+    auto *offset = new QHBoxLayout;
+    offset->addWidget(buddyLabel(u"Message Constant WM_USER + "_s, SpinEdit1));
+    offset->addWidget(SpinEdit1);
+    offset->addStretch(1);
+    SpinEdit1->setMinimumWidth(SpinEdit1->fontMetrics().horizontalAdvance(u"999999"_s) + 32);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -137,8 +134,12 @@ void MessageHandlersPage::layOutControls()
     buttons->addWidget(Button8);
 
     auto *user = new QVBoxLayout;
+    user->setSpacing(4);
     user->addWidget(Label25);
-    user->addLayout(fields);
+    user->addSpacing(4);
+    user->addWidget(buddyLabel(u"Message &Name:"_s, messname));
+    user->addWidget(messname);
+    user->addLayout(offset);
     user->addLayout(buttons);
     user->addWidget(userlist, 1);
 

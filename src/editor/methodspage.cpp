@@ -143,8 +143,9 @@ void MethodsPage::layOutControls()
     left->addLayout(boxes);
     left->addStretch(1);
 
+    // Add and Remove stand level with the top of the defined list.
     auto *buttons = new QVBoxLayout;
-    buttons->addStretch(1);
+    buttons->addSpacing(fontMetrics().height() + 2);
     buttons->addWidget(Button3);
     buttons->addWidget(Button4);
     buttons->addStretch(1);
@@ -243,10 +244,12 @@ void MethodsPage::scheckClick()
 void MethodsPage::sectionInterlock(QCheckBox *clicked, QCheckBox *other1, QCheckBox *other2)
 {
     if (clicked->isChecked()) {
-        for (QCheckBox *other : {other1, other2}) {
-            other->setChecked(false);
-            other->setEnabled(false);
-        }
+        // Both are unchecked before either is disabled: unchecking one runs
+        // its own interlock, which enables the others again.
+        other1->setChecked(false);
+        other2->setChecked(false);
+        other1->setEnabled(false);
+        other2->setEnabled(false);
     } else {
         other1->setEnabled(true);
         other2->setEnabled(true);
