@@ -3,11 +3,13 @@
 #include "editor/controlhints.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 
@@ -69,9 +71,13 @@ void expectControl(QWidget *page, const ControlRow &row)
     EXPECT_EQ(itemsOf(control), row.items);
 }
 
+// A check box or radio button takes clicks on its box and caption only, and
+// a layout may make it wider than both: it is clicked on its box.
 void click(QAbstractButton *button)
 {
-    QTest::mouseClick(button, Qt::LeftButton);
+    const bool boxed = qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button);
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      boxed ? QPoint(6, button->height() / 2) : button->rect().center());
 }
 
 void retype(QWidget *edit, const QString &text)
