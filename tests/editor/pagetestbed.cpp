@@ -34,6 +34,8 @@ QString stateOf(const QWidget *control)
 
 QString captionOf(const QWidget *control)
 {
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
     if (const auto *button = qobject_cast<const QAbstractButton *>(control))
         return button->text();
     if (const auto *group = qobject_cast<const QGroupBox *>(control))
@@ -86,6 +88,8 @@ void retype(QWidget *edit, const QString &text)
         line->selectAll();
     else if (auto *box = qobject_cast<QComboBox *>(edit); box && box->lineEdit())
         box->lineEdit()->selectAll();
+    else if (auto *spin = qobject_cast<QAbstractSpinBox *>(edit))
+        spin->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
 }

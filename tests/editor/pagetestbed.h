@@ -33,7 +33,8 @@ void PrintTo(const ControlRow &row, std::ostream *os);
 // "enabled" or "disabled", then "checked" or "unchecked" for a check box or
 // radio button and the text of an edit or combo box.
 QString stateOf(const QWidget *control);
-// The text of a button or group box, else the text of the label whose buddy it is.
+// The text of a label, button or group box, else the text of the label whose
+// buddy it is.
 QString captionOf(const QWidget *control);
 QStringList itemsOf(const QWidget *control);
 // Compares a control found by name in page with its row.
