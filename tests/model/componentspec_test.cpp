@@ -328,10 +328,6 @@ TEST_P(MethodDecoding, GivesBackTheFieldsOfTheHeading)
 INSTANTIATE_TEST_SUITE_P(
     ComponentSpec, MethodDecoding,
     ::testing::Values(
-        DecodeRow{"VirtualAbstract", u"Function Total(A, B: integer) : longint;virtual;abstract;"_s,
-                  u"Function"_s, u"Total"_s, u"A, B: integer"_s, u"longint"_s, MethodDirective::Virtual, false, true},
-        DecodeRow{"DynamicOverride", u"Procedure Draw;dynamic;override;"_s, u"Procedure"_s, u"Draw"_s,
-                  QString(), QString(), MethodDirective::Dynamic, true, false},
         DecodeRow{"NameEndingInVirtual", u"Procedure Devirtual;"_s, u"Procedure"_s, u"Devirtual"_s,
                   QString(), QString(), MethodDirective::Static, false, false},
         DecodeRow{"NameThatIsADirective", u"Procedure dynamic;override;"_s, u"Procedure"_s, u"dynamic"_s,
