@@ -419,7 +419,7 @@ bool TBuilder::readSpecificationFile(const QString &path)
     if (!result.message.isEmpty())
         m_prompts.message(UserPrompts::Kind::Warning, result.message, UserPrompts::Buttons::Ok);
     for (EntryPage *page : QList<EntryPage *>{propertiesPage, methodsPage, eventHandlersPage})
-        page->enableRemoveAfterOpen();
+        page->fileOpened();
     showPage(PropertiesPageIndex);
     outputPage->clear();
     return true;

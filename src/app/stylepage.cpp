@@ -1,5 +1,7 @@
 #include "app/stylepage.h"
 
+#include "editor/numberspinbox.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,27 +27,9 @@ public:
     }
 };
 
-// A text that is not a whole number counts as the minimum. QSpinBox would put
-// its previous value back when it loses the focus, so a Build button that
-// takes the focus would see a different value than the Build menu item.
-class StyleSpinBox : public QSpinBox
-{
-public:
-    using QSpinBox::QSpinBox;
-    void fixup(QString &input) const override
-    {
-        bool ok = false;
-        input.trimmed().toInt(&ok);
-        if (ok)
-            QSpinBox::fixup(input);
-        else
-            input = QString::number(minimum());
-    }
-};
-
 QSpinBox *spinBox(QWidget *parent, const char *name, StyleRange range, int value)
 {
-    auto *box = new StyleSpinBox(parent);
+    auto *box = new NumberSpinBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setRange(range.min, range.max);
     box->setValue(value);
@@ -53,14 +37,10 @@ QSpinBox *spinBox(QWidget *parent, const char *name, StyleRange range, int value
     return box;
 }
 
-// A spin box whose text is not a whole number counts as its minimum.
+// Every spin box of the page is made by spinBox().
 int valueOf(const QSpinBox *box)
 {
-    bool ok = false;
-    const int value = box->cleanText().toInt(&ok);
-    if (!ok)
-        return box->minimum();
-    return qBound(box->minimum(), value, box->maximum());
+    return static_cast<const NumberSpinBox *>(box)->number();
 }
 
 } // namespace

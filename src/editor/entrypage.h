@@ -22,10 +22,10 @@ public:
     virtual QString pendingName() const = 0;
     // Add, exactly as if the page's Add button had been pressed.
     virtual void addPendingEntry() = 0;
-    // The last step of Open, whether or not a file was read: the page's
-    // Remove button is enabled when its defined list holds an entry. Open
-    // never disables it.
-    virtual void enableRemoveAfterOpen() {}
+    // The last step of Open, whether or not a file was read: the Remove
+    // button is enabled when the defined list holds an entry. Nothing is
+    // disabled here.
+    virtual void fileOpened() {}
 
 public slots: // handlers
     // The comment button of every entry page: shows the shared comment

@@ -103,7 +103,7 @@ void PropertiesPage::disableRemoveWhenEmpty()
         Button2->setEnabled(false);
 }
 
-void PropertiesPage::enableRemoveAfterOpen()
+void PropertiesPage::fileOpened()
 {
     if (ListBox1->count() > 0)
         Button2->setEnabled(true);

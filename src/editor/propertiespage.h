@@ -28,7 +28,7 @@ public:
     EntryKind entryKind() const override { return EntryKind::Property; }
     QString pendingName() const override;
     void addPendingEntry() override { Button1Click(); }
-    void enableRemoveAfterOpen() override;
+    void fileOpened() override;
 
 public slots: // handlers
     void propnameChange();

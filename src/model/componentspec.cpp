@@ -319,31 +319,52 @@ bool ComponentSpec::decodeEventHandler(int row, EventInput &out) const
     return true;
 }
 
+namespace {
+
+// The ")" that closes the "(" at open; -1 when none does.
+qsizetype matchingParenthesis(const QString &text, qsizetype open)
+{
+    int depth = 0;
+    for (qsizetype i = open; i < text.size(); ++i) {
+        if (text.at(i) == u'(')
+            ++depth;
+        else if (text.at(i) == u')' && --depth == 0)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+// The inverse of methodHeading: directives only where Add puts them, and the
+// parameters from the first "(" to the ")" that closes it, so that a heading
+// decoded and composed again is the heading stored.
 bool ComponentSpec::decodeMethod(int row, TAwk &awk, MethodInput &out) const
 {
     if (row < 0 || row >= Methods.size())
         return false;
-    QString heading = Methods.at(row);
     out = MethodInput();
     out.comment = entryAt(MethodComments, row);
-    out.isAbstract = heading.contains(u"abstract"_s);
-    if (heading.contains(u"dynamic"_s))
+    const HeadingDirectives directives = trailingDirectives(Methods.at(row));
+    out.isAbstract = directives.isAbstract;
+    if (directives.isDynamic)
         out.directive = MethodDirective::Dynamic;
-    else if (heading.contains(u"virtual"_s))
+    else if (directives.isVirtual)
         out.directive = MethodDirective::Virtual;
     else
         out.directive = MethodDirective::Static;
-    out.isOverride = heading.contains(u"override"_s);
+    out.isOverride = directives.isOverride;
     const QString section = entryAt(MethodSections, row);
     out.isPrivate = section == u"private"_s;
     out.isPublic = section == u"public"_s;
     out.isProtected = section == u"protected"_s;
 
-    heading = withoutDirectives(heading);
-
+    QString heading = directives.heading;
     const qsizetype open = heading.indexOf(u'(');
-    const qsizetype close = heading.indexOf(u')');
-    if (open >= 0 && close >= 0) {
+    if (open >= 0) {
+        qsizetype close = matchingParenthesis(heading, open);
+        if (close < 0)   // a "(" of the parameters' own that is never closed
+            close = heading.lastIndexOf(u')');
         if (close > open) {
             out.params = heading.mid(open + 1, close - open - 1);
             heading.remove(open, close - open + 1);

@@ -16,3 +16,30 @@ QString withoutDirectives(QString heading)
     }
     return heading;
 }
+
+HeadingDirectives trailingDirectives(QString heading)
+{
+    HeadingDirectives found;
+    bool cut = true;
+    while (cut) {
+        cut = false;
+        for (const QString &directive : methodDirectives()) {
+            if (!heading.endsWith(directive)
+                || !QStringView(heading).chopped(directive.size()).endsWith(u';'))
+                continue;
+            heading.chop(directive.size());
+            if (directive == kVirtualDirective)
+                found.isVirtual = true;
+            else if (directive == kDynamicDirective)
+                found.isDynamic = true;
+            else if (directive == kAbstractDirective)
+                found.isAbstract = true;
+            else
+                found.isOverride = true;
+            cut = true;
+            break;
+        }
+    }
+    found.heading = heading;
+    return found;
+}

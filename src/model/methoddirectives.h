@@ -17,3 +17,18 @@ const QStringList &methodDirectives();
 // Cuts the first occurrence of each directive out of heading, in that order;
 // no surrounding blank is touched.
 QString withoutDirectives(QString heading);
+
+// A stored heading taken apart into the heading proper and the directives
+// that end it.
+struct HeadingDirectives {
+    QString heading;          // the heading without its directives, ending in ";"
+    bool isVirtual = false;
+    bool isDynamic = false;   // wins over virtual when a heading has both
+    bool isAbstract = false;
+    bool isOverride = false;
+};
+
+// Directives count only at the end of the heading, each right after a ";"
+// (the heading's own or another directive's), in any order: a method named
+// Devirtualize or a parameter called override is no directive.
+HeadingDirectives trailingDirectives(QString heading);

@@ -10,6 +10,9 @@
 #include "editor/classpage.h"
 #include "editor/memoform.h"
 #include "editor/propertiespage.h"
+#include "editor/eventhandlerspage.h"
+#include "editor/messagehandlerspage.h"
+#include "editor/methodspage.h"
 #include "editor/selectpathdialog.h"
 
 #include <QAbstractButton>
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -182,5 +186,38 @@ TEST_F(Render, Dialogs)
                                                  builder.get());
         box->show();
         save(box.get(), QLatin1String(b.name));
+    }
+}
+
+// The Methods, Event Handlers and Message Handlers pages holding entries and
+// half-typed fields, at the window's first size and at a larger one.
+TEST_F(Render, EditorPagesWithEntries)
+{
+    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    action("Openspcfile1")->trigger();
+    builder->classPage->ancestorbox->setEditText(QStringLiteral("TPanel"));
+    builder->classPage->ancestorboxChange();   // an ancestor that publishes events
+    auto *page = builder->methodsPage;
+    page->Methodname->setText(QStringLiteral("Recalibrate"));
+    page->plist->setText(QStringLiteral("Low, High: integer"));
+    page->vcheck->setChecked(true);
+    builder->eventHandlersPage->eventname->setText(QStringLiteral("OnOverflow"));
+    builder->messageHandlersPage->messname->setText(QStringLiteral("WM_RESET"));
+    builder->messageHandlersPage->winlist->item(3)->setSelected(true);
+
+    const struct {
+        int page;
+        const char *name;
+    } pages[] = {{TBuilder::MethodsPageIndex, "methods"},
+                 {TBuilder::EventHandlersPageIndex, "event-handlers"},
+                 {TBuilder::MessageHandlersPageIndex, "message-handlers"}};
+    for (const QSize size : {QSize(552, 408), QSize(860, 600)}) {
+        builder->resize(size);
+        for (const auto &p : pages) {
+            builder->showPage(p.page);
+            save(builder.get(), QStringLiteral("entries-%1-%2x%3")
+                                    .arg(QLatin1String(p.name)).arg(size.width()).arg(size.height()));
+            EXPECT_EQ(clipped(builder.get()), QStringList()) << p.name << " at " << size.width();
+        }
     }
 }

@@ -279,10 +279,14 @@ TEST_F(Hints, BuildTextStaysUntilTheHintChanges)
     EXPECT_EQ(status(), "Quit Unitforge");
 }
 
-TEST_F(Hints, NoControlShowsAPopUpHint)
+TEST_F(Hints, OnlyTheEventTypeShowsAPopUpHint)
 {
     for (const QWidget *w : builder->findChildren<QWidget *>()) {
-        if (w->window() == builder.get())
+        if (w->window() != builder.get())
+            continue;
+        if (w->objectName() == u"eventtype")
+            EXPECT_EQ(w->toolTip(), "Enter or Select the handler type");
+        else
             EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
     }
 }

@@ -178,16 +178,16 @@ protected:
 
 // ---- the controls ------------------------------------------------------------------
 
-struct ControlRow {
+struct PropertiesControlRow {
     const char *name;
     const char *caption;   // its label's text, or its own
     const char *hint;
     int help;
 };
 
-void PrintTo(const ControlRow &row, std::ostream *os) { *os << row.name; }
+void PrintTo(const PropertiesControlRow &row, std::ostream *os) { *os << row.name; }
 
-class PropertiesPageControls : public PropertiesPageTest, public ::testing::WithParamInterface<ControlRow>
+class PropertiesPageControls : public PropertiesPageTest, public ::testing::WithParamInterface<PropertiesControlRow>
 {
 protected:
     QString captionOf(QWidget *control) const
@@ -206,7 +206,7 @@ protected:
 
 TEST_P(PropertiesPageControls, HaveCaptionHintAndHelpTopic)
 {
-    const ControlRow &row = GetParam();
+    const PropertiesControlRow &row = GetParam();
     QWidget *control = page.findChild<QWidget *>(QLatin1String(row.name));
     ASSERT_TRUE(control);
     EXPECT_EQ(captionOf(control), QLatin1String(row.caption));
@@ -217,26 +217,26 @@ TEST_P(PropertiesPageControls, HaveCaptionHintAndHelpTopic)
 INSTANTIATE_TEST_SUITE_P(
     PropertiesPage, PropertiesPageControls,
     ::testing::Values(
-        ControlRow{"propname", "P&roperty Name:", "Enter property name", 41008},
-        ControlRow{"SpeedButton1", "", "Add a Source code comment", 0},
-        ControlRow{"typebox", "Data &Type:", "Select or Enter the property's data type", 41016},
-        ControlRow{"Pointercheck", "Pointer", "Make Pointer to data type", 0},
-        ControlRow{"dval", "Default &Value:", "Enter the default property value", 41004},
-        ControlRow{"propspeccombo", "Property T&ype:", "Select Property Type", 0},
-        ControlRow{"ListBox1", "Properties Defined...", "", 0},
-        ControlRow{"ListBox4", "Standard Properties...", "Standard Properties (For Reference Only)", 0},
-        ControlRow{"Button1", "&Add >>", "Add property to definitions list", 41008},
-        ControlRow{"Button2", "<< R&emove ", "Remove property from definitions list", 41018},
-        ControlRow{"GroupBox1", "Property Attributes...", "Set property attributes", 0},
-        ControlRow{"runonly", "Ru&ntime Only", "Check to make property runtime only", 41020},
-        ControlRow{"ronly", "Rea&d Only", "Check to make property read only", 41018},
-        ControlRow{"wonly", "Wr&ite Only", "Check to make property write only", 41023},
-        ControlRow{"procheck", "Prote&cted", "Check to make property protected", 41017},
-        ControlRow{"Storecheck", "St&ored", "Check to store property (default)", 41017},
-        ControlRow{"readit", "Read Acce&ss...", "Select Direct Access or Access method", 41015},
-        ControlRow{"Edit1", "", "Enter read access method name", 41015},
-        ControlRow{"writeit", "&Write Access...", "Select Direct Access or Access method", 41015},
-        ControlRow{"Edit3", "", "Enter write access method name", 41015}),
+        PropertiesControlRow{"propname", "P&roperty Name:", "Enter property name", 41008},
+        PropertiesControlRow{"SpeedButton1", "", "Add a Source code comment", 0},
+        PropertiesControlRow{"typebox", "Data &Type:", "Select or Enter the property's data type", 41016},
+        PropertiesControlRow{"Pointercheck", "Pointer", "Make Pointer to data type", 0},
+        PropertiesControlRow{"dval", "Default &Value:", "Enter the default property value", 41004},
+        PropertiesControlRow{"propspeccombo", "Property T&ype:", "Select Property Type", 0},
+        PropertiesControlRow{"ListBox1", "Properties Defined...", "", 0},
+        PropertiesControlRow{"ListBox4", "Standard Properties...", "Standard Properties (For Reference Only)", 0},
+        PropertiesControlRow{"Button1", "&Add >>", "Add property to definitions list", 41008},
+        PropertiesControlRow{"Button2", "<< R&emove ", "Remove property from definitions list", 41018},
+        PropertiesControlRow{"GroupBox1", "Property Attributes...", "Set property attributes", 0},
+        PropertiesControlRow{"runonly", "Ru&ntime Only", "Check to make property runtime only", 41020},
+        PropertiesControlRow{"ronly", "Rea&d Only", "Check to make property read only", 41018},
+        PropertiesControlRow{"wonly", "Wr&ite Only", "Check to make property write only", 41023},
+        PropertiesControlRow{"procheck", "Prote&cted", "Check to make property protected", 41017},
+        PropertiesControlRow{"Storecheck", "St&ored", "Check to store property (default)", 41017},
+        PropertiesControlRow{"readit", "Read Acce&ss...", "Select Direct Access or Access method", 41015},
+        PropertiesControlRow{"Edit1", "", "Enter read access method name", 41015},
+        PropertiesControlRow{"writeit", "&Write Access...", "Select Direct Access or Access method", 41015},
+        PropertiesControlRow{"Edit3", "", "Enter write access method name", 41015}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(PropertiesPageTest, StartsWithTheInitialStatesAndItems)
@@ -596,7 +596,7 @@ TEST_P(EditBack, ThenAddGivesTheSameEntries)
     const EditBackRow &row = GetParam();
     document.addProperty(row.stored);
     document.addProperty(property(u"Other"_s, u"integer"_s));
-    page.enableRemoveAfterOpen();   // as after opening a file
+    page.fileOpened();   // as after opening a file
     QStringList before;
     for (const auto &[list, entry] : entriesOf(spec, 0))
         before.append(entry);
@@ -741,11 +741,11 @@ TEST_F(PropertiesPageTest, ListsFollowOpenResetAndTheAncestor)
     EXPECT_TRUE(page.Button2->isEnabled()) << "a reset leaves Remove as it is";
 
     page.Button2->setEnabled(false);
-    page.enableRemoveAfterOpen();
+    page.fileOpened();
     EXPECT_FALSE(page.Button2->isEnabled()) << "nothing defined";
     document.addProperty(property(u"Level"_s, u"integer"_s));
     document.addEventHandler(EventInput{u"OnChange"_s, u"TNotifyEvent"_s, {}, false, {}});
     EXPECT_EQ(page.ListBox1->count(), 1) << "handlers have their own list";
-    page.enableRemoveAfterOpen();
+    page.fileOpened();
     EXPECT_TRUE(page.Button2->isEnabled());
 }

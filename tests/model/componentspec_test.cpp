@@ -323,3 +323,73 @@ TEST(StringLists, CaseInsensitiveFirstMatchAndTolerantAccess)
     EXPECT_TRUE(removeEntryAt(copy, 0));
     EXPECT_EQ(copy.size(), 2);
 }
+
+// ---- decoding a method heading ---------------------------------------------------------
+
+namespace {
+
+struct DecodeRow {
+    const char *name;
+    QString heading;
+    QString kind;
+    QString methodName;
+    QString params;
+    QString returnType;
+    MethodDirective directive;
+    bool isOverride;
+    bool isAbstract;
+};
+
+void PrintTo(const DecodeRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+} // namespace
+
+class MethodDecoding : public ::testing::TestWithParam<DecodeRow>
+{
+};
+
+// Directives count only at the end, after a ";"; the parameters run to the
+// ")" that closes their "(". Composed again, the heading is the one stored.
+TEST_P(MethodDecoding, GivesBackTheFieldsOfTheHeading)
+{
+    const DecodeRow row = GetParam();
+    ComponentSpec spec;
+    spec.Methods = { row.heading };
+    spec.MethodComments = { u"c"_s };
+    spec.MethodSections = { u"protected"_s };
+    TAwk awk;
+    MethodInput decoded;
+    ASSERT_TRUE(spec.decodeMethod(0, awk, decoded));
+    EXPECT_EQ(decoded.kind, row.kind);
+    EXPECT_EQ(decoded.name, row.methodName);
+    EXPECT_EQ(decoded.params, row.params);
+    EXPECT_EQ(decoded.returnType, row.returnType);
+    EXPECT_EQ(decoded.directive, row.directive);
+    EXPECT_EQ(decoded.isOverride, row.isOverride);
+    EXPECT_EQ(decoded.isAbstract, row.isAbstract);
+    EXPECT_TRUE(decoded.isProtected);
+    EXPECT_EQ(decoded.comment, u"c"_s);
+    EXPECT_EQ(ComponentSpec::methodHeading(decoded), row.heading);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ComponentSpec, MethodDecoding,
+    ::testing::Values(
+        DecodeRow{"NameEndingInVirtual", u"Procedure Devirtual;"_s, u"Procedure"_s, u"Devirtual"_s,
+                  QString(), QString(), MethodDirective::Static, false, false},
+        DecodeRow{"NameThatIsADirective", u"Procedure dynamic;override;"_s, u"Procedure"_s, u"dynamic"_s,
+                  QString(), QString(), MethodDirective::Static, true, false},
+        DecodeRow{"ParametersNamedAfterDirectives", u"Procedure Set(abstract: byte; virtual: integer);"_s,
+                  u"Procedure"_s, u"Set"_s, u"abstract: byte; virtual: integer"_s, QString(),
+                  MethodDirective::Static, false, false},
+        DecodeRow{"ReturnTypeCalledOverride", u"Function Kind : override;virtual;"_s, u"Function"_s,
+                  u"Kind"_s, QString(), u"override"_s, MethodDirective::Virtual, false, false},
+        DecodeRow{"NestedParentheses", u"Function Map(F: function(X: integer): integer) : boolean;"_s,
+                  u"Function"_s, u"Map"_s, u"F: function(X: integer): integer"_s, u"boolean"_s,
+                  MethodDirective::Static, false, false},
+        DecodeRow{"UnclosedParenthesisRunsToTheLastClosing", u"Procedure Mode(M: (a);"_s,
+                  u"Procedure"_s, u"Mode"_s, u"M: (a"_s, QString(), MethodDirective::Static, false, false}),
+    [](const auto &info) { return std::string(info.param.name); });

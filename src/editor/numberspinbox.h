@@ -1,0 +1,20 @@
+// A spin box whose text, when it is not a whole number, counts as the
+// minimum: read so at once, and shown so when the box loses the focus. Qt's
+// spin box would put its previous value back instead, so a button that takes
+// the focus would see another value than a menu item or key that does not.
+#pragma once
+
+#include <QSpinBox>
+
+class NumberSpinBox : public QSpinBox
+{
+    Q_OBJECT
+public:
+    using QSpinBox::QSpinBox;
+
+    // The text read as a whole number within the range; the minimum when it
+    // is not one.
+    int number() const;
+
+    void fixup(QString &input) const override;
+};
