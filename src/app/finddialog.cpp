@@ -84,3 +84,9 @@ SearchOptions FindDialog::options() const
 {
     return {m_down->isChecked(), m_matchCase->isChecked(), m_wholeWord->isChecked()};
 }
+
+void FindDialog::focusFindText()
+{
+    m_findEdit->setFocus();
+    m_findEdit->selectAll();
+}

@@ -20,6 +20,8 @@ public:
     QString findText() const;
     void setFindText(const QString &text);
     SearchOptions options() const;
+    // The find text takes the focus, its text selected, so typing replaces it.
+    void focusFindText();
 
 signals:
     void findNext();

@@ -379,6 +379,7 @@ void OutputPage::btnfindClick()
     FindDialog1->show();
     FindDialog1->raise();
     FindDialog1->activateWindow();
+    FindDialog1->focusFindText();
 }
 
 void OutputPage::btnreplaceClick()
@@ -386,6 +387,7 @@ void OutputPage::btnreplaceClick()
     ReplaceDialog1->show();
     ReplaceDialog1->raise();
     ReplaceDialog1->activateWindow();
+    ReplaceDialog1->focusFindText();
 }
 
 // Closing the box activates the main window, where a further Enter would

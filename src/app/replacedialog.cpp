@@ -93,3 +93,9 @@ SearchOptions ReplaceDialog::options() const
 {
     return {true, m_matchCase->isChecked(), m_wholeWord->isChecked()};
 }
+
+void ReplaceDialog::focusFindText()
+{
+    m_findEdit->setFocus();
+    m_findEdit->selectAll();
+}

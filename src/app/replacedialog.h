@@ -20,6 +20,8 @@ public:
     void setFindText(const QString &text);
     QString replaceText() const;
     SearchOptions options() const;
+    // The find text takes the focus, its text selected, so typing replaces it.
+    void focusFindText();
 
 signals:
     void findNext();

@@ -5,6 +5,7 @@
 #include "model/ancestortable.h"
 #include "model/specdocument.h"
 #include "model/unitname.h"
+#include "platform/winepaths.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -165,6 +166,8 @@ void ClassPage::setPalettePages(const QStringList &pages)
 // stays ("unit1.pas" when it has none).
 void ClassPage::Button9Click()
 {
+    // Starts in the unit name's folder when there is one.
+    m_pathForm.setDirectory(withSlashes(directoryPart(unitname->text())));
     if (m_runPathDialog(m_pathForm) == QDialog::Accepted) {
         QString dir = m_pathForm.directory();
         if (!dir.endsWith(u'/'))

@@ -71,11 +71,15 @@ TPathForm::TPathForm(QWidget *parent)
 }
 
 // Centred on the screen, not over the main window as Qt places dialogs.
+// The list is read again at every showing: folders made since show up.
 void TPathForm::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         if (const QScreen *screen = this->screen())
             move(screen->availableGeometry().center() - rect().center());
+        if (!QFileInfo(m_directory).isDir())
+            m_directory = QDir::rootPath();
+        setDirectory(m_directory);
     }
     QDialog::showEvent(event);
 }

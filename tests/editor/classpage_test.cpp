@@ -222,3 +222,17 @@ INSTANTIATE_TEST_SUITE_P(
         SelectPathRow{"NoFileNameGivesUnit1", "/tmp/", "/", QDialog::Accepted, "/unit1.pas"},
         SelectPathRow{"CancelChangesNothing", "unit1.pas", "Units", QDialog::Rejected, "unit1.pas"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ClassPageTest, SelectPathStartsInTheUnitNamesFolder)
+{
+    QTemporaryDir temp;
+    ASSERT_TRUE(QDir(temp.path()).mkpath("Units"));
+    page.unitname->setText(temp.filePath("Units/dial.pas"));
+    QString startedIn;
+    page.setPathDialogRunner([&](TPathForm &form) {
+        startedIn = form.directory();
+        return int(QDialog::Rejected);
+    });
+    page.Button9Click();
+    EXPECT_EQ(startedIn, QDir::cleanPath(temp.filePath("Units")));
+}

@@ -88,3 +88,15 @@ TEST(PathForm, OpensCentredOnTheScreenNotOverItsOwner)
     const QRect screen = form.screen()->availableGeometry();
     EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 8);
 }
+
+// A folder made while the program runs must be offered the next time.
+TEST_F(PathFormTest, ReadsTheFoldersAgainAtEveryShowing)
+{
+    form.show();
+    form.hide();
+    ASSERT_TRUE(QDir(temp.path()).mkpath("gamma"));
+    EXPECT_EQ(item("gamma"), nullptr) << "not read while hidden";
+    form.show();
+    EXPECT_NE(item("gamma"), nullptr);
+    form.hide();
+}

@@ -181,6 +181,27 @@ TEST_F(OutputPageTest, ReplaceReplacesTheSelectedOccurrenceAndSelectsTheNext)
     EXPECT_TRUE(page->ReplaceDialog1->isVisible());
 }
 
+// Reopened, the dialogs must not keep the focus on the last button used, or
+// typing goes nowhere and Enter presses it.
+TEST_F(OutputPageTest, SearchDialogsOpenWithTheFindTextFocusedAndSelected)
+{
+    page->setLines({"Count"});
+    for (QDialog *dialog : {static_cast<QDialog *>(page->FindDialog1),
+                            static_cast<QDialog *>(page->ReplaceDialog1)}) {
+        auto *edit = dialog->findChild<QLineEdit *>("findedit");
+        edit->setText(QStringLiteral("Count"));
+        dialog->findChild<QPushButton *>("findnextbutton")->setFocus();
+        dialog->close();
+        if (dialog == page->FindDialog1)
+            page->btnfind->click();
+        else
+            page->btnreplace->click();
+        EXPECT_EQ(dialog->focusWidget(), edit);
+        EXPECT_EQ(edit->selectedText(), QStringLiteral("Count"));
+        dialog->close();
+    }
+}
+
 TEST_F(OutputPageTest, ReplaceAllEndsAfterOnePassAndClosesTheDialog)
 {
     page->setLines({"Count x", "Count; Count2"});
