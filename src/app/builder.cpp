@@ -588,8 +588,10 @@ void TBuilder::Print1Click()
     if (lines.last().isEmpty())
         lines.removeLast();
     const bool match = Matchfont1->isChecked();
-    m_printer->print(lines, match ? outputPage->outputFont() : defaultPrinterFont(),
-                     match ? outputPage->fontColor() : QColor(Qt::black));
+    const QString where = m_printer->print(lines, match ? outputPage->outputFont() : defaultPrinterFont(),
+                                           match ? outputPage->fontColor() : QColor(Qt::black));
+    if (!where.isEmpty())
+        setStatusText(where);
 }
 
 void TBuilder::PrinterSetup1Click()

@@ -1,6 +1,9 @@
 #include "app/outputprinter.h"
 
+#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinterInfo>
 
 #include "app/textprinter.h"
@@ -40,11 +43,39 @@ bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
     return true;
 }
 
-void OutputPrinter::print(const QStringList &lines, const QFont &font, const QColor &color)
+bool OutputPrinter::confirmFileTarget()
+{
+    if (m_printer.outputFileName().isEmpty()) {
+        UserPrompts::FileRequest request;
+        request.title = QStringLiteral("Print to File");
+        request.filter = QStringLiteral("PDF files (*.pdf)");
+        request.defaultSuffix = QStringLiteral("pdf");
+        request.confirmOverwrite = true;
+        const QString name = m_prompts.saveFileName(request);
+        if (name.isEmpty())
+            return false;
+        m_printer.setOutputFileName(name);
+        return true;
+    }
+    const QString name = m_printer.outputFileName();
+    return !QFileInfo::exists(name)
+        || m_prompts.message(UserPrompts::Kind::Confirm,
+                             QStringLiteral("Overwrite existing file ") + name + QStringLiteral(" ?"),
+                             UserPrompts::Buttons::YesNo)
+        == UserPrompts::Answer::Yes;
+}
+
+QString OutputPrinter::print(const QStringList &lines, const QFont &font, const QColor &color)
 {
     bool toPdf = false;
     if (!ensurePrinterOrPdf(toPdf))
-        return;
+        return QString();
+    // A file chosen just now has been confirmed by its own dialog.
+    const bool toFile = !m_printer.outputFileName().isEmpty() || m_printer.outputFormat() == QPrinter::PdfFormat;
+    if (toFile && !toPdf && !confirmFileTarget())
+        return QString();
+    const QString where = toFile ? QStringLiteral("Printed to ") + m_printer.outputFileName()
+                                 : QStringLiteral("Printed on ") + m_printer.printerName();
     {
         WaitCursor wait;
         printLines(lines, font, &m_printer, color);
@@ -53,6 +84,7 @@ void OutputPrinter::print(const QStringList &lines, const QFont &font, const QCo
         m_printer.setOutputFileName(QString());
         m_printer.setOutputFormat(QPrinter::NativeFormat);
     }
+    return where;
 }
 
 void OutputPrinter::setup(QWidget *parent)
@@ -65,5 +97,10 @@ void OutputPrinter::setup(QWidget *parent)
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     // Printing into a file is a choice of its own where no printer is installed.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
+    // The dialog only chooses; its button must not promise to print.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     dialog.exec();
 }

@@ -22,14 +22,19 @@ public:
     // Replaces the test for an installed printer.
     void setPrinterCheck(std::function<bool()> hasPrinter) { m_hasPrinter = std::move(hasPrinter); }
 
-    // Prints the lines in the font and colour given; nothing is reported.
-    void print(const QStringList &lines, const QFont &font, const QColor &color);
+    // Prints the lines in the font and colour given. A job that goes into a
+    // file is named, and replaces an existing file only after asking. Returns
+    // where the output went ("Printed to FILE"), or empty when nothing was printed.
+    QString print(const QStringList &lines, const QFont &font, const QColor &color);
     // Shows the printer-setup dialog; the choice applies to later jobs.
     void setup(QWidget *parent);
 
 private:
     // Without an installed printer a job would fail unseen; a PDF file is offered.
     bool ensurePrinterOrPdf(bool &toPdf);
+    // A job into a file: asks for its name when there is none, and before
+    // replacing one that exists. False: print nothing.
+    bool confirmFileTarget();
 
     UserPrompts &m_prompts;
     QPrinter m_printer;

@@ -2,6 +2,7 @@
 // palette pages, the writers' guide command, the real message box's answers.
 #include "builderfixture.h"
 
+#include "app/outputprinter.h"
 #include "app/qtuserprompts.h"
 #include "platform/singleinstance.h"
 #include "platform/writersguide.h"
@@ -9,6 +10,8 @@
 #include "platform/delphiinstallation.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -112,4 +115,21 @@ TEST(RealMessageBoxButtons, YesNoShowsOnlyYesAndNo)
               UserPrompts::Answer::No);
     visible.sort();
     EXPECT_EQ(visible, QStringList({"No", "Yes"}));
+}
+
+// Printer Setup only chooses a printer: its button must not say "Print".
+TEST(RealPrinterSetup, ConfirmsWithOk)
+{
+    ScriptedPrompts prompts;
+    OutputPrinter printer(prompts);
+    QString confirm;
+    QTimer::singleShot(0, [&confirm] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        if (auto *buttons = dialog->findChild<QDialogButtonBox *>())
+            confirm = buttons->button(QDialogButtonBox::Ok)->text();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    printer.setup(nullptr);
+    EXPECT_EQ(confirm, "OK");
 }

@@ -344,6 +344,32 @@ TEST_F(OutputPageTest, PrinterSetupChoiceAppliesToLaterJobs)
     action("Print1")->trigger();
     EXPECT_TRUE(prompts.log().isEmpty());
     EXPECT_TRUE(fileBytes("setup.pdf").startsWith("%PDF"));
+    EXPECT_EQ(find<QLabel>("Panel1")->text(), "Printed to " + pdf);
+}
+
+// A later job into the same file must not replace it without asking.
+TEST_F(OutputPageTest, PrintingIntoAnExistingFileAsksFirst)
+{
+    const QString pdf = path("setup.pdf");
+    {
+        QFile old(pdf);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    builder->outputPrinter().setSetupDialog([&pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    action("PrinterSetup1")->trigger();
+    page->setLines({"unit unit1;", "end."});
+    prompts.answer(Answer::No);
+    action("Print1")->trigger();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{"Overwrite existing file " + pdf + " ?"});
+    EXPECT_EQ(fileBytes("setup.pdf"), QByteArray("old"));
+    prompts.answer(Answer::Yes);
+    action("Print1")->trigger();
+    EXPECT_TRUE(fileBytes("setup.pdf").startsWith("%PDF"));
 }
 
 TEST_F(OutputPageTest, SaveWritesTheLinesAsTypedEvenWithWordwrap)
