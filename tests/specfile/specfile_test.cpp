@@ -427,3 +427,48 @@ TEST_F(SpecFile, ReadingSaysWhenAFileIsTooLargeToReadWhole)
     EXPECT_FALSE(warning.isEmpty());
     EXPECT_EQ(spec.EventTypes.size(), kMaxSpecListEntries);
 }
+
+struct AbsurdKeyCase {
+    const char *name;
+    const char *section;
+    const char *key;
+};
+
+void PrintTo(const AbsurdKeyCase &c, std::ostream *os) { *os << c.name; }
+
+class AbsurdKey : public testing::TestWithParam<AbsurdKeyCase> {
+protected:
+    QTemporaryDir dir;
+    TAwk awk;
+};
+
+// The event and method lists run up to the largest key present: a key at the
+// end of the 64-bit range must not turn that bound over into nothing.
+TEST_P(AbsurdKey, InAListSectionLosesNoEntry)
+{
+    QByteArray text("[Component]\nMethodCount=2\nEventCount=1\n"
+                    "[Methods]\n0=Procedure A;\n1=Procedure B;\n[Events]\n0=OnGo\n");
+    const QByteArray header = QByteArray("[") + GetParam().section + "]\n";
+    const QByteArray line = QByteArray(GetParam().key) + "=x\n";
+    if (text.contains(header))
+        text.replace(header, header + line);
+    else
+        text += header + line;
+    const QString path = dir.filePath(QStringLiteral("absurd.spc"));
+    writeBytes(path, text);
+    ComponentSpec spec;
+    spec.reset();
+    readSpecification(spec, path, awk);
+    EXPECT_EQ(spec.Methods, (QStringList{QStringLiteral("Procedure A;"), QStringLiteral("Procedure B;")}));
+    EXPECT_EQ(spec.MethodComments.size(), 2);
+    EXPECT_EQ(spec.MethodSections.size(), 2);
+    EXPECT_EQ(spec.Events, QStringList{QStringLiteral("OnGo")});
+    EXPECT_EQ(spec.EventTypes.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AbsurdKey, testing::Values(
+    AbsurdKeyCase{"LargestKeyInMethods", "Methods", "9223372036854775807"},
+    AbsurdKeyCase{"LargestKeyInMethodComments", "MethodComments", "9223372036854775807"},
+    AbsurdKeyCase{"KeyPastItInMethodSections", "MethodSections", "99999999999999999999999"},
+    AbsurdKeyCase{"LargestKeyInEventtypes", "Eventtypes", "9223372036854775807"}),
+    [](const testing::TestParamInfo<AbsurdKeyCase> &info) { return std::string(info.param.name); });
