@@ -77,7 +77,7 @@ void ProfileFile::parse(const QString &text)
             section.name = (close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1)).toString();
             section.lines.emplace_back(raw.toString());
             section.insertAt = 1;
-            m_sectionIndex.emplace(section.name, qsizetype(m_sections.size()));
+            m_sectionIndex[section.name].append(qsizetype(m_sections.size()));
             m_sections.push_back(std::move(section));
             continue;
         }
@@ -100,7 +100,8 @@ void ProfileFile::parse(const QString &text)
 const ProfileFile::Section *ProfileFile::findSection(QStringView section) const
 {
     const auto it = m_sectionIndex.find(section);
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[size_t(it->second)];
+    // Of sections of the same name, the first counts.
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[size_t(it->second.first())];
 }
 
 const ProfileFile::Line *ProfileFile::findLine(const Section &section, QStringView key) const
@@ -241,7 +242,7 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
     created.name = trimBlanks(section).toString();
     created.lines.emplace_back(u'[' + created.name + u']');
     created.insertAt = 1;
-    m_sectionIndex.emplace(created.name, qsizetype(m_sections.size()));
+    m_sectionIndex[created.name] = {qsizetype(m_sections.size())};
     m_sections.push_back(std::move(created));
     return m_sections.back();
 }
@@ -308,13 +309,9 @@ void ProfileFile::eraseSection(const QString &section)
     const auto it = m_sectionIndex.find(QStringView(section));
     if (it == m_sectionIndex.end())
         return;
+    for (const qsizetype index : std::as_const(it->second))
+        m_sections[size_t(index)].removed = true;
     m_sectionIndex.erase(it);
-    const FoldedNameEqual equal;
-    // Sections of the same name that follow the first are not indexed.
-    for (size_t i = 1; i < m_sections.size(); ++i) {
-        if (equal(m_sections[i].name, section))
-            m_sections[i].removed = true;
-    }
 }
 
 // Characters of the file's text, line ends included.

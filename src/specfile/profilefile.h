@@ -106,5 +106,5 @@ private:
     QString m_path;
     QString m_error;
     std::vector<Section> m_sections;                          // [0] holds the lines before the first section
-    ProfileText::FoldedNameMap<qsizetype> m_sectionIndex;    // name -> its first section
+    ProfileText::FoldedNameMap<QList<qsizetype>> m_sectionIndex;   // name -> its sections in file order
 };
