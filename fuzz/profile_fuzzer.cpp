@@ -2,6 +2,7 @@
 // and checks that what was written reads back and that saving is stable.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdlib>
 
@@ -26,14 +27,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     static const char *const kSections[] = {"Component", "properties", "S", "functionTA.GetB"};
     static const char *const kKeys[] = {"0", "1", "7", "count", "varcount", "v1", "PropertyCount"};
+    QStringList keys;
+    for (const char *key : kKeys)
+        keys.append(QString::fromLatin1(key));
     for (const char *section : kSections) {
         const QString s = QString::fromLatin1(section);
-        for (const char *key : kKeys) {
-            const QString k = QString::fromLatin1(key);
-            file.readString(s, k, QStringLiteral("*"));
+        QStringList values;
+        for (const QString &k : std::as_const(keys)) {
+            values.append(file.readString(s, k, QStringLiteral("*")));
+            // Names match whatever their letter case.
+            check(file.readString(s.toUpper(), k.toUpper(), QStringLiteral("*")) == values.last());
             file.readInteger(s, k, -1);
         }
-        file.largestNumberedKey(s, QString());
+        check(file.readStrings(s, keys, QStringLiteral("*")) == values);
+        const QList<qint64> numbered = file.numberedKeys(s, QString());
+        check(file.largestNumberedKey(s, QString()) == (numbered.isEmpty() ? -1 : numbered.last()));
         file.largestNumberedKey(s, QStringLiteral("v"));
     }
 

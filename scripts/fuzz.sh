@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz/) with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs each for a bounded time. Exits 0 when
-# no fuzzer found a fault.
+# UndefinedBehaviorSanitizer, and runs each for a bounded time, starting from
+# the kept inputs in fuzz/corpus/<target>/ (read only; what a run adds goes to
+# build-fuzz/corpus-<target>/). Exits 0 when no fuzzer found a fault.
 #   scripts/fuzz.sh [SECONDS]     seconds per fuzzer, default 60 (or FUZZ_SECONDS)
 #   FUZZERS="checker_fuzzer" runs only the fuzzers named
 set -euo pipefail
@@ -19,10 +20,9 @@ status=0
 for fuzzer in ${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer}; do
     corpus="$build/corpus-$fuzzer"
     mkdir -p "$corpus" "$build/artifacts"
-    cp -n examples/*.spc "$corpus"/ 2>/dev/null || true
     echo "== $fuzzer: ${seconds} s"
     if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$build/$fuzzer" "$corpus" -dict=fuzz/spc.dict -max_total_time="$seconds" -max_len=8192 -timeout=20 \
+        "$build/$fuzzer" "$corpus" "fuzz/corpus/$fuzzer" examples -dict=fuzz/spc.dict -max_total_time="$seconds" -max_len=8192 -timeout=20 \
             -rss_limit_mb=4096 -print_final_stats=1 \
             -artifact_prefix="$build/artifacts/$fuzzer-" 2>"$build/$fuzzer.log"; then
         echo "$fuzzer found a fault; see $build/$fuzzer.log and $build/artifacts/" >&2

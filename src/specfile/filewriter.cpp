@@ -6,6 +6,16 @@
 
 namespace {
 
+// Why writing stopped: the device's own reason or, when it took part of the
+// bytes and gave none (a file-size limit does that), that the file was cut
+// short.
+QString writeFailureReason(const QFileDevice &file, qint64 written, qsizetype size)
+{
+    if (written >= 0 && file.error() == QFileDevice::NoError)
+        return QStringLiteral("the file was cut short after %1 of %2 bytes").arg(written).arg(size);
+    return file.errorString();
+}
+
 bool fail(QString *error, const QString &reason, WriteFailure *failure, WriteFailure stage)
 {
     if (error)
@@ -31,15 +41,19 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
         QFile device(path);
         if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return fail(error, device.errorString(), failure, WriteFailure::Create);
-        if (device.write(bytes) != bytes.size())
-            return fail(error, device.errorString(), failure, WriteFailure::Write);
+        const qint64 written = device.write(bytes);
+        if (written != bytes.size()) {
+            return fail(error, writeFailureReason(device, written, bytes.size()), failure,
+                        WriteFailure::Write);
+        }
         return true;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(error, file.errorString(), failure, WriteFailure::Create);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        const QString reason = writeFailureReason(file, written, bytes.size());
         file.cancelWriting();
         return fail(error, reason, failure, WriteFailure::Write);
     }

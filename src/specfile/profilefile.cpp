@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "specfile/filewriter.h"
-#include "specfile/profiletext.h"
 #include "specfile/textcodec.h"
 
 using namespace ProfileText;
@@ -24,13 +23,8 @@ ProfileFile::ProfileFile(const QString &path)
 
 void ProfileFile::clear()
 {
-    m_text.clear();
-    m_store.clear();
-    m_numberTexts.clear();
-    m_values.clear();
     m_sections.clear();
     m_sectionIndex.clear();
-    forgetSectionLookups();
     m_sections.emplace_back();   // the lines before the first section
 }
 
@@ -61,31 +55,15 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     return LoadResult::Loaded;
 }
 
-QStringView ProfileFile::keep(QString text)
-{
-    m_store.push_back(std::move(text));
-    return m_store.back();
-}
-
-QStringView ProfileFile::numberText(qsizetype n)
-{
-    while (m_numberTexts.size() <= n)
-        m_numberTexts.append(QString::number(m_numberTexts.size()));
-    return m_numberTexts.at(n);
-}
-
 void ProfileFile::parse(const QString &text)
 {
     clear();
-    m_text = text;
-    const QStringView all(m_text);
-    const QChar *const chars = all.data();
-    size_t current = 0;
+    const QStringView all(text);
     qsizetype start = 0;
     while (start < all.size()) {
         // Lines are short: a plain loop beats a vectorised search here.
         qsizetype end = start;
-        while (end < all.size() && chars[end] != u'\n')
+        while (end < all.size() && all[end] != u'\n')
             ++end;
         QStringView raw = all.mid(start, end - start);
         start = end + 1;
@@ -95,147 +73,103 @@ void ProfileFile::parse(const QString &text)
         const QStringView trimmed = trimBlanks(raw);
         if (trimmed.startsWith(u'[')) {
             const qsizetype close = trimmed.lastIndexOf(u']');
-            const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
             Section section;
-            section.folded = fold(name);
-            section.lines.emplace_back(raw);
+            section.name = (close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1)).toString();
+            section.lines.emplace_back(raw.toString());
             section.insertAt = 1;
-            current = m_sections.size();
-            m_sectionIndex[section.folded].append(qsizetype(current));
+            m_sectionIndex[section.name].append(qsizetype(m_sections.size()));
             m_sections.push_back(std::move(section));
             continue;
         }
 
-        Section &section = m_sections[current];
-        Line line(raw);
-        if (!trimmed.isEmpty() && !trimmed.startsWith(u';')) {
-            const auto equals = std::find(raw.begin(), raw.end(), u'=');
-            if (equals != raw.end())
-                line.equals = qint32(equals - raw.begin());
-        }
+        Section &section = m_sections.back();
         const qsizetype index = qsizetype(section.lines.size());
-        if (line.equals >= 0) {
-            QStringView key = trimBlanks(raw.left(line.equals));
-            if (needsFolding(key))
-                key = keep(key.toString().toCaseFolded());
-            section.keys.insert(key, index, index);
+        const qsizetype equals =
+            trimmed.isEmpty() || trimmed.startsWith(u';') ? -1 : raw.indexOf(u'=');
+        if (equals < 0) {
+            section.lines.emplace_back(raw.toString());
+        } else {
+            section.lines.emplace_back(raw.left(equals).toString(), raw.mid(equals + 1).toString());
+            section.keys.insert(section.lines.back().text, index, index + 1);
         }
-        section.lines.push_back(std::move(line));
         if (!trimmed.isEmpty())
             section.insertAt = index + 1;
     }
 }
 
-const ProfileFile::Section *ProfileFile::findSection(const QString &section) const
+const ProfileFile::Section *ProfileFile::findSection(QStringView section) const
 {
-    RecentSection &recent =
-        m_recentSections[(quintptr(section.constData()) >> 4) % m_recentSections.size()];
-    if (recent.asked.isNull() || recent.asked.constData() != section.constData()
-        || recent.asked.size() != section.size()) {
-        auto cached = m_sectionCache.constFind(section);
-        if (cached == m_sectionCache.constEnd()) {
-            const auto it = m_sectionIndex.constFind(fold(section));
-            const qsizetype index =
-                it == m_sectionIndex.constEnd() || it->isEmpty() ? -1 : it->first();
-            cached = m_sectionCache.insert(section, index);
-        }
-        recent.asked = section;
-        recent.index = *cached;
-    }
-    return recent.index < 0 ? nullptr : &m_sections[size_t(recent.index)];
+    const auto it = m_sectionIndex.find(section);
+    // Of sections of the same name, the first counts.
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[size_t(it->second.first())];
 }
 
-void ProfileFile::forgetSectionLookups()
+const ProfileFile::Line *ProfileFile::findLine(const Section &section, QStringView key) const
 {
-    m_sectionCache.clear();
-    m_recentSections.fill(RecentSection());
-}
-
-const ProfileFile::Line *ProfileFile::findLine(const Section &section, QStringView foldedKey) const
-{
-    const qsizetype line = section.keys.find(foldedKey);
+    const qsizetype line = section.keys.find(key);
     return line < 0 ? nullptr : &section.lines[size_t(line)];
 }
 
-QStringView ProfileFile::rawValue(const Line &line) const
+QString ProfileFile::trimmedValue(const Line &line)
 {
-    if (line.written())
-        return m_values[size_t(line.value)];
-    return line.text().mid(line.equals + 1);
+    const QStringView value = trimBlanks(line.value);
+    return value.size() == line.value.size() ? line.value : value.toString();
 }
 
-QString ProfileFile::lineValue(const Line &line) const
+QString ProfileFile::readValue(const Section *section, QStringView key, const QString &def) const
 {
-    const QStringView raw = rawValue(line);
-    const QStringView value = trimBlanks(raw);
-    if (line.written() && value.size() == raw.size())
-        return m_values[size_t(line.value)];   // shared, not copied
-    return value.toString();
-}
-
-qsizetype ProfileFile::lineLength(const Line &line) const
-{
-    if (line.written())
-        return line.length + 1 + m_values[size_t(line.value)].size();
-    return line.length;
-}
-
-void ProfileFile::setValue(Line &line, const QString &value)
-{
-    if (line.written()) {
-        m_values[size_t(line.value)] = value;
-        return;
+    const Line *line = section ? findLine(*section, key) : nullptr;
+    if (!line)
+        return def;
+    QString value = trimmedValue(*line);
+    if (!section->keys.hasDottedKeys())
+        return value;
+    const QStringView name = trimBlanks(key);
+    for (int n = 2;; ++n) {
+        const Line *next = findLine(*section, continuationKey(name, n));
+        if (!next)
+            break;
+        value += u'\n';
+        value += trimmedValue(*next);
     }
-    line.value = qint32(m_values.size());
-    m_values.push_back(value);
+    return value;
 }
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &def) const
 {
+    return readValue(findSection(section), key, def);
+}
+
+QStringList ProfileFile::readStrings(const QString &section, const QStringList &keys,
+                                     const QString &def) const
+{
     const Section *s = findSection(section);
-    if (!s)
-        return def;
-    QString storage;
-    const QStringView folded = foldedView(key, storage);
-    const Line *line = findLine(*s, folded);
-    if (!line)
-        return def;
-    QString value = lineValue(*line);
-    if (!s->keys.hasDottedKeys())
-        return value;
-    ContinuationKey continuation(folded);
-    for (int n = 2;; ++n) {
-        const Line *next = findLine(*s, continuation(n));
-        if (!next)
-            break;
-        value += u'\n';
-        value += lineValue(*next);
-    }
-    return value;
+    QStringList values;
+    values.reserve(keys.size());
+    for (const QString &key : keys)
+        values.append(readValue(s, key, def));
+    return values;
 }
 
 int ProfileFile::readInteger(const QString &section, const QString &key, int def) const
 {
     const Section *s = findSection(section);
-    if (!s)
-        return def;
-    QString storage;
-    const Line *line = findLine(*s, foldedView(key, storage));
+    const Line *line = s ? findLine(*s, key) : nullptr;
     if (!line)
         return def;
-    return parseInteger(trimBlanks(rawValue(*line))).value_or(def);
+    return parseInteger(trimBlanks(line->value)).value_or(def);
 }
 
 qint64 ProfileFile::largestNumberedKey(const QString &section, const QString &prefix) const
 {
     const Section *s = findSection(section);
-    return s ? s->keys.largestNumbered(foldName(prefix)) : -1;
+    return s ? s->keys.largestNumbered(prefix) : -1;
 }
 
 QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &prefix) const
 {
     const Section *s = findSection(section);
-    return s ? s->keys.numbered(foldName(prefix)) : QList<qint64>();
+    return s ? s->keys.numbered(prefix) : QList<qint64>();
 }
 
 bool ProfileFile::hasSection(const QString &section) const
@@ -246,7 +180,7 @@ bool ProfileFile::hasSection(const QString &section) const
 bool ProfileFile::hasKey(const QString &section, const QString &key) const
 {
     const Section *s = findSection(section);
-    return s && findLine(*s, foldName(key));
+    return s && findLine(*s, key);
 }
 
 std::optional<int> ProfileFile::parseInteger(QStringView text)
@@ -300,73 +234,58 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
                                           [](const Line &l) { return !l.removed; });
         if (visible == last->lines.rend())
             continue;
-        if (visible->written() || !trimBlanks(visible->text()).isEmpty())
-            last->lines.emplace_back(QStringView());
+        if (visible->isKey || !trimBlanks(visible->text).isEmpty())
+            last->lines.emplace_back();
         break;
     }
     Section created;
-    created.folded = fold(section);
-    created.lines.emplace_back(keep(u'[' + trimBlanks(section).toString() + u']'));
+    created.name = trimBlanks(section).toString();
+    created.lines.emplace_back(u'[' + created.name + u']');
     created.insertAt = 1;
-    m_sectionIndex[created.folded].append(qsizetype(m_sections.size()));
+    m_sectionIndex[created.name] = {qsizetype(m_sections.size())};
     m_sections.push_back(std::move(created));
-    forgetSectionLookups();
     return m_sections.back();
-}
-
-// Adds a key known to be absent at the end of the section.
-void ProfileFile::appendKey(Section &section, const QString &key, const QString &value,
-                            QStringView foldedKey)
-{
-    const QStringView name = trimBlanks(key);
-    Line line;
-    line.setText(name.size() == key.size() ? keep(key) : keep(name.toString()));
-    setValue(line, value);
-    const qsizetype at = section.insertAt++;
-    if (at == qsizetype(section.lines.size()))
-        section.lines.push_back(std::move(line));
-    else
-        section.lines.insert(section.lines.begin() + at, std::move(line));
-    // Only blank lines follow the insertion point, so no indexed line moves.
-    const qsizetype count = qsizetype(section.lines.size());
-    const bool numbered = ProfileKeyIndex::isNumbered(foldedKey, count);
-    section.keys.insertNew(numbered ? foldedKey : keep(foldedKey.toString()), at, count);
 }
 
 void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
 {
-    const QString folded = foldName(key);
-    const qsizetype found = section.keys.find(folded);
-    if (found < 0) {
-        appendKey(section, key, value, folded);
+    const qsizetype found = section.keys.find(key);
+    if (found >= 0) {
+        // The key keeps its spelling and spacing; only the value changes.
+        section.lines[size_t(found)].value = value;
         return;
     }
-    Line &line = section.lines[size_t(found)];
-    // The key keeps its spelling and spacing; only the value changes.
-    if (!line.written())
-        line.setText(line.text().left(line.equals));
-    setValue(line, value);
+    const QStringView name = trimBlanks(key);
+    Line line(name.size() == key.size() ? key : name.toString(), value);
+    const qsizetype at = section.insertAt++;
+    // Only blank lines follow the insertion point, so no indexed line moves.
+    section.lines.insert(section.lines.begin() + at, std::move(line));
+    section.keys.insert(section.lines[size_t(at)].text, at, qsizetype(section.lines.size()));
+}
+
+void ProfileFile::writeKey(Section &section, const QString &key, const QString &value)
+{
+    if (!hasLineBreak(value) && !section.keys.hasDottedKeys()) {
+        setKey(section, key, value);
+        return;
+    }
+    const QStringList lines = valueLines(value);
+    const QStringView name = trimBlanks(key);
+    setKey(section, key, lines.first());
+    for (int n = 2; n <= lines.size(); ++n)
+        setKey(section, continuationKey(name, n), lines.at(n - 1));
+    // Continuation lines left from a longer earlier value would join this one.
+    for (int n = int(lines.size()) + 1;; ++n) {
+        const qsizetype stale = section.keys.take(continuationKey(name, n));
+        if (stale < 0)
+            break;
+        section.lines[size_t(stale)].removed = true;
+    }
 }
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    Section &s = sectionForWriting(section);
-    if (!hasLineBreak(value) && !s.keys.hasDottedKeys()) {
-        setKey(s, key, value);
-        return;
-    }
-    const QStringList lines = valueLines(value);
-    setKey(s, key, lines.first());
-    for (int n = 2; n <= lines.size(); ++n)
-        setKey(s, continuationKey(key, n), lines.at(n - 1));
-    // Continuation lines left from a longer earlier value would join this one.
-    ContinuationKey continuation(foldName(key));
-    for (int n = int(lines.size()) + 1;; ++n) {
-        const qsizetype stale = s.keys.take(continuation(n));
-        if (stale < 0)
-            break;
-        s.lines[size_t(stale)].removed = true;
-    }
+    writeKey(sectionForWriting(section), key, value);
 }
 
 void ProfileFile::writeStrings(const QString &section, const QString *keys,
@@ -374,28 +293,10 @@ void ProfileFile::writeStrings(const QString &section, const QString *keys,
 {
     if (count <= 0)
         return;
-    const bool isNew = findSection(section) == nullptr;
     Section &s = sectionForWriting(section);
     s.lines.reserve(s.lines.size() + size_t(count));
-    for (qsizetype i = 0; i < count; ++i) {
-        // A new section takes a run of numbered keys without the lookups of
-        // continuation and stale lines that writeString makes.
-        qsizetype number = 0;
-        const qsizetype at = s.insertAt;
-        if (isNew && !hasLineBreak(values[i])
-            && s.keys.insertIfNumbered(keys[i], at, qsizetype(s.lines.size()) + 1, &number)) {
-            Line line;
-            line.setText(numberText(number));
-            setValue(line, values[i]);
-            ++s.insertAt;
-            if (at == qsizetype(s.lines.size()))
-                s.lines.push_back(std::move(line));
-            else
-                s.lines.insert(s.lines.begin() + at, std::move(line));
-            continue;
-        }
-        writeString(section, keys[i], values[i]);
-    }
+    for (qsizetype i = 0; i < count; ++i)
+        writeKey(s, keys[i], values[i]);
 }
 
 void ProfileFile::writeInteger(const QString &section, const QString &key, int value)
@@ -405,13 +306,12 @@ void ProfileFile::writeInteger(const QString &section, const QString &key, int v
 
 void ProfileFile::eraseSection(const QString &section)
 {
-    const auto it = m_sectionIndex.find(fold(section));
+    const auto it = m_sectionIndex.find(QStringView(section));
     if (it == m_sectionIndex.end())
         return;
-    for (const qsizetype index : std::as_const(*it))
+    for (const qsizetype index : std::as_const(it->second))
         m_sections[size_t(index)].removed = true;
     m_sectionIndex.erase(it);
-    forgetSectionLookups();
 }
 
 // Characters of the file's text, line ends included.
@@ -423,7 +323,7 @@ qsizetype ProfileFile::textLength() const
             continue;
         for (const Line &line : section.lines) {
             if (!line.removed)
-                size += lineLength(line) + 2;
+                size += line.text.size() + (line.isKey ? 1 + line.value.size() : 0) + 2;
         }
     }
     return size;
@@ -431,26 +331,20 @@ qsizetype ProfileFile::textLength() const
 
 QString ProfileFile::toText() const
 {
-    const qsizetype size = textLength();
-    QString text(size, Qt::Uninitialized);
-    QChar *out = text.data();
-    const auto put = [&out](QStringView part) {
-        std::copy(part.begin(), part.end(), out);
-        out += part.size();
-    };
+    QString text;
+    text.reserve(textLength());
     for (const Section &section : m_sections) {
         if (section.removed)
             continue;
         for (const Line &line : section.lines) {
             if (line.removed)
                 continue;
-            put(line.text());
-            if (line.written()) {
-                *out++ = u'=';
-                put(m_values[size_t(line.value)]);
+            text += line.text;
+            if (line.isKey) {
+                text += u'=';
+                text += line.value;
             }
-            *out++ = u'\r';
-            *out++ = u'\n';
+            text += QLatin1String("\r\n");
         }
     }
     return text;
@@ -458,30 +352,23 @@ QString ProfileFile::toText() const
 
 QByteArray ProfileFile::toBytes() const
 {
-    // Encoded as Windows-1252 in one pass over the lines, without the whole
-    // text as a string in between; a character outside it means UTF-8 for
-    // the whole file, made from the text.
-    const qsizetype size = textLength();
-    QByteArray bytes(size, Qt::Uninitialized);
+    // Encoded as Windows-1252 line by line, without the whole text as a
+    // string in between; a character outside it means UTF-8 for the whole
+    // file, made from the text.
+    QByteArray bytes(textLength(), Qt::Uninitialized);
     char *out = bytes.data();
-    const auto put = [&out](QStringView part) {
-        if (!fitsWindows1252(part))
-            return false;
-        out = encodeWindows1252(part, out);
-        return true;
-    };
     for (const Section &section : m_sections) {
         if (section.removed)
             continue;
         for (const Line &line : section.lines) {
             if (line.removed)
                 continue;
-            if (!put(line.text()))
+            if (!fitsWindows1252(line.text) || !fitsWindows1252(line.value))
                 return encodeText(toText());
-            if (line.written()) {
+            out = encodeWindows1252(line.text, out);
+            if (line.isKey) {
                 *out++ = '=';
-                if (!put(m_values[size_t(line.value)]))
-                    return encodeText(toText());
+                out = encodeWindows1252(line.value, out);
             }
             *out++ = '\r';
             *out++ = '\n';

@@ -3,16 +3,15 @@
 // Section and key names match without regard to letter case.
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 
-#include <array>
 #include <optional>
 #include <vector>
 
 #include "generator/bodysource.h"
 #include "specfile/profilekeyindex.h"
+#include "specfile/profiletext.h"
 
 class ProfileFile : public BodySource
 {
@@ -40,6 +39,9 @@ public:
     // lines are joined to it with "\n".
     QString readString(const QString &section, const QString &key,
                        const QString &def = QString()) const override;
+    // readString(section, key, def) for each of keys.
+    QStringList readStrings(const QString &section, const QStringList &keys,
+                            const QString &def = QString()) const;
     int readInteger(const QString &section, const QString &key, int def) const override;
     QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
     // The largest n such that prefix + n is a key of section; -1 when none is.
@@ -52,8 +54,7 @@ public:
     // with line breaks is written as key, key.2, key.3, ...
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
-    // writeString(section, keys[i], values[i]) for i from 0 to count - 1, in
-    // one pass when the section is new.
+    // writeString(section, keys[i], values[i]) for i from 0 to count - 1.
     void writeStrings(const QString &section, const QString *keys, const QString *values,
                       qsizetype count);
     // Removes every section of that name with all its lines.
@@ -72,66 +73,38 @@ public:
     static std::optional<int> parseInteger(QStringView text);
 
 private:
-    // A line read from the file is a view into its text, and a written line
-    // shares the key and value strings it was given, so that neither reading
-    // nor writing a large file copies every line. Lines are kept small: a
-    // large file's lines are walked several times.
+    // A line as read or written. Its strings share the text they were given
+    // (the keys and values a caller writes), so writing copies no text.
     struct Line {
         Line() = default;
-        explicit Line(QStringView raw) : chars(raw.data()), length(qint32(raw.size())) {}
-        QStringView text() const { return QStringView(chars, length); }
-        void setText(QStringView t)
-        {
-            chars = t.data();
-            length = qint32(t.size());
-        }
-        bool written() const { return value >= 0; }
+        explicit Line(QString whole) : text(std::move(whole)) {}
+        Line(QString key, QString value) : text(std::move(key)), value(std::move(value)), isKey(true) {}
 
-        // The line as read; for a written line, the text before "=".
-        const QChar *chars = nullptr;
-        qint32 length = 0;
-        qint32 equals = -1;     // position of the "=" of a line read as a key line, else -1
-        qint32 value = -1;      // the value of a written line: its index in m_values
+        QString text;        // the whole line; for a key line, the text before its "="
+        QString value;       // the text after the "=" of a key line
+        bool isKey = false;
         bool removed = false;
     };
     struct Section {
-        QString folded;                      // name in folded case
-        std::vector<Line> lines;             // lines[0] is the header, except before the first section
+        QString name;                // as in its header
+        std::vector<Line> lines;     // lines[0] is the header, except before the first section
         ProfileKeyIndex keys;
-        qsizetype insertAt = 0;              // where a new key goes: after the last non-blank line
+        qsizetype insertAt = 0;      // where a new key goes: after the last non-blank line
         bool removed = false;
     };
 
     void clear();
-    const Section *findSection(const QString &section) const;
-    void forgetSectionLookups();
-    const Line *findLine(const Section &section, QStringView foldedKey) const;
-    QStringView rawValue(const Line &line) const;
-    QString lineValue(const Line &line) const;
-    qsizetype lineLength(const Line &line) const;
-    qsizetype textLength() const;
-    void setValue(Line &line, const QString &value);
+    const Section *findSection(QStringView section) const;
+    const Line *findLine(const Section &section, QStringView key) const;
+    static QString trimmedValue(const Line &line);
+    QString readValue(const Section *section, QStringView key, const QString &def) const;
     Section &sectionForWriting(const QString &section);
-    QStringView keep(QString text);
-    QStringView numberText(qsizetype n);
-    void appendKey(Section &section, const QString &key, const QString &value, QStringView foldedKey);
+    void writeKey(Section &section, const QString &key, const QString &value);
     void setKey(Section &section, const QString &key, const QString &value);
+    qsizetype textLength() const;
 
     QString m_path;
     QString m_error;
-    QString m_text;                      // the text parsed; never changed afterwards
-    std::vector<QString> m_store;        // written keys, folded keys and section headers
-    QStringList m_numberTexts;           // "0", "1", ...: the text of written numbered keys
-    std::vector<QString> m_values;       // values of written lines
-    std::vector<Section> m_sections;     // [0] holds the lines before the first section
-    QHash<QString, QList<qsizetype>> m_sectionIndex;   // folded name -> sections in file order
-    mutable QHash<QString, qsizetype> m_sectionCache;  // name as asked -> section, or -1
-    // Callers address sections with the same few strings over and over: a
-    // small table by the string's address answers without hashing its text.
-    // The string is kept, so its text cannot change while it is in the table.
-    struct RecentSection {
-        QString asked;
-        qsizetype index = -1;
-    };
-    mutable std::array<RecentSection, 32> m_recentSections;
+    std::vector<Section> m_sections;                          // [0] holds the lines before the first section
+    ProfileText::FoldedNameMap<QList<qsizetype>> m_sectionIndex;   // name -> its sections in file order
 };

@@ -1,144 +1,108 @@
 #include "specfile/profilekeyindex.h"
 
-#include "specfile/profiletext.h"
-
 #include <algorithm>
 #include <utility>
 
-using ProfileText::keyNumber;
+using namespace ProfileText;
 
 namespace {
 
-std::optional<qsizetype> numberedSlot(QStringView foldedKey, qsizetype lineCount)
+// Where a key goes in the number table, when it goes there at all.
+std::optional<qsizetype> numberedSlot(QStringView key, qsizetype lineCount)
 {
-    const auto n = keyNumber(foldedKey);
+    const auto n = keyNumber(key);
     if (n && *n <= 4 * lineCount + 64)
         return n;
     return std::nullopt;
 }
 
+// Calls visit(n) for every n such that prefix + n is a key.
+template <typename Visit>
+void forEachNumbered(const std::vector<qsizetype> &byNumber,
+                     const FoldedNameMap<qsizetype> &byName, QStringView prefix, Visit visit)
+{
+    const QString foldedPrefix = fold(prefix);
+    if (foldedPrefix.isEmpty()) {
+        for (size_t n = 0; n < byNumber.size(); ++n) {
+            if (byNumber[n] >= 0)
+                visit(qint64(n));
+        }
+    } else if (keyNumber(foldedPrefix)) {
+        // Numbered keys can begin with a prefix of digits.
+        for (size_t n = 0; n < byNumber.size(); ++n) {
+            if (byNumber[n] < 0)
+                continue;
+            if (const auto after = numberAfter(QString::number(n), foldedPrefix))
+                visit(*after);
+        }
+    }
+    for (const auto &[key, line] : byName) {
+        if (const auto after = numberAfter(fold(key), foldedPrefix))
+            visit(*after);
+    }
+}
+
 } // namespace
 
-qsizetype ProfileKeyIndex::find(QStringView foldedKey) const
+qsizetype ProfileKeyIndex::find(QStringView key) const
 {
-    if (const auto n = keyNumber(foldedKey)) {
+    key = trimBlanks(key);
+    if (const auto n = keyNumber(key)) {
         if (*n < qsizetype(m_byNumber.size()) && m_byNumber[size_t(*n)] >= 0)
             return m_byNumber[size_t(*n)];
     }
-    // An equal key may have gone to the hash while its section was short.
-    if (m_byText.isEmpty())
+    // An equal key may have gone with the names while its section was short.
+    if (m_byName.empty())
         return -1;
-    return m_byText.value(foldedKey, -1);
+    const auto it = m_byName.find(key);
+    return it == m_byName.end() ? -1 : it->second;
 }
 
-bool ProfileKeyIndex::isNumbered(QStringView foldedKey, qsizetype lineCount)
+void ProfileKeyIndex::insert(QStringView key, qsizetype line, qsizetype lineCount)
 {
-    return numberedSlot(foldedKey, lineCount).has_value();
-}
-
-void ProfileKeyIndex::insert(QStringView foldedKey, qsizetype line, qsizetype lineCount)
-{
-    if (find(foldedKey) < 0)
-        insertNew(foldedKey, line, lineCount);
-}
-
-void ProfileKeyIndex::insertNew(QStringView foldedKey, qsizetype line, qsizetype lineCount)
-{
-    if (const auto n = numberedSlot(foldedKey, lineCount)) {
+    if (find(key) >= 0)
+        return;
+    const QStringView name = trimBlanks(key);
+    if (const auto n = numberedSlot(name, lineCount)) {
         const size_t slot = size_t(*n);
-        if (slot == m_byNumber.size())
-            m_byNumber.push_back(line);
-        else if (slot > m_byNumber.size())
+        if (slot >= m_byNumber.size())
             m_byNumber.resize(slot + 1, -1);
         m_byNumber[slot] = line;
         return;
     }
-    m_byText.insert(foldedKey, line);
-    if (foldedKey.contains(u'.'))
+    m_byName.emplace(name.toString(), line);
+    if (name.contains(u'.'))
         m_hasDottedKeys = true;
 }
 
-bool ProfileKeyIndex::insertIfNumbered(QStringView foldedKey, qsizetype line,
-                                       qsizetype lineCount, qsizetype *number)
+qsizetype ProfileKeyIndex::take(QStringView key)
 {
-    const auto n = numberedSlot(foldedKey, lineCount);
-    if (!n)
-        return false;
-    const size_t slot = size_t(*n);
-    if (slot < m_byNumber.size() && m_byNumber[slot] >= 0)
-        return false;
-    if (!m_byText.isEmpty() && m_byText.contains(foldedKey))
-        return false;
-    if (slot >= m_byNumber.size())
-        m_byNumber.resize(slot + 1, -1);
-    m_byNumber[slot] = line;
-    *number = *n;
-    return true;
-}
-
-qsizetype ProfileKeyIndex::take(QStringView foldedKey)
-{
-    if (const auto n = keyNumber(foldedKey)) {
+    key = trimBlanks(key);
+    if (const auto n = keyNumber(key)) {
         if (*n < qsizetype(m_byNumber.size()) && m_byNumber[size_t(*n)] >= 0)
             return std::exchange(m_byNumber[size_t(*n)], -1);
     }
-    const auto it = m_byText.find(foldedKey);
-    if (it == m_byText.end())
+    const auto it = m_byName.find(key);
+    if (it == m_byName.end())
         return -1;
-    const qsizetype line = *it;
-    m_byText.erase(it);
+    const qsizetype line = it->second;
+    m_byName.erase(it);
     return line;
 }
 
-qint64 ProfileKeyIndex::largestNumbered(QStringView foldedPrefix) const
+qint64 ProfileKeyIndex::largestNumbered(QStringView prefix) const
 {
     qint64 largest = -1;
-    if (foldedPrefix.isEmpty()) {
-        for (qsizetype n = qsizetype(m_byNumber.size()) - 1; n >= 0; --n) {
-            if (m_byNumber[size_t(n)] >= 0) {
-                largest = n;
-                break;
-            }
-        }
-    } else if (keyNumber(foldedPrefix)) {
-        // Numbered keys can begin with a prefix of digits.
-        for (qsizetype n = 0; n < qsizetype(m_byNumber.size()); ++n) {
-            if (m_byNumber[size_t(n)] < 0)
-                continue;
-            const QString key = QString::number(n);
-            largest = std::max(largest, ProfileText::numberAfter(key, foldedPrefix).value_or(-1));
-        }
-    }
-    for (auto it = m_byText.constBegin(); it != m_byText.constEnd(); ++it)
-        largest = std::max(largest, ProfileText::numberAfter(it.key(), foldedPrefix).value_or(-1));
+    forEachNumbered(m_byNumber, m_byName, prefix,
+                    [&largest](qint64 n) { largest = std::max(largest, n); });
     return largest;
 }
 
-QList<qint64> ProfileKeyIndex::numbered(QStringView foldedPrefix) const
+QList<qint64> ProfileKeyIndex::numbered(QStringView prefix) const
 {
     QList<qint64> numbers;
-    if (foldedPrefix.isEmpty()) {
-        for (qsizetype n = 0; n < qsizetype(m_byNumber.size()); ++n) {
-            if (m_byNumber[size_t(n)] >= 0)
-                numbers.append(n);
-        }
-    } else if (keyNumber(foldedPrefix)) {
-        // Numbered keys can begin with a prefix of digits.
-        for (qsizetype n = 0; n < qsizetype(m_byNumber.size()); ++n) {
-            if (m_byNumber[size_t(n)] < 0)
-                continue;
-            if (const auto after = ProfileText::numberAfter(QString::number(n), foldedPrefix))
-                numbers.append(*after);
-        }
-    }
-    const qsizetype byTable = numbers.size();
-    for (auto it = m_byText.constBegin(); it != m_byText.constEnd(); ++it) {
-        if (const auto n = ProfileText::numberAfter(it.key(), foldedPrefix))
-            numbers.append(*n);
-    }
-    if (numbers.size() != byTable || !foldedPrefix.isEmpty()) {
-        std::sort(numbers.begin(), numbers.end());
-        numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    }
+    forEachNumbered(m_byNumber, m_byName, prefix, [&numbers](qint64 n) { numbers.append(n); });
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     return numbers;
 }

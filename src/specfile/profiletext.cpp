@@ -1,27 +1,82 @@
 #include "specfile/profiletext.h"
 
+#include <QHashFunctions>
+
 #include <limits>
 
 namespace ProfileText {
+
+namespace {
+
+char16_t lowerAscii(char16_t u)
+{
+    return u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
+}
+
+bool isAscii(QStringView text)
+{
+    char16_t bits = 0;
+    for (const QChar c : text)
+        bits |= c.unicode();
+    return bits < 0x80;
+}
+
+// FNV-1a over the code units, ASCII letters folded on the way, from a basis
+// that differs from run to run; *ascii says whether every unit was ASCII.
+size_t hashFolding(QStringView name, bool *ascii)
+{
+    size_t h = 14695981039346656037ull ^ QHashSeed::globalSeed();
+    char16_t bits = 0;
+    for (const QChar c : name) {
+        bits |= c.unicode();
+        h = (h ^ lowerAscii(c.unicode())) * 1099511628211ull;
+    }
+    *ascii = bits < 0x80;
+    return h;
+}
+
+} // namespace
 
 QString fold(QStringView name)
 {
     return trimBlanks(name).toString().toCaseFolded();
 }
 
-QString foldName(const QString &name)
+size_t FoldedNameHash::operator()(QStringView name) const
 {
-    const QStringView trimmed = trimBlanks(name);
-    if (trimmed.size() == name.size() && !needsFolding(trimmed))
-        return name;
-    return trimmed.toString().toCaseFolded();
+    bool ascii = true;
+    const size_t h = hashFolding(trimBlanks(name), &ascii);
+    // A name beyond ASCII is hashed in its folded form, which may be ASCII
+    // (the Kelvin sign folds to k).
+    return ascii ? h : hashFolding(fold(name), &ascii);
 }
 
-std::optional<qint64> numberAfter(QStringView key, QStringView prefix)
+bool FoldedNameEqual::operator()(QStringView a, QStringView b) const
 {
-    if (!key.startsWith(prefix))
+    a = trimBlanks(a);
+    b = trimBlanks(b);
+    if (a.size() == b.size()) {
+        char16_t bits = 0;
+        bool same = true;
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            const char16_t x = a.at(i).unicode();
+            const char16_t y = b.at(i).unicode();
+            bits |= x | y;
+            same &= lowerAscii(x) == lowerAscii(y);
+        }
+        if (bits < 0x80)
+            return same;
+    } else if (isAscii(a) && isAscii(b)) {
+        return false;
+    }
+    return fold(a) == fold(b);
+}
+
+std::optional<qint64> numberAfter(QStringView foldedKey, QStringView foldedPrefix)
+{
+    if (!foldedKey.startsWith(foldedPrefix))
         return std::nullopt;
-    const QStringView digits = key.mid(prefix.size());
+    const QStringView digits = foldedKey.mid(foldedPrefix.size());
     if (digits.isEmpty() || (digits.size() > 1 && digits.front() == u'0'))
         return std::nullopt;   // "007" is not the key of 7
     constexpr qint64 kMax = std::numeric_limits<qint64>::max();
@@ -54,30 +109,9 @@ QStringList valueLines(const QString &value)
     return lines;
 }
 
-QString continuationKey(const QString &key, int n)
+QString continuationKey(QStringView key, int n)
 {
-    return key + u'.' + QString::number(n);
-}
-
-ContinuationKey::ContinuationKey(QStringView base)
-{
-    m_text.append(reinterpret_cast<const char16_t *>(base.data()), base.size());
-    m_text.append(u'.');
-    m_baseSize = m_text.size();
-}
-
-QStringView ContinuationKey::operator()(int n)
-{
-    m_text.resize(m_baseSize);
-    char16_t digits[12];
-    int count = 0;
-    do {
-        digits[count++] = char16_t(u'0' + n % 10);
-        n /= 10;
-    } while (n > 0);
-    while (count > 0)
-        m_text.append(digits[--count]);
-    return QStringView(m_text.data(), m_text.size());
+    return key.toString() + u'.' + QString::number(n);
 }
 
 } // namespace ProfileText

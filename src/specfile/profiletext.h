@@ -1,14 +1,14 @@
-// Small text rules of profile files: blanks, the folded form of names under
-// which they match without regard to letter case, numbered keys, and the
-// continuation keys of values written over several lines.
+// Small text rules of profile files: blanks, names that match without regard
+// to letter case, numbered keys, and the continuation keys of values written
+// over several lines.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <QVarLengthArray>
 
 #include <optional>
+#include <unordered_map>
 
 namespace ProfileText {
 
@@ -31,34 +31,23 @@ inline QStringView trimBlanks(QStringView text)
     return text.mid(begin, end - begin);
 }
 
-// Whether a name differs from its folded form. Names made of digits and
-// lower-case letters, the common case, need no copy.
-inline bool needsFolding(QStringView name)
-{
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        if ((u >= u'A' && u <= u'Z') || u >= 0x80)
-            return true;
-    }
-    return false;
-}
-
-// The trimmed, case-folded form of a name.
+// The form under which names match: without the blanks at their two ends,
+// case-folded.
 QString fold(QStringView name);
 
-// The same for a name as a caller gives it, shared when it is already folded.
-QString foldName(const QString &name);
-
-// The folded form of name as a view: name itself when it is already folded,
-// else a folded copy kept in storage.
-inline QStringView foldedView(const QString &name, QString &storage)
-{
-    const QStringView trimmed = trimBlanks(name);
-    if (trimmed.size() == name.size() && !needsFolding(trimmed))
-        return name;
-    storage = trimmed.toString().toCaseFolded();
-    return storage;
-}
+// Hash and equality of names by their folded form, so that a map keyed by
+// names as written answers for any spelling without a folded copy being made
+// (none is made for ASCII names, the usual kind).
+struct FoldedNameHash {
+    using is_transparent = void;
+    size_t operator()(QStringView name) const;
+};
+struct FoldedNameEqual {
+    using is_transparent = void;
+    bool operator()(QStringView a, QStringView b) const;
+};
+template <typename T>
+using FoldedNameMap = std::unordered_map<QString, T, FoldedNameHash, FoldedNameEqual>;
 
 // The number a key stands for when it is a plain decimal number without
 // leading zeros and of at most nine digits.
@@ -75,9 +64,10 @@ inline std::optional<qsizetype> keyNumber(QStringView key)
     return n;
 }
 
-// The number after prefix in key, when the rest is a decimal number without
-// leading zeros; very long numbers give the largest qint64.
-std::optional<qint64> numberAfter(QStringView key, QStringView prefix);
+// The number after prefix in key, both in folded form, when the rest is a
+// decimal number without leading zeros; very long numbers give the largest
+// qint64.
+std::optional<qint64> numberAfter(QStringView foldedKey, QStringView foldedPrefix);
 
 // Written without an early exit so that it vectorises: values are short.
 inline bool hasLineBreak(QStringView value)
@@ -93,18 +83,6 @@ inline bool hasLineBreak(QStringView value)
 QStringList valueLines(const QString &value);
 
 // key + "." + n, the key of line n (from 2) of a value of several lines.
-QString continuationKey(const QString &key, int n);
-
-// The same, built again for each n without an allocation.
-class ContinuationKey
-{
-public:
-    explicit ContinuationKey(QStringView base);
-    QStringView operator()(int n);
-
-private:
-    QVarLengthArray<char16_t, 64> m_text;
-    qsizetype m_baseSize = 0;
-};
+QString continuationKey(QStringView key, int n);
 
 } // namespace ProfileText

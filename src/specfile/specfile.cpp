@@ -27,8 +27,8 @@ public:
         for (qint64 i = 0; i < n; ++i)
             m_keys.append(QString::number(i));
     }
-    const QString &operator[](qint64 i) const { return m_keys.at(i); }
     const QString *data(qint64 first) const { return m_keys.constData() + first; }
+    QStringList first(qint64 n) const { return m_keys.first(n); }
 
 private:
     QStringList m_keys;
@@ -53,11 +53,20 @@ qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QStri
     qint64 largest = -1;
     for (const QString &section : sections)
         largest = std::max(largest, file.largestNumberedKey(section, QString()));
-    // A key far beyond any count reads as the largest qint64: compare before adding one.
-    const qint64 bound = largest >= count ? qint64(count) : largest + 1;
+    // The largest key can be the largest qint64: no "largest + 1" here.
+    const qint64 bound = largest < count ? largest + 1 : count;
     if (bound > kMaxSpecListEntries)
         *truncated = true;
     return std::min(bound, qint64(kMaxSpecListEntries));
+}
+
+// Appends the values that are not empty.
+void appendNonEmpty(QStringList &list, const QStringList &values)
+{
+    for (const QString &value : values) {
+        if (!value.isEmpty())
+            list.append(value);
+    }
 }
 
 } // namespace
@@ -180,51 +189,54 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
         *warning = QStringLiteral("The file names more than %1 events or methods; "
                                   "only the first %1 were read.").arg(kMaxSpecListEntries);
     }
-    const NumberKeys keys(std::max(events, methods));
+    const NumberKeys numbers(std::max(events, methods));
 
-    for (qint64 i = 0; i < events; ++i) {
-        const QString &k = keys[i];
-        const QString name = file.readString(QStringLiteral("Events"), k);
-        if (!name.isEmpty())
-            spec.Events.append(name);
-        const QString params = file.readString(QStringLiteral("EventParams"), k);
-        if (!params.isEmpty())
-            spec.EventParams.append(params);
-        spec.EventTypes.append(file.readString(QStringLiteral("Eventtypes"), k));
-        spec.EProtected.append(file.readString(QStringLiteral("EProtected"), k));
-    }
+    // Each list is read whole: a list's entries do not depend on another's.
+    const QStringList eventKeys = numbers.first(events);
+    appendNonEmpty(spec.Events, file.readStrings(QStringLiteral("Events"), eventKeys));
+    appendNonEmpty(spec.EventParams, file.readStrings(QStringLiteral("EventParams"), eventKeys));
+    spec.EventTypes += file.readStrings(QStringLiteral("Eventtypes"), eventKeys);
+    spec.EProtected += file.readStrings(QStringLiteral("EProtected"), eventKeys);
 
     // The other loops skip an index whose entry is absent, so they visit only
-    // the keys present: an absurd count or key costs nothing.
+    // the keys present: an absurd count or key costs nothing. A property
+    // index is read when its name is not empty.
     const int propertyCount = file.readInteger(kComponent, QStringLiteral("PropertyCount"), 0);
+    QStringList present;
     for (const qint64 i : file.numberedKeys(QStringLiteral("Properties"), QString())) {
         if (i >= propertyCount)
             break;
-        const QString k = QString::number(i);
-        const QString name = file.readString(QStringLiteral("Properties"), k);
+        present.append(QString::number(i));
+    }
+    const QStringList names = file.readStrings(QStringLiteral("Properties"), present);
+    QStringList keys;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString &name = names.at(i);
         if (name.isEmpty())
             continue;
-        if (beginsWithOn(name))
-            spec.DefinedHandlers.append(name);
-        else
-            spec.DefinedProperties.append(name);
+        keys.append(present.at(i));
+        (beginsWithOn(name) ? spec.DefinedHandlers : spec.DefinedProperties).append(name);
         spec.Properties.append(name);
-        spec.ArrayProperties.append(file.readString(QStringLiteral("ArrayProperties"), k, kNone));
-        spec.Storage.append(file.readString(QStringLiteral("Storage"), k, kNone));
-        spec.PropertyComments.append(file.readString(QStringLiteral("PropertyComments"), k));
-        const QString variable = file.readString(QStringLiteral("Variables"), k);
-        spec.Variables.append(variable);
-        spec.RMethods.append(file.readString(QStringLiteral("rmethods"), k));
-        spec.WMethods.append(file.readString(QStringLiteral("wmethods"), k));
-        spec.Sections.append(file.readString(QStringLiteral("Sections"), k));
-        spec.Types.append(file.readString(QStringLiteral("Types"), k));
-        spec.ReadWrite.append(file.readString(QStringLiteral("Readwrite"), k));
-        const QString defaultValue = file.readString(QStringLiteral("Defaultvalues"), k);
-        spec.DefaultValues.append(defaultValue);
-        spec.Attributes.append(file.readString(QStringLiteral("Attributes"), k));
-        // The file has no constructor statements; they follow from the default.
-        spec.Initializers.append(ComponentSpec::initializerFor(variable, defaultValue));
     }
+    const auto read = [&file, &keys](const char *section, const QString &def = QString()) {
+        return file.readStrings(QLatin1String(section), keys, def);
+    };
+    spec.ArrayProperties += read("ArrayProperties", kNone);
+    spec.Storage += read("Storage", kNone);
+    spec.PropertyComments += read("PropertyComments");
+    const QStringList variables = read("Variables");
+    spec.Variables += variables;
+    spec.RMethods += read("rmethods");
+    spec.WMethods += read("wmethods");
+    spec.Sections += read("Sections");
+    spec.Types += read("Types");
+    spec.ReadWrite += read("Readwrite");
+    const QStringList defaults = read("Defaultvalues");
+    spec.DefaultValues += defaults;
+    spec.Attributes += read("Attributes");
+    // The file has no constructor statements; they follow from the defaults.
+    for (qsizetype i = 0; i < variables.size(); ++i)
+        spec.Initializers.append(ComponentSpec::initializerFor(variables.at(i), defaults.at(i)));
 
     const int userMessageCount = file.readInteger(kComponent, QStringLiteral("UserMessageCount"), 0);
     for (const qint64 i : file.numberedKeys(QStringLiteral("UserMessages"), QString())) {
@@ -246,16 +258,15 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
             spec.selectStandardMessage(name);
     }
 
-    for (qint64 i = 0; i < methods; ++i) {
-        const QString &k = keys[i];
-        const QString heading = file.readString(QStringLiteral("Methods"), k);
-        spec.Methods.append(heading);
+    const QStringList methodKeys = numbers.first(methods);
+    const QStringList headings = file.readStrings(QStringLiteral("Methods"), methodKeys);
+    spec.Methods += headings;
+    for (const QString &heading : headings) {
         const QStringList &fields = awk.split(QStringLiteral(" ();"), heading);
         spec.DefinedMethods.append(fields.isEmpty() ? heading : fields.value(1));
-        spec.MethodComments.append(file.readString(QStringLiteral("Methodcomments"), k));
     }
-    for (qint64 i = 0; i < methods; ++i)
-        spec.MethodSections.append(file.readString(QStringLiteral("Methodsections"), keys[i]));
+    spec.MethodComments += file.readStrings(QStringLiteral("Methodcomments"), methodKeys);
+    spec.MethodSections += file.readStrings(QStringLiteral("Methodsections"), methodKeys);
 
     spec.Classname = file.readString(kComponent, QStringLiteral("classname"));
     spec.Filename = file.readString(kComponent, QStringLiteral("Filename"));

@@ -1,6 +1,7 @@
 // Tests of the field splitter: in-memory splits with separators, quotes and
 // case conversion, and file scans with their line ranges, events and errors.
 #include "awk/awk.h"
+#include "rowname.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The closing quote meets the separator test after InQuote was cleared.
         SplitCase{"ClosingQuoteAlsoSeparator", " \"", "a\"b c\"d", true, false, q,
                   {"a", q + "b c", "d"}}),
-    [](const testing::TestParamInfo<SplitCase> &info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(AwkField, OutOfRangeIsEmpty)
 {
@@ -123,6 +124,39 @@ TEST(AwkLine, CutAtCapacity)
     awk.setLine(QString(TAwk::kLineCapacity + 5, QLatin1Char('x')));
     EXPECT_EQ(awk.Line().size(), TAwk::kLineCapacity);
 }
+
+// A character outside the Basic Multilingual Plane takes two code units: the
+// cut at the capacity keeps it whole or leaves it out, never half of it.
+struct PairCutCase
+{
+    const char *name;
+    int before;        // characters ahead of the pair
+    int kept;          // of the line "before, the pair, b", in code units
+};
+
+void PrintTo(const PairCutCase &c, std::ostream *os) { *os << c.name; }
+
+class AwkLineCut : public testing::TestWithParam<PairCutCase>
+{};
+
+TEST_P(AwkLineCut, NeverSplitsASurrogatePair)
+{
+    const QString pair = QString::fromUtf8("\xf0\x9f\x98\x80");   // U+1F600
+    const QString line = QString(GetParam().before, u'a') + pair + u'b';
+    TAwk awk;
+    awk.setLine(line);
+    EXPECT_EQ(awk.Line(), line.left(GetParam().kept));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AwkLineCut,
+    testing::Values(PairCutCase{"PairAcrossTheLimitIsLeftOut", TAwk::kLineCapacity - 1,
+                                TAwk::kLineCapacity - 1},
+                    PairCutCase{"PairEndingAtTheLimitIsKept", TAwk::kLineCapacity - 2,
+                                TAwk::kLineCapacity},
+                    PairCutCase{"PairAfterTheLimitIsLeftOut", TAwk::kLineCapacity,
+                                TAwk::kLineCapacity}),
+    RowName());
 
 struct CaseConversion
 {

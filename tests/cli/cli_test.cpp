@@ -1,22 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+
 #include "cli/buildcommand.h"
+#include "rowname.h"
 #include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kTank = QStringLiteral(UF_SOURCE_DIR "/examples/tank.spc");
-const QString kGauge = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
+const QString kTank = testDataPath("tank.spc");
+const QString kGauge = testDataPath("gauge.spc");
 
 struct CommandResult {
     int status = -1;
@@ -24,10 +33,14 @@ struct CommandResult {
     QByteArray err;
 };
 
-// Runs the built command as a separate process.
-CommandResult runCommand(const QStringList &arguments)
+// Runs the built command as a separate process; prepare, when given, sets
+// the process up before it starts.
+CommandResult runCommand(const QStringList &arguments,
+                         const std::function<void(QProcess &)> &prepare = {})
 {
     QProcess process;
+    if (prepare)
+        prepare(process);
     process.start(QStringLiteral(UF_BUILD_COMMAND), arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(30000))
@@ -57,30 +70,44 @@ QList<QByteArray> lines(const QByteArray &bytes)
 
 } // namespace
 
-TEST(BuildCommand, BuildsTheExampleEndingWithAnEmptyLine)
+struct ExampleCase {
+    const char *name;
+    const char *spec;
+    QStringList options;
+    const char *unit;
+};
+
+void PrintTo(const ExampleCase &c, std::ostream *os) { *os << c.name; }
+
+class BuildCommandExample : public testing::TestWithParam<ExampleCase> {};
+
+TEST_P(BuildCommandExample, WritesTheExpectedUnit)
 {
-    const CommandResult run = runCommand({kTank});
+    const CommandResult run =
+        runCommand(GetParam().options + QStringList{testDataPath(GetParam().spec)});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty());
-    EXPECT_TRUE(run.out.startsWith("unit Tank;\r\n\r\ninterface\r\n"));
-    EXPECT_TRUE(run.out.endsWith("end;\r\nend.\r\n\r\n"));
-    EXPECT_FALSE(QByteArray(run.out).replace("\r\n", "").contains('\n'));
-    EXPECT_TRUE(run.out.contains("\r\n{" + QByteArray(80, '=') + "}\r\n"));
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    expectSameAsDataFile(run.out, GetParam().unit);
 }
 
-TEST(BuildCommand, OutputFileHoldsTheSameBytesAsStandardOutput)
+INSTANTIATE_TEST_SUITE_P(Examples, BuildCommandExample, testing::Values(
+    ExampleCase{"Tank", "tank.spc",
+                {QStringLiteral("--indent"), QStringLiteral("2"), QStringLiteral("--blank-lines"),
+                 QStringLiteral("1"), QStringLiteral("--separator-length"), QStringLiteral("10"),
+                 QStringLiteral("--separator-char"), QStringLiteral("-")},
+                "tank.pas"},
+    // The default style, and hand-written bodies.
+    ExampleCase{"Gauge", "gauge.spc", {}, "gauge.pas"}), RowName());
+
+TEST(BuildCommand, OutputFileHoldsTheUnit)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("Gauge.pas"));
     writeBytes(target, "old");
-    const CommandResult toFile = runCommand({QStringLiteral("-o"), target, kGauge});
+    const CommandResult toFile = runCommand({QStringLiteral("-o"), target, testDataPath("gauge.spc")});
     ASSERT_EQ(toFile.status, 0) << toFile.err.toStdString();
     EXPECT_TRUE(toFile.out.isEmpty());
-    const CommandResult toStdout = runInProcess({kGauge});
-    EXPECT_EQ(readBytes(target), toStdout.out);
-    // The hand-written bodies of the example reach the unit.
-    EXPECT_TRUE(toStdout.out.contains(
-        "function TGauge.GetMark(Index: integer): integer;\r\nvar\r\nStep: integer;\r\nbegin\r\n"));
+    expectSameAsDataFile(readBytes(target), "gauge.pas");
 }
 
 TEST(BuildCommand, WritesIntoAPipeInPlace)
@@ -167,6 +194,8 @@ struct FailureCase {
     const char *message;
 };
 
+void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.name; }
+
 class BuildCommandFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(BuildCommandFailure, ExitsWithTwoAndSaysWhy)
@@ -187,7 +216,75 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"DirectoryAsSpecification", {QStringLiteral(UF_SOURCE_DIR)}, "cannot read the specification file"},
     FailureCase{"MissingSettings", {QStringLiteral("--settings"), QStringLiteral("/nonexistent/u.ini"), kTank}, "cannot read the settings file"},
     FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR}),
-    [](const testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
+    RowName());
+
+// Output that the system refuses part-way: a full device, and a file-size
+// limit that cuts a file short (the old file stays, and the message says the
+// file was cut short).
+struct WriteFailureCase {
+    const char *name;
+    bool toStandardOutput;       // else to the file named by target
+    const char *target;          // in the test's folder unless absolute
+    void (*childSetUp)();        // runs in the command's process before it starts
+    const char *message;
+};
+
+void PrintTo(const WriteFailureCase &c, std::ostream *os) { *os << c.name; }
+
+void limitFileSize()
+{
+    ::signal(SIGXFSZ, SIG_IGN);   // a write past the limit then fails instead of ending the process
+    const rlimit limit{1024, 1024};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+class BuildCommandWriteFailure : public testing::TestWithParam<WriteFailureCase> {};
+
+TEST_P(BuildCommandWriteFailure, ExitsWithTwoAndKeepsTheOldFile)
+{
+    const WriteFailureCase &row = GetParam();
+    QTemporaryDir dir;
+    const QString target = QDir::isAbsolutePath(QLatin1String(row.target))
+                               ? QString::fromLatin1(row.target)
+                               : dir.filePath(QLatin1String(row.target));
+    const bool plainFile = QFileInfo(target).path() == dir.path();
+    if (plainFile)
+        writeBytes(target, "old");
+    const CommandResult run = runCommand(
+        row.toStandardOutput ? QStringList{kGauge} : QStringList{QStringLiteral("-o"), target, kGauge},
+        [&](QProcess &process) {
+            if (row.toStandardOutput)
+                process.setStandardOutputFile(target);
+            if (row.childSetUp)
+                process.setChildProcessModifier(row.childSetUp);
+        });
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains(QString::fromLatin1(row.message).replace(u"%1"_s, target).toLocal8Bit()))
+        << run.err.toStdString();
+    if (plainFile) {
+        EXPECT_EQ(readBytes(target), QByteArray("old"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(target).fileName()});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandWriteFailure, testing::Values(
+    WriteFailureCase{"OutputFileOnAFullDevice", false, "/dev/full", nullptr, "Unable to write to %1"},
+    WriteFailureCase{"StandardOutputOnAFullDevice", true, "/dev/full", nullptr,
+                     "unitforge-build: unable to write to standard output"},
+    WriteFailureCase{"OutputFileOverTheSizeLimit", false, "Gauge.pas", limitFileSize,
+                     "Unable to write to %1: the file was cut short after 1024 of "}),
+    RowName());
+
+TEST(BuildCommand, WarnsWhenItReadsAFileOnlyInPart)
+{
+    QTemporaryDir dir;
+    const QString spec = dir.filePath(QStringLiteral("long.spc"));
+    writeBytes(spec, "[Component]\nClassname=TX\nEventCount=2000000000\n[Eventtypes]\n5000000=T\n");
+    const CommandResult run = runInProcess({spec});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err.trimmed(), QByteArray("The file names more than 1000000 events or methods; "
+                                            "only the first 1000000 were read."));
+}
 
 TEST(BuildCommand, HelpPrintsTheUsage)
 {
@@ -205,9 +302,12 @@ TEST(BuildCommand, VersionNeedsNoSpecificationAndBuildsNothing)
 }
 
 struct StyleCase {
+    const char *name;
     const char *settings;
     Style expected;
 };
+
+void PrintTo(const StyleCase &c, std::ostream *os) { *os << c.name; }
 
 class StyleSettings : public testing::TestWithParam<StyleCase> {};
 
@@ -225,11 +325,11 @@ TEST_P(StyleSettings, DefaultsAndRangesApply)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StyleSettings, testing::Values(
-    StyleCase{"", Style{2, 2, 80, QStringLiteral("="), false}},
-    StyleCase{"[Settings]\nindent=50\nlinebreak=-3\nnumchars=121\nlinechar=\ncommentsbefore=2\n",
+    StyleCase{"EmptyFile", "", Style{2, 2, 80, QStringLiteral("="), false}},
+    StyleCase{"OutOfRange", "[Settings]\nindent=50\nlinebreak=-3\nnumchars=121\nlinechar=\ncommentsbefore=2\n",
               Style{20, 0, 120, QString(), true}},
-    StyleCase{"[SETTINGS]\nIndent=0x3\nLineBreak=x\nNumChars=\nLINECHAR=~*\nCommentsBefore=no\n",
-              Style{3, 2, 80, QStringLiteral("~*"), false}}));
+    StyleCase{"LetterCaseAndOddNumbers", "[SETTINGS]\nIndent=0x3\nLineBreak=x\nNumChars=\nLINECHAR=~*\nCommentsBefore=no\n",
+              Style{3, 2, 80, QStringLiteral("~*"), false}}), RowName());
 
 namespace {
 

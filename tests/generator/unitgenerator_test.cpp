@@ -4,8 +4,12 @@
 #include "generator/implementation.h"
 #include "generator/messagehandlers.h"
 #include "generator/unitgenerator.h"
-#include "model/unitname.h"
 #include "model/componentspec.h"
+#include "model/specbuilders.h"
+#include "model/unitname.h"
+#include "rowname.h"
+#include "specfile/filebytes.h"
+#include "specfile/textcodec.h"
 
 #include <QHash>
 #include <gtest/gtest.h>
@@ -50,59 +54,6 @@ private:
     QHash<QString, QHash<QString, QString>> m_values;
 };
 
-PropertyInput property(const QString &name, const QString &type, const QString &value = QString())
-{
-    PropertyInput input;
-    input.name = name;
-    input.type = type;
-    input.defaultValue = value;
-    return input;
-}
-
-// The tank of the manual's walk-through: one of everything.
-ComponentSpec tankSpec()
-{
-    ComponentSpec spec;
-    spec.Filename = u"C:\\Units\\Tank.pas"_s;
-    spec.Classname = u"TTank"_s;
-    spec.Ancestor = u"TGraphicControl"_s;
-    spec.Palettepage = u"Samples"_s;
-
-    PropertyInput level = property(u"Level"_s, u"integer"_s, u"50"_s);
-    level.writeMethod = u"SetLevel"_s;
-    spec.addProperty(level);
-
-    EventInput empty;
-    empty.name = u"OnEmpty"_s;
-    empty.type = u"TNotifyEvent"_s;
-    spec.addEventHandler(empty);
-
-    MethodInput fill;
-    fill.kind = u"Procedure"_s;
-    fill.name = u"Fill"_s;
-    fill.params = u"Amount: integer"_s;
-    fill.isPublic = true;
-    fill.comment = u"Adds liquid"_s;
-    spec.addMethod(fill);
-
-    spec.selectStandardMessage(u"WM_SIZE"_s);
-    spec.addUserMessage(u"WM_DRAIN"_s, 1);
-    spec.StandardProperties = { u"Align"_s };
-    spec.StandardEvents = { u"OnClick"_s };
-    return spec;
-}
-
-Style tankStyle()
-{
-    Style style;
-    style.indent = 2;
-    style.blankLines = 1;
-    style.separatorLength = 10;
-    style.separatorChar = u"-"_s;
-    style.commentsBefore = false;
-    return style;
-}
-
 GeneratedUnit generate(const ComponentSpec &spec, const Style &style = Style(),
                        const BodySource *bodies = nullptr)
 {
@@ -137,46 +88,11 @@ const QString kSpacer = u" "_s;
 
 } // namespace
 
-TEST(UnitGenerator, ReproducesTheTankExampleExactly)
+TEST(UnitGenerator, BuildsTheTankUnit)
 {
-    ComponentSpec spec = tankSpec();
-    const QStringList expected = {
-        u"unit Tank;"_s, u""_s, u"interface"_s, u""_s, u"uses"_s,
-        u"  SysUtils,WinTypes,WinProcs,Messages,Classes,Graphics,"_s,
-        u"  Controls,Forms,Dialogs,StdCtrls,Menus,Buttons,printers,"_s,
-        u"  inifiles,TabNotBk,Tabs,ExtCtrls,clipbrd,typinfo,dbtables,"_s,
-        u"  grids,mask,outline,DB,DBCtrls,DbGrids,DBLookup,DDEMan,FileCtrl,"_s,
-        u"  mplayer,Spin;"_s, kSpacer, u""_s, u"const"_s, u"  WM_DRAIN = WM_USER + 1;"_s, u""_s,
-        u"type"_s, u"  TTank = class(TGraphicControl)"_s, u"  private"_s,
-        u"    FLevel : integer;"_s, u"    FOnEmpty : TNotifyEvent;"_s,
-        u"    procedure SetLevel(Value:integer);"_s, u"  protected"_s,
-        u"    procedure WMsize(var Message: TWMsize); message WM_SIZE;"_s,
-        u"    procedure WMdrain(var Message: TMessage); message WM_DRAIN;"_s, u"  public"_s,
-        u"    constructor Create(AOwner:TComponent);override;"_s,
-        u"    destructor Destroy;override;"_s, u"    Procedure Fill(Amount: integer);"_s,
-        u"  published"_s,
-        u"    Property Level : integer read FLevel write SetLevel default 50;"_s,
-        u"    Property OnEmpty : TNotifyEvent read FOnEmpty write FOnEmpty ;"_s,
-        u"    Property Align;"_s, u"    Property OnClick;"_s, u"end;"_s, u""_s,
-        u"procedure Register;"_s, u""_s, u""_s, u"implementation"_s, u""_s,
-        u"{----------}"_s, u""_s, u"procedure Register;"_s, u"begin"_s,
-        u"  RegisterComponents('Samples',[TTank]);"_s, u"end;"_s, kSpacer,
-        u"{----------}"_s, u""_s, u"constructor TTank.Create(AOwner:TComponent);"_s, u"begin"_s,
-        u"  inherited Create(AOwner);"_s, u"     FLevel := 50;"_s, u"end;"_s, kSpacer,
-        u"{----------}"_s, u""_s, u"destructor TTank.Destroy;"_s, u"begin"_s,
-        u"  inherited Destroy;"_s, u"end;"_s, kSpacer,
-        u"{----------}"_s, u""_s, u"procedure TTank.SetLevel(Value:integer);"_s, u"begin"_s, u""_s,
-        u"end;"_s, kSpacer,
-        u"{----------}"_s, u""_s, u"Procedure TTank.Fill(Amount: integer);"_s, u"{ Adds liquid }"_s,
-        u"begin"_s, u""_s, u"end;"_s, kSpacer,
-        u"{----------}"_s, u""_s, u"procedure TTank.WMsize(var Message: TWMsize);"_s, u"begin"_s,
-        u"{customize message handling here}"_s, u"  inherited;"_s, u"end;"_s, kSpacer,
-        u"{----------}"_s, u""_s, u"procedure TTank.WMdrain(var Message: TMessage);"_s, u"begin"_s,
-        u"{customize message handling here}"_s, u""_s, u"end;"_s, u"end."_s,
-    };
-    ASSERT_EQ(expected.size(), 93);
-    const GeneratedUnit unit = generate(spec, tankStyle());
-    expectLines(unit.lines, expected);
+    const GeneratedUnit unit = generate(tankSpec(), tankStyle());
+    // The Output text, like the file, ends with a line break.
+    expectSameAsDataFile(sourceFileBytes(unit.lines + QStringList{QString()}), "tank.pas");
     EXPECT_EQ(unit.procedures, QStringList { u"    procedure SetLevel(Value:integer);"_s });
     EXPECT_TRUE(unit.functions.isEmpty());
 }
@@ -236,10 +152,12 @@ TEST(UnitGenerator, RefusesABuildWithoutClassName)
 }
 
 struct PropertyLineCase {
-    const char *label;
+    const char *name;
     PropertyInput input;
     const char *line;
 };
+
+void PrintTo(const PropertyLineCase &c, std::ostream *os) { *os << c.name; }
 
 class PropertyLines : public ::testing::TestWithParam<PropertyLineCase> {};
 
@@ -251,12 +169,6 @@ TEST_P(PropertyLines, AreDeclaredExactly)
     const QStringList lines = build(spec);
     EXPECT_TRUE(lines.contains(QString::fromUtf8(GetParam().line)))
         << GetParam().line << "\n" << lines.join(u'\n').toStdString();
-}
-
-PropertyInput withChanges(PropertyInput input, void (*change)(PropertyInput &))
-{
-    change(input);
-    return input;
 }
 
 INSTANTIATE_TEST_SUITE_P(UnitGenerator, PropertyLines, ::testing::Values(
@@ -294,12 +206,26 @@ INSTANTIATE_TEST_SUITE_P(UnitGenerator, PropertyLines, ::testing::Values(
     PropertyLineCase { "pointer type field",
         withChanges(property(u"Data"_s, u"integer"_s), [](PropertyInput &p) { p.pointer = true; }),
         "    FData : ^integer;" }
-), [](const auto &info) {
-    std::string name = info.param.label;
-    for (char &c : name)
-        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+), RowName());
+
+// A default of a string type, in any letter case, is quoted and set by the
+// constructor, never declared.
+class StringDefault : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(StringDefault, IsQuotedInTheConstructorAndNotDeclared)
+{
+    ComponentSpec spec;
+    spec.Classname = u"TX"_s;
+    const QString type = QString::fromLatin1(GetParam());
+    spec.addProperty(property(u"Caption"_s, type, u"abc"_s));
+    const QStringList lines = build(spec);
+    EXPECT_TRUE(lines.contains(u"    Property Caption : "_s + type + u" read FCaption write FCaption ;"_s))
+        << lines.join(u'\n').toStdString();
+    EXPECT_TRUE(lines.contains(u"     FCaption := 'abc';"_s)) << lines.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(UnitGenerator, StringDefault, ::testing::Values("String", "STRING"),
+                         [](const auto &info) { return std::string(info.param); });
 
 TEST(UnitGenerator, PropertiesGoToTheirSectionsInOrder)
 {
@@ -428,6 +354,18 @@ TEST(UnitGenerator, MethodCommentsAndDirectives)
         kSpacer, u"{===}"_s, u""_s, u"{ Recalculates the total }"_s,
         u"Function TMyButton.Total(A, B: integer) : longint;"_s,
     });
+}
+
+TEST(UnitGenerator, DynamicMethodIsImplementedWithoutItsDirective)
+{
+    ComponentSpec spec;
+    spec.Classname = u"TX"_s;
+    MethodInput draw = method(u"Procedure"_s, u"Draw"_s, u"Canvas: TCanvas"_s);
+    draw.directive = MethodDirective::Dynamic;
+    spec.addMethod(draw);
+    const QStringList lines = build(spec);
+    EXPECT_TRUE(lines.contains(u"    Procedure Draw(Canvas: TCanvas);dynamic;"_s));
+    EXPECT_TRUE(lines.contains(u"Procedure TX.Draw(Canvas: TCanvas);"_s)) << lines.join(u'\n').toStdString();
 }
 
 TEST(UnitGenerator, MessageHandlersFollowListOrderAndRecordTypes)

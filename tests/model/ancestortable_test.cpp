@@ -2,6 +2,7 @@
 
 #include "model/ancestortable.h"
 #include "model/componentspec.h"
+#include "rowname.h"
 
 namespace {
 
@@ -11,10 +12,12 @@ QStringList names(const char *commaSeparated)
 }
 
 struct MemberRow {
-    const char *ancestor;
+    const char *name;      // the ancestor
     const char *properties;
     const char *events;
 };
+
+void PrintTo(const MemberRow &row, std::ostream *os) { *os << row.name; }
 
 } // namespace
 
@@ -39,7 +42,7 @@ TEST_P(AncestorMembers, RefillGivesThePublishedNames)
     ComponentSpec spec;
     spec.StandardProperties = {QStringLiteral("Stale")};
     spec.StandardEvents = {QStringLiteral("OnStale")};
-    const int index = ancestorIndex(QString::fromLatin1(GetParam().ancestor));
+    const int index = ancestorIndex(QString::fromLatin1(GetParam().name));
     ASSERT_GE(index, 0);
     refillAncestorMembers(spec, index);
     EXPECT_EQ(spec.StandardProperties, names(GetParam().properties));
@@ -65,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(TellingRows, AncestorMembers, testing::Values(
     MemberRow{"TStringList", "", ""},
     MemberRow{"TIniFile", "", ""},
     MemberRow{"TBlobStream", "", ""},
-    MemberRow{"TPrinter", "", ""}));
+    MemberRow{"TPrinter", "", ""}), RowName());
 
 TEST(AncestorMembersRefill, NoEntryEmptiesBothLists)
 {

@@ -1,6 +1,7 @@
 // Entry encodings of the specification and its add, remove, decode and reset operations.
 #include "awk/awk.h"
 #include "model/componentspec.h"
+#include "model/specbuilders.h"
 #include "model/standardmessages.h"
 #include "model/stringlists.h"
 
@@ -32,21 +33,12 @@ void expectAligned(const ComponentSpec &s)
     EXPECT_EQ(s.MethodSections.size(), s.Methods.size());
 }
 
-PropertyInput prop(const QString &name, const QString &type, const QString &value = QString())
-{
-    PropertyInput p;
-    p.name = name;
-    p.type = type;
-    p.defaultValue = value;
-    return p;
-}
-
 } // namespace
 
 TEST(ComponentSpecProperties, EncodesEveryListOfAProperty)
 {
     ComponentSpec spec;
-    PropertyInput count = prop(u"Count"_s, u"integer"_s, u"5"_s);
+    PropertyInput count = property(u"Count"_s, u"integer"_s, u"5"_s);
     count.comment = u"How many"_s;
     spec.addProperty(count);
     EXPECT_EQ(propertyRow(spec, 0), (QStringList { u"Count"_s, u"*"_s, u"How many"_s, u"*"_s,
@@ -58,19 +50,19 @@ TEST(ComponentSpecProperties, EncodesEveryListOfAProperty)
 TEST(ComponentSpecProperties, KindsAttributesAndAccess)
 {
     ComponentSpec spec;
-    spec.addProperty(prop(u"Empty"_s, u"integer"_s));
-    spec.addProperty(prop(u"Caption"_s, u"String"_s, u"abc"_s));
-    PropertyInput pointer = prop(u"Data"_s, u"integer"_s);
+    spec.addProperty(property(u"Empty"_s, u"integer"_s));
+    spec.addProperty(property(u"Caption"_s, u"String"_s, u"abc"_s));
+    PropertyInput pointer = property(u"Data"_s, u"integer"_s);
     pointer.pointer = true;
     spec.addProperty(pointer);
-    PropertyInput indexed = prop(u"Items"_s, u"string"_s);
+    PropertyInput indexed = property(u"Items"_s, u"string"_s);
     indexed.indexed = true;
     const ComponentSpec::PropertyAdded added = spec.addProperty(indexed);
-    PropertyInput size = prop(u"Size"_s, u"longint"_s);
+    PropertyInput size = property(u"Size"_s, u"longint"_s);
     size.readOnly = true;
     size.readMethod = u"GetSize"_s;
     spec.addProperty(size);
-    PropertyInput direct = prop(u"Width"_s, u"integer"_s);
+    PropertyInput direct = property(u"Width"_s, u"integer"_s);
     direct.readMethod = u"FWidth"_s;
     direct.writeMethod = u"SetWidth"_s;
     direct.writeOnly = true;
@@ -98,11 +90,11 @@ TEST(ComponentSpecProperties, KindsAttributesAndAccess)
 TEST(ComponentSpecProperties, EditBackRoundTrip)
 {
     ComponentSpec spec;
-    PropertyInput data = prop(u"Data"_s, u"integer"_s, u"3"_s);
+    PropertyInput data = property(u"Data"_s, u"integer"_s, u"3"_s);
     data.pointer = true;
     data.comment = u"note"_s;
     spec.addProperty(data);
-    spec.addProperty(prop(u"Caption"_s, u"string"_s, u"it's"_s));
+    spec.addProperty(property(u"Caption"_s, u"string"_s, u"it's"_s));
 
     PropertyInput decoded;
     ASSERT_TRUE(spec.decodeProperty(0, decoded));
@@ -174,8 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ComponentSpecProperties, RemovalIsTolerant)
 {
     ComponentSpec spec;
-    spec.addProperty(prop(u"A"_s, u"integer"_s));
-    spec.addProperty(prop(u"B"_s, u"integer"_s, u"1"_s));
+    spec.addProperty(property(u"A"_s, u"integer"_s));
+    spec.addProperty(property(u"B"_s, u"integer"_s, u"1"_s));
     spec.Initializers.clear();   // as after reading a file that lacked them
     spec.RMethods.removeLast();
     EXPECT_TRUE(spec.removeDefinedProperty(1));
@@ -191,7 +183,7 @@ TEST(ComponentSpecEvents, NormalisesNamesAndKeepsEventListsAligned)
 {
     ComponentSpec spec;
     EXPECT_EQ(spec.addEventHandler({ u"Click"_s, u"TNotifyEvent"_s, QString(), false, QString() }), u"OnClick"_s);
-    spec.addProperty(prop(u"Count"_s, u"integer"_s));
+    spec.addProperty(property(u"Count"_s, u"integer"_s));
     EXPECT_EQ(spec.addEventHandler({ u"onchange"_s, u"TNotifyEvent"_s, u"Sender: TObject"_s, true, u"c"_s }),
               u"onchange"_s);
     EXPECT_EQ(propertyRow(spec, 2), (QStringList { u"onchange"_s, u"*"_s, u"c"_s, u"*"_s, u"protected"_s,
@@ -295,7 +287,7 @@ TEST(ComponentSpec, ResetEmptiesListsAndKeepsHeader)
 {
     ComponentSpec spec;
     spec.Classname = u"TGauge"_s;
-    spec.addProperty(prop(u"Value"_s, u"integer"_s, u"0"_s));
+    spec.addProperty(property(u"Value"_s, u"integer"_s, u"0"_s));
     spec.addEventHandler({ u"OnChange"_s, u"TNotifyEvent"_s, QString(), false, QString() });
     spec.addUserMessage(u"WM_GO"_s, 2);
     spec.selectStandardMessage(u"WM_SIZE"_s);
@@ -306,7 +298,7 @@ TEST(ComponentSpec, ResetEmptiesListsAndKeepsHeader)
     EXPECT_TRUE(spec.UserMessages.isEmpty());
     EXPECT_TRUE(spec.StandardProperties.isEmpty());
     EXPECT_EQ(spec.selectedStandardMessageCount(), 0);
-    spec.addProperty(prop(u"Value"_s, u"integer"_s));
+    spec.addProperty(property(u"Value"_s, u"integer"_s));
     EXPECT_EQ(spec.Properties.size(), 1);
     expectAligned(spec);
 }

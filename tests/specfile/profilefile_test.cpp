@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "rowname.h"
 #include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 
@@ -58,9 +59,12 @@ TEST(ProfileFileRead, CommentsAndKeysBeforeTheFirstSectionAreNotEntries)
 }
 
 struct IntegerCase {
+    const char *name;
     const char *text;
     std::optional<int> value;
 };
+
+void PrintTo(const IntegerCase &c, std::ostream *os) { *os << c.name; }
 
 class ProfileFileInteger : public testing::TestWithParam<IntegerCase> {};
 
@@ -71,15 +75,22 @@ TEST_P(ProfileFileInteger, ParsesWholeDecimalAndHexadecimalValuesOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ProfileFileInteger, testing::Values(
-    IntegerCase{"42", 42}, IntegerCase{"-7", -7}, IntegerCase{"+7", 7}, IntegerCase{"007", 7},
-    IntegerCase{"0x1F", 31}, IntegerCase{"0X1f", 31}, IntegerCase{"$ff", 255},
-    IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", -2147483647 - 1},
-    IntegerCase{"2147483648", 2147483647}, IntegerCase{"2000000000000", 2147483647},
-    IntegerCase{"0x80000000", 2147483647}, IntegerCase{"$FFFFFFFFFFFFFFFFFFFF", 2147483647},
-    IntegerCase{"-99999999999", -2147483647 - 1}, IntegerCase{"", std::nullopt},
-    IntegerCase{"-", std::nullopt}, IntegerCase{"0x", std::nullopt}, IntegerCase{"$", std::nullopt},
-    IntegerCase{"12abc", std::nullopt}, IntegerCase{"1 2", std::nullopt},
-    IntegerCase{"-0x5", std::nullopt}, IntegerCase{"abc", std::nullopt}, IntegerCase{"1.5", std::nullopt}));
+    IntegerCase{"Decimal", "42", 42}, IntegerCase{"Negative", "-7", -7},
+    IntegerCase{"Plus", "+7", 7}, IntegerCase{"LeadingZeros", "007", 7},
+    IntegerCase{"Hex0x", "0x1F", 31}, IntegerCase{"Hex0X", "0X1f", 31},
+    IntegerCase{"HexDollar", "$ff", 255}, IntegerCase{"LargestInt", "2147483647", 2147483647},
+    IntegerCase{"SmallestInt", "-2147483648", -2147483647 - 1},
+    IntegerCase{"PastLargestInt", "2147483648", 2147483647},
+    IntegerCase{"FarPastLargestInt", "2000000000000", 2147483647},
+    IntegerCase{"HexPastLargestInt", "0x80000000", 2147483647},
+    IntegerCase{"LongHex", "$FFFFFFFFFFFFFFFFFFFF", 2147483647},
+    IntegerCase{"PastSmallestInt", "-99999999999", -2147483647 - 1},
+    IntegerCase{"Empty", "", std::nullopt}, IntegerCase{"SignOnly", "-", std::nullopt},
+    IntegerCase{"Hex0xOnly", "0x", std::nullopt}, IntegerCase{"DollarOnly", "$", std::nullopt},
+    IntegerCase{"TrailingLetters", "12abc", std::nullopt},
+    IntegerCase{"InnerBlank", "1 2", std::nullopt}, IntegerCase{"NegativeHex", "-0x5", std::nullopt},
+    IntegerCase{"Word", "abc", std::nullopt}, IntegerCase{"Fraction", "1.5", std::nullopt}),
+    RowName());
 
 TEST(ProfileFileRead, LargestNumberedKeyIgnoresOtherKeysAndLeadingZeros)
 {

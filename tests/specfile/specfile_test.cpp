@@ -4,47 +4,22 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
+#include "model/specbuilders.h"
 #include "model/standardmessages.h"
+#include "rowname.h"
 #include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
 
 namespace {
-
-// The tank component: a property with a write method, an event handler, a
-// commented method, a standard and a user message.
-ComponentSpec tankSpec()
-{
-    ComponentSpec spec;
-    spec.reset();
-    spec.Filename = QStringLiteral("C:\\Units\\Tank.pas");
-    spec.Classname = QStringLiteral("TTank");
-    spec.Ancestor = QStringLiteral("TGraphicControl");
-    spec.Palettepage = QStringLiteral("Samples");
-    PropertyInput level;
-    level.name = QStringLiteral("Level");
-    level.type = QStringLiteral("integer");
-    level.defaultValue = QStringLiteral("50");
-    level.writeMethod = QStringLiteral("SetLevel");
-    spec.addProperty(level);
-    EventInput empty;
-    empty.name = QStringLiteral("OnEmpty");
-    empty.type = QStringLiteral("TNotifyEvent");
-    spec.addEventHandler(empty);
-    MethodInput fill;
-    fill.kind = QStringLiteral("Procedure");
-    fill.name = QStringLiteral("Fill");
-    fill.params = QStringLiteral("Amount: integer");
-    fill.isPublic = true;
-    fill.comment = QStringLiteral("Adds liquid");
-    spec.addMethod(fill);
-    spec.selectStandardMessage(QStringLiteral("WM_SIZE"));
-    spec.addUserMessage(QStringLiteral("WM_DRAIN"), 1);
-    return spec;
-}
 
 // Every list that reading fills, for comparing two specifications.
 QList<QStringList> lists(const ComponentSpec &s)
@@ -95,38 +70,24 @@ TEST_F(SpecFile, EmptySpecificationWritesOnlyTheComponentSection)
               "Ancestor=TComponent\r\nStandardMessageCount=0\r\nUserMessageCount=0\r\nEventCount=0\r\n");
 }
 
-TEST_F(SpecFile, SectionsAppearInTheOrderOfTheWrites)
+TEST_F(SpecFile, TheTankIsSavedAsItsFile)
 {
+    // The counts of access methods that its last build declared: one procedure.
     QString error;
-    ASSERT_TRUE(saveSpecification(tankSpec(), path("tank.spc"), &error));
-    const QString text = QString::fromLatin1(readBytes(path("tank.spc")));
-    QStringList sections;
-    for (const QString &line : text.split(QStringLiteral("\r\n")))
-        if (line.startsWith(u'['))
-            sections.append(line);
-    EXPECT_EQ(sections.join(u' '), QStringLiteral(
-        "[Component] [StandardMessages] [UserMessages] [Events] [Eventtypes] [Eventparams] "
-        "[Eprotected] [Properties] [Storage] [PropertyComments] [RMethods] [ArrayProperties] "
-        "[Attributes] [WMethods] [Sections] [Variables] [ReadWrite] [Methods] [MethodComments] "
-        "[MethodSections] [Types] [DefaultValues]"));
-    EXPECT_TRUE(text.contains(QStringLiteral("[UserMessages]\r\n0=WM_DRAIN[WM_USER + 1]}  \r\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("[StandardMessages]\r\n1=WM_SIZE\r\n")));
+    ASSERT_TRUE(saveSpecification(tankSpec(), path("tank.spc"), &error, {1, 0}));
+    expectSameAsDataFile(readBytes(path("tank.spc")), "tank.spc");
 }
 
 TEST_F(SpecFile, RoundTripGivesTheSameSpecificationAndUnit)
 {
     ComponentSpec original = tankSpec();
-    PropertyInput caption;
-    caption.name = QStringLiteral("Caption");
-    caption.type = QStringLiteral("String");
-    caption.defaultValue = QStringLiteral("abc");
+    PropertyInput caption = property(QStringLiteral("Caption"), QStringLiteral("String"),
+                                     QStringLiteral("abc"));
     caption.stored = false;
     caption.comment = QStringLiteral("first line\nsecond line");
     caption.readMethod = QStringLiteral("GetCaption");
     original.addProperty(caption);
-    PropertyInput items;
-    items.name = QStringLiteral("Items");
-    items.type = QStringLiteral("string");
+    PropertyInput items = property(QStringLiteral("Items"), QStringLiteral("string"));
     items.indexed = true;
     items.readMethod = QStringLiteral("GetItems");
     items.writeMethod = QStringLiteral("SetItems");
@@ -135,9 +96,6 @@ TEST_F(SpecFile, RoundTripGivesTheSameSpecificationAndUnit)
     ASSERT_TRUE(saveSpecification(original, path("rt.spc"), &error));
 
     ComponentSpec reopened = opened(path("rt.spc"));
-    // Open refills the ancestor's members; the original had none chosen yet.
-    original.StandardProperties = reopened.StandardProperties;
-    original.StandardEvents = reopened.StandardEvents;
     original.DefinedProperties = {QStringLiteral("Level"), QStringLiteral("Caption"), QStringLiteral("Items")};
     original.DefinedHandlers = {QStringLiteral("OnEmpty")};
     original.DefinedMethods = {QStringLiteral("Fill")};
@@ -367,9 +325,12 @@ TEST_F(SpecFile, RefusedSaveLeavesTheTargetAlone)
 }
 
 struct ProposedCase {
+    const char *name;
     const char *filename;
     const char *proposed;
 };
+
+void PrintTo(const ProposedCase &c, std::ostream *os) { *os << c.name; }
 
 class ProposedSpecificationPath : public testing::TestWithParam<ProposedCase> {};
 
@@ -380,12 +341,12 @@ TEST_P(ProposedSpecificationPath, FollowsTheUnitName)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, ProposedSpecificationPath, testing::Values(
-    ProposedCase{"C:\\Work\\GaugeUnit.pas", "C:\\Work\\GaugeUnit.spc"},
-    ProposedCase{"", "Unit1.spc"},
-    ProposedCase{"MyUnit.PAS", "MyUnit.PAS.spc"},
-    ProposedCase{"D:Dial.pas", "D:Dial.spc"},
-    ProposedCase{"/home/me/units/dial.pas", "/home/me/units/dial.spc"},
-    ProposedCase{"C:\\Units\\", "C:\\Units\\.spc"}));
+    ProposedCase{"WindowsPath", "C:\\Work\\GaugeUnit.pas", "C:\\Work\\GaugeUnit.spc"},
+    ProposedCase{"Empty", "", "Unit1.spc"},
+    ProposedCase{"UpperCaseExtension", "MyUnit.PAS", "MyUnit.PAS.spc"},
+    ProposedCase{"DriveOnly", "D:Dial.pas", "D:Dial.spc"},
+    ProposedCase{"LinuxPath", "/home/me/units/dial.pas", "/home/me/units/dial.spc"},
+    ProposedCase{"FolderOnly", "C:\\Units\\", "C:\\Units\\.spc"}), RowName());
 
 TEST_F(SpecFile, AbsurdCountsAndKeysCostNothingAndLoseNothing)
 {
@@ -431,4 +392,145 @@ TEST_F(SpecFile, ReadingSaysWhenAFileIsTooLargeToReadWhole)
     readSpecification(spec, path("big.spc"), awk, &warning);
     EXPECT_FALSE(warning.isEmpty());
     EXPECT_EQ(spec.EventTypes.size(), kMaxSpecListEntries);
+}
+
+struct AbsurdKeyCase {
+    const char *name;
+    const char *section;
+    const char *key;
+};
+
+void PrintTo(const AbsurdKeyCase &c, std::ostream *os) { *os << c.name; }
+
+class AbsurdKey : public testing::TestWithParam<AbsurdKeyCase> {
+protected:
+    QTemporaryDir dir;
+    TAwk awk;
+};
+
+// The event and method lists run up to the largest key present: a key at the
+// end of the 64-bit range must not turn that bound over into nothing.
+TEST_P(AbsurdKey, InAListSectionLosesNoEntry)
+{
+    QByteArray text("[Component]\nMethodCount=2\nEventCount=1\n"
+                    "[Methods]\n0=Procedure A;\n1=Procedure B;\n[Events]\n0=OnGo\n");
+    const QByteArray header = QByteArray("[") + GetParam().section + "]\n";
+    const QByteArray line = QByteArray(GetParam().key) + "=x\n";
+    if (text.contains(header))
+        text.replace(header, header + line);
+    else
+        text += header + line;
+    const QString path = dir.filePath(QStringLiteral("absurd.spc"));
+    writeBytes(path, text);
+    ComponentSpec spec;
+    spec.reset();
+    readSpecification(spec, path, awk);
+    EXPECT_EQ(spec.Methods, (QStringList{QStringLiteral("Procedure A;"), QStringLiteral("Procedure B;")}));
+    EXPECT_EQ(spec.MethodComments.size(), 2);
+    EXPECT_EQ(spec.MethodSections.size(), 2);
+    EXPECT_EQ(spec.Events, QStringList{QStringLiteral("OnGo")});
+    EXPECT_EQ(spec.EventTypes.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AbsurdKey, testing::Values(
+    AbsurdKeyCase{"LargestKeyInMethods", "Methods", "9223372036854775807"},
+    AbsurdKeyCase{"LargestKeyInMethodComments", "MethodComments", "9223372036854775807"},
+    AbsurdKeyCase{"KeyPastItInMethodSections", "MethodSections", "99999999999999999999999"},
+    AbsurdKeyCase{"LargestKeyInEventtypes", "Eventtypes", "9223372036854775807"}),
+    RowName());
+
+// Each count read from a file against the key just at it: the 0-based lists
+// stop before key count, the 1-based ones (standard messages, body lines)
+// take it and stop after.
+struct CountBoundCase {
+    const char *name;
+    const char *file;
+    QStringList (*read)(const QString &path, TAwk &awk);
+    QStringList expected;
+};
+
+void PrintTo(const CountBoundCase &c, std::ostream *os) { *os << c.name; }
+
+ComponentSpec openSpecification(const QString &path, TAwk &awk)
+{
+    ComponentSpec spec;
+    spec.reset();
+    readSpecification(spec, path, awk);
+    return spec;
+}
+
+class CountBound : public testing::TestWithParam<CountBoundCase> {
+protected:
+    QTemporaryDir dir;
+    TAwk awk;
+};
+
+TEST_P(CountBound, TakesTheKeysBelowTheCountOnly)
+{
+    const QString path = dir.filePath(QStringLiteral("count.spc"));
+    writeBytes(path, GetParam().file);
+    EXPECT_EQ(GetParam().read(path, awk), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, CountBound, testing::Values(
+    CountBoundCase{"Properties", "[Component]\nPropertyCount=2\n[Properties]\n0=A\n1=B\n2=C\n",
+        [](const QString &p, TAwk &a) { return openSpecification(p, a).Properties; },
+        {QStringLiteral("A"), QStringLiteral("B")}},
+    CountBoundCase{"UserMessages",
+        "[Component]\nUserMessageCount=2\n[UserMessages]\n0=WM_A\n1=WM_B\n2=WM_C\n",
+        [](const QString &p, TAwk &a) { return openSpecification(p, a).UserMessages; },
+        {QStringLiteral("WM_A"), QStringLiteral("WM_B")}},
+    CountBoundCase{"StandardMessages",
+        "[Component]\nStandardMessageCount=2\n[StandardMessages]\n1=WM_SIZE\n2=WM_PAINT\n3=WM_MOVE\n",
+        [](const QString &p, TAwk &a) { return openSpecification(p, a).selectedStandardMessages(); },
+        {QStringLiteral("WM_PAINT"), QStringLiteral("WM_SIZE")}},
+    CountBoundCase{"Events", "[Component]\nEventCount=2\n[Events]\n0=OnA\n1=OnB\n2=OnC\n",
+        [](const QString &p, TAwk &a) { return openSpecification(p, a).Events; },
+        {QStringLiteral("OnA"), QStringLiteral("OnB")}},
+    CountBoundCase{"Methods",
+        "[Component]\nMethodCount=2\n[Methods]\n0=Procedure A;\n1=Procedure B;\n2=Procedure C;\n",
+        [](const QString &p, TAwk &a) { return openSpecification(p, a).Methods; },
+        {QStringLiteral("Procedure A;"), QStringLiteral("Procedure B;")}},
+    CountBoundCase{"BodyLines",
+        "[Component]\nClassname=TX\nPropertyCount=1\n[Properties]\n0=P\n[Types]\n0=integer\n"
+        "[rmethods]\n0=GetP\n[functionTX.GetP]\n"
+        "varcount=1\nv1=var q: integer;\nv2=var r: integer;\ncount=2\n1=one;\n2=two;\n3=three;\n",
+        [](const QString &p, TAwk &a) {
+            const ProfileFile bodies(p);
+            const QStringList unit = generateUnit(openSpecification(p, a), Style(), a, &bodies).lines;
+            const qsizetype heading = unit.indexOf(QStringLiteral("function TX.GetP: integer;"));
+            return heading < 0 ? QStringList() : unit.mid(heading + 1, 6);
+        },
+        {QStringLiteral("var q: integer;"), QStringLiteral("begin"), QString(),
+         QStringLiteral("one;"), QStringLiteral("two;"), QStringLiteral("end;")}}),
+    RowName());
+
+// A save that the file system stops part-way (here a file-size limit, which
+// also binds root, in a child process) leaves the file it replaces byte for
+// byte and no temporary file beside it.
+TEST_F(SpecFile, SaveCutShortLeavesThePreviousFile)
+{
+    const QString target = path("cut.spc");
+    const QByteArray before = "; mine\r\n[Component]\r\nName=Old\r\n"
+                              "[functionTTank.GetLevel]\r\ncount=1\r\n1=Result := 1;\r\n";
+    writeBytes(target, before);
+    ComponentSpec spec = tankSpec();
+    for (int i = 0; i < 500; ++i)
+        spec.addProperty(property(QStringLiteral("Prop") + QString::number(i), QStringLiteral("integer")));
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);   // writes past the limit fail instead of ending the process
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QString error;
+        const bool saved = saveSpecification(spec, target, &error);
+        ::_exit(!saved && error == QStringLiteral("Unable to write to ") + target ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not report its failure";
+    EXPECT_EQ(readBytes(target), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("cut.spc")});
 }
