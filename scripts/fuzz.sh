@@ -20,9 +20,12 @@ status=0
 for fuzzer in ${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer}; do
     corpus="$build/corpus-$fuzzer"
     mkdir -p "$corpus" "$build/artifacts"
+    # The kept corpus of the target, where there is one, and the examples seed the run.
+    seeds=(examples)
+    [ -d "fuzz/corpus/$fuzzer" ] && seeds=("fuzz/corpus/$fuzzer" examples)
     echo "== $fuzzer: ${seconds} s"
     if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$build/$fuzzer" "$corpus" "fuzz/corpus/$fuzzer" examples -dict=fuzz/spc.dict -max_total_time="$seconds" -max_len=8192 -timeout=20 \
+        "$build/$fuzzer" "$corpus" "${seeds[@]}" -dict=fuzz/spc.dict -max_total_time="$seconds" -max_len=8192 -timeout=20 \
             -rss_limit_mb=4096 -print_final_stats=1 \
             -artifact_prefix="$build/artifacts/$fuzzer-" 2>"$build/$fuzzer.log"; then
         echo "$fuzzer found a fault; see $build/$fuzzer.log and $build/artifacts/" >&2

@@ -134,7 +134,7 @@ TEST_P(DefaultDecode, GivesBackTheValueAsTyped)
 {
     const DefaultDecodeRow &row = GetParam();
     ComponentSpec spec;
-    PropertyInput input = prop(u"Value"_s, row.type, row.typed);
+    PropertyInput input = property(u"Value"_s, row.type, row.typed);
     input.pointer = row.pointer;
     spec.addProperty(input);
     ASSERT_EQ(spec.DefaultValues.at(0), row.stored);
