@@ -193,7 +193,7 @@ SpecDocument::OpenResult SpecDocument::open(const QString &path, TAwk &awk)
 
 bool SpecDocument::save(const QString &path, QString *error)
 {
-    if (!saveSpecification(m_spec, path, error, m_buildCounts))
+    if (!saveSpecification(m_spec, path, error, m_buildCounts, m_currentFile))
         return false;
     m_modified = false;
     emit changed(FileState);

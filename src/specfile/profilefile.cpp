@@ -314,6 +314,40 @@ void ProfileFile::eraseSection(const QString &section)
     m_sectionIndex.erase(it);
 }
 
+QStringList ProfileFile::sectionNames() const
+{
+    QStringList names;
+    for (size_t i = 1; i < m_sections.size(); ++i) {
+        const Section &section = m_sections[i];
+        if (!section.removed && m_sectionIndex.find(QStringView(section.name))->second.first() == qsizetype(i))
+            names.append(section.name);
+    }
+    return names;
+}
+
+void ProfileFile::copySections(const ProfileFile &other,
+                               const std::function<bool(const QString &)> &keep)
+{
+    for (const QString &name : other.sectionNames()) {
+        if (!keep(name))
+            continue;
+        eraseSection(name);
+        // sectionForWriting parts the new section from the text before it.
+        bool first = true;
+        for (const qsizetype index : other.m_sectionIndex.find(QStringView(name))->second) {
+            const Section &source = other.m_sections[size_t(index)];
+            if (first) {
+                Section &target = sectionForWriting(name);
+                target = source;
+                first = false;
+            } else {
+                m_sectionIndex[name].append(qsizetype(m_sections.size()));
+                m_sections.push_back(source);
+            }
+        }
+    }
+}
+
 // Characters of the file's text, line ends included.
 qsizetype ProfileFile::textLength() const
 {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
+#include <functional>
 #include <QString>
 
 #include <optional>
@@ -59,6 +61,12 @@ public:
                       qsizetype count);
     // Removes every section of that name with all its lines.
     void eraseSection(const QString &section);
+
+    // The names of the sections in file order, each once, as first spelled.
+    QStringList sectionNames() const;
+    // Copies the sections of other that keep accepts, their lines as they
+    // stand, to the end of this file; a section of the same name here goes.
+    void copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep);
 
     // The file's text, each line followed by CR LF, and its encoded bytes.
     QString toText() const;

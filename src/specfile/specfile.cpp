@@ -145,7 +145,7 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file, BuildCount
 }
 
 bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error,
-                       BuildCounts counts)
+                       BuildCounts counts, const QString &currentFile)
 {
     ProfileFile file;
     // A file that exists but cannot be read is not overwritten: what it holds
@@ -154,6 +154,16 @@ bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *
         if (error)
             *error = QStringLiteral("Unable to write to ") + QFileInfo(path).absoluteFilePath();
         return false;
+    }
+    // Saved under another name, the specification takes its hand-written
+    // bodies along; the list sections are written anew below in any case.
+    if (!currentFile.isEmpty() && QFileInfo(currentFile) != QFileInfo(path)) {
+        ProfileFile current;
+        if (current.load(currentFile) == ProfileFile::LoadResult::Loaded) {
+            file.copySections(current, [](const QString &section) {
+                return section.compare(kComponent, Qt::CaseInsensitive) != 0;
+            });
+        }
     }
     writeSpecification(spec, file, counts);
     if (!file.save()) {

@@ -26,8 +26,12 @@ struct BuildCounts {
     int functions = 0;
 };
 
+// currentFile, when it names another file, is the specification file the
+// specification came from: its sections that a save does not write (the
+// hand-written bodies) are read from it at this moment and go along into
+// path, replacing sections of the same name there.
 bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error,
-                       BuildCounts counts = {});
+                       BuildCounts counts = {}, const QString &currentFile = QString());
 
 // The writes of a save, applied to a profile held in memory.
 void writeSpecification(const ComponentSpec &spec, ProfileFile &file, BuildCounts counts = {});

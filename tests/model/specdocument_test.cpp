@@ -4,6 +4,7 @@
 
 #include "awk/awk.h"
 #include "model/ancestortable.h"
+#include "specfile/profilefile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -99,4 +100,38 @@ TEST(SpecDocument, EditBackTakesTheEntryOutOfEveryListItBelongsTo)
     EXPECT_EQ(doc.spec().Types, QStringList{u"integer"_s});
     EXPECT_TRUE(doc.spec().Events.isEmpty());
     EXPECT_TRUE(doc.spec().DefinedHandlers.isEmpty());
+}
+
+// Saved under another name, the hand-written bodies of the file the
+// specification came from go along, as they are on disk at that moment.
+TEST(SpecDocument, SavingAsAnotherFileTakesTheHandWrittenBodiesAlong)
+{
+    QTemporaryDir dir;
+    const QString gauge = dir.filePath(u"gauge.spc"_s);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"), gauge));
+    QFile::setPermissions(gauge, QFile::ReadOwner | QFile::WriteOwner);
+    SpecDocument doc;
+    TAwk awk;
+    ASSERT_TRUE(doc.open(gauge, awk).opened);
+    {
+        QFile edited(gauge);
+        ASSERT_TRUE(edited.open(QIODevice::Append));
+        edited.write("\r\n[functionTGauge.GetLater]\r\ncount=1\r\n1=Result := 1;\r\n");
+    }
+    const QString other = dir.filePath(u"other.spc"_s);
+    {
+        QFile target(other);
+        ASSERT_TRUE(target.open(QIODevice::WriteOnly));
+        target.write("[Notes]\r\nkept=yes\r\n[functionTGauge.GetValue]\r\ncount=1\r\n1=Result := 0;\r\n");
+    }
+    QString error;
+    ASSERT_TRUE(doc.save(other, &error)) << error.toStdString();
+
+    ProfileFile saved(other);
+    EXPECT_EQ(saved.readString(u"functionTGauge.GetValue"_s, u"1"_s), u"Result := FValue;"_s)
+        << "the current file's section wins";
+    EXPECT_EQ(saved.readInteger(u"functionTGauge.GetMark"_s, u"varcount"_s, 0), 2);
+    EXPECT_EQ(saved.readString(u"functionTGauge.GetLater"_s, u"1"_s), u"Result := 1;"_s);
+    EXPECT_EQ(saved.readString(u"Notes"_s, u"kept"_s), u"yes"_s);
+    EXPECT_EQ(saved.readString(u"Component"_s, u"Classname"_s), u"TGauge"_s);
 }
