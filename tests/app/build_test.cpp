@@ -309,4 +309,8 @@ TEST_P(SameUnitAsCommand, OpenedAndBuiltInTheWindow)
 INSTANTIATE_TEST_SUITE_P(BuildInWindow, SameUnitAsCommand,
                          ::testing::Values(SameUnitRow{"gauge.spc", 2, ""},
                                            SameUnitRow{"gauge.spc", 4, "="},
-                                           SameUnitRow{"tank.spc", 3, "*"}));
+                                           SameUnitRow{"tank.spc", 3, "*"}),
+                         [](const auto &info) {
+                             return std::string(info.param.example).substr(0, 4) + "Indent"
+                                 + std::to_string(info.param.indent);
+                         });

@@ -55,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(WindowKeys, PageKeys,
                                            PageKeyRow{5, Qt::Key_PageDown, 6},
                                            PageKeyRow{6, Qt::Key_PageDown, 0},
                                            PageKeyRow{0, Qt::Key_PageUp, 6},
-                                           PageKeyRow{3, Qt::Key_PageUp, 2}));
+                                           PageKeyRow{3, Qt::Key_PageUp, 2}),
+                         [](const auto &info) {
+                             return std::string(info.param.key == Qt::Key_PageDown ? "Down" : "Up")
+                                 + "FromPage" + std::to_string(info.param.from);
+                         });
 
 TEST_F(WindowKeys, PageDownTurnsOncePerKeyFromADeepControl)
 {

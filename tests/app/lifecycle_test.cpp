@@ -115,7 +115,12 @@ TEST_P(ExitSourceQuestion, CancelKeepsTheProgramRunning)
 INSTANTIATE_TEST_SUITE_P(Lifecycle, ExitSourceQuestion,
                          ::testing::Values(SourceAnswerRow{Answer::Cancel, false},
                                            SourceAnswerRow{Answer::No, true},
-                                           SourceAnswerRow{Answer::Yes, true}));
+                                           SourceAnswerRow{Answer::Yes, true}),
+                         [](const auto &info) {
+                             return info.param.answer == Answer::Cancel ? "Cancel"
+                                 : info.param.answer == Answer::No      ? "No"
+                                                                        : "Yes";
+                         });
 
 TEST_F(Lifecycle, TitleBarCloseWithNothingUnsavedAsksNothing)
 {
@@ -225,7 +230,12 @@ INSTANTIATE_TEST_SUITE_P(Lifecycle, NewCancel,
                          ::testing::Values(NewCancelRow{true, false, 0},
                                            NewCancelRow{true, true, 0},
                                            NewCancelRow{true, true, 1},
-                                           NewCancelRow{false, true, 0}));
+                                           NewCancelRow{false, true, 0}),
+                         [](const auto &info) {
+                             return std::string(info.param.withEntries ? "Entries" : "NoEntries")
+                                 + (info.param.withOutput ? "Output" : "") + "CancelAt"
+                                 + std::to_string(info.param.cancelAt);
+                         });
 
 // ---- a second instance ---------------------------------------------------------
 

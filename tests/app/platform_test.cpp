@@ -96,7 +96,8 @@ TEST_P(RealMessageBox, ClosedWithoutAButtonAnswersCancel)
 INSTANTIATE_TEST_SUITE_P(Platform, RealMessageBox,
                          ::testing::Values(EscapeRow{UserPrompts::Buttons::YesNo, UserPrompts::Answer::Cancel},
                                            EscapeRow{UserPrompts::Buttons::YesNoCancel, UserPrompts::Answer::Cancel},
-                                           EscapeRow{UserPrompts::Buttons::Ok, UserPrompts::Answer::Ok}));
+                                           EscapeRow{UserPrompts::Buttons::Ok, UserPrompts::Answer::Ok}),
+                         [](const auto &info) { return toString(info.param.buttons).remove(u'/').toStdString(); });
 
 TEST(RealMessageBoxButtons, YesNoShowsOnlyYesAndNo)
 {
