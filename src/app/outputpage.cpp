@@ -11,11 +11,13 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/finddialog.h"
+#include "app/findingslist.h"
 #include "app/outputicons.h"
 #include "app/picklist.h"
 #include "app/replacedialog.h"
@@ -48,11 +50,21 @@ OutputPage::OutputPage(UserPrompts &prompts, QWidget *parent)
 
     createStatusBar();
 
+    // The findings share the text's room; the user moves the border between them.
+    auto *textAndFindings = new QSplitter(Qt::Vertical, this);
+    textAndFindings->setObjectName(QStringLiteral("OutputSplitter"));
+    textAndFindings->setChildrenCollapsible(false);
+    textAndFindings->addWidget(Memo1);
+    findingsList = new FindingsList(textAndFindings);
+    textAndFindings->addWidget(findingsList);
+    textAndFindings->setStretchFactor(0, 1);
+    textAndFindings->setStretchFactor(1, 0);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(Panel3);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(textAndFindings, 1);
     layout->addWidget(Panel4);
 
     createPickLists();
@@ -202,6 +214,7 @@ int OutputPage::lineCount() const
 void OutputPage::clear()
 {
     Memo1->clear();
+    findingsList->setFindings({});
 }
 
 OutputCommandStates OutputPage::commandStates() const

@@ -13,6 +13,7 @@
 #include "platform/textsearch.h"
 
 class FindDialog;
+class FindingsList;
 class PickList;
 class QFrame;
 class QLabel;
@@ -48,6 +49,7 @@ public:
     QStringList lines() const;
     // The number of lines the text holds, the last empty one counted; an empty text has one.
     int lineCount() const;
+    // Empties the text and the findings shown with it.
     void clear();
     // Whether the text was built or edited since it was last saved.
     bool isUnsaved() const;
@@ -105,6 +107,7 @@ public: // controls
     QToolButton *btnbrush;
     QToolButton *btnwordwrap;
     QPlainTextEdit *Memo1;
+    FindingsList *findingsList;   // the check's findings, below the text
     QFrame *Panel4;
     QLabel *fontpanel;
     QLabel *sizepanel;
