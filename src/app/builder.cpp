@@ -505,7 +505,7 @@ void TBuilder::build()
 
     // The check warns and never changes the unit.
     const QList<Finding> findings = checkSpecification(spec(), stylePage->style());
-    outputPage->findingsList->setFindings(findings);
+    outputPage->showFindings(findings);
 
     BitBtn3->setEnabled(true);
     showPage(OutputPageIndex);
@@ -519,7 +519,7 @@ void TBuilder::CheckSpecification1Click()
     if (m_building)
         return;
     const QList<Finding> findings = checkSpecification(spec(), stylePage->style());
-    outputPage->findingsList->setFindings(findings);
+    outputPage->showFindings(findings);
     if (!findings.isEmpty())
         showPage(OutputPageIndex);
     setStatusText(checkedStatusText(findings));

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 constexpr int kVisibleLines = 4;
 }
@@ -55,8 +57,10 @@ void FindingsList::setFindings(const QList<Finding> &findings)
 
 QSize FindingsList::sizeHint() const
 {
-    const int line = std::max(fontMetrics().height(), iconSize().height()) + 4;
-    const int height = header()->sizeHint().height() + kVisibleLines * line + 2 * frameWidth();
+    const int count = topLevelItemCount();
+    const int line = count > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
+    const int lines = std::clamp(count, 1, kVisibleLines);
+    const int height = header()->sizeHint().height() + lines * line + 2 * frameWidth();
     return {QTreeWidget::sizeHint().width(), height};
 }
 

@@ -21,7 +21,7 @@ public:
     void setFindings(const QList<Finding> &findings);
     const QList<Finding> &findings() const { return m_findings; }
 
-    // Room for a few lines, so the Output text keeps most of the page.
+    // Room for its first few lines, so the Output text keeps most of the page.
     QSize sizeHint() const override;
 
 signals:

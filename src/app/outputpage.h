@@ -14,10 +14,12 @@
 
 class FindDialog;
 class FindingsList;
+struct Finding;
 class PickList;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class QSplitter;
 class QToolButton;
 class ReplaceDialog;
 class UserPrompts;
@@ -51,6 +53,8 @@ public:
     int lineCount() const;
     // Empties the text and the findings shown with it.
     void clear();
+    // Shows the check's findings below the text; with none the list hides.
+    void showFindings(const QList<Finding> &findings);
     // Whether the text was built or edited since it was last saved.
     bool isUnsaved() const;
     void markSaved();
@@ -134,6 +138,7 @@ private:
     void reportNotFound(QWidget *dialog);
 
     UserPrompts &m_prompts;
+    QSplitter *m_textAndFindings = nullptr;
     QColor m_fontColor = Qt::black;
     QColor m_background = Qt::white;
     OutputCommandStates m_states;
