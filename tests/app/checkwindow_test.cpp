@@ -76,14 +76,13 @@ protected:
         return focused && (focused == control || control->isAncestorOf(focused));
     }
 
-    // The line of the first finding about the entry, double-clicked.
-    void doubleClickFinding(Kind kind, const QString &entry, int index)
+    // The first line about the entry ("property 'Ratio'"), double-clicked.
+    void doubleClickFinding(const QString &entry)
     {
         for (int line = 0; line < list()->topLevelItemCount(); ++line) {
-            const Finding &finding = list()->findings().at(line);
-            if (finding.kind != kind || finding.name != entry || finding.index != index)
-                continue;
             QTreeWidgetItem *item = list()->topLevelItem(line);
+            if (item->text(FindingsList::EntryColumn) != entry)
+                continue;
             list()->scrollToItem(item);
             // As the platform delivers it: a click, then the second press as a double-click.
             const QPoint centre = list()->visualItemRect(item).center();
@@ -91,7 +90,7 @@ protected:
             QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, centre);
             return;
         }
-        ADD_FAILURE() << "no finding about " << entry.toStdString() << " at " << index;
+        ADD_FAILURE() << "no finding about " << entry.toStdString();
     }
 };
 
@@ -100,9 +99,7 @@ protected:
 struct EntryRow {
     const char *name;
     void (*setUp)(TBuilder &window, SpecDocument &document);
-    Kind kind;          // the finding double-clicked
-    const char *entry;
-    int index;
+    const char *entry;  // the finding double-clicked, as the list shows its entry
     int page;           // the page shown afterwards
     const char *control;
     int row;            // the list's row that is selected; -1: a field, its text selected
@@ -125,7 +122,7 @@ TEST_P(FindingEntry, DoubleClickShowsThePageAndSelectsTheEntryWithoutChangingIt)
 
     action("CheckSpecification1")->trigger();
     ASSERT_TRUE(list()->isVisible());
-    doubleClickFinding(row.kind, QString::fromLatin1(row.entry), row.index);
+    doubleClickFinding(QString::fromLatin1(row.entry));
 
     EXPECT_EQ(page(), row.page);
     QWidget *control = find<QWidget>(row.control);
@@ -150,19 +147,19 @@ INSTANTIATE_TEST_SUITE_P(
     CheckInWindow, FindingEntry,
     ::testing::Values(
         EntryRow{"UnitName", [](TBuilder &, SpecDocument &d) { d.setFilename(u"type.pas"_s); },
-                 Kind::Unit, "type", -1, TBuilder::ClassPageIndex, "unitname", -1},
+                 "unit 'type'", TBuilder::ClassPageIndex, "unitname", -1},
         EntryRow{"ClassName", [](TBuilder &, SpecDocument &d) { d.setClassname(u"Object"_s); },
-                 Kind::Class, "Object", -1, TBuilder::ClassPageIndex, "clname", -1},
+                 "class 'Object'", TBuilder::ClassPageIndex, "clname", -1},
         EntryRow{"Ancestor", [](TBuilder &, SpecDocument &d) { d.setAncestor(u"TStringList"_s); },
-                 Kind::Ancestor, "TStringList", -1, TBuilder::ClassPageIndex, "ancestorbox", -1},
+                 "ancestor 'TStringList'", TBuilder::ClassPageIndex, "ancestorbox", -1},
         EntryRow{"PalettePage", [](TBuilder &, SpecDocument &d) { d.setPalettepage(u"Tom's"_s); },
-                 Kind::PalettePage, "Tom's", -1, TBuilder::ClassPageIndex, "palpage", -1},
+                 "palette page 'Tom's'", TBuilder::ClassPageIndex, "palpage", -1},
         EntryRow{"SeparatorCharacter",
                  [](TBuilder &w, SpecDocument &) {
                      w.stylePage->numchars->setValue(10);
                      w.stylePage->charcombo->setEditText(u"}"_s);
                  },
-                 Kind::Style, "}", -1, TBuilder::StylePageIndex, "charcombo", -1},
+                 "style '}'", TBuilder::StylePageIndex, "charcombo", -1},
         // Events share the property lists but not ListBox1: the row is found by name.
         EntryRow{"PropertyAfterAnEvent",
                  [](TBuilder &, SpecDocument &d) {
@@ -170,40 +167,40 @@ INSTANTIATE_TEST_SUITE_P(
                      d.addProperty(property(u"Level"_s, u"integer"_s));
                      d.addProperty(property(u"Ratio"_s, u"Double"_s, u"1.5"_s));
                  },
-                 Kind::Property, "Ratio", 2, TBuilder::PropertiesPageIndex, "ListBox1", 1},
+                 "property 'Ratio'", TBuilder::PropertiesPageIndex, "ListBox1", 1},
         EntryRow{"SecondOfTwoPropertiesOfOneName",
                  [](TBuilder &, SpecDocument &d) {
                      d.addProperty(property(u"Level"_s, u"integer"_s));
                      d.addProperty(property(u"Count"_s, u"integer"_s));
                      d.addProperty(property(u"level"_s, u"integer"_s));
                  },
-                 Kind::Property, "level", 2, TBuilder::PropertiesPageIndex, "ListBox1", 2},
+                 "property 'level'", TBuilder::PropertiesPageIndex, "ListBox1", 2},
         EntryRow{"Event",
                  [](TBuilder &, SpecDocument &d) {
                      d.addProperty(property(u"Level"_s, u"integer"_s));
                      d.addEventHandler(event(u"OnGo"_s, u"TNotifyEvent"_s));
                      d.addEventHandler(event(u"OnLevel"_s, u"integer"_s));
                  },
-                 Kind::Event, "OnLevel", 1, TBuilder::EventHandlersPageIndex, "ListBox3", 1},
+                 "event 'OnLevel'", TBuilder::EventHandlersPageIndex, "ListBox3", 1},
         EntryRow{"Method",
                  [](TBuilder &, SpecDocument &d) {
                      d.addMethod(method(u"Procedure"_s, u"Move"_s));
                      d.addMethod(method(u"Function"_s, u"Total"_s));
                  },
-                 Kind::Method, "Total", 1, TBuilder::MethodsPageIndex, "ListBox2", 1},
+                 "method 'Total'", TBuilder::MethodsPageIndex, "ListBox2", 1},
         EntryRow{"UserMessage",
                  [](TBuilder &, SpecDocument &d) {
                      d.addUserMessage(u"WM_GO"_s, 7);
                      d.addUserMessage(u"WM_STOP"_s, 7);
                  },
-                 Kind::Message, "WM_STOP", 1, TBuilder::MessageHandlersPageIndex, "userlist", 1},
+                 "message 'WM_STOP'", TBuilder::MessageHandlersPageIndex, "userlist", 1},
         // Its selection is the specification's: the finding moves only the current line.
         EntryRow{"StandardMessage",
                  [](TBuilder &, SpecDocument &d) {
                      selectStandardMessage(d, u"WM_USER"_s);
                      selectStandardMessage(d, u"DM_GETDEFID"_s);
                  },
-                 Kind::StandardMessage, "WM_USER", 223, TBuilder::MessageHandlersPageIndex, "winlist",
+                 "message 'WM_USER'", TBuilder::MessageHandlersPageIndex, "winlist",
                  223}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -214,7 +211,7 @@ struct StatusRow {
     void (*setUp)(SpecDocument &document);
     const char *command;
     const char *status;      // after the unit's file name for Build
-    int findings;            // lines in the list
+    const char *severities;  // the list's lines, as their first column shows them
     int page;
 };
 
@@ -241,8 +238,11 @@ TEST_P(CheckStatus, SaysHowManyFindingsAndShowsThemInTheList)
     const bool built = row.command == std::string("BuildOutput1");
     const QString unit = QDir(dir.path()).filePath(u"unit1.pas"_s);
     EXPECT_EQ(status(), (built ? unit : QString()) + QString::fromLatin1(row.status));
-    EXPECT_EQ(list()->topLevelItemCount(), row.findings);
-    EXPECT_EQ(list()->isVisible(), row.findings > 0);
+    QStringList severities;
+    for (int line = 0; line < list()->topLevelItemCount(); ++line)
+        severities.append(list()->topLevelItem(line)->text(FindingsList::SeverityColumn));
+    EXPECT_EQ(severities.join(u' '), QString::fromLatin1(row.severities));
+    EXPECT_EQ(list()->isVisible(), !severities.isEmpty());
     EXPECT_EQ(page(), row.page);
     if (!built)
         EXPECT_EQ(builder->outputPage->lines(), QStringList({u"unit earlier;"_s, QString()}));
@@ -251,7 +251,7 @@ TEST_P(CheckStatus, SaysHowManyFindingsAndShowsThemInTheList)
 INSTANTIATE_TEST_SUITE_P(
     CheckInWindow, CheckStatus,
     ::testing::Values(
-        StatusRow{"BuildWithoutFindings", [](SpecDocument &) {}, "BuildOutput1", " built", 0,
+        StatusRow{"BuildWithoutFindings", [](SpecDocument &) {}, "BuildOutput1", " built", "",
                   TBuilder::OutputPageIndex},
         StatusRow{"BuildWithOneErrorAndTwoWarnings",
                   [](SpecDocument &d) {
@@ -259,18 +259,19 @@ INSTANTIATE_TEST_SUITE_P(
                       d.addProperty(property(u"Title"_s, u"String"_s, u"abc"_s));
                       d.addEventHandler(event(u"OnLevel"_s, u"integer"_s));
                   },
-                  "BuildOutput1", " built (1 error, 2 warnings)", 3, TBuilder::OutputPageIndex},
+                  "BuildOutput1", " built (1 error, 2 warnings)",
+                  "Error Warning Warning", TBuilder::OutputPageIndex},
         StatusRow{"BuildWithOneWarning",
                   [](SpecDocument &d) { d.addProperty(property(u"Title"_s, u"String"_s, u"abc"_s)); },
-                  "BuildOutput1", " built (1 warning)", 1, TBuilder::OutputPageIndex},
+                  "BuildOutput1", " built (1 warning)", "Warning", TBuilder::OutputPageIndex},
         StatusRow{"CheckWithoutFindingsStaysOnThePage", [](SpecDocument &) {}, "CheckSpecification1",
-                  "Specification checked: no findings", 0, TBuilder::MethodsPageIndex},
+                  "Specification checked: no findings", "", TBuilder::MethodsPageIndex},
         StatusRow{"CheckWithTwoErrors",
                   [](SpecDocument &d) {
                       d.addMethod(method(u"Function"_s, u"Total"_s));
                       d.addUserMessage(u"WM-GO"_s, 3);
                   },
-                  "CheckSpecification1", "Specification checked: 2 errors", 2,
+                  "CheckSpecification1", "Specification checked: 2 errors", "Error Error",
                   TBuilder::OutputPageIndex}),
     [](const auto &info) { return std::string(info.param.name); });
 
