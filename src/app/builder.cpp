@@ -2,6 +2,8 @@
 
 #include "app/aboutform.h"
 #include "app/buttonbar.h"
+#include "app/findingnavigation.h"
+#include "app/findingslist.h"
 #include "app/helpwindow.h"
 #include "app/hintrouter.h"
 #include "app/inputblocker.h"
@@ -32,6 +34,8 @@
 #include "platform/delphiinstallation.h"
 #include "editor/selectpathdialog.h"
 #include "generator/unitgenerator.h"
+#include "check/checker.h"
+#include "check/findingsummary.h"
 #include "model/unitname.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
@@ -226,6 +230,9 @@ void TBuilder::connectCommands()
     connect(SelectAll1, &QAction::triggered, this, &TBuilder::SelectAll1Click);
     connect(BuildOutput1, &QAction::triggered, this, &TBuilder::BuildOutput1Click);
     connect(SavetoFile1, &QAction::triggered, this, &TBuilder::SavetoFile1Click);
+    connect(CheckSpecification1, &QAction::triggered, this, &TBuilder::CheckSpecification1Click);
+    connect(outputPage->findingsList, &FindingsList::findingActivated, this,
+            [this](const Finding &finding) { showFindingEntry(*this, finding); });
     connect(UnitforgeHelp1, &QAction::triggered, this, &TBuilder::UnitforgeHelp1Click);
     connect(DelphiComponentWritersGuide1, &QAction::triggered, this,
             &TBuilder::DelphiComponentWritersGuide1Click);
@@ -496,10 +503,26 @@ void TBuilder::build()
     m_document.setBuildCounts({int(unit.procedures.size()), int(unit.functions.size())});
     outputPage->setLines(unit.lines);
 
+    // The check warns and never changes the unit.
+    const QList<Finding> findings = checkSpecification(spec(), stylePage->style());
+    outputPage->showFindings(findings);
+
     BitBtn3->setEnabled(true);
     showPage(OutputPageIndex);
-    setStatusText(builtStatusText(spec().Filename));
+    setStatusText(builtStatusText(spec().Filename, findings));
     SelectAll1->setEnabled(true);
+}
+
+// The check on its own: the findings show on the Output page, the unit stays as it is.
+void TBuilder::CheckSpecification1Click()
+{
+    if (m_building)
+        return;
+    const QList<Finding> findings = checkSpecification(spec(), stylePage->style());
+    outputPage->showFindings(findings);
+    if (!findings.isEmpty())
+        showPage(OutputPageIndex);
+    setStatusText(checkedStatusText(findings));
 }
 
 // ---- Source file -------------------------------------------------------------

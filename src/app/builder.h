@@ -101,6 +101,7 @@ public slots: // handlers
     void Savespcfile1Click();
     void BitBtn3Click();
     void SavetoFile1Click();
+    void CheckSpecification1Click();
     void SelectAll1Click();
     void Print1Click();
     void PrinterSetup1Click();

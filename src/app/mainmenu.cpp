@@ -75,6 +75,7 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     build->setObjectName(QStringLiteral("Build1"));
     BuildOutput1 = menuItem(build, QStringLiteral("B&uild Source Output"), "BuildOutput1");
     SavetoFile1 = menuItem(build, QStringLiteral("&Save .pas File"), "SavetoFile1");
+    CheckSpecification1 = menuItem(build, QStringLiteral("Chec&k Specification"), "CheckSpecification1");
 
     QMenu *help = MainMenu1->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));

@@ -23,5 +23,6 @@ struct MainMenu {
     QAction *UseDefault1, *Matchfont1, *Wordwrap1, *BackgroundColor1, *Options1, *FontColor1;
     QAction *Class1, *Properties1, *Methods1, *EventHandlers1, *MessageHandlers1, *Output1, *Style1;
     QAction *BuildOutput1, *SavetoFile1;
+    QAction *CheckSpecification1;
     QAction *UnitforgeHelp1, *DelphiComponentWritersGuide1, *About1;
 };

@@ -11,11 +11,13 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/finddialog.h"
+#include "app/findingslist.h"
 #include "app/outputicons.h"
 #include "app/picklist.h"
 #include "app/replacedialog.h"
@@ -48,11 +50,21 @@ OutputPage::OutputPage(UserPrompts &prompts, QWidget *parent)
 
     createStatusBar();
 
+    // The findings share the text's room; the user moves the border between them.
+    m_textAndFindings = new QSplitter(Qt::Vertical, this);
+    m_textAndFindings->setObjectName(QStringLiteral("OutputSplitter"));
+    m_textAndFindings->setChildrenCollapsible(false);
+    m_textAndFindings->addWidget(Memo1);
+    findingsList = new FindingsList(m_textAndFindings);
+    m_textAndFindings->addWidget(findingsList);
+    m_textAndFindings->setStretchFactor(0, 1);
+    m_textAndFindings->setStretchFactor(1, 0);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(Panel3);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(m_textAndFindings, 1);
     layout->addWidget(Panel4);
 
     createPickLists();
@@ -202,6 +214,24 @@ int OutputPage::lineCount() const
 void OutputPage::clear()
 {
     Memo1->clear();
+    findingsList->setFindings({});
+}
+
+// A list that appears gets room for its first lines, at most half the text's;
+// while it stays, the border stays where the user put it.
+void OutputPage::showFindings(const QList<Finding> &findings)
+{
+    const bool appears = findingsList->isHidden() && !findings.isEmpty();
+    findingsList->setFindings(findings);
+    if (!appears)
+        return;
+    // A page out of sight is laid out at its size only when it is shown: do it now.
+    if (!isVisible() && parentWidget())
+        resize(parentWidget()->size());
+    layout()->activate();
+    const int room = m_textAndFindings->height() - m_textAndFindings->handleWidth();
+    const int list = std::min(findingsList->sizeHint().height(), room / 2);
+    m_textAndFindings->setSizes({room - list, list});
 }
 
 OutputCommandStates OutputPage::commandStates() const

@@ -13,10 +13,13 @@
 #include "platform/textsearch.h"
 
 class FindDialog;
+class FindingsList;
+struct Finding;
 class PickList;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class QSplitter;
 class QToolButton;
 class ReplaceDialog;
 class UserPrompts;
@@ -48,7 +51,10 @@ public:
     QStringList lines() const;
     // The number of lines the text holds, the last empty one counted; an empty text has one.
     int lineCount() const;
+    // Empties the text and the findings shown with it.
     void clear();
+    // Shows the check's findings below the text; with none the list hides.
+    void showFindings(const QList<Finding> &findings);
     // Whether the text was built or edited since it was last saved.
     bool isUnsaved() const;
     void markSaved();
@@ -105,6 +111,7 @@ public: // controls
     QToolButton *btnbrush;
     QToolButton *btnwordwrap;
     QPlainTextEdit *Memo1;
+    FindingsList *findingsList;   // the check's findings, below the text
     QFrame *Panel4;
     QLabel *fontpanel;
     QLabel *sizepanel;
@@ -131,6 +138,7 @@ private:
     void reportNotFound(QWidget *dialog);
 
     UserPrompts &m_prompts;
+    QSplitter *m_textAndFindings = nullptr;
     QColor m_fontColor = Qt::black;
     QColor m_background = Qt::white;
     OutputCommandStates m_states;

@@ -165,7 +165,7 @@ TEST_F(StartUp, LaysOutTheMenus)
               QStringList({"&Class", "&Properties", "&Methods", "&Event Handlers",
                            "Message &Handlers", "&Output", "&Style"}));
     EXPECT_EQ(captions(find<QMenu>("Build1")),
-              QStringList({"B&uild Source Output", "&Save .pas File"}));
+              QStringList({"B&uild Source Output", "&Save .pas File", "Chec&k Specification"}));
     EXPECT_EQ(captions(find<QMenu>("Help1")),
               QStringList({"&Unitforge Help", "&Delphi Component Writers' Guide", "-", "&About"}));
 }
