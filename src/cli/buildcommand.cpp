@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "awk/awk.h"
+#include "cli/unitupdate.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
@@ -45,10 +46,17 @@ QString buildUsage()
 {
     return QStringLiteral(
         "Usage: unitforge-build [options] SPEC.spc\n"
-        "Builds the unit of a component specification file.\n"
+        "       unitforge-build --update UNIT.pas [--discard] [options] SPEC.spc\n"
+        "Builds the unit of a component specification file, or brings a unit built\n"
+        "before up to date with it.\n"
         "\n"
         "Options:\n"
         "  -o, --output FILE       write the unit to FILE (default: standard output)\n"
+        "  --update UNIT.pas       merge the build into UNIT.pas in place, keeping the code\n"
+        "                          written into it; prints what was kept and dropped\n"
+        "  --discard               with --update: update even when written code would be\n"
+        "                          lost (methods the specification no longer has, lines\n"
+        "                          changed outside routine bodies)\n"
         "  --settings FILE         take the style from a settings file (uforge.ini)\n"
         "  --indent N              spaces per indentation level, 0 to 20 (default 2)\n"
         "  --blank-lines N         blank lines before each routine, 0 to 9 (default 2)\n"
@@ -57,8 +65,9 @@ QString buildUsage()
         "  --comments-before       put method comments above their headings\n"
         "  -h, --help              show this help\n"
         "\n"
-        "Options override the settings file. Exit status: 0 built, 1 build refused,\n"
-        "2 usage error or a file that cannot be read or written.\n");
+        "Options override the settings file. Exit status: 0 built or updated, 1 build\n"
+        "refused or, with --update, written code would be lost (the unit is left as it\n"
+        "was), 2 usage error or a file that cannot be read or written.\n");
 }
 
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
@@ -74,9 +83,11 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption separatorChar(QStringLiteral("separator-char"), QString(),
                                            QStringLiteral("C"));
     const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
+    const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
+    const QCommandLineOption discard(QStringLiteral("discard"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, help});
+                       commentsBefore, update, discard, help});
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -101,6 +112,14 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     if (options.outputPath == QLatin1String("-"))
         options.outputPath.clear();
     options.settingsPath = parser.value(settings);
+    options.updatePath = parser.value(update);
+    options.discard = parser.isSet(discard);
+    if (parser.isSet(update) && options.updatePath.isEmpty())
+        return QStringLiteral("--update needs the unit to update");
+    if (options.discard && !parser.isSet(update))
+        return QStringLiteral("--discard goes with --update");
+    if (parser.isSet(update) && parser.isSet(output))
+        return QStringLiteral("--update writes into the unit it names; -o cannot go with it");
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
@@ -175,6 +194,8 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     }
     QStringList lines = generateUnit(spec, style, awk, &specFile).lines;
     lines.append(QString());   // the Output text ends with a line break
+    if (!options.updatePath.isEmpty())
+        return runUnitUpdate(options.updatePath, options.discard, lines, out, err);
     const QByteArray bytes = sourceFileBytes(lines);
 
     if (options.outputPath.isEmpty()) {

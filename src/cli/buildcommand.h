@@ -25,6 +25,8 @@ struct BuildOptions {
     std::optional<int> separatorLength;
     std::optional<QString> separatorChar;
     bool commentsBefore = false;
+    QString updatePath;              // --update: the unit to merge into in place
+    bool discard = false;            // --discard: update even when written code would be lost
     bool help = false;
 };
 
@@ -40,6 +42,6 @@ Style readStyleSettings(const ProfileFile &settings);
 // The settings file's style (or the built-in one), then the options over it.
 Style applyStyleOptions(Style style, const BuildOptions &options);
 
-// Runs the whole command. The unit goes to out unless -o names a file;
-// messages go to err. Returns the exit status.
+// Runs the whole command. The unit goes to out unless -o names a file or
+// --update a unit to merge into; messages go to err. Returns the exit status.
 int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err);

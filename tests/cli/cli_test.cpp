@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -10,6 +9,7 @@
 #include <unistd.h>
 
 #include "cli/buildcommand.h"
+#include "commandrun.h"
 #include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 
@@ -17,38 +17,6 @@ namespace {
 
 const QString kTank = QStringLiteral(UF_SOURCE_DIR "/examples/tank.spc");
 const QString kGauge = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
-
-struct CommandResult {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the built command as a separate process.
-CommandResult runCommand(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(UF_BUILD_COMMAND), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// Runs the command in this process.
-CommandResult runInProcess(const QStringList &arguments)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    CommandResult run;
-    run.status = runBuildCommand(arguments, out, err);
-    run.out = out.data();
-    run.err = err.data();
-    return run;
-}
 
 QList<QByteArray> lines(const QByteArray &bytes)
 {
@@ -175,7 +143,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"MissingSpecification", {QStringLiteral("/nonexistent/x.spc")}, "cannot read the specification file"},
     FailureCase{"DirectoryAsSpecification", {QStringLiteral(UF_SOURCE_DIR)}, "cannot read the specification file"},
     FailureCase{"MissingSettings", {QStringLiteral("--settings"), QStringLiteral("/nonexistent/u.ini"), kTank}, "cannot read the settings file"},
-    FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR}),
+    FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR},
+    FailureCase{"UpdateOfAMissingUnit", {QStringLiteral("--update"), QStringLiteral("/nonexistent/u.pas"), kTank}, "cannot read the unit /nonexistent/u.pas"},
+    FailureCase{"UpdateOfADirectory", {QStringLiteral("--update"), QStringLiteral(UF_SOURCE_DIR), kTank}, "cannot read the unit " UF_SOURCE_DIR ": it is a directory"},
+    FailureCase{"UpdateWithoutAUnit", {QStringLiteral("--update="), kTank}, "--update needs the unit to update"},
+    FailureCase{"DiscardWithoutUpdate", {QStringLiteral("--discard"), kTank}, "--discard goes with --update"},
+    FailureCase{"UpdateWithOutput", {QStringLiteral("--update"), QStringLiteral("u.pas"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o cannot go with it"}),
     [](const testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
 
 TEST(BuildCommand, HelpPrintsTheUsage)
