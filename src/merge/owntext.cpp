@@ -70,7 +70,7 @@ QStringView textOf(QStringView text, const PascalToken &token)
 
 } // namespace
 
-PascalSpan ownText(QStringView text, PascalSpan gap, QStringView newGap, bool dropLastComment)
+OwnText ownText(QStringView text, PascalSpan gap, QStringView newGap, bool dropLastComment)
 {
     QSet<QString> buildComments;
     for (const PascalToken &token : tokensOf(newGap, 0, newGap.size())) {
@@ -86,18 +86,21 @@ PascalSpan ownText(QStringView text, PascalSpan gap, QStringView newGap, bool dr
             && (isSeparator(token) || buildComments.contains(comparableText(token))))
             own[i] = false;
     }
+    OwnText result;
     if (dropLastComment && !tokens.isEmpty() && tokens.last().kind == PascalToken::Kind::Comment
-        && isMethodComment(textOf(text, tokens.last())))
+        && isMethodComment(textOf(text, tokens.last()))) {
         own.last() = false;
+        result.comment = {tokens.last().start, tokens.last().end};
+    }
 
     const qsizetype first = own.indexOf(true);
     if (first < 0)
-        return {};
+        return result;
     const qsizetype last = own.lastIndexOf(true);
 
     // Whole lines, widened until no token of the stretch is cut in two.
-    PascalSpan span{lineStart(text, tokens[first].start, gap.start),
-                    afterLineBreak(text, tokens[last].end, gap.end)};
+    PascalSpan &span = result.lines;
+    span = {lineStart(text, tokens[first].start, gap.start), afterLineBreak(text, tokens[last].end, gap.end)};
     for (qsizetype i = first - 1; i >= 0; --i) {
         if (tokens[i].end > span.start)
             span.start = lineStart(text, tokens[i].start, gap.start);
@@ -106,5 +109,5 @@ PascalSpan ownText(QStringView text, PascalSpan gap, QStringView newGap, bool dr
         if (tokens[i].start < span.end)
             span.end = afterLineBreak(text, tokens[i].end, gap.end);
     }
-    return span;
+    return result;
 }

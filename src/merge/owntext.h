@@ -8,10 +8,14 @@
 
 #include "merge/pascalreader.h"
 
+struct OwnText {
+    PascalSpan lines;     // whole lines, from the first with text of the user's through the line break after the last
+    PascalSpan comment;   // the comment set aside for dropLastComment
+};
+
 // gap: the stretch of text; newGap: the same stretch of the new build (empty
 // when it has none). dropLastComment: a comment in the build's form right
 // before the end of the stretch belongs to the routine that follows (a
 // method's comment placed above its heading) and is not the user's.
-// Returns whole lines, from the start of the first line with text of the
-// user's through the line break after the last; invalid when there is none.
-PascalSpan ownText(QStringView text, PascalSpan gap, QStringView newGap, bool dropLastComment);
+// The spans are invalid when there is nothing of the kind.
+OwnText ownText(QStringView text, PascalSpan gap, QStringView newGap, bool dropLastComment);

@@ -63,7 +63,7 @@ private:
     QStringView newGap(qsizetype j) const;
     void pairRoutines();
     void collectPieces();
-    void vanish(const PascalRoutine &routine);
+    void vanish(const PascalRoutine &routine, PascalSpan comment);
     QString bodyFor(qsizetype j);
     void appendGap(QString &out, QStringView gap, const QList<QStringView> &pieces) const;
 
@@ -145,11 +145,14 @@ void Merger::pairRoutines()
     }
 }
 
-void Merger::vanish(const PascalRoutine &routine)
+// A method the new build does not have goes, with the comment above it; it
+// is listed as lost when its body is not one a build wrote.
+void Merger::vanish(const PascalRoutine &routine, PascalSpan comment)
 {
     const QStringView body = slice(m_oldText, routine.headingEnd, routine.end);
+    const qsizetype start = comment.isValid() ? comment.start : routine.start;
     MergeItem item{MergeItem::Kind::VanishedMethod, routine.name,
-                   lineCount(routineText(m_oldText, routine)), {}};
+                   lineCount(slice(m_oldText, start, routine.end)), {}};
     if (isGeneratedBody(body, roleOf(routine), true))
         m_result.dropped.append(item);
     else
@@ -192,24 +195,24 @@ void Merger::collectPieces()
                                   lineCount(routineText(m_oldText, routine)), {}});
             continue;
         }
-        const PascalSpan own = ownText(m_oldText, gap, paired >= 0 ? newGap(paired) : QStringView(),
-                                       paired < 0);
-        if (own.isValid()) {
-            m_pieces[anchor].append(slice(m_oldText, own.start, own.end));
-            m_result.kept.append({MergeItem::Kind::OwnText, QString(),
-                                  lineCount(slice(m_oldText, own.start, own.end).trimmed()), {}});
+        const OwnText own = ownText(m_oldText, gap, paired >= 0 ? newGap(paired) : QStringView(),
+                                    paired < 0);
+        if (own.lines.isValid()) {
+            const QStringView lines = slice(m_oldText, own.lines.start, own.lines.end);
+            m_pieces[anchor].append(lines);
+            m_result.kept.append({MergeItem::Kind::OwnText, QString(), lineCount(lines.trimmed()), {}});
         }
         if (paired < 0)
-            vanish(routine);
+            vanish(routine, own.comment);
     }
 
     const qsizetype lastEnd = count > 0 ? m_old.routines.last().end : m_old.implementationBody;
     const qsizetype gapEnd = m_old.mainBlock >= 0 ? m_old.mainBlock : m_old.finalEnd;
-    const PascalSpan own = ownText(m_oldText, {lastEnd, gapEnd}, newGap(end), false);
-    if (own.isValid()) {
-        m_pieces[end].append(slice(m_oldText, own.start, own.end));
-        m_result.kept.append({MergeItem::Kind::OwnText, QString(),
-                              lineCount(slice(m_oldText, own.start, own.end).trimmed()), {}});
+    const OwnText own = ownText(m_oldText, {lastEnd, gapEnd}, newGap(end), false);
+    if (own.lines.isValid()) {
+        const QStringView lines = slice(m_oldText, own.lines.start, own.lines.end);
+        m_pieces[end].append(lines);
+        m_result.kept.append({MergeItem::Kind::OwnText, QString(), lineCount(lines.trimmed()), {}});
     }
     if (m_old.mainBlock >= 0) {
         const QStringView block = slice(m_oldText, m_old.mainBlock, m_old.finalEnd);
