@@ -120,7 +120,8 @@ void EditCycles::State::changeProperty(bool add, bool remove)
     input.defaultValue = QString();
     if (random.chance(0.5))
         input.defaultValue = input.type == u"boolean" ? QStringLiteral("True") : QStringLiteral("%1").arg(random.number(0, 99));
-    input.indexed = random.chance(0.15);
+    // An indexed property takes no default, or the unit would not compile.
+    input.indexed = input.defaultValue.isEmpty() && random.chance(0.25);
     input.readMethod = input.indexed || random.chance(0.3) ? QStringLiteral("Get") + input.name : QString();
     input.writeMethod = input.indexed || random.chance(0.4) ? QStringLiteral("Set") + input.name : QString();
     input.isProtected = random.chance(0.1);
@@ -175,7 +176,7 @@ void EditCycles::State::changeSpecification()
         }
         case 7:
             if (spec.UserMessages.size() < 3)
-                spec.addUserMessage(QStringLiteral("WM_U%1").arg(random.serial()), random.number(1, 9));
+                spec.addUserMessage(QStringLiteral("WM_U%1").arg(random.serial()), random.serial());
             else
                 spec.removeUserMessage(random.number(0, int(spec.UserMessages.size()) - 1));
             break;
