@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets (fuzz/) with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a bounded time. Exits 0 when
 # no fuzzer found a fault.
-#   scripts/fuzz.sh [SECONDS]     seconds per fuzzer, default 60 (or FUZZ_SECONDS)
+#   scripts/fuzz.sh [SECONDS]     seconds per fuzzer, default 60 (or FUZZ_SECONDS);
+#                                 FUZZERS="unitmerge_fuzzer" runs only the fuzzers named
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-${FUZZ_SECONDS:-60}}"
@@ -12,16 +13,23 @@ bash scripts/setup.sh clang libclang-rt-14-dev cmake ninja-build qt6-base-dev
 build=build-fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" --target profile_fuzzer specreader_fuzzer -j2
+fuzzers="${FUZZERS:-profile_fuzzer specreader_fuzzer unitmerge_fuzzer}"   # FUZZERS picks some
+cmake --build "$build" --target $fuzzers -j2
 
 status=0
-for fuzzer in profile_fuzzer specreader_fuzzer; do
+for fuzzer in $fuzzers; do
     corpus="$build/corpus-$fuzzer"
     mkdir -p "$corpus" "$build/artifacts"
-    cp -n examples/*.spc "$corpus"/ 2>/dev/null || true
+    dictionary=fuzz/spc.dict
+    seeds=(examples/*.spc)
+    if [ "$fuzzer" = unitmerge_fuzzer ]; then
+        dictionary=fuzz/pascal.dict
+        seeds=(fuzz/units/*.pas)
+    fi
+    cp -n "${seeds[@]}" "$corpus"/ 2>/dev/null || true
     echo "== $fuzzer: ${seconds} s"
     if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        "$build/$fuzzer" "$corpus" -dict=fuzz/spc.dict -max_total_time="$seconds" -max_len=8192 -timeout=20 \
+        "$build/$fuzzer" "$corpus" -dict="$dictionary" -max_total_time="$seconds" -max_len=8192 -timeout=20 \
             -rss_limit_mb=4096 -print_final_stats=1 \
             -artifact_prefix="$build/artifacts/$fuzzer-" 2>"$build/$fuzzer.log"; then
         echo "$fuzzer found a fault; see $build/$fuzzer.log and $build/artifacts/" >&2

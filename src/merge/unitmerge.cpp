@@ -89,11 +89,25 @@ Merger::Merger(const QString &newText, const PascalUnit &newUnit, const QString 
 {
     if (!m_new.classes.isEmpty())
         m_newClass = m_new.classes.first().name;
-    // A class renamed since keeps its methods: they are matched by member name.
-    m_oldClass = m_old.classes.isEmpty() ? m_newClass : m_old.classes.first().name;
-    for (const PascalClassDeclaration &declaration : m_old.classes) {
-        if (sameName(declaration.name, m_newClass))
-            m_oldClass = declaration.name;
+    // The edited unit's class: the new build's, or else the first class declared
+    // with methods in the implementation, so that a class renamed since keeps
+    // its methods (they are matched by member name).
+    m_oldClass = m_newClass;
+    const auto hasMethods = [this](const QString &name) {
+        return std::any_of(m_old.routines.begin(), m_old.routines.end(),
+                           [&name](const PascalRoutine &routine) { return sameName(routine.qualifier(), name); });
+    };
+    const auto declared = std::find_if(m_old.classes.begin(), m_old.classes.end(),
+                                       [this](const PascalClassDeclaration &declaration) {
+                                           return sameName(declaration.name, m_newClass);
+                                       });
+    if (declared == m_old.classes.end()) {
+        for (const PascalClassDeclaration &declaration : m_old.classes) {
+            if (hasMethods(declaration.name)) {
+                m_oldClass = declaration.name;
+                break;
+            }
+        }
     }
     const qsizetype lineBreak = m_newText.indexOf(u'\n');
     if (lineBreak >= 0 && (lineBreak == 0 || m_newText[lineBreak - 1] != u'\r'))

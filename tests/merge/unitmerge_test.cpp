@@ -283,4 +283,19 @@ TEST(UnitMerge, UnitsThatDoNotReadAreReportedNotMerged)
     EXPECT_EQ(mergeUnits(broken, built).error.left(30), QStringLiteral("the new unit cannot be read: t"));
 }
 
+
+
+TEST(UnitMerge, ClassRenamedInItsDeclarationOnlyKeepsItsMethods)
+{
+    // Found by fuzzing: a class name without methods of its own is not the unit's class.
+    QString existing = withBody(builtUnit(gaugeSpec()), QStringLiteral("TGauge.Flash"), crlf("\nbegin\n  Beep;\nend;"));
+    existing.replace(crlf("  TGauge = class(TCustomControl)\n"), crlf("  TGaugeX = class(TCustomControl)\n"));
+    ComponentSpec after = gaugeSpec();
+    after.removeMethod(0);
+    const QString built = builtUnit(after);
+    const UnitMerge merge = mergeUnits(built, existing);
+    EXPECT_EQ(lossSummary(merge.lost),
+              QStringLiteral("TGauge.Flash (4 lines), 1 line changed in the interface section"));
+    EXPECT_EQ(merge.text, built);
+}
 } // namespace
