@@ -1,8 +1,7 @@
 #include "merge/pascalreader.h"
 
+#include "merge/pascalcursor.h"
 #include "merge/pascallexer.h"
-
-#include <QList>
 
 using namespace Qt::StringLiterals;
 
@@ -20,75 +19,24 @@ bool isRoutineWord(const PascalToken &token)
         || token.is(PascalWord::Constructor) || token.is(PascalWord::Destructor);
 }
 
-bool isSectionWord(const PascalToken &token)
-{
-    return token.is(PascalWord::Implementation) || token.is(PascalWord::Initialization)
-        || token.is(PascalWord::Finalization);
-}
-
-class UnitReader
+class UnitReader : private PascalCursor
 {
 public:
     explicit UnitReader(QStringView text)
-        : m_text(text)
-        , m_lexer(text)
+        : PascalCursor(text)
     {
     }
 
     PascalUnit read();
 
 private:
-    void advance(bool assembler = false)
-    {
-        m_before = m_previous;
-        m_previous = m_token;
-        m_token = m_lexer.nextCode(assembler);
-        if (m_token.kind == Kind::Error)
-            fail(m_lexer.errorText(), m_token.start);
-    }
-    bool ok() const { return m_unit.error.isEmpty(); }
-    bool atEnd() const { return m_token.kind == Kind::EndOfText; }
-    void fail(const QString &why, qsizetype position)
-    {
-        if (m_unit.error.isEmpty())
-            m_unit.error = why + u" (line "_s + QString::number(lineNumberAt(m_text, position)) + u")"_s;
-    }
-    bool symbol(const PascalToken &token, QStringView text) const { return token.isSymbol(m_text, text); }
-    QString textOf(const PascalToken &token) const
-    {
-        return m_text.sliced(token.start, token.end - token.start).toString();
-    }
-    // The token after the current one; the lexer stays where it was.
-    PascalToken peek()
-    {
-        const qsizetype position = m_lexer.position();
-        const PascalToken token = m_lexer.nextCode();
-        m_lexer.setPosition(position);
-        return token;
-    }
-    void skipTo(QStringView symbolText)
-    {
-        while (ok() && !atEnd() && !symbol(m_token, symbolText))
-            advance();
-    }
-
     bool startsRoutine();
-    bool opensBlock(bool inRecord);
-    bool classTypeFollows();
-    void skipBlock();
-    void skipParentheses();
-    void skipAssembler();
     void readInterface();
     void readImplementation();
     void readInitialization();
     bool readRoutine(PascalRoutine &routine, int depth);
     qsizetype endOfLineComments(qsizetype end) const;
 
-    QStringView m_text;
-    PascalLexer m_lexer;
-    PascalToken m_token;
-    PascalToken m_previous;
-    PascalToken m_before;
     PascalUnit m_unit;
 };
 
@@ -104,103 +52,6 @@ bool UnitReader::startsRoutine()
         return false;
     const PascalToken following = peek();
     return isRoutineWord(following) || following.is(PascalWord::Operator);
-}
-
-// "class" (or "interface") after "=" declares a type with a body up to "end",
-// except in the forms "class of T", "class;" and "class(TBase);".
-bool UnitReader::classTypeFollows()
-{
-    if (!symbol(m_previous, u"=") && !m_previous.is(PascalWord::Packed))
-        return false;
-    const qsizetype position = m_lexer.position();
-    PascalToken token = m_lexer.nextCode();
-    if (token.isSymbol(m_text, u"(")) {
-        int depth = 1;
-        while (depth > 0 && token.kind != Kind::EndOfText && token.kind != Kind::Error) {
-            token = m_lexer.nextCode();
-            if (symbol(token, u"("))
-                ++depth;
-            else if (symbol(token, u")"))
-                --depth;
-        }
-        token = m_lexer.nextCode();
-    }
-    m_lexer.setPosition(position);
-    return !symbol(token, u";") && !token.is(PascalWord::Of);
-}
-
-bool UnitReader::opensBlock(bool inRecord)
-{
-    switch (m_token.kind == Kind::Word ? m_token.word : PascalWord::None) {
-    case PascalWord::Begin:
-    case PascalWord::Try:
-    case PascalWord::Asm:
-    case PascalWord::Record:
-        return true;
-    case PascalWord::Case:
-        // The variant part of a record ends with the record's own "end".
-        return !inRecord;
-    case PascalWord::Object:
-        return !m_previous.is(PascalWord::Of);
-    case PascalWord::Class:
-    case PascalWord::Interface:
-    case PascalWord::DispInterface:
-        return classTypeFollows();
-    default:
-        return false;
-    }
-}
-
-void UnitReader::skipAssembler()
-{
-    const qsizetype start = m_token.start;
-    do {
-        advance(true);
-    } while (ok() && !atEnd() && !m_token.is(PascalWord::End));
-    if (ok() && atEnd())
-        fail(u"\"asm\" has no matching \"end\""_s, start);
-}
-
-// From an opening word to its matching "end", which becomes the current token.
-void UnitReader::skipBlock()
-{
-    QList<PascalToken> open;
-    for (;;) {
-        if (m_token.is(PascalWord::Asm)) {
-            skipAssembler();
-            if (!ok() || open.isEmpty())
-                return;
-        } else if (m_token.is(PascalWord::End)) {
-            open.removeLast();
-            if (open.isEmpty())
-                return;
-        } else if (opensBlock(!open.isEmpty() && open.last().is(PascalWord::Record))) {
-            open.append(m_token);
-        }
-        advance();
-        if (!ok())
-            return;
-        if (atEnd() || isSectionWord(m_token)) {
-            fail(u"\""_s + textOf(open.last()).toLower() + u"\" has no matching \"end\""_s,
-                 open.last().start);
-            return;
-        }
-    }
-}
-
-void UnitReader::skipParentheses()
-{
-    const qsizetype start = m_token.start;
-    int depth = 0;
-    do {
-        if (symbol(m_token, u"("))
-            ++depth;
-        else if (symbol(m_token, u")"))
-            --depth;
-        advance();
-    } while (ok() && depth > 0 && !atEnd());
-    if (ok() && depth > 0)
-        fail(u"a parenthesis that is not closed"_s, start);
 }
 
 // A routine's text runs on over comments that follow its "end;" on the same line.
@@ -414,7 +265,7 @@ PascalUnit UnitReader::read()
         readImplementation();
     if (!ok()) {
         PascalUnit failed;
-        failed.error = m_unit.error;
+        failed.error = error();
         return failed;
     }
     return m_unit;

@@ -7,17 +7,15 @@
 #include <algorithm>
 
 #include "merge/generatedbody.h"
-#include "model/standardmessages.h"
 #include "merge/unitmerge.h"
 #include "randompascal.h"
+#include "randomspecification.h"
 #include "specfile/filewriter.h"
 #include "unitfixtures.h"
 
 namespace {
 
 const QString kClass = QStringLiteral("TCycle");
-const char *const kStandardMessages[] = {"WM_PAINT", "WM_SIZE", "WM_LBUTTONDOWN", "WM_KEYDOWN", "WM_TIMER"};
-const char *const kTypes[] = {"integer", "string", "boolean", "longint"};
 
 QString keyOf(const QString &name)
 {
@@ -64,16 +62,14 @@ private:
     void addOwnRoutine();
     void addOwnDeclaration();
     void editInterface();
-    void changeSpecification();
-    void changeProperty(bool add, bool remove);
-    void changeMethod(bool add, bool remove);
     void check(const QString &built, const UnitMerge &merge);
     void checkConstructor(const QString &merged);
     void dropNotesOfVanishedMethods(const QSet<QString> &newKeys);
     void dumpUnits(const QString &before, const QString &after) const;
 
-    ComponentSpec spec;
-    Style style;
+    RandomSpecification specification;
+    ComponentSpec &spec = specification.spec;
+    Style &style = specification.style;
     QString unit;
     QHash<QString, QString> written;     // by upper-cased routine name
     QStringList own;
@@ -87,130 +83,9 @@ private:
 EditCycles::State::State(quint32 seed, const QString &dumpFolder)
     : random(seed)
     , dump(dumpFolder)
+    , specification(random, kClass)
 {
-    spec.Filename = QStringLiteral("cycleunit.pas");
-    spec.Classname = kClass;
-    spec.Ancestor = QStringLiteral("TCustomControl");
-    spec.Palettepage = QStringLiteral("Samples");
-    for (int i = 0; i < 3; ++i) {
-        changeProperty(true, false);
-        changeMethod(true, false);
-    }
-    spec.selectStandardMessage(QStringLiteral("WM_PAINT"));
-    spec.addUserMessage(QStringLiteral("WM_U0"), 1);
     unit = builtUnit(spec, style);
-}
-
-void EditCycles::State::changeProperty(bool add, bool remove)
-{
-    PropertyInput input;
-    int row = -1;
-    if (remove) {
-        if (spec.DefinedProperties.isEmpty())
-            return;
-        row = random.number(0, int(spec.DefinedProperties.size()) - 1);
-        spec.decodeProperty(row, input);
-        spec.removeDefinedProperty(row);
-        if (!add)
-            return;
-    } else {
-        input.name = QStringLiteral("P%1").arg(random.serial());
-    }
-    input.type = QString::fromUtf8(random.pick(kTypes));
-    input.defaultValue = QString();
-    if (random.chance(0.5))
-        input.defaultValue = input.type == u"boolean" ? QStringLiteral("True") : QStringLiteral("%1").arg(random.number(0, 99));
-    // An indexed property takes no default, or the unit would not compile.
-    input.indexed = input.defaultValue.isEmpty() && random.chance(0.25);
-    input.readMethod = input.indexed || random.chance(0.3) ? QStringLiteral("Get") + input.name : QString();
-    input.writeMethod = input.indexed || random.chance(0.4) ? QStringLiteral("Set") + input.name : QString();
-    input.isProtected = random.chance(0.1);
-    input.stored = random.chance(0.8);
-    spec.addProperty(input);
-}
-
-void EditCycles::State::changeMethod(bool add, bool remove)
-{
-    QString name = QStringLiteral("M%1").arg(random.serial());
-    if (remove) {
-        if (spec.DefinedMethods.isEmpty())
-            return;
-        const int row = random.number(0, int(spec.DefinedMethods.size()) - 1);
-        name = spec.DefinedMethods[row];
-        spec.removeMethod(row);
-        if (!add)
-            return;
-    }
-    const bool function = random.chance(0.5);
-    static const char *const kParams[] = {"", "A: integer", "A, B: integer; C: string"};
-    MethodInput input = methodInput(function ? QStringLiteral("Function") : QStringLiteral("Procedure"), name,
-                                    QString::fromUtf8(random.pick(kParams)),
-                                    function ? QString::fromUtf8(random.pick(kTypes)) : QString());
-    input.directive = random.chance(0.3) ? MethodDirective::Virtual : MethodDirective::Static;
-    input.isAbstract = input.directive == MethodDirective::Virtual && random.chance(0.2);
-    input.isPublic = random.chance(0.6);
-    input.isProtected = !input.isPublic && random.chance(0.5);
-    input.isPrivate = !input.isPublic && !input.isProtected;
-    input.comment = random.chance(0.3) ? QStringLiteral("does %1").arg(random.serial()) : QString();
-    spec.addMethod(input);
-}
-
-void EditCycles::State::changeSpecification()
-{
-    const int changes = random.number(1, 3);
-    for (int i = 0; i < changes; ++i) {
-        ++figures.specificationChanges;
-        const bool crowded = spec.DefinedProperties.size() > 12;
-        switch (random.number(0, 11)) {
-        case 0: changeProperty(!crowded, crowded); break;
-        case 1: changeProperty(false, true); break;
-        case 2: changeProperty(true, true); break;
-        case 3: changeMethod(spec.DefinedMethods.size() < 8, spec.DefinedMethods.size() >= 8); break;
-        case 4: changeMethod(false, true); break;
-        case 5: changeMethod(true, true); break;
-        case 6: {
-            const QString message = QString::fromUtf8(random.pick(kStandardMessages));
-            const int index = int(standardMessageNames().indexOf(message));
-            spec.setStandardMessageSelected(index, !spec.isStandardMessageSelected(index));
-            break;
-        }
-        case 7:
-            if (spec.UserMessages.size() < 3)
-                spec.addUserMessage(QStringLiteral("WM_U%1").arg(random.serial()), random.serial());
-            else
-                spec.removeUserMessage(random.number(0, int(spec.UserMessages.size()) - 1));
-            break;
-        case 8: {
-            EventInput event;
-            event.name = QStringLiteral("OnE%1").arg(random.serial());
-            event.type = QStringLiteral("TNotifyEvent");
-            if (spec.DefinedHandlers.size() < 3)
-                spec.addEventHandler(event);
-            else
-                spec.removeDefinedHandler(random.number(0, int(spec.DefinedHandlers.size()) - 1));
-            break;
-        }
-        case 9:
-            spec.Palettepage = random.chance(0.5) ? QStringLiteral("Samples") : QStringLiteral("Additional");
-            spec.Ancestor = random.chance(0.8) ? QStringLiteral("TCustomControl") : QStringLiteral("TGraphicControl");
-            break;
-        case 10:
-            if (spec.StandardProperties.isEmpty())
-                spec.StandardProperties.append(QStringLiteral("Color"));
-            else
-                spec.StandardProperties.clear();
-            break;
-        default:
-            if (random.chance(0.3)) {
-                style.indent = random.number(1, 4);
-                style.blankLines = random.number(0, 2);
-                style.separatorLength = random.pick(std::array{0, 10, 80});
-                style.separatorChar = random.chance(0.5) ? QStringLiteral("=") : QStringLiteral("-");
-                style.commentsBefore = random.chance(0.5);
-            }
-            break;
-        }
-    }
 }
 
 void EditCycles::State::writeBodies()
@@ -469,7 +344,7 @@ void EditCycles::State::cycle()
     lostMethods.clear();
     lostLines.clear();
     editUnit();
-    changeSpecification();
+    figures.specificationChanges += specification.change();
     const QString built = builtUnit(spec, style);
     const UnitMerge merge = mergeUnits(built, unit);
     check(built, merge);
