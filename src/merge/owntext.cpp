@@ -49,16 +49,26 @@ qsizetype afterLineBreak(QStringView text, qsizetype position, qsizetype ceiling
     return position;
 }
 
+// The tokens from start to end, read as the unit reader reads them (asm
+// blocks in their own terms). Text that does not lex is one token to the end.
 QList<PascalToken> tokensOf(QStringView text, qsizetype start, qsizetype end)
 {
     QList<PascalToken> tokens;
     PascalLexer lexer(text);
     lexer.setPosition(start);
+    bool assembler = false;
     for (;;) {
-        const PascalToken token = lexer.next();
-        if (token.kind == PascalToken::Kind::EndOfText || token.kind == PascalToken::Kind::Error
-            || token.start >= end)
+        PascalToken token = lexer.next(assembler);
+        if (token.kind == PascalToken::Kind::EndOfText || token.start >= end)
             return tokens;
+        if (token.kind == PascalToken::Kind::Error) {
+            tokens.append({PascalToken::Kind::Symbol, token.start, end, PascalWord::None});
+            return tokens;
+        }
+        if (token.is(PascalWord::Asm))
+            assembler = true;
+        else if (token.is(PascalWord::End))
+            assembler = false;
         tokens.append(token);
     }
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "cli/buildcommand.h"
+#include "merge/qstringprinter.h"
 
 struct CommandResult {
     int status = -1;

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "merge/pascalreader.h"
+#include "qstringprinter.h"
 
 namespace {
 

@@ -4,19 +4,12 @@
 
 #include <QString>
 
-#include <ostream>
-
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "merge/pascalreader.h"
 #include "model/componentspec.h"
+#include "qstringprinter.h"
 #include "specfile/textcodec.h"
-
-// Failures show texts as text.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // The unit's text as Build leaves it: CR LF line ends, a line break after "end.".
 inline QString builtUnit(const ComponentSpec &spec, const Style &style = Style())

@@ -298,4 +298,15 @@ TEST(UnitMerge, ClassRenamedInItsDeclarationOnlyKeepsItsMethods)
               QStringLiteral("TGauge.Flash (4 lines), 1 line changed in the interface section"));
     EXPECT_EQ(merge.text, built);
 }
+TEST(UnitMerge, OwnDeclarationWithAnAsmBlockStaysWhole)
+{
+    // Found by fuzzing: a double-quoted string of an asm block cut the declaration short.
+    const QString own = crlf("type\n  TOdd = class\n    case X of 1: asm db \"it's\" end; end;\n  end;\n");
+    const QString existing = insertedBefore(builtUnit(gaugeSpec()), "procedure TGauge.SetValue", own);
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_TRUE(merge.text.contains(own));
+    EXPECT_TRUE(readPascalUnit(merge.text).isReadable());
+    EXPECT_EQ(describe(merge.kept), QStringList{QStringLiteral("own declarations and comments (4 lines)")});
+}
+
 } // namespace
