@@ -180,7 +180,7 @@ void Merger::collectPieces()
     m_pieces.resize(end + 1);
 
     // Text of the user's goes before the next routine that stays; text above
-    // the first such routine stays at the top, and the order is kept.
+    // the first such routine (a uses clause) stays at the top; the order is kept.
     QList<qsizetype> nextAnchor(count + 1, end);
     for (qsizetype i = count - 1; i >= 0; --i)
         nextAnchor[i] = m_counterpartOfOld[i] >= 0 ? m_counterpartOfOld[i] : nextAnchor[i + 1];
@@ -190,8 +190,8 @@ void Merger::collectPieces()
     for (qsizetype i = 0; i < count; ++i) {
         const PascalRoutine &routine = m_old.routines[i];
         const qsizetype paired = m_counterpartOfOld[i];
-        seenPaired = seenPaired || paired >= 0;
         const qsizetype anchor = seenPaired ? std::max(nextAnchor[i], lastAnchor) : 0;
+        seenPaired = seenPaired || paired >= 0;
         lastAnchor = anchor;
         const PascalSpan gap{i == 0 ? m_old.implementationBody : m_old.routines[i - 1].end, routine.start};
 

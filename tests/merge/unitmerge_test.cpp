@@ -309,4 +309,17 @@ TEST(UnitMerge, OwnDeclarationWithAnAsmBlockStaysWhole)
     EXPECT_EQ(describe(merge.kept), QStringList{QStringLiteral("own declarations and comments (4 lines)")});
 }
 
+TEST(UnitMerge, UsesClauseOfTheImplementationStaysFirst)
+{
+    // Register moved to the end by hand: the uses clause above the first routine still leads.
+    const QString built = builtUnit(gaugeSpec());
+    const QString registration = crlf("procedure Register;\nbegin\n  RegisterComponents('Samples',[TGauge]);\nend;\n");
+    QString existing = built;
+    existing.remove(registration);
+    existing = insertedBefore(existing, "end.", registration);
+    existing.replace(crlf("implementation\n"), crlf("implementation\nuses Dialogs;\n"));
+    const UnitMerge merge = mergeUnits(built, existing);
+    EXPECT_TRUE(merge.text.contains(crlf("implementation\nuses Dialogs;\n\n{====")));
+}
+
 } // namespace
