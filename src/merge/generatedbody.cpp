@@ -1,5 +1,7 @@
 #include "merge/generatedbody.h"
 
+#include "merge/pascallexer.h"
+
 #include <QList>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +21,34 @@ bool isIdentifier(QStringView text)
             return false;
     }
     return true;
+}
+
+// A value and its closing ";" and nothing more: no comment, no second
+// statement, no word that opens or closes a block. Taking such a line out of a
+// body or putting another in its place leaves the body's blocks as they were.
+bool isOneStatement(QStringView valueAndSemicolon)
+{
+    PascalLexer lexer(valueAndSemicolon);
+    for (;;) {
+        const PascalToken token = lexer.next();
+        switch (token.kind) {
+        case PascalToken::Kind::EndOfText:
+            return false;
+        case PascalToken::Kind::Error:
+        case PascalToken::Kind::Comment:
+            return false;
+        case PascalToken::Kind::Word:
+            if (token.word != PascalWord::None && token.word != PascalWord::Directive)
+                return false;
+            break;
+        case PascalToken::Kind::Symbol:
+            if (token.isSymbol(valueAndSemicolon, u";"))
+                return token.end == valueAndSemicolon.size();
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 bool isRegisterCall(QStringView line)
@@ -73,7 +103,7 @@ QStringView initializedField(QStringView line)
     if (assign < 0)
         return {};
     const QStringView field = line.sliced(5, assign - 5);
-    return isIdentifier(field) ? field : QStringView();
+    return isIdentifier(field) && isOneStatement(line.sliced(assign + 4)) ? field : QStringView();
 }
 
 bool isGeneratedBody(QStringView body, BodyRole role, bool commentAllowed)

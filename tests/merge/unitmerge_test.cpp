@@ -179,6 +179,11 @@ INSTANTIATE_TEST_SUITE_P(Rules, ConstructorMergeRule, testing::Values(
         "     FValue := 0;\n     FCaption := 'Gauge';\n  if FCaption = '' then Exit;\n",
         removeValue,
         "     FCaption := 'Gauge';\n  if FCaption = '' then Exit;\n", 1},
+    // Found by fuzzing: a line with more than the initialisation on it is the user's.
+    ConstructorCase{"InitialisationSharingItsLineIsOwn",
+        "     FValue := 0;\n     FCaption := 'Gauge'; Beep;\n     FCaption := 'end'; // end\n",
+        dropCaptionDefault,
+        "     FValue := 0;\n     FCaption := 'Gauge'; Beep;\n     FCaption := 'end'; // end\n", 2},
     ConstructorCase{"OwnFieldInTheBuildsSpellingIsOwn",
         "     FValue := 0;\n     FCaption := 'Gauge';\n     FTicks := 12;\n",
         dropCaptionDefault,
