@@ -48,7 +48,8 @@ qsizetype indexOfField(const QList<Line> &lines, const QString &field)
     return -1;
 }
 
-// Where the first new initialisation goes: after the inherited call, else after "begin".
+// Where the first new initialisation goes: after the inherited call, else
+// after "begin"; -1 for a body with neither (written in assembler).
 qsizetype firstAnchor(const QList<Line> &lines)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -59,7 +60,7 @@ qsizetype firstAnchor(const QList<Line> &lines)
         if (lines[i].text.trimmed().compare(u"begin", Qt::CaseInsensitive) == 0)
             return i;
     }
-    return 0;
+    return -1;
 }
 
 } // namespace
@@ -102,6 +103,8 @@ ConstructorMerge mergeConstructorBody(QStringView newBody, QStringView oldBody,
             anchor = indexOfField(lines, initializations[before].field);
         if (anchor < 0)
             anchor = firstAnchor(lines);
+        if (anchor < 0)
+            break;
         Line line{added.text, lines[anchor].lineBreak, added.field};
         if (line.lineBreak.isEmpty()) {
             lines[anchor].lineBreak = u"\r\n"_s;

@@ -196,15 +196,19 @@ void Merger::collectPieces()
         const PascalSpan gap{i == 0 ? m_old.implementationBody : m_old.routines[i - 1].end, routine.start};
 
         if (paired < 0 && !isOldMethod(routine)) {
-            // A routine of the user's own goes with everything above it.
+            // A routine of the user's own goes with everything above it; a
+            // line break that only ends the routine before stays there.
             const QStringView gapText = slice(m_oldText, gap.start, gap.end);
+            const qsizetype firstBreak = afterFirstBreak(gapText);
+            const qsizetype pieceStart = gap.start
+                + (gapText.first(firstBreak).trimmed().isEmpty() ? firstBreak : 0);
             qsizetype pieceEnd = routine.end;
             const QStringView after = QStringView(m_oldText).sliced(routine.end);
             if (after.startsWith(u"\r\n"))
                 pieceEnd += 2;
             else if (!after.isEmpty() && isBreak(after.front()))
                 pieceEnd += 1;
-            m_pieces[anchor].append(slice(m_oldText, gap.start + afterFirstBreak(gapText), pieceEnd));
+            m_pieces[anchor].append(slice(m_oldText, pieceStart, pieceEnd));
             m_result.kept.append({MergeItem::Kind::OwnRoutine, routine.name,
                                   lineCount(routineText(m_oldText, routine)), {}});
             continue;

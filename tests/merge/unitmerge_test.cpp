@@ -327,4 +327,25 @@ TEST(UnitMerge, UsesClauseOfTheImplementationStaysFirst)
     EXPECT_TRUE(merge.text.contains(crlf("implementation\nuses Dialogs;\n\n{====")));
 }
 
+TEST(UnitMerge, OwnRoutineTakesTheDeclarationOnTheLineAboveIt)
+{
+    const QString own = crlf("end; const Limit = 3;\nprocedure Tick;\nbegin\nend;\n");
+    const QString built = builtUnit(gaugeSpec());
+    QString existing = built;
+    existing.replace(crlf("  RegisterComponents('Samples',[TGauge]);\nend;\n"),
+                     crlf("  RegisterComponents('Samples',[TGauge]);\n") + own);
+    const UnitMerge merge = mergeUnits(built, existing);
+    EXPECT_TRUE(merge.text.contains(crlf("const Limit = 3;\nprocedure Tick;\nbegin\nend;\n")));
+}
+
+TEST(UnitMerge, ConstructorInAssemblerGetsNoInitialisationInItsDeclarations)
+{
+    const QString body = crlf("\nasm\n  nop\nend;");
+    const QString existing = withBody(builtUnit(gaugeSpec()), QStringLiteral("TGauge.Create"), body);
+    ComponentSpec after = gaugeSpec();
+    after.addProperty(propertyInput(QStringLiteral("Level"), QStringLiteral("integer"), QStringLiteral("3")));
+    const UnitMerge merge = mergeUnits(builtUnit(after), existing);
+    EXPECT_EQ(bodyOf(merge.text, QStringLiteral("TGauge.Create")), body);
+}
+
 } // namespace
