@@ -57,7 +57,10 @@ private:
         return slice(text, routine.start, routine.end);
     }
     QString key(const PascalRoutine &routine, QStringView ownClass) const;
-    bool isOldMethod(const PascalRoutine &routine) const { return sameName(routine.qualifier(), m_oldClass); }
+    bool isOldMethod(const PascalRoutine &routine) const
+    {
+        return !routine.qualifier().isEmpty() && sameName(routine.qualifier(), m_oldClass);
+    }
     BodyRole roleOf(const PascalRoutine &routine) const;
     qsizetype endOfNewGaps() const { return m_new.mainBlock >= 0 ? m_new.mainBlock : m_new.finalEnd; }
     QStringView newGap(qsizetype j) const;
@@ -94,7 +97,7 @@ Merger::Merger(const QString &newText, const PascalUnit &newUnit, const QString 
     // its methods (they are matched by member name).
     m_oldClass = m_newClass;
     const auto hasMethods = [this](const QString &name) {
-        return std::any_of(m_old.routines.begin(), m_old.routines.end(),
+        return !name.isEmpty() && std::any_of(m_old.routines.begin(), m_old.routines.end(),
                            [&name](const PascalRoutine &routine) { return sameName(routine.qualifier(), name); });
     };
     const auto declared = std::find_if(m_old.classes.begin(), m_old.classes.end(),

@@ -348,4 +348,15 @@ TEST(UnitMerge, ConstructorInAssemblerGetsNoInitialisationInItsDeclarations)
     EXPECT_EQ(bodyOf(merge.text, QStringLiteral("TGauge.Create")), body);
 }
 
+TEST(UnitMerge, ClassDeclaredWithoutAPlainNameLeavesPlainRoutinesPlain)
+{
+    // Found by fuzzing: the name of "TGauge<T> = class" does not read, and no
+    // routine without a class part may count as its method.
+    QString existing = insertedBefore(builtUnit(gaugeSpec()), "end.", crlf("procedure Tick;\nbegin\nend;\n"));
+    existing.replace(crlf("  TGauge = class(TCustomControl)\n"), crlf("  TGauge<T> = class(TCustomControl)\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(describe(merge.kept), QStringList{QStringLiteral("Tick (own routine, 3 lines)")});
+    EXPECT_EQ(lossSummary(merge.lost), QStringLiteral("1 line changed in the interface section"));
+}
+
 } // namespace
