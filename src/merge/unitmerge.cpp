@@ -57,9 +57,11 @@ private:
         return slice(text, routine.start, routine.end);
     }
     QString key(const PascalRoutine &routine, QStringView ownClass) const;
+    // A method of the edited unit's class, under its name then or now.
     bool isOldMethod(const PascalRoutine &routine) const
     {
-        return !routine.qualifier().isEmpty() && sameName(routine.qualifier(), m_oldClass);
+        const QStringView qualifier = routine.qualifier();
+        return !qualifier.isEmpty() && (sameName(qualifier, m_oldClass) || sameName(qualifier, m_newClass));
     }
     BodyRole roleOf(const PascalRoutine &routine) const;
     qsizetype endOfNewGaps() const { return m_new.mainBlock >= 0 ? m_new.mainBlock : m_new.finalEnd; }

@@ -95,11 +95,13 @@ TEST(UnitMerge, BodyOfAnEarlierPalettePageOrClassNameIsTheBuilds)
     ComponentSpec after = gaugeSpec();
     after.Classname = QStringLiteral("TDial");
     const QString built = builtUnit(after);
-    const UnitMerge merge = mergeUnits(built, existing);
+    // A method already under the new name is a method too, not a routine of one's own.
+    const UnitMerge merge = mergeUnits(built, insertedBefore(existing, "end.", crlf("procedure TDial.Extra;\nbegin\n\nend;\n")));
 
     EXPECT_TRUE(merge.text.contains(crlf("RegisterComponents('Samples',[TDial]);")));
     EXPECT_TRUE(merge.text.contains(QStringLiteral("Procedure TDial.Flash(Times: integer);") + flash));
     EXPECT_EQ(describe(merge.kept), QStringList{QStringLiteral("TDial.Flash (written body, 4 lines)")});
+    EXPECT_EQ(describe(merge.dropped), QStringList{QStringLiteral("TDial.Extra (4 lines)")});
 }
 
 struct ConstructorCase {
