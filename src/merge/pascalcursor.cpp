@@ -14,6 +14,12 @@ bool isSectionWord(const PascalToken &token)
         || token.is(PascalWord::Finalization);
 }
 
+bool isBlockWord(const PascalToken &token)
+{
+    return token.is(PascalWord::Begin) || token.is(PascalWord::End) || token.is(PascalWord::Asm)
+        || token.is(PascalWord::Try) || token.is(PascalWord::Case) || isSectionWord(token);
+}
+
 PascalCursor::PascalCursor(QStringView text)
     : m_text(text)
     , m_lexer(text)
@@ -63,13 +69,15 @@ bool PascalCursor::classTypeFollows()
     const qsizetype position = m_lexer.position();
     PascalToken token = m_lexer.nextCode();
     if (token.isSymbol(m_text, u"(")) {
-        int depth = 1;
-        while (depth > 0 && token.kind != Kind::EndOfText && token.kind != Kind::Error) {
+        // The ancestors: names and commas up to ")".
+        const qsizetype open = token.start;
+        while (token.kind != Kind::EndOfText && token.kind != Kind::Error && !symbol(token, u")")
+               && !symbol(token, u";") && !isBlockWord(token))
             token = m_lexer.nextCode();
-            if (symbol(token, u"("))
-                ++depth;
-            else if (symbol(token, u")"))
-                --depth;
+        if (!symbol(token, u")")) {
+            m_lexer.setPosition(position);
+            fail(u"a parenthesis that is not closed"_s, open);
+            return false;
         }
         token = m_lexer.nextCode();
     }
@@ -137,6 +145,7 @@ void PascalCursor::skipBlock()
 
 void PascalCursor::skipParentheses()
 {
+    // Parameters hold no block: a "begin" or "end" inside means the ")" is missing.
     const qsizetype start = m_token.start;
     int depth = 0;
     do {
@@ -145,7 +154,7 @@ void PascalCursor::skipParentheses()
         else if (symbol(m_token, u")"))
             --depth;
         advance();
-    } while (ok() && depth > 0 && !atEnd());
+    } while (ok() && depth > 0 && !atEnd() && !isBlockWord(m_token));
     if (ok() && depth > 0)
         fail(u"a parenthesis that is not closed"_s, start);
 }

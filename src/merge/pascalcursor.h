@@ -51,3 +51,5 @@ private:
 };
 
 bool isSectionWord(const PascalToken &token);
+// "begin", "end", "asm", "try", "case" or a section keyword: a word no list in parentheses holds.
+bool isBlockWord(const PascalToken &token);

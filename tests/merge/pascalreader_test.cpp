@@ -170,6 +170,15 @@ INSTANTIATE_TEST_SUITE_P(Units, PascalReaderRefusals, testing::Values(
     RefusalCase{"RoutineWithoutStatements",
         "unit U;\ninterface\nimplementation\nprocedure A;\nvar X: Integer;\nend.\n",
         "A has no statement part (line 4)"},
+    // Found by fuzzing: a ")" missing is not looked for in the routines that follow.
+    RefusalCase{"ParameterListNotClosed",
+        "unit U;\ninterface\nimplementation\nprocedure A(X: integer;\nbegin\nend;\n"
+        "procedure B(Y: integer);\nbegin\nend;\nend.\n",
+        "a parenthesis that is not closed (line 4)"},
+    RefusalCase{"AncestorListNotClosed",
+        "unit U;\ninterface\nimplementation\ntype\n  E = class(Exception;\n"
+        "procedure B(Y: integer);\nbegin\nend;\nend.\n",
+        "a parenthesis that is not closed (line 5)"},
     RefusalCase{"NotAUnit",
         "program P;\nbegin\nend.\n", "the text does not begin with \"unit\" (line 1)"}),
     [](const testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.name); });
