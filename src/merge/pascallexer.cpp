@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -105,8 +106,15 @@ PascalWord pascalWordOf(QStringView word)
             return PascalWord::None;
         lower[i] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
     }
+    // Looked up among the words of the same length only: the lexer asks for every word.
+    static const auto byLength = [] {
+        std::array<std::vector<WordEntry>, kLongestWord + 1> table;
+        for (const WordEntry &entry : kWords)
+            table[entry.name.size()].push_back(entry);
+        return table;
+    }();
     const std::string_view key(lower, size_t(word.size()));
-    for (const WordEntry &entry : kWords) {
+    for (const WordEntry &entry : byLength[size_t(word.size())]) {
         if (entry.name == key)
             return entry.word;
     }
