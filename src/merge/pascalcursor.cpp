@@ -14,10 +14,12 @@ bool isSectionWord(const PascalToken &token)
         || token.is(PascalWord::Finalization);
 }
 
-bool isBlockWord(const PascalToken &token)
+bool isOutsideLists(const PascalToken &token)
 {
     return token.is(PascalWord::Begin) || token.is(PascalWord::End) || token.is(PascalWord::Asm)
-        || token.is(PascalWord::Try) || token.is(PascalWord::Case) || isSectionWord(token);
+        || token.is(PascalWord::Try) || token.is(PascalWord::Case) || token.is(PascalWord::Procedure)
+        || token.is(PascalWord::Function) || token.is(PascalWord::Constructor)
+        || token.is(PascalWord::Destructor) || isSectionWord(token);
 }
 
 PascalCursor::PascalCursor(QStringView text)
@@ -72,7 +74,7 @@ bool PascalCursor::classTypeFollows()
         // The ancestors: names and commas up to ")".
         const qsizetype open = token.start;
         while (token.kind != Kind::EndOfText && token.kind != Kind::Error && !symbol(token, u")")
-               && !symbol(token, u";") && !isBlockWord(token))
+               && !symbol(token, u";") && !isOutsideLists(token))
             token = m_lexer.nextCode();
         if (!symbol(token, u")")) {
             m_lexer.setPosition(position);
@@ -145,7 +147,7 @@ void PascalCursor::skipBlock()
 
 void PascalCursor::skipParentheses()
 {
-    // Parameters hold no block: a "begin" or "end" inside means the ")" is missing.
+    // Parameters hold no block and no routine: such a word inside means the ")" is missing.
     const qsizetype start = m_token.start;
     int depth = 0;
     do {
@@ -154,7 +156,7 @@ void PascalCursor::skipParentheses()
         else if (symbol(m_token, u")"))
             --depth;
         advance();
-    } while (ok() && depth > 0 && !atEnd() && !isBlockWord(m_token));
+    } while (ok() && depth > 0 && !atEnd() && !isOutsideLists(m_token));
     if (ok() && depth > 0)
         fail(u"a parenthesis that is not closed"_s, start);
 }

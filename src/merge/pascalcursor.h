@@ -51,5 +51,6 @@ private:
 };
 
 bool isSectionWord(const PascalToken &token);
-// "begin", "end", "asm", "try", "case" or a section keyword: a word no list in parentheses holds.
-bool isBlockWord(const PascalToken &token);
+// A word no list in parentheses holds: "begin", "end", "asm", "try", "case", a
+// routine's keyword or a section keyword.
+bool isOutsideLists(const PascalToken &token);

@@ -179,6 +179,10 @@ INSTANTIATE_TEST_SUITE_P(Units, PascalReaderRefusals, testing::Values(
         "unit U;\ninterface\nimplementation\ntype\n  E = class(Exception;\n"
         "procedure B(Y: integer);\nbegin\nend;\nend.\n",
         "a parenthesis that is not closed (line 5)"},
+    RefusalCase{"AncestorListRunningIntoARoutine",
+        "unit U;\ninterface\nimplementation\ntype\n  E = class(Exception\n"
+        "procedure B(Y: integer);\nbegin\nend;\nend.\n",
+        "a parenthesis that is not closed (line 5)"},
     RefusalCase{"NotAUnit",
         "program P;\nbegin\nend.\n", "the text does not begin with \"unit\" (line 1)"}),
     [](const testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.name); });
