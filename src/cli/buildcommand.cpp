@@ -8,6 +8,7 @@
 
 #include "awk/awk.h"
 #include "check/checker.h"
+#include "cli/unitupdate.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
@@ -54,10 +55,17 @@ QString buildUsage()
 {
     return QStringLiteral(
         "Usage: unitforge-build [options] SPEC.spc\n"
-        "Builds the unit of a component specification file.\n"
+        "       unitforge-build --update UNIT.pas [--discard] [options] SPEC.spc\n"
+        "Builds the unit of a component specification file, or brings a unit built\n"
+        "before up to date with it.\n"
         "\n"
         "Options:\n"
         "  -o, --output FILE       write the unit to FILE (default: standard output)\n"
+        "  --update UNIT.pas       merge the build into UNIT.pas in place, keeping the code\n"
+        "                          written into it; prints what was kept and dropped\n"
+        "  --discard               with --update: update even when written code would be\n"
+        "                          lost (methods the specification no longer has, lines\n"
+        "                          changed outside routine bodies)\n"
         "  --settings FILE         take the style from a settings file (uforge.ini)\n"
         "  --indent N              spaces per indentation level, 0 to 20 (default 2)\n"
         "  --blank-lines N         blank lines before each routine, 0 to 9 (default 2)\n"
@@ -71,9 +79,10 @@ QString buildUsage()
         "  -h, --help              show this help\n"
         "  -v, --version           show the version\n"
         "\n"
-        "Options override the settings file. Exit status: 0 built (with --check: no\n"
-        "findings), 1 build refused, 2 usage error or a file that cannot be read or\n"
-        "written, 3 with --check: there are findings.\n");
+        "Options override the settings file. Exit status: 0 built or updated (with\n"
+        "--check: no findings), 1 build refused or, with --update, written code would\n"
+        "be lost (the unit is left as it was), 2 usage error or a file that cannot be\n"
+        "read or written, 3 with --check: there are findings.\n");
 }
 
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
@@ -91,10 +100,12 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption warnings(QStringLiteral("warnings"));
+    const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
+    const QCommandLineOption discard(QStringLiteral("discard"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, check, warnings, help, version});
+                       commentsBefore, check, warnings, update, discard, help, version});
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -125,6 +136,14 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     if (options.outputPath == QLatin1String("-"))
         options.outputPath.clear();
     options.settingsPath = parser.value(settings);
+    options.updatePath = parser.value(update);
+    options.discard = parser.isSet(discard);
+    if (parser.isSet(update) && options.updatePath.isEmpty())
+        return QStringLiteral("--update needs the unit to update");
+    if (options.discard && !parser.isSet(update))
+        return QStringLiteral("--discard goes with --update");
+    if (parser.isSet(update) && parser.isSet(output))
+        return QStringLiteral("--update writes into the unit it names; -o cannot go with it");
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
@@ -212,6 +231,12 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     }
     QStringList lines = generateUnit(spec, style, awk, &specFile).lines;
     lines.append(QString());   // the Output text ends with a line break
+    if (!options.updatePath.isEmpty()) {
+        const int status = runUnitUpdate(options.updatePath, options.discard, lines, out, err);
+        if (options.warnings)
+            writeFindings(err, options.specPath, checkSpecification(spec, style));
+        return status;
+    }
     const QByteArray bytes = sourceFileBytes(lines);
 
     if (options.outputPath.isEmpty()) {

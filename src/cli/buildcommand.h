@@ -27,6 +27,8 @@ struct BuildOptions {
     bool commentsBefore = false;
     bool check = false;              // --check: findings only, no unit
     bool warnings = false;           // --warnings: findings after the unit
+    QString updatePath;              // --update: the unit to merge into in place
+    bool discard = false;            // --discard: update even when written code would be lost
     bool help = false;
     bool version = false;
 };
@@ -43,6 +45,6 @@ Style readStyleSettings(const ProfileFile &settings);
 // The settings file's style (or the built-in one), then the options over it.
 Style applyStyleOptions(Style style, const BuildOptions &options);
 
-// Runs the whole command. The unit goes to out unless -o names a file;
-// messages go to err. Returns the exit status.
+// Runs the whole command. The unit goes to out unless -o names a file or
+// --update a unit to merge into; messages go to err. Returns the exit status.
 int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +16,7 @@
 
 #include "cli/buildcommand.h"
 #include "rowname.h"
+#include "commandrun.h"
 #include "specfile/filebytes.h"
 #include "specfile/profilefile.h"
 
@@ -26,42 +26,6 @@ namespace {
 
 const QString kTank = testDataPath("tank.spc");
 const QString kGauge = testDataPath("gauge.spc");
-
-struct CommandResult {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the built command as a separate process; prepare, when given, sets
-// the process up before it starts.
-CommandResult runCommand(const QStringList &arguments,
-                         const std::function<void(QProcess &)> &prepare = {})
-{
-    QProcess process;
-    if (prepare)
-        prepare(process);
-    process.start(QStringLiteral(UF_BUILD_COMMAND), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// Runs the command in this process.
-CommandResult runInProcess(const QStringList &arguments)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    CommandResult run;
-    run.status = runBuildCommand(arguments, out, err);
-    run.out = out.data();
-    run.err = err.data();
-    return run;
-}
 
 QList<QByteArray> lines(const QByteArray &bytes)
 {
@@ -215,7 +179,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"MissingSpecification", {QStringLiteral("/nonexistent/x.spc")}, "cannot read the specification file"},
     FailureCase{"DirectoryAsSpecification", {QStringLiteral(UF_SOURCE_DIR)}, "cannot read the specification file"},
     FailureCase{"MissingSettings", {QStringLiteral("--settings"), QStringLiteral("/nonexistent/u.ini"), kTank}, "cannot read the settings file"},
-    FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR}),
+    FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR},
+    FailureCase{"UpdateOfAMissingUnit", {QStringLiteral("--update"), QStringLiteral("/nonexistent/u.pas"), kTank}, "cannot read the unit /nonexistent/u.pas"},
+    FailureCase{"UpdateOfADirectory", {QStringLiteral("--update"), QStringLiteral(UF_SOURCE_DIR), kTank}, "cannot read the unit " UF_SOURCE_DIR ": it is a directory"},
+    FailureCase{"UpdateWithoutAUnit", {QStringLiteral("--update="), kTank}, "--update needs the unit to update"},
+    FailureCase{"DiscardWithoutUpdate", {QStringLiteral("--discard"), kTank}, "--discard goes with --update"},
+    FailureCase{"UpdateWithOutput", {QStringLiteral("--update"), QStringLiteral("u.pas"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o cannot go with it"}),
     RowName());
 
 // Output that the system refuses part-way: a full device, and a file-size

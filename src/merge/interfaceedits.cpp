@@ -1,0 +1,176 @@
+#include "merge/interfaceedits.h"
+
+#include "merge/pascalreader.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct SourceLine {
+    QStringView text;
+    qsizetype start = 0;
+};
+
+QList<SourceLine> linesBefore(QStringView text, qsizetype end)
+{
+    QList<SourceLine> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < end; ++i) {
+        if (text[i] != u'\n' && text[i] != u'\r')
+            continue;
+        lines.append({text.sliced(start, i - start), start});
+        if (text[i] == u'\r' && i + 1 < end && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < end)
+        lines.append({text.sliced(start, end - start), start});
+    return lines;
+}
+
+// The build's spellings of the interface lines that depend on the specification.
+const QRegularExpression &fieldLine()
+{
+    static const QRegularExpression re(u"^\\s*(\\w+) : \\S.*;$"_s);
+    return re;
+}
+const QRegularExpression &propertyLine()
+{
+    static const QRegularExpression re(u"^\\s*Property (\\w+)(?:\\[Index: integer\\])? : "_s);
+    return re;
+}
+const QRegularExpression &ancestorPropertyLine()
+{
+    static const QRegularExpression re(u"^\\s*Property \\w+;$"_s);
+    return re;
+}
+const QRegularExpression &routineLine()
+{
+    static const QRegularExpression re(u"^\\s*(?:function|procedure|Function|Procedure) (\\w+)"_s);
+    return re;
+}
+const QRegularExpression &messageClause()
+{
+    static const QRegularExpression re(u"; message (\\w+);$"_s);
+    return re;
+}
+const QRegularExpression &constantLine()
+{
+    static const QRegularExpression re(u"^\\s*(\\w+) = .*;$"_s);
+    return re;
+}
+const QRegularExpression &classLine()
+{
+    static const QRegularExpression re(u"^\\s*(\\w+) = class\\(.*\\)$"_s);
+    return re;
+}
+const QRegularExpression &unitLine()
+{
+    static const QRegularExpression re(u"^unit \\S.*;$"_s);
+    return re;
+}
+
+QString captured(const QRegularExpression &re, QStringView line)
+{
+    const QRegularExpressionMatch match = re.match(line);
+    return match.hasMatch() ? match.captured(1).toUpper() : QString();
+}
+
+struct BuildNames {
+    QSet<QString> fields;       // upper case, as declared by the build
+    QSet<QString> properties;
+    QSet<QString> messages;
+};
+
+BuildNames buildNames(const QList<SourceLine> &lines)
+{
+    BuildNames names;
+    for (const SourceLine &line : lines) {
+        if (QString name = captured(propertyLine(), line.text); !name.isEmpty())
+            names.properties.insert(name);
+        else if (QString field = captured(fieldLine(), line.text); !field.isEmpty())
+            names.fields.insert(field);
+        if (QString message = captured(messageClause(), line.text); !message.isEmpty())
+            names.messages.insert(message);
+    }
+    return names;
+}
+
+bool isBuildLine(QStringView line, const BuildNames &names, QStringView oldClass,
+                 const QSet<QString> &oldRoutines)
+{
+    if (unitLine().match(line).hasMatch() || ancestorPropertyLine().match(line).hasMatch())
+        return true;
+    if (QString property = captured(propertyLine(), line); !property.isEmpty())
+        return names.fields.contains(u"F"_s + property);
+    if (QString routine = captured(routineLine(), line); !routine.isEmpty())
+        return oldRoutines.contains(routine) || line.contains(u"abstract;");
+    if (QString cls = captured(classLine(), line); !cls.isEmpty())
+        return cls == oldClass.toString().toUpper();
+    if (QString field = captured(fieldLine(), line); !field.isEmpty()) {
+        return field.startsWith(u'F') && names.properties.contains(field.mid(1));
+    }
+    if (QString constant = captured(constantLine(), line); !constant.isEmpty())
+        return names.messages.contains(constant);
+    return false;
+}
+
+} // namespace
+
+QList<LostLines> lostInterfaceLines(QStringView newText, const PascalUnit &newUnit,
+                                    QStringView oldText, const PascalUnit &oldUnit,
+                                    QStringView oldClass, const QSet<QString> &oldRoutines)
+{
+    QHash<QStringView, int> present;
+    QSet<QStringView> presentTrimmed;
+    for (const SourceLine &line : linesBefore(newText, newUnit.implementation)) {
+        ++present[line.text];
+        presentTrimmed.insert(line.text.trimmed());
+    }
+
+    const QList<SourceLine> oldLines = linesBefore(oldText, oldUnit.implementation);
+    PascalSpan classSpan;
+    for (const PascalClassDeclaration &declaration : oldUnit.classes) {
+        if (declaration.name.compare(oldClass, Qt::CaseInsensitive) == 0)
+            classSpan = declaration.span;
+    }
+
+    BuildNames names;
+    bool namesRead = false;
+    QList<LostLines> lost{{u"the uses clause"_s, {}}, {u"the class declaration"_s, {}},
+                          {u"the interface section"_s, {}}};
+    for (const SourceLine &line : oldLines) {
+        int &count = present[line.text];
+        if (count > 0) {
+            --count;
+            continue;
+        }
+        if (line.text.trimmed().isEmpty() || presentTrimmed.contains(line.text.trimmed()))
+            continue;
+        if (!namesRead) {
+            names = buildNames(oldLines);
+            namesRead = true;
+        }
+        if (isBuildLine(line.text, names, oldClass, oldRoutines))
+            continue;
+        const qsizetype at = line.start + line.text.size() - 1;
+        LostLines &where = oldUnit.uses.contains(at) ? lost[0] : classSpan.contains(at) ? lost[1] : lost[2];
+        where.lines.append(line.text.toString());
+    }
+    lost.removeIf([](const LostLines &entry) { return entry.lines.isEmpty(); });
+    return lost;
+}
+
+QSet<QString> propertyFields(QStringView interfaceText)
+{
+    const BuildNames names = buildNames(linesBefore(interfaceText, interfaceText.size()));
+    QSet<QString> fields;
+    for (const QString &field : names.fields) {
+        if (field.startsWith(u'F') && names.properties.contains(field.mid(1)))
+            fields.insert(field);
+    }
+    return fields;
+}

@@ -1,0 +1,61 @@
+// Splits Object Pascal source into tokens. Each token keeps its place in the
+// text, so that callers cut the text at token boundaries and give back what
+// the user wrote byte for byte.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The words the unit reader looks at; every other word is Word::None.
+enum class PascalWord {
+    None,
+    Asm, Begin, Case, Class, Constructor, Destructor, DispInterface, End, Finalization,
+    Function, Implementation, Initialization, Interface, Object, Of, Operator, Packed,
+    Procedure, Record, Try, Unit, Uses,
+    // Heading directives: they may follow a routine heading, each up to its ";".
+    Directive, Forward, External,
+};
+
+struct PascalToken {
+    enum class Kind { EndOfText, Word, Number, String, Symbol, Comment, Error };
+    Kind kind = Kind::EndOfText;
+    qsizetype start = 0;
+    qsizetype end = 0;                   // one past the last character
+    PascalWord word = PascalWord::None;  // for Kind::Word
+
+    bool is(PascalWord w) const { return kind == Kind::Word && word == w; }
+    bool isSymbol(QStringView text, QStringView symbol) const
+    {
+        return kind == Kind::Symbol && text.sliced(start, end - start) == symbol;
+    }
+};
+
+class PascalLexer
+{
+public:
+    explicit PascalLexer(QStringView text);
+
+    // The next token after the blanks; comments and compiler directives are
+    // tokens of their own. Inside an asm block "@" labels are plain words and
+    // double quotes also delimit strings.
+    PascalToken next(bool assembler = false);
+    // The next token that is not a comment.
+    PascalToken nextCode(bool assembler = false);
+
+    qsizetype position() const { return m_pos; }
+    void setPosition(qsizetype position) { m_pos = position; }
+
+    // Why the last Error token was given, e.g. "a string that is not closed".
+    const QString &errorText() const { return m_error; }
+
+private:
+    PascalToken error(qsizetype start, const QString &why);
+    PascalToken comment(qsizetype start, QStringView close);
+
+    QStringView m_text;
+    qsizetype m_pos = 0;
+    QString m_error;
+};
+
+// The keyword a word stands for, letter case ignored.
+PascalWord pascalWordOf(QStringView word);

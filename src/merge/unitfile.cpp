@@ -1,0 +1,52 @@
+#include "merge/unitfile.h"
+
+#include "specfile/textcodec.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+bool isAscii(const QByteArray &bytes)
+{
+    for (const char b : bytes) {
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+UnitFile decodeUnitFile(const QByteArray &bytes)
+{
+    UnitFile file;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    if (!utf8.hasError() && bytes.startsWith(kByteOrderMark)) {
+        file.encoding = UnitFile::Encoding::Utf8WithBom;
+        file.text = decoded.startsWith(QChar(0xFEFF)) ? decoded.mid(1) : decoded;
+    } else if (!utf8.hasError() && !isAscii(bytes)) {
+        file.encoding = UnitFile::Encoding::Utf8;
+        file.text = decoded;
+    } else {
+        file.text = decodeText(bytes);
+    }
+    if (!file.text.contains(u"\r\n") && file.text.contains(u'\n'))
+        file.lineBreak = QStringLiteral("\n");
+    return file;
+}
+
+QByteArray encodeUnitFile(const QString &text, UnitFile::Encoding encoding)
+{
+    switch (encoding) {
+    case UnitFile::Encoding::Utf8WithBom:
+        return kByteOrderMark + text.toUtf8();
+    case UnitFile::Encoding::Utf8:
+        return text.toUtf8();
+    case UnitFile::Encoding::Windows1252:
+        break;
+    }
+    return encodeText(text);
+}
