@@ -414,8 +414,14 @@ void TBuilder::openSpecification()
 // A file that is no specification is refused before anything changes.
 bool TBuilder::readSpecificationFile(const QString &path)
 {
+    if (m_building)
+        return false;
     SpecDocument::OpenResult result;
     {
+        // As during a build: no other command, and no close, runs inside the reading.
+        m_building = true;
+        const auto done = qScopeGuard([this] { m_building = false; });
+        const InputBlocker blocker(this);
         WaitCursor wait;
         result = m_document.open(path, Awk1);
     }
@@ -518,7 +524,13 @@ void TBuilder::CheckSpecification1Click()
 {
     if (m_building)
         return;
-    const QList<Finding> findings = checkSpecification(spec(), stylePage->style());
+    QList<Finding> findings;
+    {
+        m_building = true;
+        const auto done = qScopeGuard([this] { m_building = false; });
+        const InputBlocker blocker(this);
+        findings = checkSpecification(spec(), stylePage->style());
+    }
     outputPage->showFindings(findings);
     if (!findings.isEmpty())
         showPage(OutputPageIndex);

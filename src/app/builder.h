@@ -179,7 +179,7 @@ private:
     PendingEntries m_pendingEntries;
 
     bool m_alreadyRunning = false;
-    bool m_building = false;
+    bool m_building = false;        // a build, an Open or a check runs: nothing else may
     bool m_closeApproved = false;   // Exit has asked its questions
     bool m_shownOnce = false;
     QString m_delphiHelpDirectory;

@@ -76,15 +76,17 @@ QString OutputPrinter::print(const QStringList &lines, const QFont &font, const 
         return QString();
     const QString where = toFile ? QStringLiteral("Printed to ") + m_printer.outputFileName()
                                  : QStringLiteral("Printed on ") + m_printer.printerName();
+    bool printed = false;
     {
         WaitCursor wait;
-        printLines(lines, font, &m_printer, color);
+        printed = printLines(lines, font, &m_printer, color);
     }
+    const QString target = toFile ? m_printer.outputFileName() : m_printer.printerName();
     if (toPdf) {
         m_printer.setOutputFileName(QString());
         m_printer.setOutputFormat(QPrinter::NativeFormat);
     }
-    return where;
+    return printed ? where : QStringLiteral("Printing to ") + target + QStringLiteral(" failed");
 }
 
 void OutputPrinter::setup(QWidget *parent)

@@ -24,7 +24,8 @@ public:
 
     // Prints the lines in the font and colour given. A job that goes into a
     // file is named, and replaces an existing file only after asking. Returns
-    // where the output went ("Printed to FILE"), or empty when nothing was printed.
+    // where the output went ("Printed to FILE"), that it failed ("Printing to
+    // FILE failed"), or empty when nothing was asked to be printed.
     QString print(const QStringList &lines, const QFont &font, const QColor &color);
     // Shows the printer-setup dialog; the choice applies to later jobs.
     void setup(QWidget *parent);

@@ -20,12 +20,15 @@ void cutToCapacity(QString &text)
     text.truncate(length);
 }
 
-// Lets the user interface handle its pending messages before a split. Without
-// an application object (headless use) there is nothing to process.
+// Lets the user interface handle its pending messages before a split, so the
+// window keeps painting. The user's clicks and keys wait: a command they start
+// must not run inside the command that is splitting (an Add nested in an Add,
+// a Build in the middle of Open). Without an application object (headless use)
+// there is nothing to process.
 void processPendingEvents()
 {
     if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // Reads a text file line by line the way the scan expects: a line ends at a

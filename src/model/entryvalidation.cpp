@@ -88,8 +88,10 @@ EntryCheck<EventInput> checkEventHandler(const EventInput &fields, const QString
 }
 
 EntryCheck<UserMessageEntry> checkUserMessage(const QString &name, int offset,
-                                              const QStringList &userMessages, TAwk &awk)
+                                              const QStringList &messages, TAwk &awk)
 {
+    // The splitter lets the window run pending work: walk a copy, not the live list.
+    const QStringList userMessages = messages;
     for (const QString &line : userMessages) {
         if (awk.split(u" []"_s, line).value(0) == name)
             return refusal(u"That message is already defined."_s);

@@ -162,11 +162,12 @@ std::optional<MethodInput> SpecDocument::takeMethod(int row, TAwk &awk)
     return input;
 }
 
+// Emptying loses nothing that needs saving: it leaves the unsaved state as it was.
 void SpecDocument::reset()
 {
     m_spec.reset();
     m_buildCounts = {};
-    touch(PropertyList | EventList | MethodList | MessageList | AncestorMembers);
+    emit changed(PropertyList | EventList | MethodList | MessageList | AncestorMembers);
 }
 
 SpecDocument::OpenResult SpecDocument::open(const QString &path, TAwk &awk)

@@ -135,3 +135,14 @@ TEST(SpecDocument, SavingAsAnotherFileTakesTheHandWrittenBodiesAlong)
     EXPECT_EQ(saved.readString(u"Notes"_s, u"kept"_s), u"yes"_s);
     EXPECT_EQ(saved.readString(u"Component"_s, u"Classname"_s), u"TGauge"_s);
 }
+
+// New empties the lists; it must not make a document that was saved look unsaved.
+TEST(SpecDocument, ResetLeavesTheUnsavedStateAsItWas)
+{
+    SpecDocument doc;
+    doc.reset();
+    EXPECT_FALSE(doc.isModified());
+    doc.setClassname(u"TGauge"_s);
+    doc.reset();
+    EXPECT_TRUE(doc.isModified()) << "the class name is still not saved";
+}

@@ -347,6 +347,20 @@ TEST_F(OutputPageTest, PrinterSetupChoiceAppliesToLaterJobs)
     EXPECT_EQ(find<QLabel>("Panel1")->text(), "Printed to " + pdf);
 }
 
+TEST_F(OutputPageTest, APrintThatFailsSaysSo)
+{
+    const QString pdf = path("missing/out.pdf");   // a folder that is not there
+    builder->outputPrinter().setSetupDialog([&pdf](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    action("PrinterSetup1")->trigger();
+    page->setLines({"unit unit1;", "end."});
+    action("Print1")->trigger();
+    EXPECT_EQ(find<QLabel>("Panel1")->text(), "Printing to " + pdf + " failed");
+}
+
 // A later job into the same file must not replace it without asking.
 TEST_F(OutputPageTest, PrintingIntoAnExistingFileAsksFirst)
 {
