@@ -18,6 +18,7 @@
 #include "generator/style.h"
 #include "generator/usesclause.h"
 #include "model/componentspec.h"
+#include "model/usermessage.h"
 #include "model/standardmessages.h"
 #include "model/stringlists.h"
 #include "model/unitname.h"
@@ -123,7 +124,7 @@ void checkMessageConstants(const ComponentSpec &spec, TAwk &awk, const QSet<QStr
 {
     const QString unit = unitIdentifier(spec.Filename);
     for (qsizetype u = 0; u < spec.UserMessages.size(); ++u) {
-        const QString name = splitUserMessageEntry(awk, spec.UserMessages.at(u)).name;
+        const QString name = splitUserMessage(awk, spec.UserMessages.at(u)).name;
         if (!isPascalIdentifier(name))
             continue;
         const EntryRef entry{Finding::Kind::Message, int(u), name};

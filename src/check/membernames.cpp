@@ -10,6 +10,7 @@
 #include "check/propertyrules.h"
 #include "generator/messagehandlers.h"
 #include "model/componentspec.h"
+#include "model/usermessage.h"
 #include "model/standardmessages.h"
 #include "model/stringlists.h"
 
@@ -121,7 +122,7 @@ void checkMemberNames(const ComponentSpec &spec, TAwk &awk, FindingList &finding
                         u"its handler %1"_s.arg(handler));
     }
     for (qsizetype u = 0; u < spec.UserMessages.size(); ++u) {
-        const QString name = splitUserMessageEntry(awk, spec.UserMessages.at(u)).name;
+        const QString name = splitUserMessage(awk, spec.UserMessages.at(u)).name;
         const EntryRef entry{Finding::Kind::Message, int(u), name};
         const QString handler = messageHandlerName(awk, name, true);
         members.declare(handler, entry, u"the handler %1 of message %2"_s.arg(handler, name),

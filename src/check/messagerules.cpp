@@ -8,6 +8,7 @@
 #include "check/defaultvalue.h"
 #include "check/propertyrules.h"
 #include "model/componentspec.h"
+#include "model/usermessage.h"
 #include "model/standardmessages.h"
 
 using namespace Qt::StringLiterals;
@@ -22,11 +23,13 @@ constexpr int kLargestDelphiMessage = 0xBFFF;
 // no "WM_USER + n" or plain number.
 std::optional<qint64> userOffset(const QString &value)
 {
-    static const QRegularExpression relative(u"^WM_USER\\s*\\+\\s*(\\d{1,9})$"_s,
-                                             QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = relative.match(value.trimmed());
-    if (match.hasMatch())
-        return match.captured(1).toLongLong();
+    const QString offset = userMessageOffsetText(value);
+    if (offset != value.trimmed()) {
+        static const QRegularExpression digits(u"^\\d{1,9}$"_s);
+        if (digits.match(offset).hasMatch())
+            return offset.toLongLong();
+        return std::nullopt;
+    }
     if (const auto number = integerLiteral(value))
         return *number - kWmUser;
     return std::nullopt;
@@ -38,12 +41,6 @@ QString numberText(qint64 offset)
 }
 
 } // namespace
-
-UserMessageParts splitUserMessageEntry(TAwk &awk, const QString &entry)
-{
-    awk.split(u"[]"_s, entry);
-    return {awk.Field(0), awk.Field(1), awk.FieldCount() > 0};
-}
 
 void checkMessages(const ComponentSpec &spec, TAwk &awk, FindingList &findings)
 {
@@ -66,7 +63,7 @@ void checkMessages(const ComponentSpec &spec, TAwk &awk, FindingList &findings)
     }
 
     for (qsizetype u = 0; u < spec.UserMessages.size(); ++u) {
-        const UserMessageParts parts = splitUserMessageEntry(awk, spec.UserMessages.at(u));
+        const UserMessageParts parts = splitUserMessage(awk, spec.UserMessages.at(u));
         const EntryRef entry{Finding::Kind::Message, int(u), parts.name};
         if (!parts.hasFields) {
             findings.error(entry, u"the entry is empty; remove it"_s);

@@ -10,12 +10,4 @@
 class ComponentSpec;
 class TAwk;
 
-// A user message entry taken apart as the build does.
-struct UserMessageParts {
-    QString name;        // field 0
-    QString value;       // field 1, the constant expression
-    bool hasFields = false;
-};
-UserMessageParts splitUserMessageEntry(TAwk &awk, const QString &entry);
-
 void checkMessages(const ComponentSpec &spec, TAwk &awk, FindingList &findings);

@@ -3,6 +3,7 @@
 #include "awk/awk.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
+#include "model/usermessage.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
@@ -14,18 +15,6 @@ namespace {
 QString messageRecordType(const QString &message, const QString &handler)
 {
     return message.startsWith(u"WM_"_s) ? u"T"_s + handler : u"TMessage"_s;
-}
-
-struct UserMessage {
-    QString name;
-    QString value;
-    bool hasFields = false;
-};
-
-UserMessage splitUserMessage(TAwk &awk, const QString &entry)
-{
-    awk.split(u"[]"_s, entry);
-    return { awk.Field(0), awk.Field(1), awk.FieldCount() > 0 };
 }
 
 } // namespace
@@ -50,7 +39,7 @@ void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec, TAwk &aw
     out.Emit(QString());
     out.Emit(u"const"_s);
     for (const QString &entry : spec.UserMessages) {
-        const UserMessage message = splitUserMessage(awk, entry);
+        const UserMessageParts message = splitUserMessage(awk, entry);
         if (message.hasFields)
             out.Emit(out.J() + message.name + u" = "_s + message.value + u";"_s);
     }

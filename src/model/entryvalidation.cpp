@@ -3,6 +3,7 @@
 #include "awk/awk.h"
 #include "model/handlername.h"
 #include "model/stringlists.h"
+#include "model/usermessage.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,24 +18,6 @@ EntryRefusal refusal(const QString &message, EntryField focus = EntryField::None
 bool contains(const QStringList &list, const QString &name)
 {
     return indexOfText(list, name) >= 0;
-}
-
-// The offset text of a stored user message: what follows "WM_USER" and "+"
-// inside the first bracketed part; nullopt for a line without brackets.
-std::optional<QString> storedOffsetText(const QString &line)
-{
-    const qsizetype open = line.indexOf(u'[');
-    if (open < 0)
-        return std::nullopt;
-    qsizetype close = line.indexOf(u']', open + 1);
-    if (close < 0)
-        close = line.size();
-    QString text = line.mid(open + 1, close - open - 1).trimmed();
-    if (text.startsWith(u"WM_USER"_s))
-        text = text.mid(7).trimmed();
-    if (text.startsWith(u'+'))
-        text = text.mid(1).trimmed();
-    return text;
 }
 
 } // namespace
@@ -96,14 +79,16 @@ EntryCheck<UserMessageEntry> checkUserMessage(const QString &name, int offset,
         if (awk.split(u" []"_s, line).value(0) == name)
             return refusal(u"That message is already defined."_s);
     }
+    // The offset of a stored line is read from its bracketed part, so a name
+    // with a blank or a "+" in it does not block every later addition.
     for (const QString &line : userMessages) {
-        const std::optional<QString> text = storedOffsetText(line);
-        if (!text)
+        if (!line.contains(u'['))
             continue;
+        const QString text = userMessageOffsetText(splitUserMessage(awk, line).value);
         bool ok = false;
-        const int stored = text->toInt(&ok);
+        const int stored = text.toInt(&ok);
         if (!ok)
-            return refusal(u"'%1' is not a valid integer value"_s.arg(*text));
+            return refusal(u"'%1' is not a valid integer value"_s.arg(text));
         if (stored == offset)
             return refusal(u"WM_USER + "_s + QString::number(offset) + u" has already been"_s
                            + u" chosen."_s);

@@ -207,6 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
                        accepted()},
         UserMessageRow{"BracketWithoutNumber", {u"WM_A[WM_USER + x]}  "_s}, u"WM_B"_s, 2,
                        refused(u"'x' is not a valid integer value"_s)},
+        UserMessageRow{"WmUserInAnyLetterCase", {u"WM_A[wm_user + 3]}  "_s}, u"WM_B"_s, 3,
+                       refused(u"WM_USER + 3 has already been chosen."_s)},
         UserMessageRow{"LineWithoutBracketIsSkipped", {u"WM_PLAIN"_s}, u"WM_B"_s, 2, accepted()},
         UserMessageRow{"NoUnderscoreAsks", {}, u"REFRESH"_s, 2, accepted(), true},
         UserMessageRow{"UnderscoreAsksNothing", {}, u"WM_REFRESHVIEW"_s, 1, accepted(), false}),
