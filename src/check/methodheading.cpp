@@ -22,6 +22,12 @@ MethodHeading parseMethodHeading(const QString &heading)
     const qsizetype n = text.size();
     while (i < n && !text.at(i).isSpace())
         ++i;
+    // The implementation puts the class name after the first blank; a tab or
+    // a line break there leaves the method unqualified.
+    if (i < n && text.at(i) != u' ') {
+        result.damage = u"the kind and the name must be parted by a blank"_s;
+        return result;
+    }
     result.kind = text.left(i);
     while (i < n && text.at(i).isSpace())
         ++i;
@@ -56,7 +62,7 @@ MethodHeading parseMethodHeading(const QString &heading)
     }
     for (const QString &word : text.mid(i + 1).split(u';')) {
         if (!word.trimmed().isEmpty())
-            result.directives.append(asciiLower(word.trimmed()));
+            result.directives.append(word.trimmed());
     }
     return result;
 }

@@ -42,20 +42,30 @@ void checkDirectives(const MethodHeading &heading, const EntryRef &entry, Findin
     // The method directives Delphi 2.0 knows; anything else ends the heading badly.
     static const QSet<QString> known{u"virtual"_s, u"dynamic"_s, u"override"_s, u"abstract"_s,
                                      u"register"_s, u"pascal"_s, u"cdecl"_s, u"stdcall"_s};
-    for (const QString &directive : heading.directives) {
+    // The implementation heading loses these four only as written in lower
+    // case; spelled otherwise they stay there, where the compiler refuses them.
+    static const QSet<QString> cutByTheBuild{u"virtual"_s, u"dynamic"_s, u"override"_s, u"abstract"_s};
+    QStringList directives;
+    for (const QString &written : heading.directives) {
+        const QString directive = asciiLower(written);
         if (!known.contains(directive))
-            findings.error(entry, u"'%1' is not a method directive; remove it"_s.arg(directive));
+            findings.error(entry, u"'%1' is not a method directive; remove it"_s.arg(written));
+        else if (written != directive && cutByTheBuild.contains(directive))
+            findings.error(entry, u"write '%1' in lower case: spelled '%2' it stays in the unit's "
+                                  "implementation heading, where it does not compile"_s
+                                      .arg(directive, written));
+        directives.append(directive);
     }
-    const bool isVirtual = heading.directives.contains(u"virtual"_s);
-    const bool isDynamic = heading.directives.contains(u"dynamic"_s);
-    const bool overrides = heading.directives.contains(u"override"_s);
+    const bool isVirtual = directives.contains(u"virtual"_s);
+    const bool isDynamic = directives.contains(u"dynamic"_s);
+    const bool overrides = directives.contains(u"override"_s);
     if (isVirtual && isDynamic)
         findings.error(entry, u"a method is either virtual or dynamic, not both; choose one"_s);
     // Override already makes the method virtual; the two directives exclude each other.
     if ((isVirtual || isDynamic) && overrides)
         findings.error(entry, u"override cannot go with virtual or dynamic; choose Static and keep Override"_s);
     // An abstract method has no body to call, so it must be dispatched late.
-    if (heading.directives.contains(u"abstract"_s) && !isVirtual && !isDynamic && !overrides)
+    if (directives.contains(u"abstract"_s) && !isVirtual && !isDynamic && !overrides)
         findings.error(entry, u"an abstract method must be virtual or dynamic; choose Virtual or Dynamic"_s);
 }
 

@@ -223,6 +223,12 @@ INSTANTIATE_TEST_SUITE_P(Rules, CheckRule, testing::Values(
         Kind::Method, 0, u"Total"_s, Severity::Error, u"needs a return type"_s),
     ROW("AbstractStatic", { MethodInput m = method(u"Procedure"_s, u"Draw"_s); m.isAbstract = true; spec.addMethod(m); },
         Kind::Method, 0, u"Draw"_s, Severity::Error, u"must be virtual or dynamic"_s),
+    // Hand-edited headings: the build cuts only lower-case directives and
+    // qualifies the method after the first blank.
+    ROW("DirectiveNotInLowerCase", { spec.addMethod(method(u"Procedure"_s, u"Draw"_s)); spec.Methods[0] = u"Procedure Draw;virtual;Abstract;"_s; },
+        Kind::Method, 0, u"Draw"_s, Severity::Error, u"write 'abstract' in lower case"_s),
+    ROW("TabAfterTheKind", { spec.addMethod(method(u"Procedure"_s, u"Tick"_s)); spec.Methods[0] = u"Procedure\tTick;"_s; },
+        Kind::Method, 0, u"Procedure\tTick;"_s, Severity::Error, u"parted by a blank"_s),
     ROW("DynamicOverride", { MethodInput m = method(u"Procedure"_s, u"Loaded"_s); m.directive = MethodDirective::Dynamic; m.isOverride = true; spec.addMethod(m); },
         Kind::Method, 0, u"Loaded"_s, Severity::Error, u"override cannot go with"_s),
     ROW("UntypedParameter", spec.addMethod(method(u"Procedure"_s, u"Move"_s, u"A integer"_s)),
