@@ -13,10 +13,10 @@ bash scripts/setup.sh clang libclang-rt-14-dev cmake ninja-build qt6-base-dev
 build=build-fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" --target profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer -j2
+cmake --build "$build" --target profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer handover_fuzzer -j2
 
 status=0
-for fuzzer in ${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer}; do
+for fuzzer in ${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer handover_fuzzer}; do
     corpus="$build/corpus-$fuzzer"
     mkdir -p "$corpus" "$build/artifacts"
     cp -n examples/*.spc "$corpus"/ 2>/dev/null || true

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -46,8 +47,9 @@ Launch handleCommandLine(int argc, char *argv[])
     return Launch::Window;
 }
 
-// The arguments left after Qt took its own: at most one specification file.
-Launch checkArguments(const QStringList &arguments)
+// The arguments left after Qt took its own: at most one specification file,
+// made absolute, since a running copy may be handed it.
+Launch checkArguments(const QStringList &arguments, QString &file)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("file"), QString(), QStringLiteral("[SPEC.spc]"));
@@ -58,6 +60,8 @@ Launch checkArguments(const QStringList &arguments)
                 qPrintable(error));
         return Launch::UsageError;
     }
+    if (!parser.positionalArguments().isEmpty())
+        file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     return Launch::Window;
 }
 
@@ -74,12 +78,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(UF_VERSION));
     // Lets the desktop match the window to its entry (icon, task bar grouping).
     QGuiApplication::setDesktopFileName(QStringLiteral("unitforge"));
-    if (checkArguments(QApplication::arguments()) == Launch::UsageError)
+    QString file;
+    if (checkArguments(QApplication::arguments(), file) == Launch::UsageError)
         return 2;
 
     QtUserPrompts prompts;
     BuilderServices services;
     services.prompts = &prompts;
+    services.fileToOpen = file;
     TBuilder builder(services);
     if (builder.alreadyRunning())
         return 0;
