@@ -8,19 +8,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTextEdit>
 
 namespace {
 
-// "&Unit Name:" and "Properties Defined..." as a reader says them.
-QString spoken(QString caption)
+// "&Unit Name:" and "Properties Defined..." as a reader says them: "&&" is
+// an ampersand, a single one marks the mnemonic.
+QString spoken(const QString &caption)
 {
-    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
-    while (caption.endsWith(u'.') || caption.endsWith(u':'))
-        caption.chop(1);
-    return caption.trimmed();
+    QString text;
+    text.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        text.append(caption[i]);
+    }
+    while (text.endsWith(u'.') || text.endsWith(u':'))
+        text.chop(1);
+    return text.trimmed();
 }
 
 bool isNamedByItsLabel(const QWidget *w)

@@ -110,7 +110,9 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Builder"));
     setWindowTitle(QStringLiteral("Unitforge"));
-    setWindowIcon(programIcon());
+    // Reading the icon's pictures loads the image plugins: the window
+    // takes its icon once it is on the screen.
+    QMetaObject::invokeMethod(this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);

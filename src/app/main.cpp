@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QFont>
 
 #include <cstdio>
 
@@ -65,6 +66,25 @@ Launch checkArguments(const QStringList &arguments, QString &file)
     return Launch::Window;
 }
 
+// The fonts the window is designed in are Windows fonts. Named here once,
+// the ones Linux has in their place are found at once, instead of by a
+// fallback search each time a control asks for its font.
+void substituteWindowsFonts()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    // Courier and Courier New alike, so that the Output text and the comment
+    // dialog share one typeface.
+    QFont::insertSubstitutions(QStringLiteral("Courier"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS"),
+                                QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS"),
+                                QStringLiteral("DejaVu Sans Mono")});
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -82,6 +102,7 @@ int main(int argc, char *argv[])
     if (checkArguments(QApplication::arguments(), file) == Launch::UsageError)
         return 2;
 
+    substituteWindowsFonts();
     QtUserPrompts prompts;
     BuilderServices services;
     services.prompts = &prompts;

@@ -1,6 +1,7 @@
 #include "app/outputprinter.h"
 
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 
 #include "app/textprinter.h"
@@ -13,10 +14,19 @@ OutputPrinter::OutputPrinter(UserPrompts &prompts)
 {
 }
 
+OutputPrinter::~OutputPrinter() = default;
+
+QPrinter &OutputPrinter::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
 bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
 {
     toPdf = false;
-    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+    if (printer().outputFormat() == QPrinter::PdfFormat && !printer().outputFileName().isEmpty())
         return true;
     if (m_hasPrinter())
         return true;
@@ -34,8 +44,8 @@ bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
     const QString name = m_prompts.saveFileName(request);
     if (name.isEmpty())
         return false;
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(name);
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(name);
     toPdf = true;
     return true;
 }
@@ -47,21 +57,21 @@ void OutputPrinter::print(const QStringList &lines, const QFont &font, const QCo
         return;
     {
         WaitCursor wait;
-        printLines(lines, font, &m_printer, color);
+        printLines(lines, font, &printer(), color);
     }
     if (toPdf) {
-        m_printer.setOutputFileName(QString());
-        m_printer.setOutputFormat(QPrinter::NativeFormat);
+        printer().setOutputFileName(QString());
+        printer().setOutputFormat(QPrinter::NativeFormat);
     }
 }
 
 void OutputPrinter::setup(QWidget *parent)
 {
     if (m_setupDialog) {
-        m_setupDialog(m_printer);
+        m_setupDialog(printer());
         return;
     }
-    QPrintDialog dialog(&m_printer, parent);
+    QPrintDialog dialog(&printer(), parent);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     // Printing into a file is a choice of its own where no printer is installed.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);
