@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype chunk = bytes.isEmpty() ? 1 : 1 + uchar(bytes[0]) % 64;
     HandOverProtocol reader;
     for (qsizetype i = 0; i < bytes.size(); i += chunk) {
-        reader.append(QByteArrayView(bytes).mid(i, chunk));
+        reader.append(bytes.mid(i, chunk));
         while (const std::optional<QString> path = reader.nextPath()) {
             if (!path->startsWith(u'/'))
                 std::abort();

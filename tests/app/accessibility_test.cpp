@@ -6,7 +6,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QRegularExpression>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTest>
+
+#include "app/outputpage.h"
 
 namespace {
 
@@ -63,6 +67,8 @@ QString withoutMnemonic(QString caption)
 }
 
 } // namespace
+
+using OutputTextKeys = BuilderTest;
 
 class PageAccessibility : public BuilderTest, public testing::WithParamInterface<int>
 {
@@ -138,6 +144,21 @@ std::string pageName(const testing::TestParamInfo<int> &info)
 }
 
 INSTANTIATE_TEST_SUITE_P(Accessibility, PageAccessibility, testing::Range(0, 7), pageName);
+
+// Tab types a tab into the Output text; Shift+Tab is the keyboard's way out.
+TEST_F(OutputTextKeys, ShiftTabLeavesTheOutputText)
+{
+    builder->showPage(TBuilder::OutputPageIndex);
+    QApplication::setActiveWindow(builder.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(builder.get()));
+    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_EQ(memo->toPlainText(), "\t");
+    QTest::keyClick(memo, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(QApplication::focusWidget(), memo);
+    EXPECT_EQ(memo->toPlainText(), "\t");
+}
 
 using ButtonBarAccessibility = BuilderTest;
 
