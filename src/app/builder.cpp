@@ -601,17 +601,18 @@ void TBuilder::updateCommandStates(const OutputCommandStates &states)
         item->setEnabled(states.hasText);
 }
 
-// The items the Output page's toolbar has no menu item for: its search and colouring.
+// The Output page's search, which its toolbar reaches by its own buttons, and
+// its colouring. The search items show the page first.
 void TBuilder::connectDesktopCommands()
 {
-    const auto onOutputPage = [this](void (OutputPage::*command)()) {
-        return [this, command] {
-            showPage(OutputPageIndex);
-            (outputPage->*command)();
-        };
-    };
-    connect(Find1, &QAction::triggered, this, onOutputPage(&OutputPage::btnfindClick));
-    connect(Replace1, &QAction::triggered, this, onOutputPage(&OutputPage::btnreplaceClick));
+    connect(Find1, &QAction::triggered, this, [this] {
+        showPage(OutputPageIndex);
+        outputPage->btnfindClick();
+    });
+    connect(Replace1, &QAction::triggered, this, [this] {
+        showPage(OutputPageIndex);
+        outputPage->btnreplaceClick();
+    });
     connect(FindNext1, &QAction::triggered, this, [this] {
         showPage(OutputPageIndex);
         outputPage->findAgain(true);

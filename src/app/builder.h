@@ -96,7 +96,6 @@ public:
     // Opens a file named outside Open's dialog (command line, a second start,
     // a drop, the recent list): Open's questions, then the file.
     void openFile(const QString &path);
-    RecentSpecifications &recentSpecifications() { return *m_recent; }
     OutsideFiles &outsideFiles() { return *m_outsideFiles; }
 
 public slots: // handlers
