@@ -1,10 +1,12 @@
 // Typing into the Output text with syntax colouring: a shown, offscreen
-// QPlainTextEdit holding the unit of a specification with 5,000 properties,
-// Pascal colouring attached. Each keystroke is timed until the text has been
+// Output page holding the unit of a specification with 5,000 properties,
+// with its Pascal colouring, cursor position and command states. Each keystroke is timed until the text has been
 // repainted; lines whose colours change beyond what one keystroke recolours
 // are coloured by the event loop afterwards, outside the time. Goal: under
 // 16 ms a keystroke.
+#include "app/outputpage.h"
 #include "app/pascalhighlighter.h"
+#include "editor/userprompts.h"
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
@@ -20,7 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString unitText(int properties)
+QStringList unitLines(int properties)
 {
     ComponentSpec spec;
     spec.Filename = u"typing.pas"_s;
@@ -38,19 +40,32 @@ QString unitText(int properties)
         spec.addProperty(p);
     }
     TAwk awk;
-    return generateUnit(spec, Style(), awk, nullptr).lines.join(u'\n');
+    return generateUnit(spec, Style(), awk, nullptr).lines;
 }
 
+// Typing asks nothing.
+class NoPrompts : public UserPrompts
+{
+public:
+    Answer message(Kind, const QString &, Buttons) override { return Answer::Cancel; }
+    QString openFileName(const FileRequest &) override { return {}; }
+    QString saveFileName(const FileRequest &) override { return {}; }
+    std::optional<QFont> chooseFont(const QFont &) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
+};
+
 struct Editor {
-    QPlainTextEdit edit;
-    PascalHighlighter highlighter{edit.document()};
+    NoPrompts prompts;
+    OutputPage page{prompts};
+    QPlainTextEdit &edit = *page.Memo1;
+    PascalHighlighter &highlighter = *page.highlighter();
 
     Editor()
     {
-        edit.resize(800, 600);
-        edit.setFont(QFont(u"Courier New"_s, 10));
-        edit.setPlainText(unitText(5000));
-        edit.show();
+        page.resize(800, 600);
+        page.setOutputFont(QFont(u"Courier New"_s, 10));
+        page.setLines(unitLines(5000));
+        page.show();
         settle();
     }
 

@@ -1,6 +1,7 @@
 #include "app/builder.h"
 
 #include "app/aboutform.h"
+#include "app/accessiblenames.h"
 #include "app/buttonbar.h"
 #include "app/findingnavigation.h"
 #include "app/findingslist.h"
@@ -9,7 +10,10 @@
 #include "app/inputblocker.h"
 #include "app/keypreview.h"
 #include "app/outputpage.h"
+#include "app/filehandover.h"
 #include "app/outputprinter.h"
+#include "app/outsidefiles.h"
+#include "app/recentspecifications.h"
 #include "app/textprinter.h"
 #include "app/unsavedwork.h"
 #include "app/programicon.h"
@@ -110,7 +114,9 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Builder"));
     setWindowTitle(QStringLiteral("Unitforge"));
-    setWindowIcon(programIcon());
+    // Reading the icon's pictures loads the image plugins: the window
+    // takes its icon once it is on the screen.
+    QMetaObject::invokeMethod(this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -135,11 +141,20 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     m_hints = new HintRouter(this, Panel1);
     m_instance = std::make_unique<SingleInstance>(services.lockPath);
     if (!m_instance->acquire()) {
+        m_alreadyRunning = true;
+        // A file to open goes to the running copy; without one, or when that
+        // copy does not answer, this start says why it ends.
+        if (!services.fileToOpen.isEmpty()
+            && FileHandOver::send(m_instance->socketPath(), services.fileToOpen))
+            return;
         m_prompts.message(UserPrompts::Kind::Information,
                           QStringLiteral("Unitforge is already running."), UserPrompts::Buttons::Ok);
-        m_alreadyRunning = true;
         return;
     }
+    m_outsideFiles = new OutsideFiles({this, [this](const QString &path) { openFile(path); },
+                                       [this] { return m_building; }},
+                                      this);
+    m_outsideFiles->listen(m_instance->socketPath());
     m_keys = new KeyPreview(this);
     connect(m_keys, &KeyPreview::keyReleased, this, &TBuilder::FormKeyUp);
 
@@ -163,6 +178,8 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     showPage(ClassPageIndex);
 
     m_document.setInitialHeader(m_programDirectory + QStringLiteral("unit1.pas"));
+    if (!services.fileToOpen.isEmpty())
+        m_outsideFiles->request(services.fileToOpen);
 }
 
 TBuilder::~TBuilder() = default;
@@ -209,7 +226,10 @@ void TBuilder::createControls()
 
     createMenus(menuBar());
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    m_recent = new RecentSpecifications(RecentSpecifications1, m_prompts,
+                                        [this](const QString &path) { openFile(path); }, this);
     connectCommands();
+    nameControlsForAccessibility(this);
 }
 
 // The buttons and menu items run the window's handlers.
@@ -244,6 +264,7 @@ void TBuilder::connectCommands()
     connect(Matchfont1, &QAction::triggered, this, &TBuilder::Matchfont1Click);
     connect(Wordwrap1, &QAction::triggered, this, &TBuilder::Wordwrap1Click);
     connectOutputPage();
+    connectDesktopCommands();
 }
 
 void TBuilder::createPages()
@@ -304,6 +325,9 @@ void TBuilder::readSettings()
         stylePage->setStyle(settings->style);
         Matchfont1->setChecked(settings->matchFont);
         UseDefault1->setChecked(!settings->matchFont);
+        SyntaxColors1->setChecked(settings->syntaxColors);
+        outputPage->setSyntaxColors(settings->syntaxColors);
+        m_recent->setFiles(settings->recentFiles);
     }
     outputPage->setLook(settings ? settings->look : OutputLook{});
 }
@@ -311,7 +335,8 @@ void TBuilder::readSettings()
 void TBuilder::writeSettings()
 {
     if (m_settingsFile)
-        m_settingsFile->write({stylePage->style(), outputPage->look(), Matchfont1->isChecked()},
+        m_settingsFile->write({stylePage->style(), outputPage->look(), Matchfont1->isChecked(),
+                               SyntaxColors1->isChecked(), m_recent->files()},
                               m_prompts);
 }
 
@@ -435,7 +460,15 @@ bool TBuilder::readSpecificationFile(const QString &path)
         page->fileOpened();
     showPage(PropertiesPageIndex);
     outputPage->clear();
+    m_recent->add(m_document.currentFile());
     return true;
+}
+
+void TBuilder::openFile(const QString &path)
+{
+    if (m_building || !m_work->beforeOpen())
+        return;
+    readSpecificationFile(path);
 }
 
 void TBuilder::Savespcfile1Click()
@@ -464,6 +497,7 @@ UnsavedWork::SaveResult TBuilder::saveSpecification()
         m_prompts.message(UserPrompts::Kind::Error, error, UserPrompts::Buttons::Ok);
         return UnsavedWork::SaveResult::Failed;
     }
+    m_recent->add(QFileInfo(path).absoluteFilePath());
     return UnsavedWork::SaveResult::Saved;
 }
 
@@ -598,6 +632,31 @@ void TBuilder::updateCommandStates(const OutputCommandStates &states)
     Cut1->setEnabled(states.hasSelection);
     Copy1->setEnabled(states.hasSelection);
     Paste1->setEnabled(states.canPaste);
+    for (QAction *item : {Find1, FindNext1, FindPrevious1, Replace1})
+        item->setEnabled(states.hasText);
+}
+
+// The Output page's search, which its toolbar reaches by its own buttons, and
+// its colouring. The search items show the page first.
+void TBuilder::connectDesktopCommands()
+{
+    connect(Find1, &QAction::triggered, this, [this] {
+        showPage(OutputPageIndex);
+        outputPage->btnfindClick();
+    });
+    connect(Replace1, &QAction::triggered, this, [this] {
+        showPage(OutputPageIndex);
+        outputPage->btnreplaceClick();
+    });
+    connect(FindNext1, &QAction::triggered, this, [this] {
+        showPage(OutputPageIndex);
+        outputPage->findAgain(true);
+    });
+    connect(FindPrevious1, &QAction::triggered, this, [this] {
+        showPage(OutputPageIndex);
+        outputPage->findAgain(false);
+    });
+    connect(SyntaxColors1, &QAction::toggled, outputPage, &OutputPage::setSyntaxColors);
 }
 
 // A toolbar button that stands for a menu item does nothing while the item is disabled.

@@ -25,6 +25,8 @@ class MessageHandlersPage;
 class MethodsPage;
 class OutputPage;
 class OutputPrinter;
+class OutsideFiles;
+class RecentSpecifications;
 class PropertiesPage;
 class QAction;
 class QFrame;
@@ -50,6 +52,8 @@ struct BuilderServices {
     QString lockPath;                       // empty: the default single-instance lock
     ProgramStarter startProgram;            // null: started as a detached process
     QString winePrefix;                     // empty: $WINEPREFIX, else ~/.wine
+    QString fileToOpen;                     // from the command line: opened once the window
+                                            // runs, or handed to the copy already running
 };
 
 class TBuilder : public QMainWindow, public MainMenu
@@ -89,6 +93,10 @@ public:
     UnsavedWork::SaveResult saveSourceFile();
     // Open's reading of a chosen file; false when it was refused (and said so).
     bool readSpecificationFile(const QString &path);
+    // Opens a file named outside Open's dialog (command line, a second start,
+    // a drop, the recent list): Open's questions, then the file.
+    void openFile(const QString &path);
+    OutsideFiles &outsideFiles() { return *m_outsideFiles; }
 
 public slots: // handlers
     void BitBtn1Click();
@@ -162,6 +170,7 @@ private:
     void connectOutputPage();
     void updateCommandStates(const OutputCommandStates &states);
     void runMenuCommand(OutputMenuCommand command);
+    void connectDesktopCommands();
     void setStatusText(const QString &text);
 
     SpecDocument m_document;
@@ -174,6 +183,8 @@ private:
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<OutputPrinter> m_printer;
     std::unique_ptr<UnsavedWork> m_work;
+    RecentSpecifications *m_recent = nullptr;
+    OutsideFiles *m_outsideFiles = nullptr;
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;

@@ -1,8 +1,8 @@
 #include "app/buttonbar.h"
 
 #include "editor/controlhints.h"
+#include "editor/glyphs.h"
 
-#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -18,12 +18,12 @@ ButtonBar::ButtonBar(QWidget *parent)
     setFixedHeight(kBarHeight);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    auto button = [this](const QString &caption, const QString &hint, QStyle::StandardPixmap glyph,
+    auto button = [this](const QString &caption, const QString &hint, Glyph glyph,
                          const char *name, int left) {
         auto *b = new QToolButton(this);
         b->setObjectName(QLatin1String(name));
         b->setText(caption);
-        b->setIcon(style()->standardIcon(glyph));
+        b->setIcon(glyphIcon(glyph));
         b->setIconSize(QSize(20, 20));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setFocusPolicy(Qt::StrongFocus);
@@ -33,16 +33,16 @@ ButtonBar::ButtonBar(QWidget *parent)
         return b;
     };
     BitBtn1 = button(QStringLiteral("E&xit"), QStringLiteral("|Quit Unitforge"),
-                     QStyle::SP_DialogCloseButton, "BitBtn1", 5);
+                     Glyph::Exit, "BitBtn1", 5);
     BitBtn5 = button(QStringLiteral("&Open"), QStringLiteral("Open *.spc file"),
-                     QStyle::SP_DialogOpenButton, "BitBtn5", 54);
+                     Glyph::Open, "BitBtn5", 54);
     btnBuild = button(QStringLiteral("&Build"), QStringLiteral("Build the source output"),
-                      QStyle::SP_MediaPlay, "btnBuild", 103);
+                      Glyph::Build, "btnBuild", 103);
     BitBtn3 = button(QStringLiteral("&Save"), QStringLiteral("Save to a .pas file"),
-                     QStyle::SP_DialogSaveButton, "BitBtn3", 152);
+                     Glyph::Save, "BitBtn3", 152);
     BitBtn3->setEnabled(false);
     btnhelp = button(QStringLiteral("&Help"), QStringLiteral("Unitforge Help"),
-                     QStyle::SP_DialogHelpButton, "btnhelp", 0);
+                     Glyph::Help, "btnhelp", 0);
     placeHelpButton();
     // Alt+B and Alt+H belong to the "&Build" and "&Help" menus, which win over
     // a button with the same mnemonic; Qt would treat the pair as ambiguous.

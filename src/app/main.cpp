@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QFont>
 
 #include <cstdio>
 
@@ -46,8 +48,9 @@ Launch handleCommandLine(int argc, char *argv[])
     return Launch::Window;
 }
 
-// The arguments left after Qt took its own: at most one specification file.
-Launch checkArguments(const QStringList &arguments)
+// The arguments left after Qt took its own: at most one specification file,
+// made absolute, since a running copy may be handed it.
+Launch checkArguments(const QStringList &arguments, QString &file)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("file"), QString(), QStringLiteral("[SPEC.spc]"));
@@ -58,7 +61,28 @@ Launch checkArguments(const QStringList &arguments)
                 qPrintable(error));
         return Launch::UsageError;
     }
+    if (!parser.positionalArguments().isEmpty())
+        file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     return Launch::Window;
+}
+
+// The fonts the window is designed in are Windows fonts. Named here once,
+// the ones Linux has in their place are found at once, instead of by a
+// fallback search each time a control asks for its font.
+void substituteWindowsFonts()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    // Courier and Courier New alike, so that the Output text and the comment
+    // dialog share one typeface.
+    QFont::insertSubstitutions(QStringLiteral("Courier"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS"),
+                                QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS"),
+                                QStringLiteral("DejaVu Sans Mono")});
 }
 
 } // namespace
@@ -74,12 +98,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(UF_VERSION));
     // Lets the desktop match the window to its entry (icon, task bar grouping).
     QGuiApplication::setDesktopFileName(QStringLiteral("unitforge"));
-    if (checkArguments(QApplication::arguments()) == Launch::UsageError)
+    QString file;
+    if (checkArguments(QApplication::arguments(), file) == Launch::UsageError)
         return 2;
 
+    substituteWindowsFonts();
     QtUserPrompts prompts;
     BuilderServices services;
     services.prompts = &prompts;
+    services.fileToOpen = file;
     TBuilder builder(services);
     if (builder.alreadyRunning())
         return 0;

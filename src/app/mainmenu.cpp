@@ -30,6 +30,9 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     Print1 = menuItem(file, QStringLiteral("&Print"), "Print1");
     PrinterSetup1 = menuItem(file, QStringLiteral("Printer &Setup..."), "PrinterSetup1");
     file->addSeparator();
+    RecentSpecifications1 = file->addMenu(QStringLiteral("Recent Specifications"));
+    RecentSpecifications1->setObjectName(QStringLiteral("RecentSpecifications1"));
+    file->addSeparator();
     Exit1 = menuItem(file, QStringLiteral("E&xit"), "Exit1");
 
     QMenu *edit = MainMenu1->addMenu(QStringLiteral("&Edit"));
@@ -60,6 +63,22 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     BackgroundColor1 = menuItem(Preferences1, QStringLiteral("&Background Color..."), "BackgroundColor1");
     Options1 = menuItem(Preferences1, QStringLiteral("&Font..."), "Options1");
     FontColor1 = menuItem(Preferences1, QStringLiteral("Font C&olor..."), "FontColor1");
+    SyntaxColors1 = menuItem(Preferences1, QStringLiteral("Syntax &Colors"), "SyntaxColors1");
+    SyntaxColors1->setCheckable(true);
+    SyntaxColors1->setChecked(true);
+
+    // Besides Cut, Copy and Paste, the Output text's search, printing and
+    // saving carry the keys of Linux editors.
+    edit->addSeparator();
+    Find1 = menuItem(edit, QStringLiteral("&Find..."), "Find1");
+    Find1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    FindNext1 = menuItem(edit, QStringLiteral("Find &Next"), "FindNext1");
+    FindNext1->setShortcut(QKeySequence(Qt::Key_F3));
+    FindPrevious1 = menuItem(edit, QStringLiteral("Find Pre&vious"), "FindPrevious1");
+    FindPrevious1->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    Replace1 = menuItem(edit, QStringLiteral("R&eplace..."), "Replace1");
+    Replace1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
 
     QMenu *page = MainMenu1->addMenu(QStringLiteral("&Page"));
     page->setObjectName(QStringLiteral("Page1"));
@@ -75,6 +94,7 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     build->setObjectName(QStringLiteral("Build1"));
     BuildOutput1 = menuItem(build, QStringLiteral("B&uild Source Output"), "BuildOutput1");
     SavetoFile1 = menuItem(build, QStringLiteral("&Save .pas File"), "SavetoFile1");
+    SavetoFile1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     CheckSpecification1 = menuItem(build, QStringLiteral("Chec&k Specification"), "CheckSpecification1");
 
     QMenu *help = MainMenu1->addMenu(QStringLiteral("&Help"));

@@ -18,9 +18,13 @@ struct MainMenu {
     }
 
     QAction *New1, *Openspcfile1, *Savespcfile1, *Print1, *PrinterSetup1, *Exit1;
+    QMenu *RecentSpecifications1;   // filled by RecentSpecifications
     QAction *Cut1, *Copy1, *Paste1, *SelectAll1;
     QMenu *Preferences1, *Printerfont;
     QAction *UseDefault1, *Matchfont1, *Wordwrap1, *BackgroundColor1, *Options1, *FontColor1;
+    QAction *SyntaxColors1;
+    // The Output text's search, with the keys Linux editors use.
+    QAction *Find1, *FindNext1, *FindPrevious1, *Replace1;
     QAction *Class1, *Properties1, *Methods1, *EventHandlers1, *MessageHandlers1, *Output1, *Style1;
     QAction *BuildOutput1, *SavetoFile1;
     QAction *CheckSpecification1;

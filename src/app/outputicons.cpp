@@ -90,12 +90,15 @@ QIcon outputToolIcon(OutputTool tool)
         drawPage(p, QRectF(7.5, 6.5, 7, 8));
         break;
     case OutputTool::Font: {
-        QFont font(QStringLiteral("Times New Roman"));
-        font.setPixelSize(15);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::black);
-        p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("A"));
+        // A bold serif "A", drawn as strokes: a font for it would be one more
+        // to load at start-up.
+        p.setPen(QPen(Qt::black, 2.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        p.drawPolyline(QPolygonF({{3, 14}, {8, 2}, {13, 14}}));
+        p.setPen(QPen(Qt::black, 1.6));
+        p.drawLine(QPointF(5, 10), QPointF(11, 10));
+        p.setPen(QPen(Qt::black, 1.2));
+        p.drawLine(QPointF(1.5, 14.5), QPointF(5, 14.5));
+        p.drawLine(QPointF(11, 14.5), QPointF(14.5, 14.5));
         break;
     }
     case OutputTool::Brush: {

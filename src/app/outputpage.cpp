@@ -16,9 +16,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/cursorpositionlabel.h"
 #include "app/finddialog.h"
 #include "app/findingslist.h"
 #include "app/outputicons.h"
+#include "app/pascalhighlighter.h"
 #include "app/picklist.h"
 #include "app/replacedialog.h"
 #include "app/textcontrolsearch.h"
@@ -39,6 +41,7 @@ OutputPage::OutputPage(UserPrompts &prompts, QWidget *parent)
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setAccessibleName(QStringLiteral("Output text"));
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Monospace);
     courier.setPixelSize(13);
@@ -46,6 +49,7 @@ OutputPage::OutputPage(UserPrompts &prompts, QWidget *parent)
     setWordWrap(false);
     Memo1->viewport()->setMouseTracking(true);
     Memo1->viewport()->installEventFilter(this);
+    m_highlighter = new PascalHighlighter(Memo1->document());
     setColors(m_fontColor, m_background);
 
     createStatusBar();
@@ -146,6 +150,12 @@ void OutputPage::createStatusBar()
     Panel5 = panel("Panel5");
     Panel5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel5->setMinimumWidth(1);
+    cursorpanel = new CursorPositionLabel(Memo1, Panel5);
+    cursorpanel->setObjectName(QStringLiteral("cursorpanel"));
+    auto *inPanel5 = new QHBoxLayout(Panel5);
+    inPanel5->setContentsMargins(0, 0, 6, 0);
+    inPanel5->addStretch(1);
+    inPanel5->addWidget(cursorpanel);
 
     auto *strip = new QHBoxLayout(Panel4);
     strip->setContentsMargins(0, 0, 0, 0);
@@ -310,6 +320,17 @@ void OutputPage::setColors(const QColor &fontColor, const QColor &background)
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     Memo1->setPalette(palette);
+    m_highlighter->setColors(fontColor, background);
+}
+
+void OutputPage::setSyntaxColors(bool on)
+{
+    m_highlighter->setEnabled(on);
+}
+
+bool OutputPage::syntaxColors() const
+{
+    return m_highlighter->isEnabled();
 }
 
 void OutputPage::setOutputFont(const QFont &font)
@@ -436,6 +457,19 @@ void OutputPage::FindDialog1Find()
 {
     const QString pattern = FindDialog1->findText();
     if (!pattern.isEmpty() && !findAndSelect(*Memo1, pattern, FindDialog1->options()))
+        reportNotFound(FindDialog1);
+}
+
+void OutputPage::findAgain(bool down)
+{
+    const QString pattern = FindDialog1->findText();
+    if (pattern.isEmpty()) {
+        btnfindClick();
+        return;
+    }
+    SearchOptions options = FindDialog1->options();
+    options.down = down;
+    if (!findAndSelect(*Memo1, pattern, options))
         reportNotFound(FindDialog1);
 }
 

@@ -12,9 +12,11 @@
 #include "app/settingsfile.h"
 #include "platform/textsearch.h"
 
+class CursorPositionLabel;
 class FindDialog;
 class FindingsList;
 struct Finding;
+class PascalHighlighter;
 class PickList;
 class QFrame;
 class QLabel;
@@ -72,6 +74,12 @@ public:
     QColor fontColor() const { return m_fontColor; }
     QColor backgroundColor() const { return m_background; }
 
+    // Object Pascal colouring of the text, in colours worked out from the
+    // text and background colours; printing and saving take the plain text.
+    void setSyntaxColors(bool on);
+    bool syntaxColors() const;
+    PascalHighlighter *highlighter() const { return m_highlighter; }
+
 signals:
     // The text, the selection, the clipboard or the undo history changed what can be done.
     void commandStatesChanged(const OutputCommandStates &states);
@@ -88,6 +96,9 @@ public slots: // handlers
     void btnfindClick();
     void btnreplaceClick();
     void FindDialog1Find();
+    // F3 and Shift+F3: the find dialog's text and options, downward or upward;
+    // the dialog opens when it has no text yet.
+    void findAgain(bool down);
     void ReplaceDialog1Find();
     void ReplaceDialog1Replace();
     void ReplaceDialog1ReplaceAll();
@@ -116,6 +127,7 @@ public: // controls
     QLabel *fontpanel;
     QLabel *sizepanel;
     QLabel *Panel5;
+    CursorPositionLabel *cursorpanel;   // inside Panel5, at its right
     PickList *fontlistbox;
     PickList *sizelist;
     FindDialog *FindDialog1;
@@ -139,6 +151,7 @@ private:
 
     UserPrompts &m_prompts;
     QSplitter *m_textAndFindings = nullptr;
+    PascalHighlighter *m_highlighter;
     QColor m_fontColor = Qt::black;
     QColor m_background = Qt::white;
     OutputCommandStates m_states;

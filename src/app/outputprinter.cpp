@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QPrinterInfo>
 
@@ -16,10 +17,19 @@ OutputPrinter::OutputPrinter(UserPrompts &prompts)
 {
 }
 
+OutputPrinter::~OutputPrinter() = default;
+
+QPrinter &OutputPrinter::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
 bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
 {
     toPdf = false;
-    if (m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty())
+    if (printer().outputFormat() == QPrinter::PdfFormat && !printer().outputFileName().isEmpty())
         return true;
     if (m_hasPrinter())
         return true;
@@ -37,15 +47,15 @@ bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
     const QString name = m_prompts.saveFileName(request);
     if (name.isEmpty())
         return false;
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(name);
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(name);
     toPdf = true;
     return true;
 }
 
 bool OutputPrinter::confirmFileTarget()
 {
-    if (m_printer.outputFileName().isEmpty()) {
+    if (printer().outputFileName().isEmpty()) {
         UserPrompts::FileRequest request;
         request.title = QStringLiteral("Print to File");
         request.filter = QStringLiteral("PDF files (*.pdf)");
@@ -54,10 +64,10 @@ bool OutputPrinter::confirmFileTarget()
         const QString name = m_prompts.saveFileName(request);
         if (name.isEmpty())
             return false;
-        m_printer.setOutputFileName(name);
+        printer().setOutputFileName(name);
         return true;
     }
-    const QString name = m_printer.outputFileName();
+    const QString name = printer().outputFileName();
     return !QFileInfo::exists(name)
         || m_prompts.message(UserPrompts::Kind::Confirm,
                              QStringLiteral("Overwrite existing file ") + name + QStringLiteral(" ?"),
@@ -71,20 +81,20 @@ QString OutputPrinter::print(const QStringList &lines, const QFont &font, const 
     if (!ensurePrinterOrPdf(toPdf))
         return QString();
     // A file chosen just now has been confirmed by its own dialog.
-    const bool toFile = !m_printer.outputFileName().isEmpty() || m_printer.outputFormat() == QPrinter::PdfFormat;
+    const bool toFile = !printer().outputFileName().isEmpty() || printer().outputFormat() == QPrinter::PdfFormat;
     if (toFile && !toPdf && !confirmFileTarget())
         return QString();
-    const QString where = toFile ? QStringLiteral("Printed to ") + m_printer.outputFileName()
-                                 : QStringLiteral("Printed on ") + m_printer.printerName();
+    const QString where = toFile ? QStringLiteral("Printed to ") + printer().outputFileName()
+                                 : QStringLiteral("Printed on ") + printer().printerName();
     bool printed = false;
     {
         WaitCursor wait;
-        printed = printLines(lines, font, &m_printer, color);
+        printed = printLines(lines, font, &printer(), color);
     }
-    const QString target = toFile ? m_printer.outputFileName() : m_printer.printerName();
+    const QString target = toFile ? printer().outputFileName() : printer().printerName();
     if (toPdf) {
-        m_printer.setOutputFileName(QString());
-        m_printer.setOutputFormat(QPrinter::NativeFormat);
+        printer().setOutputFileName(QString());
+        printer().setOutputFormat(QPrinter::NativeFormat);
     }
     return printed ? where : QStringLiteral("Printing to ") + target + QStringLiteral(" failed");
 }
@@ -92,10 +102,10 @@ QString OutputPrinter::print(const QStringList &lines, const QFont &font, const 
 void OutputPrinter::setup(QWidget *parent)
 {
     if (m_setupDialog) {
-        m_setupDialog(m_printer);
+        m_setupDialog(printer());
         return;
     }
-    QPrintDialog dialog(&m_printer, parent);
+    QPrintDialog dialog(&printer(), parent);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     // Printing into a file is a choice of its own where no printer is installed.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintToFile);

@@ -4,10 +4,11 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPrinter>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class QPrinter;
 class QWidget;
 class UserPrompts;
 
@@ -15,8 +16,10 @@ class OutputPrinter
 {
 public:
     explicit OutputPrinter(UserPrompts &prompts);
+    ~OutputPrinter();
 
-    QPrinter &printer() { return m_printer; }
+    // Made when first used: finding the printers slows the start down.
+    QPrinter &printer();
     // Replaces the printer-setup dialog (tests answer it themselves).
     void setSetupDialog(std::function<bool(QPrinter &)> dialog) { m_setupDialog = std::move(dialog); }
     // Replaces the test for an installed printer.
@@ -38,7 +41,7 @@ private:
     bool confirmFileTarget();
 
     UserPrompts &m_prompts;
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
     std::function<bool(QPrinter &)> m_setupDialog;
     std::function<bool()> m_hasPrinter;
 };

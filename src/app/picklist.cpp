@@ -15,7 +15,6 @@ PickList::PickList(const QString &name, int left, int width, QWidget *parent)
     small.setPixelSize(9);
     setFont(small);
     setUniformItemSizes(true);
-    setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; padding: 0px; }").arg(kRowHeight));
     resize(width, kHeight);
     hide();
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
@@ -28,6 +27,9 @@ void PickList::popUp(const QStringList &entries, const QWidget *statusBar)
 {
     clear();
     addItems(entries);
+    // Rows as high as the list's small font needs, not the style's taller ones.
+    if (count() > 0)
+        item(0)->setSizeHint(QSize(width(), kRowHeight));
     const QPoint top = statusBar->mapTo(parentWidget(), QPoint(0, 0));
     move(m_left, top.y() - height() + 1);
     raise();

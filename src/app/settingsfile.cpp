@@ -9,12 +9,14 @@
 #include <QStandardPaths>
 
 #include "editor/userprompts.h"
+#include "specfile/recentfiles.h"
 #include "specfile/stylesettings.h"
 
 namespace {
 
 const QString kReadSection = QStringLiteral("Settings");
 const QString kWriteSection = QStringLiteral("settings");
+const QString kSyntaxColors = QStringLiteral("SyntaxColors");
 constexpr int kLargestFont = 1000;   // points or pixels; larger values are clamped
 
 bool isReadyLocation(const QString &location)
@@ -166,6 +168,8 @@ std::optional<Settings> SettingsFile::read(UserPrompts &prompts)
     look.fontName = m_profile.readString(kReadSection, QStringLiteral("bFontname"),
                                          QStringLiteral("Courier"));
     settings.matchFont = m_profile.readInteger(kWriteSection, QStringLiteral("matchfont"), 0) == 1;
+    settings.syntaxColors = m_profile.readInteger(kReadSection, kSyntaxColors, 1) != 0;
+    settings.recentFiles = RecentFiles::read(m_profile).files();
     return settings;
 }
 
@@ -188,6 +192,8 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     integer("Matchfont", settings.matchFont ? 1 : 0);
     integer("bfontbold", look.bold ? 1 : 0);
     integer("bfontitalic", look.italic ? 1 : 0);
+    m_profile.writeInteger(kWriteSection, kSyntaxColors, settings.syntaxColors ? 1 : 0);
+    RecentFiles(settings.recentFiles).write(m_profile);
     if (m_profile.save())
         return true;
     prompts.message(UserPrompts::Kind::Error, m_profile.errorString(), UserPrompts::Buttons::Ok);

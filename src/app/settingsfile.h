@@ -30,6 +30,8 @@ struct Settings {
     Style style;
     OutputLook look;
     bool matchFont = false;    // "Match Output Window Font" ticked
+    bool syntaxColors = true;  // the Output text coloured as Pascal
+    QStringList recentFiles;   // newest first
 };
 
 // The platform colour value of a colour and back.

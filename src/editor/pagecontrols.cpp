@@ -1,11 +1,11 @@
 #include "editor/pagecontrols.h"
 
 #include "editor/controlhints.h"
+#include "editor/glyphs.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
 #include <QToolButton>
 
 void describeControl(QWidget *control, const char *name, const QString &hint, int helpContext)
@@ -28,7 +28,7 @@ QLabel *buddyLabel(const QString &caption, QWidget *buddy)
 QToolButton *commentButton(QWidget *parent, const char *name)
 {
     auto *button = pageControl<QToolButton>(parent, name, QStringLiteral("Add a Source code comment"));
-    button->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    button->setIcon(glyphIcon(Glyph::Comment));
     button->setAccessibleName(QStringLiteral("Comment"));
     button->setFocusPolicy(Qt::StrongFocus);
     return button;

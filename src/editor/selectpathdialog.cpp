@@ -1,5 +1,7 @@
 #include "editor/selectpathdialog.h"
 
+#include "editor/glyphs.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -12,7 +14,6 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStorageInfo>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,7 +28,6 @@ TPathForm::TPathForm(QWidget *parent)
 
     DriveComboBox1 = new QComboBox(this);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DriveComboBox1->addItems(drives());
 
     DirectoryListBox1 = new QListWidget(this);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
@@ -37,11 +37,10 @@ TPathForm::TPathForm(QWidget *parent)
     Label1->setTextFormat(Qt::PlainText);
     Label1->setMinimumWidth(1);   // long paths must not widen the dialog
 
-    OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(glyphIcon(Glyph::Ok), QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(glyphIcon(Glyph::Cancel), QStringLiteral("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
 
     auto *left = new QVBoxLayout;
@@ -66,7 +65,10 @@ TPathForm::TPathForm(QWidget *parent)
     connect(DirectoryListBox1, &QListWidget::itemActivated, this, &TPathForm::DirectoryListBox1Open);
     connect(DriveComboBox1, &QComboBox::activated, this, &TPathForm::DriveComboBox1Change);
 
-    setDirectory(QDir::currentPath());
+    // The volumes and the folders are read when the dialog is first shown
+    // (or told a directory): reading them at start-up would slow it down.
+    m_directory = QDir::cleanPath(QDir::currentPath());
+    Label1->setText(m_directory);
     OKBtn->setFocus();
 }
 
@@ -75,6 +77,8 @@ TPathForm::TPathForm(QWidget *parent)
 void TPathForm::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
+        if (DirectoryListBox1->count() == 0)
+            setDirectory(m_directory);
         if (const QScreen *screen = this->screen())
             move(screen->availableGeometry().center() - rect().center());
         if (!QFileInfo(m_directory).isDir())
@@ -102,6 +106,8 @@ void TPathForm::setDirectory(const QString &dir)
     const QFileInfo info(dir);
     if (!info.isDir())
         return;
+    if (DriveComboBox1->count() == 0)
+        DriveComboBox1->addItems(drives());
     m_directory = QDir::cleanPath(info.absoluteFilePath());
     Label1->setText(m_directory);
     Label1->setToolTip(m_directory);
@@ -114,8 +120,8 @@ void TPathForm::setDirectory(const QString &dir)
 void TPathForm::fillDirectoryList()
 {
     DirectoryListBox1->clear();
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = glyphIcon(Glyph::FolderClosed);
+    const QIcon open = glyphIcon(Glyph::FolderOpen);
 
     QStringList chain;
     for (QDir d(m_directory);; ) {

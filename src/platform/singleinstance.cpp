@@ -16,6 +16,13 @@ QString SingleInstance::defaultLockPath()
     return dir + QStringLiteral("/unitforge.lock");
 }
 
+QString SingleInstance::socketPath() const
+{
+    const QString lock = QStringLiteral(".lock");
+    const QString base = m_path.endsWith(lock) ? m_path.chopped(lock.size()) : m_path;
+    return base + QStringLiteral(".socket");
+}
+
 bool SingleInstance::acquire()
 {
     if (held())

@@ -17,6 +17,9 @@ public:
     bool acquire();
     bool held() const { return m_lock && m_lock->isLocked(); }
     QString lockPath() const { return m_path; }
+    // The local socket beside the lock, on which the running copy takes files
+    // from a second start: "unitforge.lock" gives "unitforge.socket".
+    QString socketPath() const;
 
     static QString defaultLockPath();
 

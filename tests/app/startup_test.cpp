@@ -126,7 +126,8 @@ TEST_P(MenuItems, HaveCaptionShortcutAndState)
 }
 
 // Captions are checked with the menus' layout below; these are the states
-// and shortcuts at start.
+// and shortcuts at start. Besides Cut, Copy and Paste, the Output text's
+// search, Print and Save .pas File carry the keys of Linux editors.
 INSTANTIATE_TEST_SUITE_P(
     StartUp, MenuItems,
     ::testing::Values(MenuRow{"Cut1", "C&ut", "Ctrl+X", false},
@@ -134,7 +135,13 @@ INSTANTIATE_TEST_SUITE_P(
                       MenuRow{"Paste1", "&Paste", "Ctrl+V", false},
                       MenuRow{"SelectAll1", "Select &All", "", false},
                       MenuRow{"BuildOutput1", "B&uild Source Output", "", true},
-                      MenuRow{"SavetoFile1", "&Save .pas File", "", true},
+                      MenuRow{"SavetoFile1", "&Save .pas File", "Ctrl+S", true},
+                      MenuRow{"Print1", "&Print", "Ctrl+P", true},
+                      MenuRow{"Find1", "&Find...", "Ctrl+F", false},
+                      MenuRow{"FindNext1", "Find &Next", "F3", false},
+                      MenuRow{"FindPrevious1", "Find Pre&vious", "Shift+F3", false},
+                      MenuRow{"Replace1", "R&eplace...", "Ctrl+H", false},
+                      MenuRow{"SyntaxColors1", "Syntax &Colors", "", true},
                       MenuRow{"DelphiComponentWritersGuide1", "&Delphi Component Writers' Guide", "", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -153,12 +160,13 @@ TEST_F(StartUp, LaysOutTheMenus)
     EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Page", "&Build", "&Help"}));
     EXPECT_EQ(captions(find<QMenu>("File1")),
               QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "-", "&Print",
-                           "Printer &Setup...", "-", "E&xit"}));
+                           "Printer &Setup...", "-", "Recent Specifications", "-", "E&xit"}));
     EXPECT_EQ(captions(find<QMenu>("Edit1")),
-              QStringList({"C&ut", "&Copy", "&Paste", "Select &All", "-", "P&references"}));
+              QStringList({"C&ut", "&Copy", "&Paste", "Select &All", "-", "P&references", "-",
+                           "&Find...", "Find &Next", "Find Pre&vious", "R&eplace..."}));
     EXPECT_EQ(captions(find<QMenu>("Preferences1")),
               QStringList({"&Printer font", "-", "&Wordwrap", "&Background Color...", "&Font...",
-                           "Font C&olor..."}));
+                           "Font C&olor...", "Syntax &Colors"}));
     EXPECT_EQ(captions(find<QMenu>("Printerfont")),
               QStringList({"&Use Default Font", "&Match Output Window Font"}));
     EXPECT_EQ(captions(find<QMenu>("Page1")),
@@ -170,7 +178,7 @@ TEST_F(StartUp, LaysOutTheMenus)
               QStringList({"&Unitforge Help", "&Delphi Component Writers' Guide", "-", "&About"}));
 }
 
-TEST_F(StartUp, OnlyCutCopyAndPasteHaveShortcuts)
+TEST_F(StartUp, OnlyTheEditingKeysHaveShortcuts)
 {
     QStringList withShortcut;
     for (const QAction *a : builder->findChildren<QAction *>()) {
@@ -178,7 +186,21 @@ TEST_F(StartUp, OnlyCutCopyAndPasteHaveShortcuts)
             withShortcut.append(a->objectName());
     }
     withShortcut.sort();
-    EXPECT_EQ(withShortcut, QStringList({"Copy1", "Cut1", "Paste1"}));
+    EXPECT_EQ(withShortcut, QStringList({"Copy1", "Cut1", "Find1", "FindNext1", "FindPrevious1",
+                                         "Paste1", "Print1", "Replace1", "SavetoFile1"}));
+}
+
+// Qt runs neither item when two share a key.
+TEST_F(StartUp, NoTwoItemsShareAKey)
+{
+    QMultiHash<QKeySequence, QString> owners;
+    for (const QAction *a : builder->findChildren<QAction *>()) {
+        if (!a->shortcut().isEmpty())
+            owners.insert(a->shortcut(), a->objectName());
+    }
+    for (const QKeySequence &key : owners.uniqueKeys())
+        EXPECT_EQ(owners.count(key), 1) << key.toString().toStdString() << ": "
+                                        << owners.values(key).join(u' ').toStdString();
 }
 
 TEST_F(StartUp, PageMenuShowsEachPage)

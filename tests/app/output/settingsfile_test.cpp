@@ -64,6 +64,8 @@ TEST_F(SettingsFileTest, FirstRunCreatesTheFileWithCreateDateAndGivesTheDefaults
     EXPECT_EQ(settings->look.fontName, QStringLiteral("Courier"));
     EXPECT_FALSE(settings->look.background.has_value()) << "absent: the default white";
     EXPECT_FALSE(settings->matchFont);
+    EXPECT_TRUE(settings->syntaxColors) << "coloured unless turned off";
+    EXPECT_TRUE(settings->recentFiles.isEmpty());
 }
 
 TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
@@ -72,6 +74,8 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     written.style = {4, 1, 60, QStringLiteral("-"), true};
     written.look = {255u, 0x00FF00u, 12, -16, true, true, QStringLiteral("Courier New")};
     written.matchFont = true;
+    written.syntaxColors = false;
+    written.recentFiles = {QStringLiteral("/specs/b.spc"), QStringLiteral("/specs/a.spc")};
     {
         SettingsFile file({path()});
         ASSERT_TRUE(file.read(prompts));
@@ -79,7 +83,9 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     }
     EXPECT_EQ(keys(), (QStringList{"CreateDate", "linebreak", "commentsbefore", "indent", "bcolor",
                                    "bfontname", "bfontcolor", "bfontsize", "bfontheight", "numchars",
-                                   "linechar", "Matchfont", "bfontbold", "bfontitalic"}));
+                                   "linechar", "Matchfont", "bfontbold", "bfontitalic",
+                                   "SyntaxColors", "File1", "File2"}))
+        << "the keys of its own after the others, the recent files in a section of their own";
     EXPECT_TRUE(fileText().contains(QStringLiteral("bcolor=255\r\n")));
 
     SettingsFile again({path()});
@@ -98,6 +104,8 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     EXPECT_TRUE(read->look.italic);
     EXPECT_EQ(read->look.fontName, QStringLiteral("Courier New"));
     EXPECT_TRUE(read->matchFont);
+    EXPECT_FALSE(read->syntaxColors);
+    EXPECT_EQ(read->recentFiles, written.recentFiles);
     EXPECT_TRUE(prompts.log().isEmpty());
 }
 

@@ -1,0 +1,350 @@
+// Files that come to the window from outside its Open dialog: named on the
+// command line, handed over by a second start, dropped on the window, chosen
+// from the recent list.
+#include "builderfixture.h"
+
+#include "app/outsidefiles.h"
+#include "app/outputpage.h"
+#include "app/recentspecifications.h"
+#include "editor/classpage.h"
+
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QDropEvent>
+#include <QLabel>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+
+using Answer = UserPrompts::Answer;
+using Kind = UserPrompts::Kind;
+
+namespace {
+const QString kOpenQuestion = QStringLiteral("Do you want to save the current component specifications ?");
+
+// Lets queued work run until done() holds or five seconds have passed.
+template <class Done>
+bool waitFor(Done done, int ms = 5000)
+{
+    const QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(5);
+    return done();
+}
+} // namespace
+
+class OutsideFilesTest : public BuilderTest
+{
+protected:
+    // A specification file of its own under the test folder.
+    QString specFile(const QString &name, const QString &classname)
+    {
+        const QString file = path(name);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("[Component]\r\nClassname=" + classname.toUtf8() + "\r\n");
+        return file;
+    }
+    QString classname() const { return builder->spec().Classname; }
+    int page() const { return builder->PageControl1->currentIndex(); }
+    void addProperty()
+    {
+        PropertyInput input;
+        input.name = QStringLiteral("Value");
+        input.type = QStringLiteral("integer");
+        builder->document().addProperty(input);
+    }
+};
+
+// ---- the command line and a second start ----------------------------------------------
+
+TEST_F(OutsideFilesTest, AFileNamedAtStartIsOpenedWithoutQuestions)
+{
+    services.fileToOpen = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
+    createBuilder();
+    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_EQ(builder->currentSpecificationFile(), services.fileToOpen);
+    EXPECT_EQ(classname(), "TGauge");
+    EXPECT_EQ(page(), TBuilder::PropertiesPageIndex);
+    EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+// The real program started a second time, from another folder and with a
+// relative name, while this window holds the lock in the same run-time folder.
+TEST_F(OutsideFilesTest, ASecondStartHandsItsFileToTheRunningWindowAndEnds)
+{
+    const QString file = specFile(QStringLiteral("elsewhere/knob.spc"), QStringLiteral("TKnob"));
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(path(QStringLiteral("elsewhere")));
+    second.start(QStringLiteral(UF_PROGRAM), {QStringLiteral("knob.spc")});
+    ASSERT_TRUE(second.waitForStarted());
+    const bool ended = waitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
+    if (!ended)
+        second.kill();
+    ASSERT_TRUE(ended) << "the second start did not end";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_EQ(builder->currentSpecificationFile(), file);
+    EXPECT_EQ(classname(), "TKnob");
+    EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+// A copy holds the lock but takes no files (one that started before this
+// version, say): the second start says it is running, as without a file.
+TEST_F(OutsideFilesTest, ASecondStartNobodyAnswersSaysTheProgramIsRunning)
+{
+    BuilderServices second = services;
+    ScriptedPrompts secondPrompts;
+    second.prompts = &secondPrompts;
+    second.fileToOpen = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
+    QFile::remove(path(QStringLiteral("unitforge.socket")));
+    secondPrompts.answer(Answer::Ok);
+    TBuilder other(second);
+    EXPECT_TRUE(other.alreadyRunning());
+    EXPECT_EQ(secondPrompts.messageTexts(), QStringList({"Unitforge is already running."}));
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
+}
+
+TEST_F(OutsideFilesTest, AHandedOverFileAsksOpensQuestionsFirst)
+{
+    addProperty();
+    prompts.answer(Answer::Cancel);
+    builder->outsideFiles().request(specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge")));
+    ASSERT_TRUE(waitFor([&] { return !prompts.log().isEmpty(); }));
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kOpenQuestion}));
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty()) << "Cancel keeps the work";
+    EXPECT_EQ(builder->spec().Properties.size(), 1);
+}
+
+// A file arriving while a box is up would be read under the user's question.
+TEST_F(OutsideFilesTest, AHandedOverFileWaitsUntilNoDialogIsUp)
+{
+    QDialog box(builder.get());
+    box.setModal(true);
+    box.show();
+    ASSERT_TRUE(QApplication::activeModalWidget());
+    const QString file = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
+    builder->outsideFiles().request(file);
+    QTest::qWait(50);
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
+    EXPECT_TRUE(builder->outsideFiles().hasWaitingFiles());
+    box.hide();
+    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_EQ(builder->currentSpecificationFile(), file);
+}
+
+// ---- dropping --------------------------------------------------------------------------
+
+class Dropping : public OutsideFilesTest
+{
+protected:
+    // Drags the files onto target and drops them; whether the drag was taken.
+    bool drop(QWidget *target, const QList<QUrl> &urls)
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        QApplication::processEvents();
+        return dropped.isAccepted();
+    }
+    QUrl url(const QString &file) { return QUrl::fromLocalFile(file); }
+};
+
+TEST_F(Dropping, ASpecificationFileDroppedOnTheOutputTextIsOpenedNotTyped)
+{
+    const QString file = specFile(QStringLiteral("Gauge.SPC"), QStringLiteral("TGauge"));
+    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    EXPECT_TRUE(drop(memo->viewport(), {url(file)}));
+    EXPECT_EQ(builder->currentSpecificationFile(), file);
+    EXPECT_EQ(memo->toPlainText(), "");
+}
+
+TEST_F(Dropping, ASpecificationFileDroppedOnALabelIsOpened)
+{
+    const QString file = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
+    EXPECT_TRUE(drop(static_cast<QWidget *>(builder->classPage->Label2), {url(file)}));
+    EXPECT_EQ(classname(), "TGauge");
+}
+
+TEST_F(Dropping, ADroppedFileAsksOpensQuestionsFirst)
+{
+    addProperty();
+    prompts.answer(Answer::No);
+    EXPECT_TRUE(drop(builder->classPage->clname, {url(specFile("gauge.spc", "TGauge"))}));
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kOpenQuestion}));
+    EXPECT_EQ(classname(), "TGauge");
+}
+
+struct RefusedDrop {
+    const char *name;
+    QStringList files;   // under the test folder; "http:" for a remote one
+};
+
+class DroppingOther : public Dropping, public testing::WithParamInterface<RefusedDrop>
+{
+};
+
+// Refused before the drop, so no edit field takes the name as text either.
+TEST_P(DroppingOther, IsRefusedAndChangesNothing)
+{
+    QList<QUrl> urls;
+    for (const QString &file : GetParam().files) {
+        urls.append(file.startsWith(QLatin1String("http:")) ? QUrl(file)
+                                                            : url(specFile(file, "TOther")));
+    }
+    QLineEdit *clname = builder->classPage->clname;
+    EXPECT_FALSE(drop(clname, urls));
+    EXPECT_EQ(clname->text(), "");
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
+    EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dropping, DroppingOther,
+    testing::Values(RefusedDrop{"TextFile", {"notes.txt"}},
+                    RefusedDrop{"SpcInTheMiddleOfTheName", {"gauge.spc.txt"}},
+                    RefusedDrop{"TwoSpecificationFiles", {"a.spc", "b.spc"}},
+                    RefusedDrop{"RemoteFile", {"http://example.org/gauge.spc"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(Dropping, TextDraggedIntoAFieldStaysText)
+{
+    QMimeData data;
+    data.setText(QStringLiteral("TKnob"));
+    QLineEdit *clname = builder->classPage->clname;
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(clname, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+}
+
+// ---- the recent list ---------------------------------------------------------------------
+
+class RecentList : public OutsideFilesTest
+{
+protected:
+    void open(const QString &file)
+    {
+        prompts.openFile(file);
+        action("Openspcfile1")->trigger();
+    }
+    QStringList items() const
+    {
+        QStringList captions;
+        for (const QAction *a : find<QMenu>("RecentSpecifications1")->actions())
+            captions.append(a->text());
+        return captions;
+    }
+};
+
+TEST_F(RecentList, SitsAtTheEndOfTheFileMenuAboveExit)
+{
+    QStringList captions;
+    for (const QAction *a : find<QMenu>("File1")->actions())
+        captions.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(captions, QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "-",
+                                     "&Print", "Printer &Setup...", "-", "Recent Specifications",
+                                     "-", "E&xit"}));
+    EXPECT_FALSE(find<QMenu>("RecentSpecifications1")->isEnabled()) << "nothing opened yet";
+}
+
+TEST_F(RecentList, ListsFilesOpenedAndSavedNewestFirst)
+{
+    open(specFile("gauge.spc", "TGauge"));
+    open(specFile("dial.spc", "TDial"));
+    prompts.saveFile(path("knob.spc"));
+    action("Savespcfile1")->trigger();
+    EXPECT_EQ(items(), QStringList({"&1 knob.spc", "&2 dial.spc", "&3 gauge.spc"}));
+    EXPECT_TRUE(find<QMenu>("RecentSpecifications1")->isEnabled());
+}
+
+TEST_F(RecentList, AFileThatCouldNotBeOpenedIsNotListed)
+{
+    QFile certificate(path("cert.spc"));
+    ASSERT_TRUE(certificate.open(QIODevice::WriteOnly));
+    certificate.write("0\x82\x03\x01\x06\x09*\x86H\x86\xf7\r\x01\x07\x02");
+    certificate.close();
+    prompts.answer(Answer::Ok);
+    open(path("cert.spc"));
+    EXPECT_EQ(prompts.log().last().kind, Kind::Error);
+    EXPECT_TRUE(items().isEmpty());
+}
+
+TEST_F(RecentList, KeepsEightAndNamesTheFolderOfFilesWithTheSameName)
+{
+    for (int i = 1; i <= 9; ++i)
+        open(specFile(QStringLiteral("f%1.spc").arg(i), "TFile"));
+    open(specFile("other/f9.spc", "TFile"));
+    const QStringList captions = items();
+    ASSERT_EQ(captions.size(), 8);
+    EXPECT_EQ(captions.first(), "&1 f9.spc (" + QDir::toNativeSeparators(path("other")) + ")");
+    EXPECT_EQ(captions[1], "&2 f9.spc (" + QDir::toNativeSeparators(dir.path()) + ")");
+    EXPECT_EQ(captions.last(), "&8 f3.spc");
+}
+
+TEST_F(RecentList, AnAmpersandInANameIsShownNotTakenForAMnemonic)
+{
+    open(specFile("R&D.spc", "TRandD"));
+    EXPECT_EQ(items(), QStringList({"&1 R&&D.spc"}));
+}
+
+TEST_F(RecentList, AnItemOpensItsFileWithOpensQuestions)
+{
+    const QString gauge = specFile("gauge.spc", "TGauge");
+    open(gauge);
+    open(specFile("dial.spc", "TDial"));
+    addProperty();
+    prompts.answer(Answer::No);
+    action("RecentFile2")->trigger();
+    EXPECT_EQ(prompts.messageTexts(), QStringList({kOpenQuestion}));
+    EXPECT_EQ(builder->currentSpecificationFile(), gauge);
+    EXPECT_EQ(items(), QStringList({"&1 gauge.spc", "&2 dial.spc"}));
+}
+
+TEST_F(RecentList, AFileThatHasGoneIsTakenOffAfterSayingSo)
+{
+    const QString gauge = specFile("gauge.spc", "TGauge");
+    open(gauge);
+    open(specFile("dial.spc", "TDial"));
+    ASSERT_TRUE(QFile::remove(gauge));
+    prompts.answer(Answer::Ok);
+    action("RecentFile2")->trigger();
+    ASSERT_EQ(prompts.log().size(), 3);
+    EXPECT_EQ(prompts.log().last().kind, Kind::Information);
+    EXPECT_EQ(prompts.log().last().text,
+              QDir::toNativeSeparators(gauge)
+                  + " no longer exists. It has been removed from the list of recent specifications.");
+    EXPECT_EQ(classname(), "TDial") << "nothing asked, nothing opened";
+    EXPECT_EQ(items(), QStringList({"&1 dial.spc"}));
+}
+
+TEST_F(RecentList, IsKeptInTheSettingsFileForTheNextRun)
+{
+    open(specFile("gauge.spc", "TGauge"));
+    open(specFile("dial.spc", "TDial"));
+    ASSERT_TRUE(builder->close());   // writes the settings
+    createBuilder();
+    EXPECT_EQ(items(), QStringList({"&1 dial.spc", "&2 gauge.spc"}));
+    QFile settings(path("uforge.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(settings.readAll());
+    EXPECT_TRUE(text.contains("[Recent Specifications]\r\nFile1=" + path("dial.spc") + "\r\n"));
+}
