@@ -14,9 +14,12 @@
 #include <QMainWindow>
 #include <memory>
 
+class BuildMerge;
 class ButtonBar;
 class ClassPage;
 class EventHandlersPage;
+struct Finding;
+struct GeneratedUnit;
 class HelpViewer;
 class HelpWindow;
 class KeyPreview;
@@ -102,6 +105,7 @@ public slots: // handlers
     void BitBtn3Click();
     void SavetoFile1Click();
     void CheckSpecification1Click();
+    void UpdateExistingUnit1Click();
     void SelectAll1Click();
     void Print1Click();
     void PrinterSetup1Click();
@@ -158,6 +162,10 @@ private:
     void exitProgram();
     void openSpecification();
     void build();
+    // Build's steps before the unit is written; false when it goes no further.
+    bool readyToBuild();
+    GeneratedUnit writeUnit(bool clearOutput);
+    QList<Finding> showBuiltUnit(const GeneratedUnit &unit, const QStringList &lines);
     void resetSpecification();
     void connectOutputPage();
     void updateCommandStates(const OutputCommandStates &states);
@@ -174,6 +182,7 @@ private:
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<OutputPrinter> m_printer;
     std::unique_ptr<UnsavedWork> m_work;
+    std::unique_ptr<BuildMerge> m_buildMerge;
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;

@@ -30,6 +30,8 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     Print1 = menuItem(file, QStringLiteral("&Print"), "Print1");
     PrinterSetup1 = menuItem(file, QStringLiteral("Printer &Setup..."), "PrinterSetup1");
     file->addSeparator();
+    UpdateExistingUnit1 = menuItem(file, QStringLiteral("&Update Existing Unit..."), "UpdateExistingUnit1");
+    file->addSeparator();
     Exit1 = menuItem(file, QStringLiteral("E&xit"), "Exit1");
 
     QMenu *edit = MainMenu1->addMenu(QStringLiteral("&Edit"));
