@@ -22,8 +22,8 @@ bool ExistingUnitUpdate::mayReplaceOutput(bool writtenAndUnsaved)
     if (!writtenAndUnsaved)
         return true;
     return m_prompts.message(Prompts::Kind::Confirm,
-                             u"The Output text holds code written since the last Build that has "
-                             u"not been saved. Update Existing Unit will replace it. Go on?"_s,
+                             u"The Output text holds written code that has not been saved. "
+                             u"Update Existing Unit will replace it. Go on?"_s,
                              Prompts::Buttons::YesNo)
         == Prompts::Answer::Yes;
 }

@@ -16,8 +16,8 @@ class ExistingUnitUpdate
 public:
     explicit ExistingUnitUpdate(Prompts &prompts);
 
-    // Before the Output text is replaced: when it holds code written since the
-    // last Build that is not saved, asks whether to go on.
+    // Before the Output text is replaced: when it holds written code that is
+    // not saved, asks whether to go on.
     bool mayReplaceOutput(bool writtenAndUnsaved);
     // The open dialog for the unit, starting where the unit-name text points
     // when that folder exists. False when cancelled.

@@ -334,8 +334,8 @@ TEST_P(UpdateStops, LeavesTheOutputAndTheFile)
     EXPECT_EQ(prompts.log().size(), 1);
     if (GetParam().writtenOutput) {
         EXPECT_EQ(prompts.log()[0].text,
-                  "The Output text holds code written since the last Build that has not been "
-                  "saved. Update Existing Unit will replace it. Go on?");
+                  "The Output text holds written code that has not been saved. "
+                  "Update Existing Unit will replace it. Go on?");
     }
     EXPECT_EQ(outputText(), output);
     EXPECT_EQ(readFile(gauge()), before);
