@@ -2,7 +2,9 @@
 
 #include "app/aboutform.h"
 #include "app/accessiblenames.h"
+#include "app/buildmerge.h"
 #include "app/buttonbar.h"
+#include "app/existingunitupdate.h"
 #include "app/findingnavigation.h"
 #include "app/findingslist.h"
 #include "app/helpwindow.h"
@@ -130,6 +132,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     Aboutform = new TAboutform(this);
     memoform = new Tmemoform(this);
     m_printer = std::make_unique<OutputPrinter>(m_prompts);
+    m_buildMerge = std::make_unique<BuildMerge>(m_prompts);
     createControls();
     m_work = std::make_unique<UnsavedWork>(
         m_prompts, m_document, m_pendingEntries,
@@ -251,6 +254,7 @@ void TBuilder::connectCommands()
     connect(BuildOutput1, &QAction::triggered, this, &TBuilder::BuildOutput1Click);
     connect(SavetoFile1, &QAction::triggered, this, &TBuilder::SavetoFile1Click);
     connect(CheckSpecification1, &QAction::triggered, this, &TBuilder::CheckSpecification1Click);
+    connect(UpdateExistingUnit1, &QAction::triggered, this, &TBuilder::UpdateExistingUnit1Click);
     connect(outputPage->findingsList, &FindingsList::findingActivated, this,
             [this](const Finding &finding) { showFindingEntry(*this, finding); });
     connect(UnitforgeHelp1, &QAction::triggered, this, &TBuilder::UnitforgeHelp1Click);
@@ -409,6 +413,7 @@ void TBuilder::resetSpecification()
 {
     m_document.reset();
     outputPage->clear();
+    m_buildMerge->forget();
 }
 
 // ---- Open and Save specification -------------------------------------------
@@ -461,6 +466,7 @@ bool TBuilder::readSpecificationFile(const QString &path)
     showPage(PropertiesPageIndex);
     outputPage->clear();
     m_recent->add(m_document.currentFile());
+    m_buildMerge->forget();
     return true;
 }
 
@@ -513,6 +519,8 @@ void TBuilder::BuildOutput1Click()
     build();
 }
 
+// With code written into the Output text since the last Build, the new unit
+// is merged with it; a No to the question leaves everything as it was.
 void TBuilder::build()
 {
     if (m_building)
@@ -520,28 +528,63 @@ void TBuilder::build()
     m_building = true;
     const auto done = qScopeGuard([this] { m_building = false; });
 
+    const QString status = Panel1->text();
+    const QString unitPanel = outputPage->Panel5->text();
+    if (!readyToBuild())
+        return;
+    const QStringList written = outputPage->lines();
+    const bool merging = m_buildMerge->hasWrittenCode(written);
+    const GeneratedUnit unit = writeUnit(!merging);
+    BuildMerge::Output output{unit.lines, false};
+    if (merging) {
+        const std::optional<BuildMerge::Output> merged = m_buildMerge->merge(unit.lines, written);
+        if (!merged) {
+            outputPage->Panel5->setText(unitPanel);
+            setStatusText(status);
+            return;
+        }
+        output = *merged;
+    }
+    const QList<Finding> findings = showBuiltUnit(unit, output.lines);
+    setStatusText(builtStatusText(spec().Filename, findings)
+                  + (output.keptCode ? QStringLiteral(", written code kept") : QString()));
+}
+
+bool TBuilder::readyToBuild()
+{
     outputPage->Panel5->setText(spec().Filename.toLower());
     if (const std::optional<QString> refusal = buildRefusal(spec())) {
         m_prompts.message(UserPrompts::Kind::Error, *refusal, UserPrompts::Buttons::Ok);
         showPage(ClassPageIndex);
         classPage->clname->setFocus();
-        return;
+        return false;
     }
-    if (!m_pendingEntries.ask(m_prompts, [this](int page) { showPage(page); }))
-        return;
+    return m_pendingEntries.ask(m_prompts, [this](int page) { showPage(page); });
+}
 
-    // The splitter lets window events run while it works; none of the user's
-    // may start another command before the unit is complete.
+// The splitter lets window events run while it works; none of the user's
+// may start another command before the unit is complete.
+GeneratedUnit TBuilder::writeUnit(bool clearOutput)
+{
     const InputBlocker blocker(this);
     WaitCursor wait;
     std::unique_ptr<ProfileFile> bodies;
     if (!m_document.currentFile().isEmpty())
         bodies = std::make_unique<ProfileFile>(m_document.currentFile());
-    outputPage->clear();
+    if (clearOutput)
+        outputPage->clear();
     setStatusText(buildingStatusText(unitIdentifier(spec().Filename)));
-    const GeneratedUnit unit = generateUnit(spec(), stylePage->style(), Awk1, bodies.get());
+    return generateUnit(spec(), stylePage->style(), Awk1, bodies.get());
+}
+
+// lines: the unit, or the unit with written code merged in.
+QList<Finding> TBuilder::showBuiltUnit(const GeneratedUnit &unit, const QStringList &lines)
+{
+    const InputBlocker blocker(this);
+    WaitCursor wait;
     m_document.setBuildCounts({int(unit.procedures.size()), int(unit.functions.size())});
-    outputPage->setLines(unit.lines);
+    outputPage->setLines(lines);
+    m_buildMerge->remember(unit.lines);
 
     // The check warns and never changes the unit.
     const QList<Finding> findings = checkSpecification(spec(), stylePage->style());
@@ -549,8 +592,37 @@ void TBuilder::build()
 
     BitBtn3->setEnabled(true);
     showPage(OutputPageIndex);
-    setStatusText(builtStatusText(spec().Filename, findings));
     SelectAll1->setEnabled(true);
+    return findings;
+}
+
+// A build merged into a unit file, shown and saved over the file.
+void TBuilder::UpdateExistingUnit1Click()
+{
+    if (m_building)
+        return;
+    m_building = true;
+    const auto done = qScopeGuard([this] { m_building = false; });
+
+    const QString status = Panel1->text();
+    const QString unitPanel = outputPage->Panel5->text();
+    const auto leaveAsItWas = [&] {
+        outputPage->Panel5->setText(unitPanel);
+        setStatusText(status);
+    };
+    if (!readyToBuild())
+        return;
+    ExistingUnitUpdate update(m_prompts);
+    const bool written = m_buildMerge->hasWrittenCode(outputPage->lines()) && outputPage->isUnsaved();
+    if (!update.mayReplaceOutput(written) || !update.chooseUnit(spec().Filename, m_winePrefix))
+        return leaveAsItWas();
+    const GeneratedUnit unit = writeUnit(false);
+    if (!update.merge(unit.lines))
+        return leaveAsItWas();
+    showBuiltUnit(unit, update.outputLines());
+    if (update.save())
+        outputPage->markSaved();
+    setStatusText(update.statusText());
 }
 
 // The check on its own: the findings show on the Output page, the unit stays as it is.

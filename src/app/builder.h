@@ -14,9 +14,12 @@
 #include <QMainWindow>
 #include <memory>
 
+class BuildMerge;
 class ButtonBar;
 class ClassPage;
 class EventHandlersPage;
+struct Finding;
+struct GeneratedUnit;
 class HelpViewer;
 class HelpWindow;
 class KeyPreview;
@@ -110,6 +113,7 @@ public slots: // handlers
     void BitBtn3Click();
     void SavetoFile1Click();
     void CheckSpecification1Click();
+    void UpdateExistingUnit1Click();
     void SelectAll1Click();
     void Print1Click();
     void PrinterSetup1Click();
@@ -166,6 +170,10 @@ private:
     void exitProgram();
     void openSpecification();
     void build();
+    // Build's steps before the unit is written; false when it goes no further.
+    bool readyToBuild();
+    GeneratedUnit writeUnit(bool clearOutput);
+    QList<Finding> showBuiltUnit(const GeneratedUnit &unit, const QStringList &lines);
     void resetSpecification();
     void connectOutputPage();
     void updateCommandStates(const OutputCommandStates &states);
@@ -185,6 +193,7 @@ private:
     std::unique_ptr<UnsavedWork> m_work;
     RecentSpecifications *m_recent = nullptr;
     OutsideFiles *m_outsideFiles = nullptr;
+    std::unique_ptr<BuildMerge> m_buildMerge;
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;

@@ -30,7 +30,8 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     Print1 = menuItem(file, QStringLiteral("&Print"), "Print1");
     PrinterSetup1 = menuItem(file, QStringLiteral("Printer &Setup..."), "PrinterSetup1");
     file->addSeparator();
-    RecentSpecifications1 = file->addMenu(QStringLiteral("Recent Specifications"));
+    UpdateExistingUnit1 = menuItem(file, QStringLiteral("&Update Existing Unit..."), "UpdateExistingUnit1");
+    RecentSpecifications1 = file->addMenu(QStringLiteral("&Recent Specifications"));
     RecentSpecifications1->setObjectName(QStringLiteral("RecentSpecifications1"));
     file->addSeparator();
     Exit1 = menuItem(file, QStringLiteral("E&xit"), "Exit1");

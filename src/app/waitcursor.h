@@ -2,6 +2,7 @@
 // leave the cursor set.
 #pragma once
 
+#include <QCursor>
 #include <QGuiApplication>
 
 class WaitCursor

@@ -1,12 +1,8 @@
 #include "cli/unitupdate.h"
 
 #include "cli/buildcommand.h"
-#include "merge/unitfile.h"
-#include "merge/unitmerge.h"
-#include "specfile/filewriter.h"
-#include "specfile/textcodec.h"
+#include "merge/unitfileupdate.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -34,21 +30,12 @@ int runUnitUpdate(const QString &unitPath, bool discard, const QStringList &buil
                   QIODevice &out, QIODevice &err)
 {
     const QString prefix = u"unitforge-build: "_s;
-    QFile file(unitPath);
-    if (QFileInfo(unitPath).isDir() || !file.open(QIODevice::ReadOnly)) {
-        writeLine(err, prefix + u"cannot read the unit "_s + unitPath + u": "_s
-                           + (file.error() == QFile::NoError ? u"it is a directory"_s : file.errorString()));
+    const UnitFileUpdate update = mergeIntoUnitFile(unitPath, builtLines);
+    if (!update.readError.isEmpty()) {
+        writeLine(err, prefix + u"cannot read the unit "_s + unitPath + u": "_s + update.readError);
         return kBuildUsageOrFileError;
     }
-    const UnitFile unit = decodeUnitFile(file.readAll());
-    file.close();
-
-    // The new build in the file's line ends, so that an untouched routine compares equal.
-    QString built = decodeText(sourceFileBytes(builtLines));
-    if (unit.lineBreak != u"\r\n"_s)
-        built.replace(u"\r\n"_s, unit.lineBreak);
-
-    const UnitMerge merge = mergeUnits(built, unit.text);
+    const UnitMerge &merge = update.merge;
     if (!merge.error.isEmpty()) {
         writeLine(err, prefix + unitPath + u" not updated: "_s + merge.error);
         return merge.error.startsWith(u"the new unit"_s) ? kBuildRefused : kBuildUsageOrFileError;
@@ -64,7 +51,7 @@ int runUnitUpdate(const QString &unitPath, bool discard, const QStringList &buil
     report(out, u"discarded"_s, merge.lost);
 
     QString reason;
-    if (!writeFileAtomically(unitPath, encodeUnitFile(merge.text, unit.encoding), &reason)) {
+    if (!writeUnitFileUpdate(unitPath, update, &reason)) {
         writeLine(err, u"Unable to write to "_s + QFileInfo(unitPath).absoluteFilePath() + u": "_s + reason);
         return kBuildUsageOrFileError;
     }

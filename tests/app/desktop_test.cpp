@@ -255,15 +255,10 @@ protected:
     }
 };
 
-TEST_F(RecentList, SitsAtTheEndOfTheFileMenuAboveExit)
+TEST_F(RecentList, IsDisabledUntilAFileIsOpenedOrSaved)
 {
-    QStringList captions;
-    for (const QAction *a : find<QMenu>("File1")->actions())
-        captions.append(a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(captions, QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "-",
-                                     "&Print", "Printer &Setup...", "-", "Recent Specifications",
-                                     "-", "E&xit"}));
-    EXPECT_FALSE(find<QMenu>("RecentSpecifications1")->isEnabled()) << "nothing opened yet";
+    // Where it sits is part of the menu layout checked at start-up.
+    EXPECT_FALSE(find<QMenu>("RecentSpecifications1")->isEnabled());
 }
 
 TEST_F(RecentList, ListsFilesOpenedAndSavedNewestFirst)

@@ -135,4 +135,14 @@ TEST_F(UpdateCommand, UnitThatDoesNotReadIsLeftAsItWas)
                                            "no implementation section (line 3)\n");
 }
 
+// A device is never read: /dev/zero would not end.
+TEST_F(UpdateCommand, RefusesAUnitThatIsNoRegularFile)
+{
+    const CommandResult run = runInProcess(
+        {QStringLiteral("--update"), QStringLiteral("/dev/zero"), spec(gaugeSpec())});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.toStdString(),
+              "unitforge-build: cannot read the unit /dev/zero: it is not a regular file\n");
+}
+
 } // namespace
