@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-class QToolButton;
 
 class EntryPage : public QWidget
 {
@@ -33,10 +32,6 @@ public slots: // handlers
     void SpeedButton1Click();
 
 protected:
-    // The page's comment button (SpeedButton1, 2 or 3), connected to
-    // SpeedButton1Click.
-    QToolButton *makeCommentButton(const QString &name);
-
     // Asks the pending-entry question when the name field holds a name and
     // runs Add on Yes; any other answer goes on without adding.
     void offerPendingEntry();

@@ -1,5 +1,6 @@
 #include "editor/propertiespage.h"
 
+#include "editor/documentlistbox.h"
 #include "editor/memoform.h"
 #include "editor/userprompts.h"
 #include "model/entryvalidation.h"
@@ -8,8 +9,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
+#include <QToolButton>
 #include <QPushButton>
 
 #include <algorithm>
@@ -33,7 +33,8 @@ void PropertiesPage::connectHandlers()
     connect(Button2, &QPushButton::clicked, this, &PropertiesPage::Button2Click);
     // A double-click anywhere in the list, also below its last line: the
     // pending question comes first, whatever is selected.
-    ListBox1->viewport()->installEventFilter(this);
+    connect(ListBox1, &DocumentListBox::dblClick, this, &PropertiesPage::ListBox1DblClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &EntryPage::SpeedButton1Click);
     // Boxes set from code run their handlers too: the interlocks and the
     // reset after Add rely on it.
     connect(ronly, &QCheckBox::toggled, this, &PropertiesPage::ronlyClick);
@@ -42,16 +43,6 @@ void PropertiesPage::connectHandlers()
     connect(readit, &QComboBox::activated, this, &PropertiesPage::readitClick);
     connect(writeit, &QComboBox::activated, this, &PropertiesPage::writeitClick);
     connect(propspeccombo, &QComboBox::activated, this, &PropertiesPage::propspeccomboClick);
-}
-
-bool PropertiesPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonDblClick
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        ListBox1DblClick();
-        return true;
-    }
-    return EntryPage::eventFilter(watched, event);
 }
 
 QString PropertiesPage::pendingName() const
@@ -67,20 +58,9 @@ void PropertiesPage::refresh(SpecDocument::Parts parts)
         showStandardProperties();
 }
 
-// Lines added at the end keep the selection; any other change shows the
-// list anew, with nothing selected.
 void PropertiesPage::showDefinedProperties()
 {
-    const QStringList &names = m_document.spec().DefinedProperties;
-    QStringList shown;
-    for (int row = 0; row < ListBox1->count(); ++row)
-        shown.append(ListBox1->item(row)->text());
-    if (names.size() >= shown.size() && names.mid(0, shown.size()) == shown) {
-        ListBox1->addItems(names.mid(shown.size()));
-        return;
-    }
-    ListBox1->clear();
-    ListBox1->addItems(names);
+    ListBox1->showLines(m_document.spec().DefinedProperties);
 }
 
 void PropertiesPage::showStandardProperties()
@@ -93,8 +73,7 @@ void PropertiesPage::showStandardProperties()
 
 int PropertiesPage::selectedRow() const
 {
-    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
-    return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
+    return ListBox1->selectedRow();
 }
 
 void PropertiesPage::disableRemoveWhenEmpty()

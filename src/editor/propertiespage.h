@@ -11,7 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
+class DocumentListBox;
 class QPushButton;
 class QToolButton;
 
@@ -49,8 +49,8 @@ public: // controls
     QCheckBox *Pointercheck;
     QLineEdit *dval;
     QComboBox *propspeccombo;
-    QListWidget *ListBox1;
-    QListWidget *ListBox4;
+    DocumentListBox *ListBox1;
+    DocumentListBox *ListBox4;
     QPushButton *Button1;
     QPushButton *Button2;
     QGroupBox *GroupBox1;
@@ -65,7 +65,6 @@ public: // controls
     QLineEdit *Edit3;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Made once, in propertiespagelayout.cpp.

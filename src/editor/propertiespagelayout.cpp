@@ -1,7 +1,8 @@
 // The Properties page's controls and their places, made once with the page.
 #include "editor/propertiespage.h"
 
-#include "editor/controlhints.h"
+#include "editor/documentlistbox.h"
+#include "editor/pagecontrols.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -26,22 +26,12 @@ constexpr int kReadOnlyHelp = 41018;
 constexpr int kRuntimeOnlyHelp = 41020;
 constexpr int kWriteOnlyHelp = 41023;
 
+// pageControl for the controls made with a caption.
 template <class Control>
 Control *named(Control *control, const char *name, const QString &hint = QString(), int help = 0)
 {
-    control->setObjectName(QLatin1String(name));
-    if (!hint.isEmpty())
-        setHint(control, hint);
-    if (help)
-        setHelpContext(control, help);
+    describeControl(control, name, hint, help);
     return control;
-}
-
-QLabel *labelFor(QWidget *buddy, const QString &caption)
-{
-    auto *label = new QLabel(caption, buddy->parentWidget());
-    label->setBuddy(buddy);
-    return label;
 }
 
 QComboBox *accessChoice(QWidget *parent, const char *name)
@@ -65,7 +55,7 @@ QLineEdit *methodName(QWidget *parent, const char *name, const QString &hint)
 void PropertiesPage::createControls()
 {
     propname = named(new QLineEdit(this), "propname", QStringLiteral("Enter property name"), kNameHelp);
-    SpeedButton1 = makeCommentButton(QStringLiteral("SpeedButton1"));
+    SpeedButton1 = commentButton(this, "SpeedButton1");
 
     typebox = named(new QComboBox(this), "typebox",
                     QStringLiteral("Select or Enter the property's data type"), kTypeHelp);
@@ -113,11 +103,9 @@ void PropertiesPage::createControls()
                     QStringLiteral("Remove property from definitions list"), kReadOnlyHelp);
     Button2->setEnabled(false);
 
-    ListBox1 = named(new QListWidget(this), "ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox4 = named(new QListWidget(this), "ListBox4",
-                     QStringLiteral("Standard Properties (For Reference Only)"));
-    ListBox4->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1 = pageControl<DocumentListBox>(this, "ListBox1");
+    ListBox4 = pageControl<DocumentListBox>(this, "ListBox4",
+                                            QStringLiteral("Standard Properties (For Reference Only)"));
 }
 
 // Three columns that read from left to right: the property's fields and
@@ -129,20 +117,20 @@ void PropertiesPage::layOutControls()
     form->setHorizontalSpacing(6);
     form->setVerticalSpacing(6);
     int row = 0;
-    form->addWidget(labelFor(propname, QStringLiteral("P&roperty Name:")), row, 0);
+    form->addWidget(buddyLabel(QStringLiteral("P&roperty Name:"), propname), row, 0);
     form->addWidget(propname, row, 1, 1, 2);
     form->addWidget(SpeedButton1, row++, 3);
-    form->addWidget(labelFor(typebox, QStringLiteral("Data &Type:")), row, 0);
+    form->addWidget(buddyLabel(QStringLiteral("Data &Type:"), typebox), row, 0);
     form->addWidget(typebox, row, 1, 1, 2);
     form->addWidget(Pointercheck, row++, 3);
-    form->addWidget(labelFor(dval, QStringLiteral("Default &Value:")), row, 0);
+    form->addWidget(buddyLabel(QStringLiteral("Default &Value:"), dval), row, 0);
     form->addWidget(dval, row++, 1, 1, 3);
-    form->addWidget(labelFor(propspeccombo, QStringLiteral("Property T&ype:")), row, 0);
+    form->addWidget(buddyLabel(QStringLiteral("Property T&ype:"), propspeccombo), row, 0);
     form->addWidget(propspeccombo, row++, 1, 1, 3);
-    form->addWidget(labelFor(readit, QStringLiteral("Read Acce&ss...")), row, 0);
+    form->addWidget(buddyLabel(QStringLiteral("Read Acce&ss..."), readit), row, 0);
     form->addWidget(readit, row, 1);
     form->addWidget(Edit1, row++, 2, 1, 2);
-    form->addWidget(labelFor(writeit, QStringLiteral("&Write Access...")), row, 0);
+    form->addWidget(buddyLabel(QStringLiteral("&Write Access..."), writeit), row, 0);
     form->addWidget(writeit, row, 1);
     form->addWidget(Edit3, row++, 2, 1, 2);
     form->setColumnStretch(1, 1);
@@ -170,10 +158,10 @@ void PropertiesPage::layOutControls()
 
     auto *lists = new QVBoxLayout;
     lists->setSpacing(2);
-    lists->addWidget(labelFor(ListBox1, QStringLiteral("Properties Defined...")));
+    lists->addWidget(buddyLabel(QStringLiteral("Properties Defined..."), ListBox1));
     lists->addWidget(ListBox1, 3);
     lists->addSpacing(4);
-    lists->addWidget(labelFor(ListBox4, QStringLiteral("Standard Properties...")));
+    lists->addWidget(buddyLabel(QStringLiteral("Standard Properties..."), ListBox4));
     lists->addWidget(ListBox4, 2);
 
     auto *page = new QHBoxLayout(this);

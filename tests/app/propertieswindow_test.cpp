@@ -5,6 +5,7 @@
 
 #include "app/outputpage.h"
 #include "app/stylepage.h"
+#include "editor/documentlistbox.h"
 #include "editor/classpage.h"
 #include "editor/memoform.h"
 #include "editor/propertiespage.h"

@@ -8,6 +8,7 @@
 #include "app/outputpage.h"
 #include "app/qtuserprompts.h"
 #include "editor/classpage.h"
+#include "editor/documentlistbox.h"
 #include "editor/memoform.h"
 #include "editor/propertiespage.h"
 #include "editor/eventhandlerspage.h"

@@ -1,6 +1,7 @@
 // The Properties page, driven as a user drives it: its controls, Add with its
 // checks and the entries it makes, the interlocks, the state after Add and
 // Remove, and edit-back with its pending question.
+#include "editor/documentlistbox.h"
 #include "editor/propertiespage.h"
 
 #include "awk/awk.h"
