@@ -117,9 +117,6 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Builder"));
     setWindowTitle(QStringLiteral("Unitforge"));
-    // Reading the icon's pictures loads the image plugins: the window
-    // takes its icon once it is on the screen.
-    QMetaObject::invokeMethod(this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -318,11 +315,16 @@ void TBuilder::ensurePages()
     nameControlsForAccessibility(this);
 }
 
+// Once the window is on the screen: the pages it does not show yet, and its
+// icon, since reading the icon's pictures loads the image plugins.
 bool TBuilder::event(QEvent *event)
 {
-    if (event->type() == QEvent::Paint && !propertiesPage && !m_pagesRequested) {
-        m_pagesRequested = true;
-        QTimer::singleShot(0, this, &TBuilder::ensurePages);
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [this] {
+            ensurePages();
+            setWindowIcon(programIcon());
+        });
     }
     return QMainWindow::event(event);
 }

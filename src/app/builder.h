@@ -204,7 +204,7 @@ private:
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;
     std::optional<Settings> m_settings;   // read at the start, until the pages take theirs
-    bool m_pagesRequested = false;
+    bool m_painted = false;
 
     bool m_alreadyRunning = false;
     bool m_building = false;        // a build, an Open or a check runs: nothing else may
