@@ -23,6 +23,7 @@
 #include "platform/winepaths.h"
 #include "platform/singleinstance.h"
 #include "app/sourcefilesaver.h"
+#include "app/statusline.h"
 #include "app/stylepage.h"
 #include "editor/userprompts.h"
 #include "app/waitcursor.h"
@@ -93,8 +94,6 @@ int helpContextFor(const QWidget *focused)
     return 0;
 }
 
-
-constexpr int kStatusLineHeight = 25;
 
 class CompactTabStyle : public QProxyStyle
 {
@@ -211,18 +210,7 @@ void TBuilder::createControls()
     layout->addWidget(PageControl1, 1);
     createPages();
 
-    Panel1 = new QLabel(central);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(kStatusLineHeight);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(2);
-    Panel1->setIndent(4);
-    Panel1->setTextFormat(Qt::PlainText);
-    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Panel1->setMinimumWidth(1);
-    QFont bold = Panel1->font();
-    bold.setBold(true);
-    Panel1->setFont(bold);
+    Panel1 = new StatusLine(central);
     layout->addWidget(Panel1);
 
     createMenus(menuBar());
