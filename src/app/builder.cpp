@@ -159,12 +159,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     connect(m_keys, &KeyPreview::keyReleased, this, &TBuilder::FormKeyUp);
 
     m_helpFileName = QStringLiteral("uforge.hlp");
-    if (services.help) {
-        m_help = services.help;
-    } else {
-        m_helpWindow = new HelpWindow(this);
-        m_help = m_helpWindow;
-    }
+    m_help = services.help;   // null: the own help window, made when first asked for
     m_winePrefix = services.winePrefix.isEmpty() ? winePrefix() : services.winePrefix;
     const QString windowsDir = m_winePrefix + QStringLiteral("/drive_c/windows");
     m_windowsDirectory = QFileInfo(windowsDir).isDir() ? windowsDir : QString();
@@ -834,13 +829,20 @@ void TBuilder::Wordwrap1Click()
 
 // ---- Keys, help and the about box ------------------------------------------
 
+HelpViewer &TBuilder::help()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    return *m_help;
+}
+
 void TBuilder::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused)
 {
     if (key == Qt::Key_F1) {
         if (const int context = helpContextFor(focused))
-            m_help->showTopic(context);
+            help().showTopic(context);
         else
-            m_help->showContents();
+            help().showContents();
         return;
     }
     // The tab widget turns its pages on Ctrl+Page Down and Ctrl+Page Up itself.
@@ -854,12 +856,12 @@ void TBuilder::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focu
 
 void TBuilder::btnhelpClick()
 {
-    m_help->showContents();
+    help().showContents();
 }
 
 void TBuilder::UnitforgeHelp1Click()
 {
-    m_help->showContents();
+    help().showContents();
 }
 
 void TBuilder::DelphiComponentWritersGuide1Click()

@@ -186,12 +186,12 @@ private:
     void runMenuCommand(OutputMenuCommand command);
     void connectDesktopCommands();
     void setStatusText(const QString &text);
+    HelpViewer &help();
 
     SpecDocument m_document;
     BuilderServices m_services;
     UserPrompts &m_prompts;
     std::unique_ptr<Registry> m_ownRegistry;
-    HelpWindow *m_helpWindow = nullptr;
     HelpViewer *m_help = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SettingsFile> m_settingsFile;
