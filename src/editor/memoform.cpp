@@ -44,6 +44,9 @@ void Tmemoform::createControls()
     m_memo->setFont(courier);
     m_memo->setTabChangesFocus(true);
     m_label->setBuddy(m_memo);
+    // The window names its text controls after their labels when it is made,
+    // before these exist: named here as that would.
+    m_memo->setAccessibleName(QStringLiteral("Enter a comment to be included in the source file"));
     connect(m_memo, &QPlainTextEdit::textChanged, this, &Tmemoform::keepWithinLimit);
 
     m_ok = new QPushButton(QStringLiteral("&Ok"), this);

@@ -111,3 +111,18 @@ TEST(Tmemoform, TextSetByTheProgramIsKeptWholeAndCannotGrow)
     QTest::keyClicks(memoform.Memo1(), u"xy"_s);
     EXPECT_EQ(memoform.text(), stored.chopped(1)) << "still past the limit";
 }
+
+// The controls are made when the dialog is first shown; the text set before
+// then is in them, and the text control has the name its label gives it.
+TEST(Tmemoform, ShownForTheFirstTimeHoldsTheTextSetBefore)
+{
+    Tmemoform memoform;
+    memoform.setText(u"set before"_s);
+    memoform.show();
+    const auto *memo = memoform.findChild<QPlainTextEdit *>(u"Memo1"_s);
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_EQ(memo->toPlainText(), "set before");
+    EXPECT_EQ(memo->accessibleName(), "Enter a comment to be included in the source file");
+    memoform.hide();
+}
