@@ -251,8 +251,8 @@ void TBuilder::connectCommands()
 
 // The Class page, shown first, is made with the window; the other pages have
 // empty stand-ins under their tabs until ensurePages() makes them, just after
-// the window is first painted. Made and laid out at once they would hold back
-// the window's first appearance by half.
+// the window is first painted: made and laid out with the window, they would
+// delay its first appearance.
 void TBuilder::createPages()
 {
     classPage = new ClassPage(m_document, *PathForm, PageControl1);
