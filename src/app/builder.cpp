@@ -23,6 +23,7 @@
 #include "platform/winepaths.h"
 #include "platform/singleinstance.h"
 #include "app/sourcefilesaver.h"
+#include "app/statusline.h"
 #include "app/stylepage.h"
 #include "editor/userprompts.h"
 #include "app/waitcursor.h"
@@ -64,6 +65,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -93,8 +95,6 @@ int helpContextFor(const QWidget *focused)
 }
 
 
-constexpr int kStatusLineHeight = 25;
-
 class CompactTabStyle : public QProxyStyle
 {
 public:
@@ -116,9 +116,6 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Builder"));
     setWindowTitle(QStringLiteral("Unitforge"));
-    // Reading the icon's pictures loads the image plugins: the window
-    // takes its icon once it is on the screen.
-    QMetaObject::invokeMethod(this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -162,12 +159,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     connect(m_keys, &KeyPreview::keyReleased, this, &TBuilder::FormKeyUp);
 
     m_helpFileName = QStringLiteral("uforge.hlp");
-    if (services.help) {
-        m_help = services.help;
-    } else {
-        m_helpWindow = new HelpWindow(this);
-        m_help = m_helpWindow;
-    }
+    m_help = services.help;   // null: the own help window, made when first asked for
     m_winePrefix = services.winePrefix.isEmpty() ? winePrefix() : services.winePrefix;
     const QString windowsDir = m_winePrefix + QStringLiteral("/drive_c/windows");
     m_windowsDirectory = QFileInfo(windowsDir).isDir() ? windowsDir : QString();
@@ -178,7 +170,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     if (!m_programDirectory.endsWith(u'/'))
         m_programDirectory += u'/';
     readSettings();
-    showPage(ClassPageIndex);
+    PageControl1->setCurrentIndex(ClassPageIndex);
 
     m_document.setInitialHeader(m_programDirectory + QStringLiteral("unit1.pas"));
     if (!services.fileToOpen.isEmpty())
@@ -213,18 +205,7 @@ void TBuilder::createControls()
     layout->addWidget(PageControl1, 1);
     createPages();
 
-    Panel1 = new QLabel(central);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedHeight(kStatusLineHeight);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(2);
-    Panel1->setIndent(4);
-    Panel1->setTextFormat(Qt::PlainText);
-    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Panel1->setMinimumWidth(1);
-    QFont bold = Panel1->font();
-    bold.setBold(true);
-    Panel1->setFont(bold);
+    Panel1 = new StatusLine(central);
     layout->addWidget(Panel1);
 
     createMenus(menuBar());
@@ -255,8 +236,6 @@ void TBuilder::connectCommands()
     connect(SavetoFile1, &QAction::triggered, this, &TBuilder::SavetoFile1Click);
     connect(CheckSpecification1, &QAction::triggered, this, &TBuilder::CheckSpecification1Click);
     connect(UpdateExistingUnit1, &QAction::triggered, this, &TBuilder::UpdateExistingUnit1Click);
-    connect(outputPage->findingsList, &FindingsList::findingActivated, this,
-            [this](const Finding &finding) { showFindingEntry(*this, finding); });
     connect(UnitforgeHelp1, &QAction::triggered, this, &TBuilder::UnitforgeHelp1Click);
     connect(DelphiComponentWritersGuide1, &QAction::triggered, this,
             &TBuilder::DelphiComponentWritersGuide1Click);
@@ -267,14 +246,31 @@ void TBuilder::connectCommands()
     connect(UseDefault1, &QAction::triggered, this, &TBuilder::UseDefault1Click);
     connect(Matchfont1, &QAction::triggered, this, &TBuilder::Matchfont1Click);
     connect(Wordwrap1, &QAction::triggered, this, &TBuilder::Wordwrap1Click);
-    connectOutputPage();
     connectDesktopCommands();
 }
 
+// The Class page, shown first, is made with the window; the other pages have
+// empty stand-ins under their tabs until ensurePages() makes them, just after
+// the window is first painted: made and laid out with the window, they would
+// delay its first appearance.
 void TBuilder::createPages()
 {
-    const PageContext context{m_document, Awk1, m_prompts, *memoform};
     classPage = new ClassPage(m_document, *PathForm, PageControl1);
+    PageControl1->addTab(classPage, QStringLiteral("Class"));
+    for (const QString &caption : {QStringLiteral("Properties"), QStringLiteral("Methods"),
+                                   QStringLiteral("Event Handlers"), QStringLiteral("Message Handlers"),
+                                   QStringLiteral("Output"), QStringLiteral("Style")})
+        PageControl1->addTab(new QWidget, caption);
+    // A tab chosen before then makes them first.
+    connect(PageControl1->tabBar(), &QTabBar::tabBarClicked, this, &TBuilder::ensurePages);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TBuilder::ensurePages);
+}
+
+void TBuilder::ensurePages()
+{
+    if (propertiesPage)
+        return;
+    const PageContext context{m_document, Awk1, m_prompts, *memoform};
     propertiesPage = new PropertiesPage(context, PageControl1);
     methodsPage = new MethodsPage(context, PageControl1);
     eventHandlersPage = new EventHandlersPage(context, PageControl1);
@@ -282,14 +278,38 @@ void TBuilder::createPages()
     outputPage = new OutputPage(m_prompts, PageControl1);
     stylePage = new StylePage(PageControl1);
 
-    PageControl1->addTab(classPage, QStringLiteral("Class"));
-    PageControl1->addTab(propertiesPage, QStringLiteral("Properties"));
-    PageControl1->addTab(methodsPage, QStringLiteral("Methods"));
-    PageControl1->addTab(eventHandlersPage, QStringLiteral("Event Handlers"));
-    PageControl1->addTab(messageHandlersPage, QStringLiteral("Message Handlers"));
-    PageControl1->addTab(outputPage, QStringLiteral("Output"));
-    PageControl1->addTab(stylePage, QStringLiteral("Style"));
+    const int current = PageControl1->currentIndex();
+    const QList<QWidget *> pages{propertiesPage, methodsPage, eventHandlersPage,
+                                 messageHandlersPage, outputPage, stylePage};
+    for (int i = PropertiesPageIndex; i < PageCount; ++i) {
+        QWidget *standIn = PageControl1->widget(i);
+        const QString caption = PageControl1->tabText(i);
+        PageControl1->removeTab(i);
+        PageControl1->insertTab(i, pages[i - PropertiesPageIndex], caption);
+        delete standIn;
+    }
+    PageControl1->setCurrentIndex(current);
+
     registerPendingEntries();
+    connect(outputPage->findingsList, &FindingsList::findingActivated, this,
+            [this](const Finding &finding) { showFindingEntry(*this, finding); });
+    connectOutputPage();
+    applyPageSettings();
+    nameControlsForAccessibility(this);
+}
+
+// Once the window is on the screen: the pages it does not show yet, and its
+// icon, since reading the icon's pictures loads the image plugins.
+bool TBuilder::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [this] {
+            ensurePages();
+            setWindowIcon(programIcon());
+        });
+    }
+    return QMainWindow::event(event);
 }
 
 // Asked about in this order: property, method, event handler.
@@ -324,20 +344,29 @@ void TBuilder::readSettings()
 {
     m_settingsFile =
         std::make_unique<SettingsFile>(SettingsFile::defaultLocations(m_programDirectory));
-    const std::optional<Settings> settings = m_settingsFile->read(m_prompts);
-    if (settings) {
-        stylePage->setStyle(settings->style);
-        Matchfont1->setChecked(settings->matchFont);
-        UseDefault1->setChecked(!settings->matchFont);
-        SyntaxColors1->setChecked(settings->syntaxColors);
-        outputPage->setSyntaxColors(settings->syntaxColors);
-        m_recent->setFiles(settings->recentFiles);
+    m_settings = m_settingsFile->read(m_prompts);
+    if (m_settings) {
+        Matchfont1->setChecked(m_settings->matchFont);
+        UseDefault1->setChecked(!m_settings->matchFont);
+        SyntaxColors1->setChecked(m_settings->syntaxColors);
+        m_recent->setFiles(m_settings->recentFiles);
     }
-    outputPage->setLook(settings ? settings->look : OutputLook{});
+}
+
+// The settings' part for the Style and Output pages, once they are made.
+void TBuilder::applyPageSettings()
+{
+    if (m_settings) {
+        stylePage->setStyle(m_settings->style);
+        outputPage->setSyntaxColors(m_settings->syntaxColors);
+    }
+    outputPage->setLook(m_settings ? m_settings->look : OutputLook{});
+    m_settings.reset();
 }
 
 void TBuilder::writeSettings()
 {
+    ensurePages();
     if (m_settingsFile)
         m_settingsFile->write({stylePage->style(), outputPage->look(), Matchfont1->isChecked(),
                                SyntaxColors1->isChecked(), m_recent->files()},
@@ -360,6 +389,8 @@ void TBuilder::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    if (!m_alreadyRunning)
+        ensurePages();
     if (!m_alreadyRunning && !m_closeApproved && m_work->hasUnsavedWork() && !m_work->beforeExit()) {
         event->ignore();
         return;
@@ -372,6 +403,7 @@ void TBuilder::closeEvent(QCloseEvent *event)
 
 void TBuilder::showPage(int page)
 {
+    ensurePages();
     if (page >= 0 && page < PageControl1->count())
         PageControl1->setCurrentIndex(page);
 }
@@ -396,6 +428,7 @@ void TBuilder::Exit1Click()
 
 void TBuilder::exitProgram()
 {
+    ensurePages();
     if (m_building || !m_work->beforeExit())
         return;
     m_closeApproved = true;
@@ -404,6 +437,7 @@ void TBuilder::exitProgram()
 
 void TBuilder::New1Click()
 {
+    ensurePages();
     if (m_building || !m_work->beforeNew())
         return;
     resetSpecification();
@@ -430,6 +464,7 @@ void TBuilder::Openspcfile1Click()
 
 void TBuilder::openSpecification()
 {
+    ensurePages();
     if (m_building || !m_work->beforeOpen())
         return;
     UserPrompts::FileRequest request = specFileRequest(QStringLiteral("Open"));
@@ -444,6 +479,7 @@ void TBuilder::openSpecification()
 // A file that is no specification is refused before anything changes.
 bool TBuilder::readSpecificationFile(const QString &path)
 {
+    ensurePages();
     if (m_building)
         return false;
     SpecDocument::OpenResult result;
@@ -472,6 +508,7 @@ bool TBuilder::readSpecificationFile(const QString &path)
 
 void TBuilder::openFile(const QString &path)
 {
+    ensurePages();
     if (m_building || !m_work->beforeOpen())
         return;
     readSpecificationFile(path);
@@ -484,6 +521,7 @@ void TBuilder::Savespcfile1Click()
 
 UnsavedWork::SaveResult TBuilder::saveSpecification()
 {
+    ensurePages();
     UserPrompts::FileRequest request = specFileRequest(QStringLiteral("Save As"));
     request.confirmOverwrite = true;
     const QString current = m_document.currentFile();
@@ -523,6 +561,7 @@ void TBuilder::BuildOutput1Click()
 // is merged with it; a No to the question leaves everything as it was.
 void TBuilder::build()
 {
+    ensurePages();
     if (m_building)
         return;
     m_building = true;
@@ -599,6 +638,7 @@ QList<Finding> TBuilder::showBuiltUnit(const GeneratedUnit &unit, const QStringL
 // A build merged into a unit file, shown and saved over the file.
 void TBuilder::UpdateExistingUnit1Click()
 {
+    ensurePages();
     if (m_building)
         return;
     m_building = true;
@@ -628,6 +668,7 @@ void TBuilder::UpdateExistingUnit1Click()
 // The check on its own: the findings show on the Output page, the unit stays as it is.
 void TBuilder::CheckSpecification1Click()
 {
+    ensurePages();
     if (m_building)
         return;
     QList<Finding> findings;
@@ -659,6 +700,7 @@ void TBuilder::SavetoFile1Click()
 // dialog stops them.
 UnsavedWork::SaveResult TBuilder::saveSourceFile()
 {
+    ensurePages();
     const SourceSaveResult result =
         ::saveSourceFile(spec().Filename, outputPage->lines(), m_prompts, m_winePrefix);
     m_document.setFilename(result.unitName);
@@ -677,6 +719,7 @@ UnsavedWork::SaveResult TBuilder::saveSourceFile()
 
 void TBuilder::SelectAll1Click()
 {
+    ensurePages();
     outputPage->SelectAll1Click();
 }
 
@@ -692,6 +735,7 @@ void TBuilder::connectOutputPage()
     connect(FontColor1, &QAction::triggered, outputPage, &OutputPage::FontColor1Click);
     connect(outputPage, &OutputPage::commandStatesChanged, this, &TBuilder::updateCommandStates);
     connect(outputPage, &OutputPage::menuCommandRequested, this, &TBuilder::runMenuCommand);
+    connect(SyntaxColors1, &QAction::toggled, outputPage, &OutputPage::setSyntaxColors);
     updateCommandStates(outputPage->commandStates());
 }
 
@@ -728,7 +772,6 @@ void TBuilder::connectDesktopCommands()
         showPage(OutputPageIndex);
         outputPage->findAgain(false);
     });
-    connect(SyntaxColors1, &QAction::toggled, outputPage, &OutputPage::setSyntaxColors);
 }
 
 // A toolbar button that stands for a menu item does nothing while the item is disabled.
@@ -750,6 +793,7 @@ void TBuilder::runMenuCommand(OutputMenuCommand command)
 
 void TBuilder::Print1Click()
 {
+    ensurePages();
     QStringList lines = outputPage->lines();
     if (lines.last().isEmpty())
         lines.removeLast();
@@ -779,18 +823,26 @@ void TBuilder::Matchfont1Click()
 // The item is checkable: it has flipped its tick before this runs.
 void TBuilder::Wordwrap1Click()
 {
+    ensurePages();
     outputPage->setWordWrap(Wordwrap1->isChecked());
 }
 
 // ---- Keys, help and the about box ------------------------------------------
 
+HelpViewer &TBuilder::help()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    return *m_help;
+}
+
 void TBuilder::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused)
 {
     if (key == Qt::Key_F1) {
         if (const int context = helpContextFor(focused))
-            m_help->showTopic(context);
+            help().showTopic(context);
         else
-            m_help->showContents();
+            help().showContents();
         return;
     }
     // The tab widget turns its pages on Ctrl+Page Down and Ctrl+Page Up itself.
@@ -804,12 +856,12 @@ void TBuilder::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focu
 
 void TBuilder::btnhelpClick()
 {
-    m_help->showContents();
+    help().showContents();
 }
 
 void TBuilder::UnitforgeHelp1Click()
 {
-    m_help->showContents();
+    help().showContents();
 }
 
 void TBuilder::DelphiComponentWritersGuide1Click()

@@ -7,6 +7,7 @@
 #include "awk/awk.h"
 #include "app/mainmenu.h"
 #include "app/outputpage.h"
+#include "app/settingsfile.h"
 #include "app/unsavedwork.h"
 #include "model/pendingentries.h"
 #include "model/specdocument.h"
@@ -85,6 +86,9 @@ public:
     bool isBuilding() const { return m_building; }
 
     void showPage(int page);
+    // Makes the pages other than the Class page, if not made yet. The window
+    // does it just after it is first painted, and before any command needs them.
+    void ensurePages();
     // The entries Build and Exit ask about, in the order they are asked.
     PendingEntries &pendingEntries() { return m_pendingEntries; }
 
@@ -140,12 +144,12 @@ public: // controls
     QLabel *Panel1;
 
     ClassPage *classPage;
-    PropertiesPage *propertiesPage;
-    MethodsPage *methodsPage;
-    EventHandlersPage *eventHandlersPage;
-    MessageHandlersPage *messageHandlersPage;
-    OutputPage *outputPage;
-    StylePage *stylePage;
+    PropertiesPage *propertiesPage = nullptr;
+    MethodsPage *methodsPage = nullptr;
+    EventHandlersPage *eventHandlersPage = nullptr;
+    MessageHandlersPage *messageHandlersPage = nullptr;
+    OutputPage *outputPage = nullptr;
+    StylePage *stylePage = nullptr;
 
     TPathForm *PathForm;
     TAboutform *Aboutform;
@@ -153,6 +157,7 @@ public: // controls
 
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -165,6 +170,7 @@ private:
     void readPalettePagesAndHelpDirectory();
     // The settings file: read when the window is created, written when it closes.
     void readSettings();
+    void applyPageSettings();
     void writeSettings();
 
     void exitProgram();
@@ -180,12 +186,12 @@ private:
     void runMenuCommand(OutputMenuCommand command);
     void connectDesktopCommands();
     void setStatusText(const QString &text);
+    HelpViewer &help();
 
     SpecDocument m_document;
     BuilderServices m_services;
     UserPrompts &m_prompts;
     std::unique_ptr<Registry> m_ownRegistry;
-    HelpWindow *m_helpWindow = nullptr;
     HelpViewer *m_help = nullptr;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SettingsFile> m_settingsFile;
@@ -197,6 +203,8 @@ private:
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;
+    std::optional<Settings> m_settings;   // read at the start, until the pages take theirs
+    bool m_painted = false;
 
     bool m_alreadyRunning = false;
     bool m_building = false;        // a build, an Open or a check runs: nothing else may

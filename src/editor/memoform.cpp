@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -14,52 +15,96 @@
 
 Tmemoform::Tmemoform(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_document(new QTextDocument(this))
 {
     setObjectName(QStringLiteral("memoform"));
     setWindowTitle(QStringLiteral("Source Code Comments"));
+    connect(m_document, &QTextDocument::contentsChange, this, &Tmemoform::noteChange);
+}
+
+void Tmemoform::createControls()
+{
+    if (m_memo)
+        return;
     QFont bold(QStringLiteral("MS Sans Serif"));
     bold.setBold(true);
     setFont(bold);
 
-    Label1 = new QLabel(QStringLiteral("Enter a comment to be included in the source file."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    m_label = new QLabel(QStringLiteral("Enter a comment to be included in the source file."), this);
+    m_label->setObjectName(QStringLiteral("Label1"));
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("Memo1"));
+    // Laid out only now: laying out a text looks up its typeface.
+    m_document->setDocumentLayout(new QPlainTextDocumentLayout(m_document));
+    m_memo->setDocument(m_document);
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::TypeWriter);
     courier.setBold(true);
-    Memo1->setFont(courier);
-    Memo1->setTabChangesFocus(true);
-    Label1->setBuddy(Memo1);
-    connect(Memo1->document(), &QTextDocument::contentsChange, this, &Tmemoform::noteChange);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &Tmemoform::keepWithinLimit);
+    m_memo->setFont(courier);
+    m_memo->setTabChangesFocus(true);
+    m_label->setBuddy(m_memo);
+    // The window names its text controls after their labels when it is made,
+    // before these exist: named here as that would.
+    m_memo->setAccessibleName(QStringLiteral("Enter a comment to be included in the source file"));
+    connect(m_memo, &QPlainTextEdit::textChanged, this, &Tmemoform::keepWithinLimit);
 
-    Button1 = new QPushButton(QStringLiteral("&Ok"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);   // Esc rejects too
+    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok->setObjectName(QStringLiteral("Button1"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("Button2"));
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);   // Esc rejects too
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Memo1, 1);
+    layout->addWidget(m_label);
+    layout->addWidget(m_memo, 1);
     layout->addLayout(buttons);
     resize(420, 220);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void Tmemoform::setVisible(bool visible)
+{
+    if (visible)
+        createControls();
+    QDialog::setVisible(visible);
+}
+
+QPlainTextEdit *Tmemoform::Memo1()
+{
+    createControls();
+    return m_memo;
+}
+
+QLabel *Tmemoform::Label1()
+{
+    createControls();
+    return m_label;
+}
+
+QPushButton *Tmemoform::Button1()
+{
+    createControls();
+    return m_ok;
+}
+
+QPushButton *Tmemoform::Button2()
+{
+    createControls();
+    return m_cancel;
+}
+
 // Not toPlainText(): it turns no-break spaces into spaces.
 QString Tmemoform::text() const
 {
-    QString text = Memo1->document()->toRawText();
+    QString text = m_document->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     return text;
 }
@@ -67,9 +112,12 @@ QString Tmemoform::text() const
 void Tmemoform::setText(const QString &text)
 {
     m_settingText = true;
-    Memo1->setPlainText(text);
+    if (m_memo)
+        m_memo->setPlainText(text);   // the cursor goes to the start as well
+    else
+        m_document->setPlainText(text);
     m_settingText = false;
-    m_length = Memo1->document()->characterCount() - 1;
+    m_length = m_document->characterCount() - 1;
 }
 
 void Tmemoform::clear()
@@ -88,25 +136,25 @@ void Tmemoform::noteChange(int position, int /*removed*/, int added)
 // not grow.
 void Tmemoform::keepWithinLimit()
 {
-    const int length = Memo1->document()->characterCount() - 1;
+    const int length = m_document->characterCount() - 1;
     const int allowed = std::max(kMaxLength, m_length);
     if (m_settingText || length <= allowed || m_insertedEnd < 0) {
         m_length = length;
         return;
     }
-    const QString text = Memo1->document()->toRawText();
+    const QString text = m_document->toRawText();
     int end = std::min(m_insertedEnd, length);
     int begin = std::max(0, end - (length - allowed));
     // A character outside the Basic Multilingual Plane is never cut in half.
     if (begin > 0 && begin < text.size() && text.at(begin).isLowSurrogate())
         --begin;
     m_settingText = true;
-    QTextCursor cut(Memo1->document());
+    QTextCursor cut(m_document);
     cut.joinPreviousEditBlock();   // one undo step with the typing
     cut.setPosition(begin);
     cut.setPosition(end, QTextCursor::KeepAnchor);
     cut.removeSelectedText();
     cut.endEditBlock();
     m_settingText = false;
-    m_length = Memo1->document()->characterCount() - 1;
+    m_length = m_document->characterCount() - 1;
 }

@@ -9,6 +9,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTextDocument;
 
 class Tmemoform : public QDialog
 {
@@ -26,15 +27,26 @@ public:
     void setText(const QString &text);
     void clear();
 
-public: // controls
-    QPlainTextEdit *Memo1;
-    QLabel *Label1;
-    QPushButton *Button1;
-    QPushButton *Button2;
+    void setVisible(bool visible) override;
+
+    // The controls, made when first asked for or shown: most runs never open
+    // the dialog, and its text control and typefaces would slow the start.
+    QPlainTextEdit *Memo1();
+    QLabel *Label1();
+    QPushButton *Button1();
+    QPushButton *Button2();
 
 private:
+    void createControls();
     void noteChange(int position, int removed, int added);
     void keepWithinLimit();
+
+    // The text lives here from the start; Memo1 shows and edits it.
+    QTextDocument *m_document;
+    QPlainTextEdit *m_memo = nullptr;
+    QLabel *m_label = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
 
     int m_length = 0;            // the text's length before the latest change
     int m_insertedEnd = -1;      // where the latest change's inserted text ends

@@ -64,6 +64,7 @@ protected:
         builder.reset();
         builder = std::make_unique<TBuilder>(services);
         builder->show();
+        builder->ensurePages();
     }
 
     template <class T>

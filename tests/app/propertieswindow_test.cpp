@@ -173,8 +173,8 @@ TEST_F(PropertiesInWindow, AddedPropertyIsBuiltAsTheCommandBuildsTheSavedFile)
     typeProperty(u"Value"_s, u"integer"_s);
     QTest::keyClicks(page()->dval, u"0"_s);
     QTimer::singleShot(0, builder->memoform, [this] {
-        QTest::keyClicks(builder->memoform->Memo1, u"The gauge's reading"_s);
-        QTest::mouseClick(builder->memoform->Button1, Qt::LeftButton);
+        QTest::keyClicks(builder->memoform->Memo1(), u"The gauge's reading"_s);
+        QTest::mouseClick(builder->memoform->Button1(), Qt::LeftButton);
     });
     QTest::mouseClick(page()->SpeedButton1, Qt::LeftButton);
     QTest::mouseClick(page()->Button1, Qt::LeftButton);

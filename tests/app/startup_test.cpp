@@ -5,15 +5,21 @@
 #include "app/outputpage.h"
 #include "app/stylepage.h"
 #include "editor/classpage.h"
+#include "editor/eventhandlerspage.h"
+#include "editor/messagehandlerspage.h"
+#include "editor/methodspage.h"
+#include "editor/propertiespage.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -51,6 +57,60 @@ TEST_F(StartUp, HasTheSevenPagesInOrder)
     ASSERT_EQ(pages->count(), expected.size());
     for (int i = 0; i < pages->count(); ++i)
         EXPECT_EQ(pages->tabText(i), expected[i]);
+}
+
+// The pages after the Class page are made once the window has been painted
+// (the fixture makes them at once); made then, they are the tabs' pages and
+// take their settings as if made with the window.
+class LaterPages : public BuilderTest
+{
+protected:
+    void restartWithSettings()
+    {
+        builder.reset();
+        QFile file(path("uforge.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\r\nindent=7\r\nbFontheight=-20\r\n");
+        file.close();
+        builder = std::make_unique<TBuilder>(services);
+        builder->show();
+    }
+
+    void expectPagesInPlace() const
+    {
+        const QList<QWidget *> pages{builder->classPage, builder->propertiesPage,
+                                     builder->methodsPage, builder->eventHandlersPage,
+                                     builder->messageHandlersPage, builder->outputPage,
+                                     builder->stylePage};
+        const QStringList captions{"Class", "Properties", "Methods", "Event Handlers",
+                                   "Message Handlers", "Output", "Style"};
+        ASSERT_EQ(builder->PageControl1->count(), pages.size());
+        for (int i = 0; i < pages.size(); ++i) {
+            EXPECT_EQ(builder->PageControl1->widget(i), pages[i]) << "page " << i;
+            EXPECT_EQ(builder->PageControl1->tabText(i), captions[i]);
+        }
+        EXPECT_EQ(builder->stylePage->indent->value(), 7);
+        EXPECT_EQ(builder->outputPage->Memo1->font().pixelSize(), 20);
+    }
+};
+
+TEST_F(LaterPages, AreMadeOnceTheWindowIsPaintedWithTheClassPageStillShown)
+{
+    restartWithSettings();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return builder->outputPage != nullptr; }));
+    expectPagesInPlace();
+    EXPECT_EQ(builder->PageControl1->currentIndex(), TBuilder::ClassPageIndex);
+    QTest::qWait(20);   // the layout takes the new pages in
+    EXPECT_EQ(builder->size(), QSize(552, 408)) << "the window does not jump when they come";
+}
+
+TEST_F(LaterPages, ATabChosenBeforeThenShowsItsPage)
+{
+    restartWithSettings();
+    builder->PageControl1->setCurrentIndex(TBuilder::OutputPageIndex);
+    expectPagesInPlace();
+    EXPECT_EQ(builder->PageControl1->currentIndex(), TBuilder::OutputPageIndex);
+    EXPECT_EQ(builder->PageControl1->currentWidget(), builder->outputPage);
 }
 
 struct ButtonRow {

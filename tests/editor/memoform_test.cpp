@@ -48,17 +48,17 @@ TEST_P(CommentDialogClosing, KeepsTheText)
     // Runs inside the dialog's own event loop, as the user would.
     QTimer::singleShot(0, &memoform, [&] {
         wasModal = QApplication::activeModalWidget() == &memoform;
-        memoform.Memo1->moveCursor(QTextCursor::End);
-        QTest::keyClicks(memoform.Memo1, u"note"_s);
+        memoform.Memo1()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memoform.Memo1(), u"note"_s);
         switch (GetParam().closing) {
         case Closing::OkButton:
-            QTest::mouseClick(memoform.Button1, Qt::LeftButton);
+            QTest::mouseClick(memoform.Button1(), Qt::LeftButton);
             break;
         case Closing::CancelButton:
-            QTest::mouseClick(memoform.Button2, Qt::LeftButton);
+            QTest::mouseClick(memoform.Button2(), Qt::LeftButton);
             break;
         case Closing::Escape:
-            QTest::keyClick(memoform.Memo1, Qt::Key_Escape);
+            QTest::keyClick(memoform.Memo1(), Qt::Key_Escape);
             break;
         }
     });
@@ -80,19 +80,19 @@ TEST(Tmemoform, TypingStopsAtTheLimitWithoutLosingWhatIsThere)
 {
     Tmemoform memoform;
     const QString full = QString(Tmemoform::kMaxLength - 2, u'a') + u"yz"_s;
-    memoform.Memo1->setFocus();
-    QTest::keyClicks(memoform.Memo1, QString(Tmemoform::kMaxLength - 2, u'a'));
-    QTest::keyClicks(memoform.Memo1, u"yz!"_s);
+    memoform.Memo1()->setFocus();
+    QTest::keyClicks(memoform.Memo1(), QString(Tmemoform::kMaxLength - 2, u'a'));
+    QTest::keyClicks(memoform.Memo1(), u"yz!"_s);
     EXPECT_EQ(memoform.text(), full);
 
-    QTextCursor cursor = memoform.Memo1->textCursor();
+    QTextCursor cursor = memoform.Memo1()->textCursor();
     cursor.setPosition(3);
-    memoform.Memo1->setTextCursor(cursor);
-    QTest::keyClicks(memoform.Memo1, u"b"_s);
+    memoform.Memo1()->setTextCursor(cursor);
+    QTest::keyClicks(memoform.Memo1(), u"b"_s);
     EXPECT_EQ(memoform.text(), full) << "a character typed in the middle is refused, the end stays";
 
-    QTest::keyClick(memoform.Memo1, Qt::Key_Backspace);
-    QTest::keyClicks(memoform.Memo1, u"bc"_s);
+    QTest::keyClick(memoform.Memo1(), Qt::Key_Backspace);
+    QTest::keyClicks(memoform.Memo1(), u"bc"_s);
     EXPECT_EQ(memoform.text(), u"aab"_s + full.mid(3)) << "one place was free";
 }
 
@@ -104,10 +104,25 @@ TEST(Tmemoform, TextSetByTheProgramIsKeptWholeAndCannotGrow)
     memoform.setText(stored);
     EXPECT_EQ(memoform.text(), stored);
 
-    memoform.Memo1->moveCursor(QTextCursor::End);
-    QTest::keyClicks(memoform.Memo1, u"x"_s);
+    memoform.Memo1()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memoform.Memo1(), u"x"_s);
     EXPECT_EQ(memoform.text(), stored);
-    QTest::keyClick(memoform.Memo1, Qt::Key_Backspace);
-    QTest::keyClicks(memoform.Memo1, u"xy"_s);
+    QTest::keyClick(memoform.Memo1(), Qt::Key_Backspace);
+    QTest::keyClicks(memoform.Memo1(), u"xy"_s);
     EXPECT_EQ(memoform.text(), stored.chopped(1)) << "still past the limit";
+}
+
+// The controls are made when the dialog is first shown; the text set before
+// then is in them, and the text control has the name its label gives it.
+TEST(Tmemoform, ShownForTheFirstTimeHoldsTheTextSetBefore)
+{
+    Tmemoform memoform;
+    memoform.setText(u"set before"_s);
+    memoform.show();
+    const auto *memo = memoform.findChild<QPlainTextEdit *>(u"Memo1"_s);
+    ASSERT_NE(memo, nullptr);
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_EQ(memo->toPlainText(), "set before");
+    EXPECT_EQ(memo->accessibleName(), "Enter a comment to be included in the source file");
+    memoform.hide();
 }

@@ -124,7 +124,7 @@ protected:
         setBox(page.wonly, p.writeOnly);
         setBox(page.procheck, p.isProtected);
         setBox(page.Storecheck, p.stored);
-        typeInto(memoform.Memo1, p.comment);
+        typeInto(memoform.Memo1(), p.comment);
     }
 
     // What the fields show.
