@@ -3,7 +3,8 @@
 # needs: the programs answer --version and --help, the desktop entry and the
 # MIME type validate, the icons are there, and the installed window, started
 # through its desktop entry with a file, keeps its settings in the user's
-# configuration directory and not beside the program.
+# configuration directory and not beside the program, and takes the file of
+# a second start.
 #   scripts/install_check.sh [BUILD_DIR]      default build/
 set -euo pipefail
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
@@ -23,7 +24,8 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 share="$prefix/share"
-for file in bin/unitforge bin/unitforge-build \
+libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
+for file in bin/unitforge bin/unitforge-build "$libdir/unitforge/unitforge-handover.so" \
     share/applications/unitforge.desktop share/mime/packages/unitforge-spc.xml \
     share/icons/hicolor/scalable/apps/unitforge.svg \
     share/man/man1/unitforge.1.gz share/man/man1/unitforge-build.1.gz; do
@@ -104,6 +106,16 @@ done
 if kill -0 "$pid" 2>/dev/null; then
     [ -s "$settings" ] || fail "no settings in \$XDG_CONFIG_HOME/Unitforge"
     [ ! -e "$prefix/bin/uforge.ini" ] || fail "settings written beside the installed program"
+    # A second start hands its file to the running window through the
+    # installed hand-over module, and ends.
+    for _ in $(seq 100); do
+        [ -S "$work/runtime/unitforge.socket" ] && break
+        sleep 0.1
+    done
+    PATH="$prefix/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+        QT_QPA_PLATFORM=offscreen WINEPREFIX="$work/no-wine" \
+        timeout 20 "${command[@]}" "$spec" >>"$work/window.log" 2>&1 \
+        || fail "a second start did not hand its file over: $(cat "$work/window.log")"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 else

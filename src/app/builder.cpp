@@ -154,7 +154,6 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     m_outsideFiles = new OutsideFiles({this, [this](const QString &path) { openFile(path); },
                                        [this] { return m_building; }},
                                       this);
-    m_outsideFiles->listen(m_instance->socketPath());
     m_keys = new KeyPreview(this);
     connect(m_keys, &KeyPreview::keyReleased, this, &TBuilder::FormKeyUp);
 
@@ -298,14 +297,22 @@ void TBuilder::ensurePages()
     nameControlsForAccessibility(this);
 }
 
-// Once the window is on the screen: the pages it does not show yet, and its
-// icon, since reading the icon's pictures loads the image plugins.
+// Once the window is on the screen: the pages it does not show yet, the
+// socket of the hand-over (it loads the network library), and the icon,
+// since reading the icon's pictures loads the image plugins.
+void TBuilder::listenForHandedOverFiles()
+{
+    if (m_outsideFiles && !m_listening)
+        m_listening = m_outsideFiles->listen(m_instance->socketPath());
+}
+
 bool TBuilder::event(QEvent *event)
 {
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
             ensurePages();
+            listenForHandedOverFiles();
             setWindowIcon(programIcon());
         });
     }

@@ -89,6 +89,9 @@ public:
     // Makes the pages other than the Class page, if not made yet. The window
     // does it just after it is first painted, and before any command needs them.
     void ensurePages();
+    // Takes files from later starts from now on. The window does it just
+    // after it is first painted.
+    void listenForHandedOverFiles();
     // The entries Build and Exit ask about, in the order they are asked.
     PendingEntries &pendingEntries() { return m_pendingEntries; }
 
@@ -205,6 +208,7 @@ private:
     PendingEntries m_pendingEntries;
     std::optional<Settings> m_settings;   // read at the start, until the pages take theirs
     bool m_painted = false;
+    bool m_listening = false;
 
     bool m_alreadyRunning = false;
     bool m_building = false;        // a build, an Open or a check runs: nothing else may

@@ -1,62 +1,77 @@
 #include "app/filehandover.h"
 
-#include "platform/handoverprotocol.h"
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
 
-#include <QDeadlineTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
+namespace {
 
-#include <memory>
+using ListenFunction = QObject *(*)(const QString &, QObject *);
+using SendFunction = bool (*)(const QString &, const QString &, int);
+
+QString &moduleFileOverride()
+{
+    static QString path;
+    return path;
+}
+
+// The module beside the program (the build tree), or where an install puts
+// it, relative to the program so that any prefix works.
+QStringList moduleCandidates()
+{
+    if (!moduleFileOverride().isEmpty())
+        return {moduleFileOverride()};
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return {programDir + QStringLiteral("/unitforge-handover.so"),
+            programDir + QStringLiteral("/../" UF_INSTALL_LIBDIR "/unitforge/unitforge-handover.so")};
+}
+
+// Loaded once and kept for the whole run.
+QFunctionPointer resolve(const char *symbol)
+{
+    static QLibrary *module = [] {
+        for (const QString &candidate : moduleCandidates()) {
+            if (!QFileInfo::exists(candidate))
+                continue;
+            auto *library = new QLibrary(candidate);
+            if (library->load())
+                return library;
+            qWarning("unitforge: %s", qPrintable(library->errorString()));
+            delete library;
+        }
+        return static_cast<QLibrary *>(nullptr);
+    }();
+    return module ? module->resolve(symbol) : nullptr;
+}
+
+} // namespace
 
 FileHandOver::FileHandOver(QObject *parent)
     : QObject(parent)
-    , m_server(new QLocalServer(this))
 {
-    // Only this user's own starts may hand files over.
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &FileHandOver::accept);
 }
 
 bool FileHandOver::listen(const QString &socketPath)
 {
-    m_server->close();
-    QLocalServer::removeServer(socketPath);
-    return m_server->listen(socketPath);
-}
-
-void FileHandOver::accept()
-{
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        // The connection's own reader lives and dies with it.
-        auto protocol = std::make_shared<HandOverProtocol>();
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket, protocol] {
-            protocol->append(socket->readAll());
-            while (const std::optional<QString> path = protocol->nextPath()) {
-                socket->write(HandOverProtocol::acknowledgement());
-                emit fileReceived(*path);
-            }
-            if (protocol->isBroken())
-                socket->abort();
-        });
-    }
+    const auto listenOn = reinterpret_cast<ListenFunction>(resolve("unitforgeHandOverListen"));
+    if (!listenOn)
+        return false;
+    delete m_server;
+    m_server = listenOn(socketPath, this);
+    if (!m_server)
+        return false;
+    // By name: the server's class is the module's own.
+    connect(m_server, SIGNAL(fileReceived(QString)), this, SIGNAL(fileReceived(QString)));
+    return true;
 }
 
 bool FileHandOver::send(const QString &socketPath, const QString &path, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
-        return false;
-    socket.write(HandOverProtocol::openRequest(path));
-    socket.waitForBytesWritten(int(deadline.remainingTime()));
-    QByteArray answer;
-    const QByteArray expected = HandOverProtocol::acknowledgement();
-    while (answer.size() < expected.size()) {
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
-            return false;
-        answer += socket.readAll();
-    }
-    return answer == expected;
+    const auto sendTo = reinterpret_cast<SendFunction>(resolve("unitforgeHandOverSend"));
+    return sendTo && sendTo(socketPath, path, timeoutMs);
+}
+
+void FileHandOver::setModuleFile(const QString &path)
+{
+    moduleFileOverride() = path;
 }

@@ -1,13 +1,11 @@
 // The local socket between two starts of the program: the running copy
 // listens on it, and a second start with a file to open hands the file over
-// and ends, instead of running a window of its own.
+// and ends, instead of running a window of its own. The socket itself lives
+// in the module unitforge-handover, loaded on first use.
 #pragma once
 
 #include <QObject>
 #include <QString>
-
-class QLocalServer;
-class QLocalSocket;
 
 class FileHandOver : public QObject
 {
@@ -15,22 +13,23 @@ class FileHandOver : public QObject
 public:
     explicit FileHandOver(QObject *parent = nullptr);
 
-    // Listens on socketPath, replacing a socket left by a copy that died:
-    // only the holder of the single-instance lock calls this.
+    // Listens on socketPath; false when the module or the socket cannot be
+    // had. Only the holder of the single-instance lock calls this.
     bool listen(const QString &socketPath);
 
     // Hands path (absolute) to the copy listening on socketPath; true once that
-    // copy has confirmed it. False when nothing listens or no answer came
-    // within timeoutMs.
+    // copy has confirmed it. False when nothing listens, no answer came
+    // within timeoutMs, or the module cannot be loaded.
     static bool send(const QString &socketPath, const QString &path, int timeoutMs = 3000);
+
+    // Where the module is, for programs that are neither the window's own
+    // binary nor installed beside it (the tests).
+    static void setModuleFile(const QString &path);
 
 signals:
     // A second start handed over this file.
     void fileReceived(const QString &path);
 
 private:
-    void accept();
-    void read(QLocalSocket *socket);
-
-    QLocalServer *m_server;
+    QObject *m_server = nullptr;
 };

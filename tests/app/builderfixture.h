@@ -65,6 +65,7 @@ protected:
         builder = std::make_unique<TBuilder>(services);
         builder->show();
         builder->ensurePages();
+        builder->listenForHandedOverFiles();
     }
 
     template <class T>
