@@ -1,13 +1,19 @@
 #include "app/filehandover.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QThread>
 
 namespace {
 
+// What the module's send answers.
+constexpr int HandedOver = 0;
+constexpr int NothingListens = 1;
+
 using ListenFunction = QObject *(*)(const QString &, QObject *);
-using SendFunction = bool (*)(const QString &, const QString &, int);
+using SendFunction = int (*)(const QString &, const QString &, int);
 
 QString &moduleFileOverride()
 {
@@ -65,10 +71,20 @@ bool FileHandOver::listen(const QString &socketPath)
     return true;
 }
 
+// The running copy listens only once its window is up: files a desktop opens
+// together start their copies together, and all but the first wait for it.
 bool FileHandOver::send(const QString &socketPath, const QString &path, int timeoutMs)
 {
     const auto sendTo = reinterpret_cast<SendFunction>(resolve("unitforgeHandOverSend"));
-    return sendTo && sendTo(socketPath, path, timeoutMs);
+    if (!sendTo)
+        return false;
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        const int result = sendTo(socketPath, path, int(deadline.remainingTime()));
+        if (result != NothingListens || deadline.hasExpired())
+            return result == HandedOver;
+        QThread::msleep(50);
+    }
 }
 
 void FileHandOver::setModuleFile(const QString &path)

@@ -17,9 +17,10 @@ public:
     // had. Only the holder of the single-instance lock calls this.
     bool listen(const QString &socketPath);
 
-    // Hands path (absolute) to the copy listening on socketPath; true once that
-    // copy has confirmed it. False when nothing listens, no answer came
-    // within timeoutMs, or the module cannot be loaded.
+    // Hands path (absolute) to the copy listening on socketPath, waiting for it
+    // to listen; true once that copy has confirmed it. False when nothing
+    // listened or no answer came within timeoutMs, or the module cannot be
+    // loaded.
     static bool send(const QString &socketPath, const QString &path, int timeoutMs = 3000);
 
     // Where the module is, for programs that are neither the window's own

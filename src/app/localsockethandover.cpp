@@ -70,24 +70,26 @@ extern "C" Q_DECL_EXPORT QObject *unitforgeHandOverListen(const QString &socketP
     return server.release();
 }
 
-extern "C" Q_DECL_EXPORT bool unitforgeHandOverSend(const QString &socketPath, const QString &path,
-                                                    int timeoutMs)
+// 0: handed over and confirmed; 1: nothing listens (yet); 2: no confirmation
+// came within timeoutMs.
+extern "C" Q_DECL_EXPORT int unitforgeHandOverSend(const QString &socketPath, const QString &path,
+                                                   int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(int(deadline.remainingTime())))
-        return false;
+        return 1;
     socket.write(HandOverProtocol::openRequest(path));
     socket.waitForBytesWritten(int(deadline.remainingTime()));
     QByteArray answer;
     const QByteArray expected = HandOverProtocol::acknowledgement();
     while (answer.size() < expected.size()) {
         if (!socket.waitForReadyRead(int(deadline.remainingTime())))
-            return false;
+            return 2;
         answer += socket.readAll();
     }
-    return answer == expected;
+    return answer == expected ? 0 : 2;
 }
 
 #include "localsockethandover.moc"

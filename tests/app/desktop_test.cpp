@@ -102,6 +102,33 @@ TEST_F(OutsideFilesTest, ASecondStartHandsItsFileToTheRunningWindowAndEnds)
     EXPECT_TRUE(prompts.log().isEmpty());
 }
 
+// The running copy listens only once its window is painted; a second start
+// in between (two files opened together) waits for it instead of giving up.
+TEST_F(OutsideFilesTest, ASecondStartWaitsForTheWindowToListen)
+{
+    builder.reset();
+    builder = std::make_unique<TBuilder>(services);
+    builder->ensurePages();
+    const QString file = specFile(QStringLiteral("dial.spc"), QStringLiteral("TDial"));
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(UF_PROGRAM), {file});
+    ASSERT_TRUE(second.waitForStarted());
+    QTest::qWait(500);
+    ASSERT_EQ(second.state(), QProcess::Running) << "the second start gave up at once";
+    builder->listenForHandedOverFiles();
+    const bool ended = waitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
+    if (!ended)
+        second.kill();
+    ASSERT_TRUE(ended) << "the second start did not end";
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_EQ(classname(), "TDial");
+}
+
 // A copy holds the lock but takes no files (one that started before this
 // version, say): the second start says it is running, as without a file.
 TEST_F(OutsideFilesTest, ASecondStartNobodyAnswersSaysTheProgramIsRunning)
