@@ -574,8 +574,7 @@ void TBuilder::build()
     m_building = true;
     const auto done = qScopeGuard([this] { m_building = false; });
 
-    const QString status = Panel1->text();
-    const QString unitPanel = outputPage->Panel5->text();
+    const ShownTexts before = shownTexts();
     if (!readyToBuild())
         return;
     const QStringList written = outputPage->lines();
@@ -584,16 +583,26 @@ void TBuilder::build()
     BuildMerge::Output output{unit.lines, false};
     if (merging) {
         const std::optional<BuildMerge::Output> merged = m_buildMerge->merge(unit.lines, written);
-        if (!merged) {
-            outputPage->Panel5->setText(unitPanel);
-            setStatusText(status);
-            return;
-        }
+        if (!merged)
+            return showAgain(before);
         output = *merged;
     }
     const QList<Finding> findings = showBuiltUnit(unit, output.lines);
     setStatusText(builtStatusText(spec().Filename, findings)
                   + (output.keptCode ? QStringLiteral(", written code kept") : QString()));
+}
+
+// A build that stops at a question leaves the status line and the unit's
+// file name as they were before it began.
+TBuilder::ShownTexts TBuilder::shownTexts() const
+{
+    return {Panel1->text(), outputPage->Panel5->text()};
+}
+
+void TBuilder::showAgain(const ShownTexts &texts)
+{
+    outputPage->Panel5->setText(texts.unitFile);
+    setStatusText(texts.status);
 }
 
 bool TBuilder::readyToBuild()
@@ -651,21 +660,16 @@ void TBuilder::UpdateExistingUnit1Click()
     m_building = true;
     const auto done = qScopeGuard([this] { m_building = false; });
 
-    const QString status = Panel1->text();
-    const QString unitPanel = outputPage->Panel5->text();
-    const auto leaveAsItWas = [&] {
-        outputPage->Panel5->setText(unitPanel);
-        setStatusText(status);
-    };
+    const ShownTexts before = shownTexts();
     if (!readyToBuild())
         return;
     ExistingUnitUpdate update(m_prompts);
     const bool written = m_buildMerge->hasWrittenCode(outputPage->lines()) && outputPage->isUnsaved();
     if (!update.mayReplaceOutput(written) || !update.chooseUnit(spec().Filename, m_winePrefix))
-        return leaveAsItWas();
+        return showAgain(before);
     const GeneratedUnit unit = writeUnit(false);
     if (!update.merge(unit.lines))
-        return leaveAsItWas();
+        return showAgain(before);
     showBuiltUnit(unit, update.outputLines());
     if (update.save())
         outputPage->markSaved();

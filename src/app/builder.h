@@ -180,6 +180,12 @@ private:
     void openSpecification();
     void build();
     // Build's steps before the unit is written; false when it goes no further.
+    struct ShownTexts {
+        QString status;
+        QString unitFile;
+    };
+    ShownTexts shownTexts() const;
+    void showAgain(const ShownTexts &texts);
     bool readyToBuild();
     GeneratedUnit writeUnit(bool clearOutput);
     QList<Finding> showBuiltUnit(const GeneratedUnit &unit, const QStringList &lines);

@@ -11,6 +11,21 @@
 #include "app/waitcursor.h"
 #include "editor/userprompts.h"
 
+namespace {
+
+// A PDF file to print into, asked for by name; an existing one is confirmed.
+UserPrompts::FileRequest pdfFileRequest(const QString &title)
+{
+    UserPrompts::FileRequest request;
+    request.title = title;
+    request.filter = QStringLiteral("PDF files (*.pdf)");
+    request.defaultSuffix = QStringLiteral("pdf");
+    request.confirmOverwrite = true;
+    return request;
+}
+
+} // namespace
+
 OutputPrinter::OutputPrinter(UserPrompts &prompts)
     : m_prompts(prompts)
     , m_hasPrinter([] { return !QPrinterInfo::availablePrinterNames().isEmpty(); })
@@ -39,12 +54,7 @@ bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
         UserPrompts::Buttons::YesNo);
     if (answer != UserPrompts::Answer::Yes)
         return false;
-    UserPrompts::FileRequest request;
-    request.title = QStringLiteral("Print to PDF File");
-    request.filter = QStringLiteral("PDF files (*.pdf)");
-    request.defaultSuffix = QStringLiteral("pdf");
-    request.confirmOverwrite = true;
-    const QString name = m_prompts.saveFileName(request);
+    const QString name = m_prompts.saveFileName(pdfFileRequest(QStringLiteral("Print to PDF File")));
     if (name.isEmpty())
         return false;
     printer().setOutputFormat(QPrinter::PdfFormat);
@@ -56,12 +66,7 @@ bool OutputPrinter::ensurePrinterOrPdf(bool &toPdf)
 bool OutputPrinter::confirmFileTarget()
 {
     if (printer().outputFileName().isEmpty()) {
-        UserPrompts::FileRequest request;
-        request.title = QStringLiteral("Print to File");
-        request.filter = QStringLiteral("PDF files (*.pdf)");
-        request.defaultSuffix = QStringLiteral("pdf");
-        request.confirmOverwrite = true;
-        const QString name = m_prompts.saveFileName(request);
+        const QString name = m_prompts.saveFileName(pdfFileRequest(QStringLiteral("Print to File")));
         if (name.isEmpty())
             return false;
         printer().setOutputFileName(name);
