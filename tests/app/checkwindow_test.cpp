@@ -1,6 +1,7 @@
 // The check of the specification in the window: the findings below the Output
 // text, the way from a finding to its entry, and what the status line says.
 #include "builderfixture.h"
+#include "model/specbuilders.h"
 
 #include "app/findingslist.h"
 #include "app/outputpage.h"
@@ -25,28 +26,11 @@ using Kind = Finding::Kind;
 
 namespace {
 
-PropertyInput property(const QString &name, const QString &type, const QString &value = {})
-{
-    PropertyInput input;
-    input.name = name;
-    input.type = type;
-    input.defaultValue = value;
-    return input;
-}
-
 EventInput event(const QString &name, const QString &type)
 {
     EventInput input;
     input.name = name;
     input.type = type;
-    return input;
-}
-
-MethodInput method(const QString &kind, const QString &name)
-{
-    MethodInput input;
-    input.kind = kind;
-    input.name = name;
     return input;
 }
 

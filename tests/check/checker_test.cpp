@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "awk/awk.h"
+#include "model/specbuilders.h"
 #include "check/checker.h"
 #include "generator/style.h"
 #include "model/componentspec.h"
@@ -26,15 +27,6 @@ ComponentSpec baseSpec()
     return spec;
 }
 
-PropertyInput property(const QString &name, const QString &type, const QString &value = {})
-{
-    PropertyInput input;
-    input.name = name;
-    input.type = type;
-    input.defaultValue = value;
-    return input;
-}
-
 PropertyInput runtimeProperty(const QString &name, const QString &type, const QString &value = {})
 {
     PropertyInput input = property(name, type, value);
@@ -48,17 +40,6 @@ PropertyInput indexedProperty(const QString &name, const QString &read, const QS
     input.indexed = true;
     input.readMethod = read;
     input.writeMethod = write;
-    return input;
-}
-
-MethodInput method(const QString &kind, const QString &name, const QString &params = {},
-                   const QString &returnType = {})
-{
-    MethodInput input;
-    input.kind = kind;
-    input.name = name;
-    input.params = params;
-    input.returnType = returnType;
     return input;
 }
 

@@ -2,6 +2,7 @@
 // checks and the entries it makes, the interlocks, the state after Add and
 // Remove, and edit-back with its pending question.
 #include "editor/documentlistbox.h"
+#include "model/specbuilders.h"
 #include "editor/propertiespage.h"
 
 #include "awk/awk.h"
@@ -53,15 +54,6 @@ void expectEntries(const ComponentSpec &spec, qsizetype i, const QStringList &ex
 PropertyInput with(PropertyInput p, const std::function<void(PropertyInput &)> &change)
 {
     change(p);
-    return p;
-}
-
-PropertyInput property(const QString &name, const QString &type, const QString &value = QString())
-{
-    PropertyInput p;
-    p.name = name;
-    p.type = type;
-    p.defaultValue = value;
     return p;
 }
 

@@ -24,12 +24,14 @@ inline PropertyInput withChanges(PropertyInput input, void (*change)(PropertyInp
     return input;
 }
 
-inline MethodInput method(const QString &kind, const QString &name, const QString &params = QString())
+inline MethodInput method(const QString &kind, const QString &name, const QString &params = QString(),
+                          const QString &returnType = QString())
 {
     MethodInput input;
     input.kind = kind;
     input.name = name;
     input.params = params;
+    input.returnType = returnType;
     return input;
 }
 
