@@ -200,16 +200,16 @@ qreal PascalHighlighter::contrastRatio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor PascalHighlighter::readableColor(int hue, int saturation, const QColor &background)
+QColor PascalHighlighter::readableColor(int hue, int saturation, const QColor &background,
+                                        qreal wanted)
 {
-    constexpr qreal kReadable = 4.5;
     // Away from the background: lighter on a dark one, darker on a light one.
     const bool darkBackground = luminance(background) < 0.18;
     QColor color;
     for (int step = 0; step <= 50; ++step) {
         const qreal lightness = darkBackground ? 0.5 + step / 100.0 : 0.5 - step / 100.0;
         color = QColor::fromHsl(hue, saturation, qRound(lightness * 255));
-        if (contrastRatio(color, background) >= kReadable)
+        if (contrastRatio(color, background) >= wanted)
             break;
     }
     return color;
@@ -217,9 +217,11 @@ QColor PascalHighlighter::readableColor(int hue, int saturation, const QColor &b
 
 void PascalHighlighter::updateFormats()
 {
+    // Text that is hard to read becomes clearly readable, not just so: it is
+    // most of what there is to read.
     m_shownText = contrastRatio(m_text, m_background) >= 4.5
         ? m_text
-        : readableColor(m_text.hslHue(), m_text.hslSaturation(), m_background);
+        : readableColor(m_text.hslHue(), m_text.hslSaturation(), m_background, 10);
     m_keyword = QTextCharFormat();
     m_keyword.setFontWeight(QFont::Bold);
     m_keyword.setForeground(m_shownText);

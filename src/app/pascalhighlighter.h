@@ -44,8 +44,10 @@ public:
     QColor textColor() const { return m_shownText; }
 
     // The colour of the given hue that a reader can tell from the background:
-    // a contrast ratio of at least 4.5.
-    static QColor readableColor(int hue, int saturation, const QColor &background);
+    // a contrast ratio of at least wanted (the most there is when no colour of
+    // that hue reaches it).
+    static QColor readableColor(int hue, int saturation, const QColor &background,
+                                qreal wanted = 4.5);
     // The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
     static qreal contrastRatio(const QColor &a, const QColor &b);
 

@@ -84,6 +84,9 @@ TEST_F(ReadingPascal, BlackTextOnADarkBackgroundIsShownReadable)
     EXPECT_GE(PascalHighlighter::contrastRatio(keyword, navy), 4.5);
     EXPECT_GE(PascalHighlighter::contrastRatio(memo->palette().color(QPalette::Text), navy), 4.5);
     EXPECT_EQ(page->fontColor(), QColor(Qt::black));
+    QDir().mkpath(QStringLiteral(UF_SCREENSHOT_DIR));
+    builder->showPage(TBuilder::OutputPageIndex);
+    EXPECT_TRUE(builder->grab().save(QStringLiteral(UF_SCREENSHOT_DIR "/output-dark-background.png")));
 
     action("SyntaxColors1")->trigger();
     EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(Qt::black));
