@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Unitforge"));
     QApplication::setApplicationVersion(QStringLiteral(UF_VERSION));
     // Lets the desktop match the window to its entry (icon, task bar grouping).
-    QGuiApplication::setDesktopFileName(QStringLiteral("unitforge"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(UF_APP_ID));
     QString file;
     if (checkArguments(QApplication::arguments(), file) == Launch::UsageError)
         return 2;
