@@ -22,7 +22,7 @@ maintainer_tags=bogus-mail-host,mail-address-loops-or-bounces,maintainer-address
 maintainer_tags+=,maintainer-address-missing,maintainer-name-missing,maintainer-address-is-on-localhost
 echo "lintian $(basename "$deb"):"
 # As root lintian warns that it should not be; that is no finding about the package.
-lintian --info --no-tag-display-limit --suppress-tags "$maintainer_tags" \
+lintian --display-info --tag-display-limit 0 --suppress-tags "$maintainer_tags" \
     --fail-on error,warning "$deb" 2> >(grep -v 'root privileges' >&2) \
     || fail "lintian found errors or warnings"
 
