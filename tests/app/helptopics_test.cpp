@@ -64,7 +64,7 @@ TEST_F(HelpTopics, ContentsLinkEveryTopicAndEveryLinkLeadsToAPage)
     static const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
     for (const QString &page : pages) {
         if (page != QLatin1String("contents.html"))
-            EXPECT_TRUE(contents.contains(u"href=\"" + page + u'"'))
+            EXPECT_TRUE(contents.contains(QStringLiteral("href=\"") + page + u'"'))
                 << "the contents do not link " << page.toStdString();
         for (const QRegularExpressionMatch &m : link.globalMatch(pageText(page)))
             EXPECT_TRUE(pages.contains(m.captured(1)))

@@ -160,6 +160,8 @@ TEST_F(Render, Dialogs)
     HelpWindow help;
     help.showContents();
     save(&help, QStringLiteral("help-contents"));
+    // Tall enough that each topic can be read whole.
+    help.resize(help.width(), 960);
     for (const QString &page : QDir(QStringLiteral(":/help")).entryList({QStringLiteral("4*.html")})) {
         help.showTopic(page.chopped(5).toInt());
         save(&help, QStringLiteral("help-") + page.chopped(5));
