@@ -46,5 +46,4 @@ void HintRouter::show(const QWidget *control)
         return;
     m_hint = hint;
     m_statusLine->setText(hint);
-    emit hintChanged(hint);
 }

@@ -294,12 +294,17 @@ void OutputPage::resizeEvent(QResizeEvent *event)
     sizelist->hide();
 }
 
-// ---- Look --------------------------------------------------------------------
-
-bool OutputPage::wordWrap() const
+void OutputPage::setUnitFileName(const QString &name)
 {
-    return Memo1->lineWrapMode() != QPlainTextEdit::NoWrap;
+    Panel5->setText(name);
 }
+
+QString OutputPage::unitFileName() const
+{
+    return Panel5->text();
+}
+
+// ---- Look --------------------------------------------------------------------
 
 void OutputPage::setWordWrap(bool on)
 {
@@ -326,11 +331,6 @@ void OutputPage::setColors(const QColor &fontColor, const QColor &background)
 void OutputPage::setSyntaxColors(bool on)
 {
     m_highlighter->setEnabled(on);
-}
-
-bool OutputPage::syntaxColors() const
-{
-    return m_highlighter->isEnabled();
 }
 
 void OutputPage::setOutputFont(const QFont &font)

@@ -74,7 +74,7 @@ TEST_F(WindowKeys, PageDownTurnsOncePerKeyFromADeepControl)
 TEST_F(WindowKeys, TheFocusedControlStillGetsTheKey)
 {
     builder->showPage(TBuilder::OutputPageIndex);
-    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    QPlainTextEdit *memo = builder->outputPage()->Memo1;
     ReleaseCounter counter;
     memo->installEventFilter(&counter);
     QTest::keyClick(memo, Qt::Key_PageDown);
@@ -92,7 +92,7 @@ TEST_F(WindowKeys, F1OpensTheTopicOfTheFocusedControl)
 TEST_F(WindowKeys, F1OnAControlWithoutTopicOpensTheContents)
 {
     builder->showPage(TBuilder::StylePageIndex);
-    QTest::keyClick(builder->stylePage->indent, Qt::Key_F1);
+    QTest::keyClick(builder->stylePage()->indent, Qt::Key_F1);
     EXPECT_EQ(help.shown, QList<int>({0}));
     EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), TBuilder::StylePageIndex);
 }

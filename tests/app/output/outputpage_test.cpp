@@ -455,7 +455,7 @@ TEST_F(OutputPageTest, SettingsAreWrittenOnCloseAndAppliedAtTheNextStart)
     EXPECT_TRUE(QFile::exists(path("uforge.ini")));
     EXPECT_TRUE(fileBytes("uforge.ini").startsWith("[Settings]\r\nCreateDate="));
     EXPECT_EQ(memo->font().family(), QStringLiteral("Courier"));
-    builder->stylePage->indent->setValue(4);
+    builder->stylePage()->indent->setValue(4);
     action("Matchfont1")->trigger();
     page->setLook(OutputLook{0xFF, 0, 0, -20, true, false, QStringLiteral("DejaVu Sans Mono")});
     builder->close();   // as the title bar's close button does
@@ -474,9 +474,9 @@ TEST_F(OutputPageTest, SettingsAreWrittenOnCloseAndAppliedAtTheNextStart)
     file.write(edited);
     file.close();
     reopen();
-    page = builder->outputPage;
-    EXPECT_EQ(builder->stylePage->indent->value(), 4);
-    EXPECT_EQ(builder->stylePage->linebreak->value(), 5);
+    page = builder->outputPage();
+    EXPECT_EQ(builder->stylePage()->indent->value(), 4);
+    EXPECT_EQ(builder->stylePage()->linebreak->value(), 5);
     EXPECT_TRUE(builder->Matchfont1->isChecked());
     EXPECT_FALSE(builder->UseDefault1->isChecked());
     EXPECT_EQ(page->backgroundColor(), QColor(Qt::red));
@@ -493,8 +493,8 @@ TEST_F(OutputPageTest, IndentOfFiftyInTheFileShowsTwenty)
     file.write("[Settings]\r\nindent=50\r\nbFontsize=12\r\nbFontheight=-20\r\nmatchfont=2\r\n");
     file.close();
     reopen();
-    EXPECT_EQ(builder->stylePage->indent->value(), 20);
-    EXPECT_EQ(builder->outputPage->Memo1->font().pixelSize(), 20);
+    EXPECT_EQ(builder->stylePage()->indent->value(), 20);
+    EXPECT_EQ(builder->outputPage()->Memo1->font().pixelSize(), 20);
     EXPECT_TRUE(builder->UseDefault1->isChecked());
 }
 
