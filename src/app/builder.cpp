@@ -46,10 +46,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QScreen>
-#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -205,6 +205,9 @@ void TBuilder::createControls()
     menuBar()->setObjectName(u"MainMenu1"_s);
     m_recent = new RecentSpecifications(RecentSpecifications1, m_prompts,
                                         [this](const QString &path) { openFile(path); }, this);
+    connect(RecentSpecifications1, &QMenu::hovered, this,
+            [this](QAction *item) { showStatusTip(item->statusTip()); });
+    connect(RecentSpecifications1, &QMenu::aboutToHide, this, [this] { showStatusTip({}); });
     m_outputCommands = new OutputCommands({this, *this, BitBtn3, *m_printer, [this] { return outputPage(); },
                                            [this] { showPage(OutputPageIndex); },
                                            [this](const QString &text) { setStatusText(text); }});
@@ -301,8 +304,6 @@ bool TBuilder::event(QEvent *event)
             setWindowIcon(programIcon());
         });
     }
-    if (event->type() == QEvent::StatusTip)
-        showStatusTip(static_cast<QStatusTipEvent *>(event)->tip());
     return QMainWindow::event(event);
 }
 
@@ -381,8 +382,8 @@ void TBuilder::setStatusText(const QString &text)
     Panel1->repaint();
 }
 
-// A menu item's tip (a recent file's whole path) shows while the item is
-// highlighted; the line's text comes back when the menu leaves it.
+// A recent file's whole path shows while its item is highlighted; the
+// line's text comes back when the menu closes.
 void TBuilder::showStatusTip(const QString &tip)
 {
     if (tip.isEmpty()) {
@@ -399,12 +400,10 @@ void TBuilder::showStatusTip(const QString &tip)
 // while it has changes not saved.
 void TBuilder::updateTitle()
 {
-    if (m_titleFile.isEmpty()) {
-        setWindowTitle(u"Unitforge"_s);
-    } else {
-        setWindowTitle(QFileInfo(m_titleFile).fileName() + u"[*] - Unitforge"_s);
-        setWindowFilePath(m_titleFile);
-    }
+    if (m_titleFile.isEmpty())
+        return;
+    setWindowTitle(QFileInfo(m_titleFile).fileName() + u"[*] - Unitforge"_s);
+    setWindowFilePath(m_titleFile);
     setWindowModified(m_document.isModified());
 }
 

@@ -41,7 +41,7 @@ void BuildRun::build()
     OutputPage &output = m_window.output();
     const QString unitFileBefore = output.unitFileName();
     if (!readyToBuild())
-        return stopped(unitFileBefore);
+        return;
     const QStringList written = output.lines();
     const bool merging = m_window.merge.hasWrittenCode(written);
     const QString unitFile = merging ? QString() : localSourceFile(spec().Filename, m_window.winePrefix);
@@ -76,7 +76,7 @@ void BuildRun::update()
     OutputPage &output = m_window.output();
     const QString unitFileBefore = output.unitFileName();
     if (!readyToBuild())
-        return stopped(unitFileBefore);
+        return;
     ExistingUnitUpdate update(m_window.prompts);
     const bool written = m_window.merge.hasWrittenCode(output.lines()) && output.isUnsaved();
     if (!update.mayReplaceOutput(written) || !update.chooseUnit(spec().Filename, m_window.winePrefix))

@@ -1,8 +1,9 @@
 // Build, Update Existing Unit and Check specification, the three commands
 // that build or check the specification: the refusal of a specification that
 // cannot be built, the pending entries, the unit written and shown with its
-// findings, and the status line each leaves. A run that stops at a question
-// leaves the unit's file name as it was and says that nothing was written.
+// findings, and the status line each leaves. A run declined at a question
+// about the unit leaves the unit's file name as it was and says that nothing
+// was written.
 #pragma once
 
 #include <QString>

@@ -202,7 +202,7 @@ TEST_F(SpecFiles, OpenShowsACustomAncestorAndBuildsWithIt)
     file.write("[Component]\r\nClassname=TKnob\r\nAncestor=TNoSuchClass\r\n");
     file.close();
     builder->classPage->ancestorbox->setCurrentIndex(builder->classPage->ancestorbox->findText("TTimer"));
-    prompts.openFile(path("odd.spc"));
+    prompts.answer(Answer::No).openFile(path("odd.spc"));
     action("Openspcfile1")->trigger();
     EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TNoSuchClass");
     EXPECT_EQ(builder->classPage->ancestorbox->currentIndex(), -1);
@@ -231,9 +231,11 @@ TEST_F(SpecFiles, OpenRefusesAFileThatIsNoSpecification)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("-----BEGIN PKCS7-----\r\n[Other]\r\nx=1\r\n");
     file.close();
-    prompts.openFile(path("cert.spc")).answer(Answer::Ok);
+    prompts.answer(Answer::No).openFile(path("cert.spc")).answer(Answer::Ok);
     action("Openspcfile1")->trigger();
-    EXPECT_EQ(prompts.messageTexts(), QStringList{"cert.spc is not a component specification file."});
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList({"Do you want to save the current component specifications ?",
+                           "cert.spc is not a component specification file."}));
     EXPECT_EQ(prompts.log().last().kind, UserPrompts::Kind::Error);
     EXPECT_EQ(builder->classPage->clname->text(), "TGauge");
     EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "kept");

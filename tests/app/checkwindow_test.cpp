@@ -276,7 +276,7 @@ TEST_F(CheckInWindow, NewTakesTheFindingsAwayWithTheUnit)
 // For a person to look at: screenshots/output-findings-*.png in the build tree.
 TEST_F(CheckInWindow, RenderTheOutputPageWithFindings)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.answer(UserPrompts::Answer::No).openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
     action("Openspcfile1")->trigger();
     SpecDocument &document = builder->document();
     document.addProperty(property(u"Ratio"_s, u"Double"_s, u"1.5"_s));
