@@ -91,7 +91,14 @@ QList<MergeItem> writtenCodeDroppedBy(const QStringList &lines, const QString &p
     // The file's written code is all in the text when merging it in changes nothing.
     if (merged == saved)
         return {};
-    return update.merge.kept + update.merge.lost;
+    // A body the text leaves out goes as a method Build no longer writes
+    // goes, and is named the same way: "TLedLamp.Blink (4 lines)".
+    QList<MergeItem> dropped = update.merge.kept;
+    for (MergeItem &item : dropped) {
+        if (item.kind == MergeItem::Kind::WrittenBody)
+            item.kind = MergeItem::Kind::VanishedMethod;
+    }
+    return dropped + update.merge.lost;
 }
 
 BuildMerge::BuildMerge(Prompts &prompts)

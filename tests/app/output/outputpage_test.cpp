@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -499,3 +501,27 @@ TEST_F(OutputPageTest, IndentOfFiftyInTheFileShowsTwenty)
 }
 
 } // namespace
+
+// The toolbar button's own hint does not cover the message when the boxes
+// printing asks in take the pointer away from the button and give it back.
+TEST_F(OutputPageTest, PrintedToStaysWhenABoxTookThePointerFromTheButton)
+{
+    const QString pdf = path("hint.pdf");
+    page->setLines({"unit unit1;", "end."});
+    builder->outputPrinter().setPrinterCheck([] { return false; });
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(page->btnPrint, &enter);
+    ASSERT_EQ(find<QLabel>("Panel1")->text(), page->btnPrint->statusTip());
+
+    QDialog box(builder.get());
+    box.setModal(true);
+    box.show();   // as the "No printer" box does while it is open
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page->btnPrint, &leave);
+    box.hide();
+    prompts.answer(Answer::Yes).saveFile(pdf);
+    page->btnPrint->click();
+    QApplication::sendEvent(page->btnPrint, &enter);
+
+    EXPECT_EQ(find<QLabel>("Panel1")->text(), "Printed to " + pdf);
+}
