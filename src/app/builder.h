@@ -32,6 +32,7 @@ class OutsideFiles;
 class RecentSpecifications;
 class PropertiesPage;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QToolButton;
 class Registry;
@@ -109,6 +110,8 @@ public slots: // handlers
     void btnBuildClick();
     void Savespcfile1Click();
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused);
+    // F1 on an open menu: the topic of its active item, or the nearest one.
+    void menuHelp(QMenu *menu);
 
 public: // controls
     ButtonBar *Panel2;
@@ -148,8 +151,8 @@ private:
     void setStatusText(const QString &text);
     void showStatusTip(const QString &tip);
     void updateTitle();
-    void showHelp(QWidget *focused);
     HelpViewer &help();
+    void showHelpTopic(int topic);   // 0: the contents
 
     SpecDocument m_document;
     BuilderServices m_services;
