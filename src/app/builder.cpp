@@ -321,12 +321,15 @@ void TBuilder::readSettings()
     }
 }
 
+// A page never made still holds what was read at the start.
 void TBuilder::writeSettings()
 {
-    if (m_settingsFile)
-        m_settingsFile->write({stylePage()->style(), outputPage()->look(), Matchfont1->isChecked(),
-                               SyntaxColors1->isChecked(), m_recent->files()},
-                              m_prompts);
+    if (!m_settingsFile || !m_settings)
+        return;
+    const Style style = m_pages->isMade(StylePageIndex) ? stylePage()->style() : m_settings->style;
+    const OutputLook look = m_pages->isMade(OutputPageIndex) ? outputPage()->look() : m_settings->look;
+    m_settingsFile->write({style, look, Matchfont1->isChecked(), SyntaxColors1->isChecked(), m_recent->files()},
+                          m_prompts);
 }
 
 void TBuilder::showEvent(QShowEvent *event)
