@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build, Update Existing Unit and Check specification, the three commands
 // that build or check the specification: the refusal of a specification that
 // cannot be built, the pending entries, the unit written and shown with its

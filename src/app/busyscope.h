@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window runs one command while a BusyScope lives: the flag it holds is
 // set, so commands and closes that arrive meanwhile do nothing. Given the
 // window, it also shows the wait cursor and holds back the user's input, for

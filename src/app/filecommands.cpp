@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The File menu's commands and the buttons that stand for them: Exit, New,
 // Open, Save specification, Build and Save source file.
 #include "app/builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/laterpages.h"
 
 #include "app/builder.h"

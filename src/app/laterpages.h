@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pages after the Class page. Each is made when it is first needed: its
 // tab chosen, or a command asking for it. Until then an empty stand-in sits
 // under its tab, so the window appears, and is ready, without them.

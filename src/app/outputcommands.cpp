@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/outputcommands.h"
 
 #include "app/mainmenu.h"

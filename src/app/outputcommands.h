@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The menu items that act on the Output page: the Edit menu, the search
 // items, printing and the printer font, word wrap, the colours and the font.
 // They reach the page through the window, which makes it when first needed;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the window keeps and says around saving: the code written into a unit
 // survives a reopened specification, a declined overwrite keeps the program
 // and the text, New and Open ask about every change, the questions that

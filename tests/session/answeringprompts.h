@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prompts answered from a queue, for the window's decisions tested without
 // a window: each message shown is recorded with its buttons.
 #pragma once

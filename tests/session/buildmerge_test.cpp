@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build's keeping of written code: in the Output text, in the unit file the
 // unit name names, and before Save replaces that file.
 #include "session/buildmerge.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The questions before Exit, New and Open, answered from a script: which are
 // asked, and whether the command goes on.
 #include "session/unsavedwork.h"
