@@ -3,7 +3,6 @@
 #include "app/aboutform.h"
 #include "app/accessiblenames.h"
 #include "app/buildrun.h"
-#include "app/busyscope.h"
 #include "app/buttonbar.h"
 #include "app/filehandover.h"
 #include "app/findingnavigation.h"
@@ -19,11 +18,9 @@
 #include "app/outsidefiles.h"
 #include "app/programicon.h"
 #include "app/recentspecifications.h"
-#include "app/sourcefilesaver.h"
 #include "app/statusline.h"
 #include "app/stylepage.h"
 #include "editor/classpage.h"
-#include "editor/controlhints.h"
 #include "editor/eventhandlerspage.h"
 #include "editor/memoform.h"
 #include "editor/messagehandlerspage.h"
@@ -31,7 +28,6 @@
 #include "editor/propertiespage.h"
 #include "editor/selectpathdialog.h"
 #include "editor/userprompts.h"
-#include "model/unitname.h"
 #include "platform/delphiinstallation.h"
 #include "platform/singleinstance.h"
 #include "platform/winepaths.h"
@@ -41,7 +37,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
