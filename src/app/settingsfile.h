@@ -78,7 +78,6 @@ public:
     // read() found no file.
     bool write(const Settings &settings, UserPrompts &prompts);
 
-    bool isOpen() const { return m_open; }
     QString path() const { return m_profile.path(); }
 
 private:

@@ -25,7 +25,7 @@ class BuildInWindow : public BuilderTest
 {
 protected:
     QString status() { return find<QLabel>("Panel1")->text(); }
-    QStringList output() { return builder->outputPage->lines(); }
+    QStringList output() { return builder->outputPage()->lines(); }
     int page() { return find<QTabWidget>("PageControl1")->currentIndex(); }
 };
 
@@ -40,7 +40,7 @@ TEST_F(BuildInWindow, WithoutAClassNameRefusesAndReturnsToTheClassName)
     EXPECT_EQ(prompts.log()[0].text, "You need to enter the class name");
     EXPECT_EQ(page(), TBuilder::ClassPageIndex);
     EXPECT_EQ(builder->focusWidget(), builder->classPage->clname);
-    EXPECT_EQ(builder->outputPage->Panel5->text(), "c:\\work\\btnplus.pas");
+    EXPECT_EQ(builder->outputPage()->Panel5->text(), "c:\\work\\btnplus.pas");
     EXPECT_EQ(status(), "");
     EXPECT_FALSE(find<QWidget>("BitBtn3")->isEnabled());
     EXPECT_FALSE(action("SelectAll1")->isEnabled());
@@ -53,7 +53,7 @@ TEST_F(BuildInWindow, WithAClassNameWritesTheUnitAndShowsIt)
     EXPECT_TRUE(prompts.log().isEmpty());
     const QString unitName = dir.path() + QStringLiteral("/unit1.pas");
     EXPECT_EQ(status(), unitName + " built");
-    EXPECT_EQ(builder->outputPage->Panel5->text(), unitName.toLower());
+    EXPECT_EQ(builder->outputPage()->Panel5->text(), unitName.toLower());
     EXPECT_EQ(page(), TBuilder::OutputPageIndex);
     EXPECT_TRUE(find<QWidget>("BitBtn3")->isEnabled());
     EXPECT_TRUE(action("SelectAll1")->isEnabled());
@@ -69,13 +69,13 @@ TEST_F(BuildInWindow, WithAClassNameWritesTheUnitAndShowsIt)
 TEST_F(BuildInWindow, UsesTheStyleShownAtThatMoment)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
-    builder->stylePage->indent->setValue(4);
-    builder->stylePage->charcombo->setEditText(QStringLiteral("-"));
-    builder->stylePage->numchars->setValue(10);
+    builder->stylePage()->indent->setValue(4);
+    builder->stylePage()->charcombo->setEditText(QStringLiteral("-"));
+    builder->stylePage()->numchars->setValue(10);
     action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains("    TGauge = class(TComponent)"));
     EXPECT_TRUE(output().contains("{----------}"));
-    builder->stylePage->indent->setValue(1);
+    builder->stylePage()->indent->setValue(1);
     action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains(" TGauge = class(TComponent)"));
 }
@@ -92,7 +92,7 @@ TEST_P(EmptiedSpinBox, CountsAsItsMinimum)
     builder->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(builder.get()));
     builder->showPage(TBuilder::StylePageIndex);
-    QSpinBox *indent = builder->stylePage->indent;
+    QSpinBox *indent = builder->stylePage()->indent;
     indent->setFocus();
     indent->selectAll();
     QTest::keyClick(indent, Qt::Key_Backspace);
@@ -102,7 +102,7 @@ TEST_P(EmptiedSpinBox, CountsAsItsMinimum)
     else
         action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains("TGauge = class(TComponent)"));
-    EXPECT_EQ(builder->stylePage->style().indent, 0);
+    EXPECT_EQ(builder->stylePage()->style().indent, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BuildInWindow, EmptiedSpinBox, ::testing::Values(false, true),
@@ -113,7 +113,7 @@ TEST_F(BuildInWindow, SelectAllSelectsTheWholeUnit)
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
     action("BuildOutput1")->trigger();
     action("SelectAll1")->trigger();
-    const QPlainTextEdit *memo = builder->outputPage->Memo1;
+    const QPlainTextEdit *memo = builder->outputPage()->Memo1;
     EXPECT_EQ(memo->textCursor().selectedText().size(), memo->toPlainText().size());
 }
 
@@ -156,7 +156,7 @@ TEST_F(SpecFiles, SaveProposesTheUnitsNameBesideIt)
 TEST_F(SpecFiles, OpenReadsTheFileIntoThePages)
 {
     const QString gauge = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("one line"));
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("one line"));
     prompts.openFile(gauge);
     QTest::mouseClick(find<QWidget>("BitBtn5"), Qt::LeftButton);
     EXPECT_EQ(prompts.log()[0].request.filter, "Component Specifications (*.spc)");
@@ -168,7 +168,7 @@ TEST_F(SpecFiles, OpenReadsTheFileIntoThePages)
     EXPECT_FALSE(builder->spec().Properties.isEmpty());
     EXPECT_TRUE(builder->spec().StandardProperties.contains("HelpContext"));
     EXPECT_EQ(page(), TBuilder::PropertiesPageIndex);
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "");
 }
 
 TEST_F(SpecFiles, SaveProposesTheCurrentFileAfterOpen)
@@ -202,23 +202,23 @@ TEST_F(SpecFiles, OpenShowsACustomAncestorAndBuildsWithIt)
     file.write("[Component]\r\nClassname=TKnob\r\nAncestor=TNoSuchClass\r\n");
     file.close();
     builder->classPage->ancestorbox->setCurrentIndex(builder->classPage->ancestorbox->findText("TTimer"));
-    prompts.openFile(path("odd.spc"));
+    prompts.answer(Answer::No).openFile(path("odd.spc"));
     action("Openspcfile1")->trigger();
     EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TNoSuchClass");
     EXPECT_EQ(builder->classPage->ancestorbox->currentIndex(), -1);
     EXPECT_TRUE(builder->spec().StandardProperties.isEmpty()) << "emptied by the reset";
     action("BuildOutput1")->trigger();
-    EXPECT_TRUE(builder->outputPage->Memo1->toPlainText().contains("  TKnob = class(TNoSuchClass)\n"));
+    EXPECT_TRUE(builder->outputPage()->Memo1->toPlainText().contains("  TKnob = class(TNoSuchClass)\n"));
 }
 
 TEST_F(SpecFiles, CancelledOpenChangesNothing)
 {
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("kept"));
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("kept"));
     builder->showPage(TBuilder::StylePageIndex);
     prompts.openFile(QString());
     action("Openspcfile1")->trigger();
     EXPECT_EQ(page(), TBuilder::StylePageIndex);
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "kept");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "kept");
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
 }
 
@@ -226,17 +226,19 @@ TEST_F(SpecFiles, CancelledOpenChangesNothing)
 TEST_F(SpecFiles, OpenRefusesAFileThatIsNoSpecification)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("kept"));
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("kept"));
     QFile file(path("cert.spc"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("-----BEGIN PKCS7-----\r\n[Other]\r\nx=1\r\n");
     file.close();
-    prompts.openFile(path("cert.spc")).answer(Answer::Ok);
+    prompts.answer(Answer::No).openFile(path("cert.spc")).answer(Answer::Ok);
     action("Openspcfile1")->trigger();
-    EXPECT_EQ(prompts.messageTexts(), QStringList{"cert.spc is not a component specification file."});
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList({"Do you want to save the current component specifications ?",
+                           "cert.spc is not a component specification file."}));
     EXPECT_EQ(prompts.log().last().kind, UserPrompts::Kind::Error);
     EXPECT_EQ(builder->classPage->clname->text(), "TGauge");
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "kept");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "kept");
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
 }
 
@@ -246,14 +248,14 @@ TEST_F(SpecFiles, OpenAsksBothSaveQuestionsFirst)
     input.name = QStringLiteral("Value");
     input.type = QStringLiteral("integer");
     builder->document().addProperty(input);
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("a\nb"));
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("a\nb"));
     prompts.answer(Answer::No).answer(Answer::Cancel);
     action("Openspcfile1")->trigger();
     EXPECT_EQ(prompts.messageTexts(),
               QStringList({"Do you want to save the current component specifications ?",
                            "Do you want to save the source (*.pas) file ?"}));
     EXPECT_EQ(builder->spec().Properties.size(), 1);
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "a\nb");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "a\nb");
 }
 
 TEST_F(SpecFiles, OpenGoesNoFurtherWhenItsSaveFails)
@@ -295,8 +297,8 @@ TEST_P(SameUnitAsCommand, OpenedAndBuiltInTheWindow)
 
     prompts.openFile(spec);
     action("Openspcfile1")->trigger();
-    builder->stylePage->indent->setValue(row.indent);
-    builder->stylePage->charcombo->setEditText(QLatin1String(row.separator));
+    builder->stylePage()->indent->setValue(row.indent);
+    builder->stylePage()->charcombo->setEditText(QLatin1String(row.separator));
     action("BuildOutput1")->trigger();
     // The lines of the file the window's Save would write.
     const QStringList actual = decodeText(sourceFileBytes(output())).split(QStringLiteral("\r\n"));

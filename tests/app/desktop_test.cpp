@@ -108,7 +108,7 @@ TEST_F(OutsideFilesTest, ASecondStartWaitsForTheWindowToListen)
 {
     builder.reset();
     builder = std::make_unique<TBuilder>(services);
-    builder->ensurePages();
+    makeLaterPages();
     const QString file = specFile(QStringLiteral("dial.spc"), QStringLiteral("TDial"));
     QProcess second;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -199,7 +199,7 @@ protected:
 TEST_F(Dropping, ASpecificationFileDroppedOnTheOutputTextIsOpenedNotTyped)
 {
     const QString file = specFile(QStringLiteral("Gauge.SPC"), QStringLiteral("TGauge"));
-    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    QPlainTextEdit *memo = builder->outputPage()->Memo1;
     EXPECT_TRUE(drop(memo->viewport(), {url(file)}));
     EXPECT_EQ(builder->currentSpecificationFile(), file);
     EXPECT_EQ(memo->toPlainText(), "");

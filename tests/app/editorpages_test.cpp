@@ -60,13 +60,13 @@ TEST_F(EditorPages, OpenFillsTheListsAndEnablesRemoveNewEmptiesThem)
     EXPECT_TRUE(find<QPushButton>("Button6")->isEnabled());
     EXPECT_FALSE(find<QPushButton>("Button8")->isEnabled()) << "only a click on a line enables it";
 
-    builder->methodsPage->Methodname->setText(u"Typed"_s);
+    builder->methodsPage()->Methodname->setText(u"Typed"_s);
     prompts.answer(Answer::No);
     action("New1")->trigger();
     for (const char *list : {"ListBox2", "ListBox3", "ListBox5", "userlist"})
         EXPECT_TRUE(linesOf(find<QListWidget>(list)).isEmpty()) << list;
     EXPECT_TRUE(selectedOf(find<QListWidget>("winlist")).isEmpty());
-    EXPECT_EQ(builder->methodsPage->Methodname->text(), "Typed");
+    EXPECT_EQ(builder->methodsPage()->Methodname->text(), "Typed");
 
     // Open's last step enables; it never disables, not even after a cancelled dialog.
     prompts.openFile(QString());
@@ -98,8 +98,8 @@ TEST_P(PendingMethodAndEvent, AreAskedAboutMethodFirstAndAddedOnTheirPages)
 {
     const PendingAnswersRow row = GetParam();
     builder->classPage->clname->setText(u"TGauge"_s);
-    builder->methodsPage->Methodname->setText(u"Reset"_s);
-    builder->eventHandlersPage->eventname->setText(u"Change"_s);
+    builder->methodsPage()->Methodname->setText(u"Reset"_s);
+    builder->eventHandlersPage()->eventname->setText(u"Change"_s);
     for (Answer answer : row.answers)
         prompts.answer(answer);
     action(row.command)->trigger();
@@ -135,13 +135,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EditorPages, BuildWritesTheMethodAndTheEventAddedByItsQuestions)
 {
     builder->classPage->clname->setText(u"TGauge"_s);
-    builder->methodsPage->Methodname->setText(u"Reset"_s);
-    builder->eventHandlersPage->eventname->setText(u"Change"_s);
+    builder->methodsPage()->Methodname->setText(u"Reset"_s);
+    builder->eventHandlersPage()->eventname->setText(u"Change"_s);
     prompts.answer(Answer::Yes).answer(Answer::Yes);
     action("BuildOutput1")->trigger();
-    const QString unit = builder->outputPage->Memo1->toPlainText();
+    const QString unit = builder->outputPage()->Memo1->toPlainText();
     EXPECT_TRUE(unit.contains(u"\n    Procedure Reset;\n"_s));
     EXPECT_TRUE(unit.contains(u"\n    Property OnChange : TNotifyEvent read FOnChange write FOnChange ;\n"_s));
-    EXPECT_EQ(builder->methodsPage->Methodname->text(), "");
-    EXPECT_EQ(builder->eventHandlersPage->eventname->text(), "");
+    EXPECT_EQ(builder->methodsPage()->Methodname->text(), "");
+    EXPECT_EQ(builder->eventHandlersPage()->eventname->text(), "");
 }

@@ -74,7 +74,7 @@ TEST_F(WindowKeys, PageDownTurnsOncePerKeyFromADeepControl)
 TEST_F(WindowKeys, TheFocusedControlStillGetsTheKey)
 {
     builder->showPage(TBuilder::OutputPageIndex);
-    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    QPlainTextEdit *memo = builder->outputPage()->Memo1;
     ReleaseCounter counter;
     memo->installEventFilter(&counter);
     QTest::keyClick(memo, Qt::Key_PageDown);

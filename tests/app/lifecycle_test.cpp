@@ -27,7 +27,7 @@ const QString kSourceQuestion = QStringLiteral("Do you want to save the source (
 class Lifecycle : public BuilderTest
 {
 protected:
-    void setOutput(const QString &text) { builder->outputPage->Memo1->setPlainText(text); }
+    void setOutput(const QString &text) { builder->outputPage()->Memo1->setPlainText(text); }
     void addProperty()
     {
         PropertyInput input;
@@ -134,7 +134,7 @@ TEST_F(Lifecycle, TitleBarCloseAsksExitsQuestionsWhenWorkIsUnsaved)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
     addProperty();
-    builder->outputPage->setLines({QStringLiteral("unit unit1;"), QStringLiteral("end.")});
+    builder->outputPage()->setLines({QStringLiteral("unit unit1;"), QStringLiteral("end.")});
     prompts.answer(Answer::No).answer(Answer::Cancel);
     EXPECT_FALSE(builder->close());
     EXPECT_EQ(prompts.messageTexts(), QStringList({kSpecQuestion, kSourceQuestion}));
@@ -194,7 +194,7 @@ TEST_F(Lifecycle, NewResetsListsAndOutputButKeepsTheHeaderFields)
     EXPECT_TRUE(builder->spec().Properties.isEmpty());
     EXPECT_TRUE(builder->spec().Types.isEmpty());
     EXPECT_TRUE(builder->spec().StandardProperties.isEmpty());
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "");
     EXPECT_EQ(builder->classPage->clname->text(), "TGauge");
     EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TComponent");
     EXPECT_TRUE(running());
@@ -223,7 +223,7 @@ TEST_P(NewCancel, ChangesNothing)
     action("New1")->trigger();
     EXPECT_EQ(builder->spec().Properties.size(), row.withEntries ? 1 : 0);
     EXPECT_EQ(builder->spec().StandardProperties, QStringList({"Name", "Tag"}));
-    EXPECT_EQ(builder->outputPage->lineCount(), row.withOutput ? 2 : 1);
+    EXPECT_EQ(builder->outputPage()->lineCount(), row.withOutput ? 2 : 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lifecycle, NewCancel,

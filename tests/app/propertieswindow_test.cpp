@@ -38,7 +38,7 @@ const QString kSpecQuestion = u"Do you want to save the component specification 
 class PropertiesInWindow : public BuilderTest
 {
 protected:
-    PropertiesPage *page() const { return builder->propertiesPage; }
+    PropertiesPage *page() const { return builder->propertiesPage(); }
     int currentPage() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
     bool running() const { return builder->isVisible(); }
 
@@ -123,7 +123,7 @@ TEST_P(PendingPropertyOnBuild, AsksFirst)
     EXPECT_EQ(prompts.messageTexts(), QStringList{kPendingValue});
     EXPECT_EQ(builder->spec().Properties, row.added ? QStringList{u"Value"_s} : QStringList());
     EXPECT_EQ(page()->propname->text(), row.nameAfter);
-    const QStringList lines = builder->outputPage->lines();
+    const QStringList lines = builder->outputPage()->lines();
     EXPECT_EQ(lines.contains(u"    FValue : integer;"_s), row.added);
     EXPECT_EQ(lines.size() > 1, row.built);
     EXPECT_EQ(find<QWidget>("BitBtn3")->isEnabled(), row.built);
@@ -182,7 +182,7 @@ TEST_F(PropertiesInWindow, AddedPropertyIsBuiltAsTheCommandBuildsTheSavedFile)
     QTest::mouseClick(find<QWidget>("btnBuild"), Qt::LeftButton);
     EXPECT_TRUE(prompts.log().isEmpty());
 
-    const QStringList lines = builder->outputPage->lines();
+    const QStringList lines = builder->outputPage()->lines();
     const qsizetype privateAt = lines.indexOf(u"  private"_s);
     const qsizetype publishedAt = lines.indexOf(u"  published"_s);
     EXPECT_EQ(lines.indexOf(u"    FValue : integer;"_s), privateAt + 1);
@@ -200,7 +200,7 @@ TEST_F(PropertiesInWindow, AddedPropertyIsBuiltAsTheCommandBuildsTheSavedFile)
     EXPECT_EQ(ProfileFile(path("gauge.spc")).readString(u"PropertyComments"_s, u"0"_s),
               u"The gauge's reading"_s);
 
-    const Style style = builder->stylePage->style();
+    const Style style = builder->stylePage()->style();
     QProcess command;
     command.start(QStringLiteral(UF_BUILD_COMMAND),
                   {u"--indent"_s, QString::number(style.indent), u"--blank-lines"_s,

@@ -96,7 +96,7 @@ TEST_F(Render, EveryPageAtTheInitialSize)
 
 TEST_F(Render, PropertiesPageWithPropertiesAndTheCommentDialog)
 {
-    PropertiesPage *page = builder->propertiesPage;
+    PropertiesPage *page = builder->propertiesPage();
     builder->showPage(TBuilder::PropertiesPageIndex);
     const QStringList names{"Value", "Caption", "Items", "Level", "Interval", "Handle"};
     for (const QString &name : names) {
@@ -204,13 +204,13 @@ TEST_F(Render, EditorPagesWithEntries)
     action("Openspcfile1")->trigger();
     builder->classPage->ancestorbox->setEditText(QStringLiteral("TPanel"));
     builder->classPage->ancestorboxChange();   // an ancestor that publishes events
-    auto *page = builder->methodsPage;
+    auto *page = builder->methodsPage();
     page->Methodname->setText(QStringLiteral("Recalibrate"));
     page->plist->setText(QStringLiteral("Low, High: integer"));
     page->vcheck->setChecked(true);
-    builder->eventHandlersPage->eventname->setText(QStringLiteral("OnOverflow"));
-    builder->messageHandlersPage->messname->setText(QStringLiteral("WM_RESET"));
-    builder->messageHandlersPage->winlist->item(3)->setSelected(true);
+    builder->eventHandlersPage()->eventname->setText(QStringLiteral("OnOverflow"));
+    builder->messageHandlersPage()->messname->setText(QStringLiteral("WM_RESET"));
+    builder->messageHandlersPage()->winlist->item(3)->setSelected(true);
 
     const struct {
         int page;

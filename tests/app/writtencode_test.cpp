@@ -76,17 +76,17 @@ protected:
         builder->document().addProperty(level);
     }
     void build() { action("BuildOutput1")->trigger(); }
-    QString outputText() const { return builder->outputPage->lines().join(u'\n'); }
+    QString outputText() const { return builder->outputPage()->lines().join(u'\n'); }
     // As a paste over the whole text does it.
     void writeIntoOutput(const QString &text)
     {
-        QTextCursor cursor(builder->outputPage->Memo1->document());
+        QTextCursor cursor(builder->outputPage()->Memo1->document());
         cursor.select(QTextCursor::Document);
         cursor.insertText(text);
     }
     void writeFlashBody() { writeIntoOutput(withBody(outputText(), u"TGauge.Flash"_s, kFlashBody)); }
     QString status() const { return find<QLabel>("Panel1")->text(); }
-    QString unitPanel() const { return builder->outputPage->Panel5->text(); }
+    QString unitPanel() const { return builder->outputPage()->Panel5->text(); }
     int page() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
     QString unitFile() const { return dir.filePath(u"unit1.pas"_s); }
 };
@@ -108,7 +108,7 @@ TEST_P(NothingWritten, BuildReplacesTheTextWithoutAQuestion)
     const QString rebuilt = outputText();
     EXPECT_EQ(status(), unitFile() + u" built"_s);
 
-    builder->outputPage->clear();
+    builder->outputPage()->clear();
     build();
     EXPECT_EQ(rebuilt, outputText());
     EXPECT_TRUE(prompts.log().isEmpty());
@@ -137,7 +137,7 @@ TEST_F(WrittenCode, BuildKeepsTheWrittenBodyAndBringsInTheNewProperty)
     EXPECT_TRUE(merged.contains(u"FLevel := 7;"_s));
     EXPECT_EQ(status(), unitFile() + u" built, written code kept"_s);
     EXPECT_EQ(page(), TBuilder::OutputPageIndex);
-    EXPECT_TRUE(builder->outputPage->isUnsaved());
+    EXPECT_TRUE(builder->outputPage()->isUnsaved());
 
     // Nothing written since: the code written before the last Build stays.
     build();
@@ -158,15 +158,14 @@ TEST_P(DiscardQuestion, NamesWhatWouldGoAndOnlyYesBuilds)
     const QString written = outputText();
     builder->document().removeMethod(0);
     builder->showPage(TBuilder::StylePageIndex);
-    builder->outputPage->Panel5->setText(u"before"_s);
-    const QString statusBefore = status();
+    builder->outputPage()->Panel5->setText(u"before"_s);
 
     prompts.answer(GetParam());
     build();
 
     ASSERT_EQ(prompts.log().size(), 1);
     EXPECT_EQ(prompts.log()[0].kind, Kind::Confirm);
-    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(prompts.log()[0].text, "Build will discard: TGauge.Flash (4 lines). Build anyway?");
     if (GetParam() == Answer::Yes) {
         EXPECT_FALSE(outputText().contains(u"Flash"_s));
@@ -176,7 +175,7 @@ TEST_P(DiscardQuestion, NamesWhatWouldGoAndOnlyYesBuilds)
         return;
     }
     EXPECT_EQ(outputText(), written);
-    EXPECT_EQ(status(), statusBefore);
+    EXPECT_EQ(status(), "Nothing was written") << "not the last Build's status";
     EXPECT_EQ(unitPanel(), "before");
     EXPECT_EQ(page(), TBuilder::StylePageIndex);
 }
@@ -223,7 +222,7 @@ protected:
         build();
         QString text = withBody(outputText(), u"TGauge.Flash"_s, kFlashBody) + u'\n';
         writeFile(gauge(), text.replace(u"\n"_s, lineBreak).toLatin1());
-        builder->outputPage->clear();
+        builder->outputPage()->clear();
     }
     void update() { action("UpdateExistingUnit1")->trigger(); }
     QString gauge() const { return dir.filePath(u"Gauge.pas"_s); }
@@ -243,7 +242,7 @@ TEST_F(UpdateUnit, MergesIntoTheFileInItsOwnLineEndsAndShowsTheResult)
     EXPECT_EQ(bodyOf(file, u"TGauge.Flash"_s), kFlashBody);
     EXPECT_TRUE(file.contains(u"procedure TGauge.SetLevel(Value:integer);"_s));
     EXPECT_EQ(outputText() + u'\n', file);
-    EXPECT_FALSE(builder->outputPage->isUnsaved());
+    EXPECT_FALSE(builder->outputPage()->isUnsaved());
     EXPECT_EQ(status(), gauge() + u" updated"_s);
     EXPECT_EQ(page(), TBuilder::OutputPageIndex);
 
@@ -270,10 +269,9 @@ TEST_P(UpdateDiscardQuestion, OnlyYesChangesTheFile)
     writeEditedGauge();
     const QByteArray before = readFile(gauge());
     builder->document().removeMethod(0);
-    builder->outputPage->setLines({u"unit earlier;"_s});
-    builder->outputPage->markSaved();
+    builder->outputPage()->setLines({u"unit earlier;"_s});
+    builder->outputPage()->markSaved();
     builder->showPage(TBuilder::StylePageIndex);
-    const QString statusBefore = status();
     prompts.openFile(gauge()).answer(GetParam());
     update();
 
@@ -286,7 +284,8 @@ TEST_P(UpdateDiscardQuestion, OnlyYesChangesTheFile)
     }
     EXPECT_EQ(readFile(gauge()), before);
     EXPECT_EQ(outputText(), u"unit earlier;\n"_s);
-    EXPECT_EQ(status(), statusBefore);
+    EXPECT_EQ(status(), u"Nothing was written"_s) << "not an earlier update's status";
+    EXPECT_EQ(prompts.log()[1].buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(page(), TBuilder::StylePageIndex);
 }
 
@@ -369,7 +368,7 @@ TEST_F(UpdateUnit, ARefusedWriteLeavesTheFileAndSaysSo)
         if (!out.open(QIODevice::WriteOnly))
             ::_exit(2);
         out.write((prompts.messageTexts().join(u'\n') + u'\n' + status() + u'\n'
-                   + (builder->outputPage->isUnsaved() ? u"unsaved"_s : u"saved"_s))
+                   + (builder->outputPage()->isUnsaved() ? u"unsaved"_s : u"saved"_s))
                       .toUtf8());
         out.close();
         ::_exit(0);

@@ -86,7 +86,7 @@ TEST_F(SaveSourceFile, OverwriteAnsweredNoWritesNothing)
     EXPECT_EQ(result.outcome, Outcome::Declined);
     ASSERT_EQ(prompts.log().size(), 1);
     EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Confirm);
-    EXPECT_EQ(prompts.log()[0].buttons, UserPrompts::Buttons::YesNo);
+    EXPECT_EQ(prompts.log()[0].buttons, UserPrompts::Buttons::YesNoDefaultNo);
     EXPECT_EQ(prompts.log()[0].text, "Overwrite existing file " + path("old.pas") + " ?");
     EXPECT_EQ(readAll(path("old.pas")), QByteArray("old"));
 }
