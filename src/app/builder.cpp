@@ -496,7 +496,7 @@ bool TBuilder::readSpecificationFile(const QString &path)
         const auto done = qScopeGuard([this] { m_building = false; });
         const InputBlocker blocker(this);
         WaitCursor wait;
-        result = m_document.open(path, Awk1);
+        result = m_document.open(specificationFiles(), path, Awk1);
     }
     if (!result.opened) {
         m_prompts.message(UserPrompts::Kind::Error, result.message, UserPrompts::Buttons::Ok);
@@ -542,7 +542,7 @@ UnsavedWork::SaveResult TBuilder::saveSpecification()
     bool saved = false;
     {
         WaitCursor wait;
-        saved = m_document.save(path, &error);
+        saved = m_document.save(specificationFiles(), path, &error);
     }
     if (!saved) {
         m_prompts.message(UserPrompts::Kind::Error, error, UserPrompts::Buttons::Ok);

@@ -304,3 +304,40 @@ QString proposedSpecificationPath(const QString &filename)
 {
     return directoryPart(filename) + unitIdentifier(filename) + QStringLiteral(".spc");
 }
+
+namespace {
+
+class SpecificationFiles final : public SpecStore
+{
+public:
+    ReadResult read(const QString &path, ComponentSpec &spec, TAwk &awk) const override
+    {
+        ReadResult result;
+        ProfileFile file;
+        if (file.load(path) != ProfileFile::LoadResult::Loaded) {
+            result.message = file.errorString();
+            return result;
+        }
+        if (const std::optional<QString> problem = notASpecificationFile(file, path)) {
+            result.message = *problem;
+            return result;
+        }
+        readSpecification(spec, file, awk, &result.message);
+        result.read = true;
+        return result;
+    }
+
+    bool write(const ComponentSpec &spec, const QString &path, QString *error, BuildCounts counts,
+               const QString &currentFile) const override
+    {
+        return saveSpecification(spec, path, error, counts, currentFile);
+    }
+};
+
+} // namespace
+
+const SpecStore &specificationFiles()
+{
+    static const SpecificationFiles files;
+    return files;
+}
