@@ -1,6 +1,6 @@
 #include "check/defaultvalue.h"
 
-#include "check/pascalnames.h"
+#include "model/pascalvocabulary.h"
 #include "check/typetable.h"
 
 using namespace Qt::StringLiterals;

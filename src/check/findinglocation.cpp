@@ -1,6 +1,6 @@
 #include "check/findinglocation.h"
 
-#include "check/pascalnames.h"
+#include "model/pascalvocabulary.h"
 #include "model/componentspec.h"
 #include "model/standardmessages.h"
 

@@ -1,6 +1,6 @@
 #include "check/typereference.h"
 
-#include "check/pascalnames.h"
+#include "model/pascalvocabulary.h"
 #include "check/typetable.h"
 #include "model/stringlists.h"
 

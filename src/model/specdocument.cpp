@@ -152,10 +152,10 @@ std::optional<EventInput> SpecDocument::takeEventHandler(int row)
     return input;
 }
 
-std::optional<MethodInput> SpecDocument::takeMethod(int row, TAwk &awk)
+std::optional<MethodInput> SpecDocument::takeMethod(int row)
 {
     MethodInput input;
-    if (!m_spec.decodeMethod(row, awk, input))
+    if (!m_spec.decodeMethod(row, input))
         return std::nullopt;
     removeMethod(row);
     return input;

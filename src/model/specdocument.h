@@ -65,7 +65,7 @@ public:
     // neither decoded nor removed; an event handler's row goes in any case.
     std::optional<PropertyInput> takeProperty(int row);
     std::optional<EventInput> takeEventHandler(int row);
-    std::optional<MethodInput> takeMethod(int row, TAwk &awk);
+    std::optional<MethodInput> takeMethod(int row);
 
     // Empties every list and the ancestor's members; the header fields stay.
     void reset();
