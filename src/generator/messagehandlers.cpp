@@ -1,6 +1,7 @@
 #include "generator/messagehandlers.h"
 
 #include "awk/awk.h"
+#include "generator/interfacespelling.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
 #include "model/stringlists.h"
@@ -39,7 +40,8 @@ void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec)
     out.Emit(u"const"_s);
     for (const UserMessageEntry &message : spec.userMessages()) {
         if (!message.isEmpty)
-            out.Emit(out.J() + message.name + u" = "_s + message.value + u";"_s);
+            out.Emit(out.J() + message.name + InterfaceSpelling::kConstantSeparator + message.value
+                     + u";"_s);
     }
     out.Emit(QString());
 }
@@ -49,12 +51,13 @@ void emitMessageDeclarations(SourceWriter &out, const ComponentSpec &spec, TAwk 
     for (const QString &message : spec.selectedStandardMessages()) {
         const QString handler = messageHandlerName(awk, message);
         out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s
-                 + messageRecordType(message, handler) + u"); message "_s + message + u";"_s);
+                 + messageRecordType(message, handler) + u")"_s + InterfaceSpelling::kMessageClause
+                 + message + u";"_s);
     }
     for (const UserMessageEntry &message : spec.userMessages()) {
         const QString handler = messageHandlerName(awk, message.name, true);
-        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: TMessage); message "_s
-                 + message.name + u";"_s);
+        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: TMessage)"_s
+                 + InterfaceSpelling::kMessageClause + message.name + u";"_s);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "generator/unitgenerator.h"
 
 #include "generator/implementation.h"
+#include "generator/interfacespelling.h"
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
 #include "generator/usesclause.h"
@@ -9,6 +10,7 @@
 #include "model/unitname.h"
 
 using namespace Qt::StringLiterals;
+using namespace InterfaceSpelling;
 
 namespace {
 
@@ -21,8 +23,8 @@ QString propertyLine(const SourceWriter &out, const PropertyEntry &property)
     const QString def = hasDefault ? u" default "_s + *property.defaultValue : u" "_s;
     // The storage specifier precedes the default clause, or the line would not compile.
     const QString stored = property.storage ? u" "_s + *property.storage : QString();
-    const QString index = property.indexed ? u"[Index: integer]"_s : QString();
-    return out.K() + u"Property "_s + property.name + index + u" : "_s + type + u" "_s
+    const QString index = property.indexed ? kIndexBrackets : QString();
+    return out.K() + kProperty + property.name + index + kTypeSeparator + type + u" "_s
         + property.accessClause + stored + def + u";"_s;
 }
 
@@ -48,7 +50,7 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     const QString &J = out.J();
     const QString &K = out.K();
 
-    out.EmitPair(u"unit "_s + unit + u";"_s);
+    out.EmitPair(kUnit + unit + u";"_s);
     out.EmitPair(u"interface"_s);
     out.Emit(u"uses"_s);
     for (const QString &line : usesClauseLines())
@@ -57,13 +59,13 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     emitMessageConstants(out, spec);
 
     out.Emit(u"type"_s);
-    out.Emit(J + spec.Classname + u" = class("_s + spec.Ancestor + u")"_s);
+    out.Emit(J + spec.Classname + kClassOpening + spec.Ancestor + u")"_s);
     const QList<PropertyEntry> properties = spec.properties();
     const QList<MethodEntry> methods = spec.methods();
     out.Emit(J + u"private"_s);
     for (const PropertyEntry &property : properties) {
         if (property.field)
-            out.Emit(K + *property.field + u" : "_s + property.type + u";"_s);
+            out.Emit(K + *property.field + kTypeSeparator + property.type + u";"_s);
     }
     for (const PropertyEntry &property : properties) {
         if (property.readMethod.isEmpty())
@@ -99,9 +101,9 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     out.Emit(J + u"published"_s);
     emitProperties(out, properties, Visibility::Published);
     for (const QString &name : spec.StandardProperties)
-        out.Emit(K + u"Property "_s + name + u";"_s);
+        out.Emit(K + kProperty + name + u";"_s);
     for (const QString &name : spec.StandardEvents)
-        out.Emit(K + u"Property "_s + name + u";"_s);
+        out.Emit(K + kProperty + name + u";"_s);
     out.EmitPair(u"end;"_s);
     out.EmitPair(u"procedure Register;"_s);
     out.Emit(QString());

@@ -5,6 +5,7 @@
 #include "model/methoddirectives.h"
 #include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
+#include "model/storedlists.h"
 #include "model/stringlists.h"
 #include "model/usermessage.h"
 
@@ -231,14 +232,15 @@ void ComponentSpec::addUserMessage(const QString &name, int offset)
 
 namespace {
 
-void removePropertyEntries(ComponentSpec &spec, qsizetype i)
+// Removes entry i of every list of the group (and, of a property, its constructor statement).
+void removeEntries(ComponentSpec &spec, StoredList::Group group, qsizetype i)
 {
-    for (QStringList *list : { &spec.Properties, &spec.ArrayProperties, &spec.PropertyComments,
-                               &spec.Variables, &spec.Types, &spec.Sections, &spec.ReadWrite,
-                               &spec.RMethods, &spec.WMethods, &spec.Attributes,
-                               &spec.DefaultValues, &spec.Storage, &spec.Initializers }) {
-        removeEntryAt(*list, i);
+    for (const StoredList &stored : storedLists()) {
+        if (stored.group == group)
+            removeEntryAt(spec.*stored.list, i);
     }
+    if (group == StoredList::Group::Property)
+        removeEntryAt(spec.Initializers, i);
 }
 
 } // namespace
@@ -251,7 +253,7 @@ bool ComponentSpec::removeDefinedProperty(int row)
     if (i < 0)
         return false;
     DefinedProperties.removeAt(row);
-    removePropertyEntries(*this, i);
+    removeEntries(*this, StoredList::Group::Property, i);
     return true;
 }
 
@@ -261,22 +263,21 @@ void ComponentSpec::removeDefinedHandler(int row)
         return;
     const qsizetype i = indexOfText(Properties, DefinedHandlers.at(row));
     if (i >= 0) {
-        removePropertyEntries(*this, i);
-        for (QStringList *list : { &Events, &EventTypes, &EventParams, &EProtected })
-            removeEntryAt(*list, row);
+        removeEntries(*this, StoredList::Group::Property, i);
+        removeEntries(*this, StoredList::Group::Event, row);
     }
     DefinedHandlers.removeAt(row);
 }
 
 void ComponentSpec::removeMethod(int row)
 {
-    for (QStringList *list : { &Methods, &MethodComments, &MethodSections, &DefinedMethods })
-        removeEntryAt(*list, row);
+    removeEntries(*this, StoredList::Group::Method, row);
+    removeEntryAt(DefinedMethods, row);
 }
 
 void ComponentSpec::removeUserMessage(int row)
 {
-    removeEntryAt(UserMessages, row);
+    removeEntries(*this, StoredList::Group::UserMessage, row);
 }
 
 namespace {
@@ -506,13 +507,10 @@ bool ComponentSpec::decodeMethod(int row, MethodInput &out) const
 
 void ComponentSpec::reset()
 {
-    for (QStringList *list : { &Properties, &ArrayProperties, &PropertyComments, &DefaultValues,
-                               &Initializers, &Storage, &Attributes, &Sections, &Variables,
-                               &Types, &ReadWrite, &RMethods, &WMethods, &Events, &EventTypes,
-                               &EventParams, &EProtected, &Methods, &MethodComments,
-                               &MethodSections, &UserMessages, &StandardProperties,
-                               &StandardEvents, &DefinedProperties,
-                               &DefinedMethods, &DefinedHandlers }) {
+    for (const StoredList &stored : storedLists())
+        (this->*stored.list).clear();
+    for (QStringList *list : { &Initializers, &StandardProperties, &StandardEvents,
+                               &DefinedProperties, &DefinedMethods, &DefinedHandlers }) {
         list->clear();
     }
     clearStandardMessageSelection();

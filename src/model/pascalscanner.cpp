@@ -105,6 +105,8 @@ qsizetype numberLength(QStringView text, qsizetype at)
             ++i;
         return i - at > 1 ? i - at : 0;
     }
+    if (!isDigit(text[at]))
+        return 0;
     while (i < n && isDigit(text[i]))
         ++i;
     if (i + 1 < n && text[i] == u'.' && isDigit(text[i + 1])) {
