@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
             level.stored = false;
             spec.addProperty(level);
             spec.addProperty(propertyInput(QStringLiteral("Caption"), QStringLiteral("string"),
-                                           QStringLiteral("it's")));
+                                           QStringLiteral("Gauge")));
             PropertyInput data = propertyInput(QStringLiteral("Data"), QStringLiteral("byte"));
             data.pointer = true;
             data.runtimeOnly = true;
