@@ -1,7 +1,7 @@
 #include "check/defaultvalue.h"
 
-#include "model/pascalvocabulary.h"
 #include "check/typetable.h"
+#include "model/pascalvocabulary.h"
 
 using namespace Qt::StringLiterals;
 

@@ -6,10 +6,10 @@
 #include "awk/awk.h"
 #include "check/messagerules.h"
 #include "check/methodrules.h"
-#include "model/pascalvocabulary.h"
 #include "check/propertyrules.h"
 #include "generator/messagehandlers.h"
 #include "model/componentspec.h"
+#include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
 #include "model/stringlists.h"
 

@@ -2,12 +2,12 @@
 
 #include <QSet>
 
-#include "model/methodheading.h"
-#include "model/pascalvocabulary.h"
 #include "check/propertyrules.h"
 #include "check/typereference.h"
 #include "model/componentspec.h"
 #include "model/methoddirectives.h"
+#include "model/methodheading.h"
+#include "model/pascalvocabulary.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;

@@ -3,10 +3,10 @@
 #include <QRegularExpression>
 
 #include "check/defaultvalue.h"
-#include "model/pascalvocabulary.h"
 #include "check/typereference.h"
 #include "check/typetable.h"
 #include "model/componentspec.h"
+#include "model/pascalvocabulary.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
