@@ -12,7 +12,6 @@
 
 #include "model/componententries.h"
 
-
 // The none marker: stands for an absent value in most lists.
 inline const QString kNone = QStringLiteral("*");
 
@@ -144,8 +143,9 @@ public:
     void removeUserMessage(int row);
 
     // ---- the entries as typed values. Tolerant of lists that are shorter
-    // than they should be: a missing value reads as the none marker would,
-    // except that a missing ArrayProperties entry marks the property indexed.
+    // than they should be (only a specification built by hand has them): a
+    // missing value reads as an empty one, except that a missing field or
+    // storage specifier reads as none.
 
     // Property i of the property lists (event handlers included).
     qsizetype propertyCount() const { return Properties.size(); }
