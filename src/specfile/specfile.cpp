@@ -60,6 +60,29 @@ qint64 loopBound(int count, const ProfileFile &file, const QStringList &sections
     return std::min(bound, qint64(kMaxSpecListEntries));
 }
 
+// The sections a save writes anew: erased first, so that no entry of a
+// longer list saved before stays behind. They are the stored lists', the
+// selection's, and those of the access routines that older files have.
+const QStringList &erasedSections()
+{
+    static const QStringList sections = [] {
+        QStringList names;
+        for (const StoredList &stored : storedLists())
+            names.append(stored.section);
+        names << QStringLiteral("StandardMessages") << QStringLiteral("Procedures")
+              << QStringLiteral("Functions");
+        return names;
+    }();
+    return sections;
+}
+
+// Whether a section is one that a save writes, or erases and writes anew.
+bool isWrittenBySave(const QString &section)
+{
+    return section.compare(kComponent, Qt::CaseInsensitive) == 0
+        || erasedSections().contains(section, Qt::CaseInsensitive);
+}
+
 // Appends the values that are not empty.
 void appendNonEmpty(QStringList &list, const QStringList &values)
 {
@@ -87,12 +110,8 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file, BuildCount
     file.writeInteger(kComponent, QStringLiteral("UserMessageCount"), int(spec.UserMessages.size()));
     file.writeInteger(kComponent, QStringLiteral("EventCount"), int(spec.Events.size()));
 
-    // Every list section is erased and written anew; so are the selection's
-    // and those of the access routines that older files have.
-    for (const StoredList &stored : storedLists())
-        file.eraseSection(stored.section);
-    for (const char *section : {"StandardMessages", "Procedures", "Functions"})
-        file.eraseSection(QLatin1String(section));
+    for (const QString &section : erasedSections())
+        file.eraseSection(section);
 
     const QStringList selected = spec.selectedStandardMessages();
     qsizetype longest = selected.size() + 1;
@@ -136,17 +155,15 @@ bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *
             *error = QStringLiteral("Unable to write to ") + QFileInfo(path).absoluteFilePath();
         return false;
     }
+    writeSpecification(spec, file, counts);
     // Saved under another name, the specification takes its hand-written
-    // bodies along; the list sections are written anew below in any case.
+    // bodies along, after the sections it writes: a new file begins with
+    // "[Component]", as a specification file is recognised by it.
     if (!currentFile.isEmpty() && QFileInfo(currentFile) != QFileInfo(path)) {
         ProfileFile current;
-        if (current.load(currentFile) == ProfileFile::LoadResult::Loaded) {
-            file.copySections(current, [](const QString &section) {
-                return section.compare(kComponent, Qt::CaseInsensitive) != 0;
-            });
-        }
+        if (current.load(currentFile) == ProfileFile::LoadResult::Loaded)
+            file.copySections(current, [](const QString &section) { return !isWrittenBySave(section); });
     }
-    writeSpecification(spec, file, counts);
     if (!file.save()) {
         if (error)
             *error = file.errorString();
