@@ -13,6 +13,7 @@
 #include "editor/userprompts.h"
 #include "model/unitname.h"
 #include "session/buildmerge.h"
+#include "specfile/specfile.h"
 
 #include <QFileInfo>
 
@@ -79,7 +80,7 @@ bool TBuilder::readSpecificationFile(const QString &path)
     {
         // As during a build: no other command, and no close, runs inside the reading.
         const BusyScope busy(m_building, this);
-        result = m_document.open(path, Awk1);
+        result = m_document.open(specificationFiles(), path, Awk1);
     }
     if (!result.opened) {
         m_prompts.message(UserPrompts::Kind::Error, result.message, UserPrompts::Buttons::Ok);
@@ -126,7 +127,7 @@ UnsavedWork::SaveResult TBuilder::saveSpecification()
     bool saved = false;
     {
         WaitCursor wait;
-        saved = m_document.save(path, &error);
+        saved = m_document.save(specificationFiles(), path, &error);
     }
     if (!saved) {
         m_prompts.message(UserPrompts::Kind::Error, error, UserPrompts::Buttons::Ok);

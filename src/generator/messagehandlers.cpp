@@ -1,9 +1,9 @@
 #include "generator/messagehandlers.h"
 
 #include "awk/awk.h"
+#include "generator/interfacespelling.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
-#include "model/usermessage.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
@@ -32,16 +32,16 @@ QString messageHandlerName(TAwk &awk, const QString &message, bool keepFirstAsSt
     return name;
 }
 
-void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
+void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec)
 {
     if (spec.UserMessages.isEmpty())
         return;
     out.Emit(QString());
     out.Emit(u"const"_s);
-    for (const QString &entry : spec.UserMessages) {
-        const UserMessageParts message = splitUserMessage(awk, entry);
-        if (message.hasFields)
-            out.Emit(out.J() + message.name + u" = "_s + message.value + u";"_s);
+    for (const UserMessageEntry &message : spec.userMessages()) {
+        if (!message.isEmpty)
+            out.Emit(out.J() + message.name + InterfaceSpelling::kConstantSeparator + message.value
+                     + u";"_s);
     }
     out.Emit(QString());
 }
@@ -51,13 +51,13 @@ void emitMessageDeclarations(SourceWriter &out, const ComponentSpec &spec, TAwk 
     for (const QString &message : spec.selectedStandardMessages()) {
         const QString handler = messageHandlerName(awk, message);
         out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s
-                 + messageRecordType(message, handler) + u"); message "_s + message + u";"_s);
-    }
-    for (const QString &entry : spec.UserMessages) {
-        const QString message = splitUserMessage(awk, entry).name;
-        const QString handler = messageHandlerName(awk, message, true);
-        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: TMessage); message "_s
+                 + messageRecordType(message, handler) + u")"_s + InterfaceSpelling::kMessageClause
                  + message + u";"_s);
+    }
+    for (const UserMessageEntry &message : spec.userMessages()) {
+        const QString handler = messageHandlerName(awk, message.name, true);
+        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: TMessage)"_s
+                 + InterfaceSpelling::kMessageClause + message.name + u";"_s);
     }
 }
 
@@ -75,8 +75,8 @@ void emitMessageBodies(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
         out.Emit(out.J() + u"inherited;"_s);
         out.Emit(u"end;"_s);
     }
-    for (const QString &entry : spec.UserMessages) {
-        const QString handler = messageHandlerName(awk, splitUserMessage(awk, entry).name);
+    for (const UserMessageEntry &message : spec.userMessages()) {
+        const QString handler = messageHandlerName(awk, message.name);
         out.EmitSpacers(spacers);
         out.EmitSeparator();
         out.Emit(u"procedure "_s + spec.Classname + u"."_s + handler + u"(var Message: TMessage);"_s);

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#include "model/specstore.h"
+
 class ComponentSpec;
 class ProfileFile;
 class TAwk;
@@ -19,13 +21,6 @@ inline constexpr int kMaxSpecListEntries = 1000000;
 // specification does not use (hand-written bodies among them). The file is
 // replaced atomically: on failure it is unchanged, *error says
 // "Unable to write to " + its full name, and false is returned.
-// The counts of access procedures and functions that the last build declared;
-// a saved specification records them ("ProcCount", "FuncCount").
-struct BuildCounts {
-    int procedures = 0;
-    int functions = 0;
-};
-
 // currentFile, when it names another file, is the specification file the
 // specification came from: its sections that a save does not write (the
 // hand-written bodies) are read from it at this moment and go along into
@@ -55,3 +50,7 @@ std::optional<QString> notASpecificationFile(const ProfileFile &file, const QStr
 // the directory part of the unit name (up to its last "\", ":" or "/"), the
 // unit identifier and ".spc".
 QString proposedSpecificationPath(const QString &filename);
+
+// The specification files as a document reaches them: reading refuses a file
+// that cannot be read or has no "Component" section.
+const SpecStore &specificationFiles();

@@ -6,6 +6,7 @@
 #include "editor/selectpathdialog.h"
 #include "awk/awk.h"
 #include "model/specdocument.h"
+#include "specfile/specfile.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -166,7 +167,7 @@ TEST_P(OpenedAncestor, IsShownAsTheDocumentHoldsIt)
     file.close();
     choose(QStringLiteral("TTimer"));
     TAwk awk;
-    document.open(path, awk);
+    document.open(specificationFiles(), path, awk);
     EXPECT_EQ(page.ancestorbox->currentText(), QString::fromLatin1(GetParam().shown));
     EXPECT_EQ(page.ancestorbox->currentIndex(), GetParam().selected);
     EXPECT_EQ(!spec.StandardProperties.isEmpty(), GetParam().hasMembers);

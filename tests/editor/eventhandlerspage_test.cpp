@@ -7,6 +7,7 @@
 #include "generator/unitgenerator.h"
 #include "model/ancestortable.h"
 #include "pagetestbed.h"
+#include "specfile/specfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -375,7 +376,7 @@ TEST_F(EventHandlersPageTest, EditBackLeavesTheParametersWhenTheirEntryIsMissing
     file.write("[Component]\r\nPropertyCount=1\r\nEventCount=1\r\n[Events]\r\n0=OnTick\r\n"
                "[Eventtypes]\r\n0=TNotifyEvent\r\n[Properties]\r\n0=OnTick\r\n");
     file.close();
-    document.open(path, awk);
+    document.open(specificationFiles(), path, awk);
     ASSERT_TRUE(spec.EventParams.isEmpty());
 
     retype(page.Edit5, u"A: integer"_s);

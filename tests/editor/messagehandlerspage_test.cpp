@@ -7,6 +7,7 @@
 #include "editor/numberspinbox.h"
 #include "model/standardmessages.h"
 #include "pagetestbed.h"
+#include "specfile/specfile.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -75,7 +76,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
-        document.open(file.fileName(), awk);
+        document.open(specificationFiles(), file.fileName(), awk);
     }
 
     void add(const QString &name, const QString &offset = u"1"_s)

@@ -239,7 +239,7 @@ TEST(ComponentSpecMethods, HeadingsSectionsAndDecoding)
 
     TAwk awk;
     MethodInput decoded;
-    ASSERT_TRUE(spec.decodeMethod(0, awk, decoded));
+    ASSERT_TRUE(spec.decodeMethod(0, decoded));
     EXPECT_EQ(decoded.kind, u"Function"_s);
     EXPECT_EQ(decoded.name, u"Total"_s);
     EXPECT_EQ(decoded.params, u"A, B: integer"_s);
@@ -249,7 +249,7 @@ TEST(ComponentSpecMethods, HeadingsSectionsAndDecoding)
     EXPECT_TRUE(decoded.isPublic);
     EXPECT_EQ(ComponentSpec::methodHeading(decoded), spec.Methods.at(0));
 
-    ASSERT_TRUE(spec.decodeMethod(1, awk, decoded));
+    ASSERT_TRUE(spec.decodeMethod(1, decoded));
     EXPECT_EQ(decoded.kind, u"Procedure"_s);
     EXPECT_EQ(decoded.directive, MethodDirective::Dynamic);
     EXPECT_TRUE(decoded.isOverride);
@@ -354,7 +354,7 @@ TEST_P(MethodDecoding, GivesBackTheFieldsOfTheHeading)
     spec.MethodSections = { u"protected"_s };
     TAwk awk;
     MethodInput decoded;
-    ASSERT_TRUE(spec.decodeMethod(0, awk, decoded));
+    ASSERT_TRUE(spec.decodeMethod(0, decoded));
     EXPECT_EQ(decoded.kind, row.kind);
     EXPECT_EQ(decoded.name, row.methodName);
     EXPECT_EQ(decoded.params, row.params);

@@ -190,7 +190,7 @@ TEST_P(UserMessageChecks, NameThenOffsetThenNaming)
     const auto check = checkUserMessage(GetParam().messageName, GetParam().offset, GetParam().stored, awk);
     expectOutcome(check, GetParam().outcome);
     if (GetParam().outcome.accepted)
-        EXPECT_EQ(std::get<UserMessageEntry>(check).askNamingQuestion, GetParam().naming);
+        EXPECT_EQ(std::get<UserMessageInput>(check).askNamingQuestion, GetParam().naming);
 }
 
 INSTANTIATE_TEST_SUITE_P(
