@@ -174,8 +174,9 @@ SpecDocument::OpenResult SpecDocument::open(const QString &path, TAwk &awk)
 {
     OpenResult result;
     ProfileFile file;
-    if (file.load(path) != ProfileFile::LoadResult::Loaded) {
-        result.message = file.errorString();
+    const SpecificationFileLoad load = loadSpecificationFile(file, path);
+    if (load.result != SpecificationFileLoad::Result::Loaded) {
+        result.message = load.message;
         return result;
     }
     if (const std::optional<QString> problem = notASpecificationFile(file, path)) {
