@@ -196,6 +196,8 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     RecentFiles(settings.recentFiles).write(m_profile);
     if (m_profile.save())
         return true;
-    prompts.message(UserPrompts::Kind::Error, m_profile.errorString(), UserPrompts::Buttons::Ok);
+    prompts.message(UserPrompts::Kind::Error,
+                    m_profile.errorString() + QStringLiteral(": ") + m_profile.writeFailureReason(),
+                    UserPrompts::Buttons::Ok);
     return false;
 }
