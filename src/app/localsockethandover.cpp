@@ -17,6 +17,8 @@ namespace {
 constexpr int kIdleMs = 3000;
 // At most this many connections at once; more are closed as they come.
 constexpr int kMaxConnections = 32;
+// A connection that leaves more of its answers unread than this is closed.
+constexpr qint64 kMaxUnreadAnswers = 64 * 1024;
 // How often a server that stopped listening tries again.
 constexpr int kListenAgainMs = 1000;
 
@@ -85,6 +87,10 @@ private:
             connect(socket, &QLocalSocket::readyRead, this, [this, socket, protocol, idle] {
                 protocol->append(socket->readAll());
                 while (const std::optional<QString> path = protocol->nextPath()) {
+                    if (socket->bytesToWrite() > kMaxUnreadAnswers) {
+                        socket->abort();
+                        return;
+                    }
                     socket->write(HandOverProtocol::acknowledgement());
                     idle->start(kIdleMs);
                     emit fileReceived(*path);

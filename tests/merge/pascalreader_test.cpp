@@ -163,12 +163,12 @@ INSTANTIATE_TEST_SUITE_P(Units, PascalReaderRefusals, testing::Values(
     // The "}" forgotten, the comment runs on to the next comment's "}" and
     // the reading fails further down: the comment is what is reported.
     RefusalCase{"CommentClosedOnlyByTheNextComment",
-        "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  { forgot to close\nend;\n"
-        "procedure B;\nbegin\n  {customize here}\nend;\nend.\n",
+        "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  if X then begin { forgot to close\n"
+        "  end;\nend;\nprocedure B;\nbegin\n  {customize here}\nend;\nend.\n",
         "a comment that is not closed (line 6)"},
     RefusalCase{"ParenthesisCommentClosedOnlyByTheNextOne",
-        "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  (* forgot to close\nend;\n"
-        "procedure B;\nbegin\n  (* here *)\nend;\nend.\n",
+        "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  if X then begin (* forgot to close\n"
+        "  end;\nend;\nprocedure B;\nbegin\n  (* here *)\nend;\nend.\n",
         "a comment that is not closed (line 6)"},
     RefusalCase{"CarriageReturnLineEnds",
         "unit U;\rinterface\rimplementation\rprocedure A;\rbegin\rend;\rend;\rend.\r",
