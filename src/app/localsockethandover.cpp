@@ -77,7 +77,12 @@ private:
             // A connection that keeps quiet, or does not take its answer, goes.
             auto *idle = new QTimer(socket);
             idle->setSingleShot(true);
-            connect(idle, &QTimer::timeout, socket, [socket] {
+            connect(idle, &QTimer::timeout, socket, [socket, idle] {
+                // A request that came while the window was too busy to read
+                // it is served first.
+                socket->waitForReadyRead(0);
+                if (idle->isActive())
+                    return;
                 socket->abort();
                 socket->deleteLater();
             });
