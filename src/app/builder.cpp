@@ -124,9 +124,13 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
                           UserPrompts::Buttons::Ok);
         return;
     }
-    m_outsideFiles = new OutsideFiles({this, [this](const QString &path) { openFile(path); },
-                                       [this] { return m_building; }},
-                                      this);
+    m_outsideFiles = new OutsideFiles(
+        {this, [this](const QString &path) { openFile(path); }, [this] { return m_building; },
+         [this](const QString &question) {
+             return m_prompts.message(UserPrompts::Kind::Confirm, question, UserPrompts::Buttons::YesNo)
+                 == UserPrompts::Answer::Yes;
+         }},
+        this);
     m_keys = new KeyPreview(this);
     connect(m_keys, &KeyPreview::keyReleased, this, &TBuilder::FormKeyUp);
     connect(m_keys, &KeyPreview::menuHelpRequested, this, &TBuilder::menuHelp);

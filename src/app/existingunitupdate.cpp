@@ -63,6 +63,11 @@ bool ExistingUnitUpdate::merge(const QStringList &unitLines)
                           Prompts::Buttons::Ok);
         return false;
     }
+    if (!m_update.encodingError.isEmpty()) {
+        m_prompts.message(Prompts::Kind::Error, m_path + u" was not updated: "_s + m_update.encodingError,
+                          Prompts::Buttons::Ok);
+        return false;
+    }
     return !merged.losesWork() || confirmDiscard(m_prompts, u"Update"_s, merged.lost);
 }
 

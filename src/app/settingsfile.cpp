@@ -202,6 +202,8 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
                               QString::fromLatin1(settings.windowGeometry.toBase64()));
     if (m_profile.save())
         return true;
-    prompts.message(UserPrompts::Kind::Error, m_profile.errorString(), UserPrompts::Buttons::Ok);
+    prompts.message(UserPrompts::Kind::Error,
+                    m_profile.errorString() + QStringLiteral(": ") + m_profile.writeFailureReason(),
+                    UserPrompts::Buttons::Ok);
     return false;
 }

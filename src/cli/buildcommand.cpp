@@ -80,9 +80,11 @@ QString buildUsage()
         "  -v, --version           show the version\n"
         "\n"
         "Options override the settings file. Exit status: 0 built or updated (with\n"
-        "--check: no findings), 1 build refused or, with --update, written code would\n"
-        "be lost (the unit is left as it was), 2 usage error or a file that cannot be\n"
-        "read or written, 3 with --check: there are findings.\n");
+        "--check: no findings), 1 build refused, SPEC.spc not a specification file\n"
+        "(with --check too), or, with --update, the unit left as it was because written\n"
+        "code would be lost or the unit's encoding cannot store the new text, 2 usage\n"
+        "error or a file that cannot be read or written, 3 with --check: there are\n"
+        "findings.\n");
 }
 
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
@@ -203,10 +205,15 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     // The specification file is read once: Open reads it into the
     // specification, and the build takes hand-written bodies from it.
     ProfileFile specFile;
-    if (specFile.load(options.specPath) != ProfileFile::LoadResult::Loaded) {
+    const SpecificationFileLoad load = loadSpecificationFile(specFile, options.specPath);
+    if (load.result == SpecificationFileLoad::Result::Unreadable) {
         writeMessage(err, kCommand + QStringLiteral(": cannot read the specification file: ")
-                              + specFile.errorString());
+                              + load.message);
         return kBuildUsageOrFileError;
+    }
+    if (load.result == SpecificationFileLoad::Result::Refused) {
+        writeMessage(err, load.message);
+        return kBuildRefused;
     }
     if (const auto problem = notASpecificationFile(specFile, options.specPath)) {
         writeMessage(err, *problem);

@@ -1,5 +1,7 @@
 #include "specfile/profilefile.h"
 
+#include "specfile/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -33,13 +35,19 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     m_path = path;
     m_error.clear();
     clear();
-    QFile file(path);
-    if (!file.exists()) {
+    QFile file;
+    QString reason;
+    switch (openRegularFile(file, path, &reason)) {
+    case RegularFileOpen::Opened:
+        break;
+    case RegularFileOpen::NotFound:
         m_error = QStringLiteral("File not found: ") + path;
         return LoadResult::NotFound;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString();
+    case RegularFileOpen::NotRegular:
+        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": it is not a regular file");
+        return LoadResult::Failed;
+    case RegularFileOpen::Failed:
+        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason;
         return LoadResult::Failed;
     }
     if (file.size() > kMaxFileSize) {
@@ -414,7 +422,8 @@ QByteArray ProfileFile::toBytes() const
 bool ProfileFile::save()
 {
     m_error.clear();
-    if (writeFileAtomically(m_path, toBytes()))
+    m_writeFailureReason.clear();
+    if (writeFileAtomically(m_path, toBytes(), &m_writeFailureReason))
         return true;
     m_error = QStringLiteral("Unable to write to ") + QFileInfo(m_path).absoluteFilePath();
     return false;

@@ -74,6 +74,8 @@ public:
     // Writes the file atomically to path(); on failure the old file stays and
     // errorString() is "Unable to write to " + the file's full name.
     bool save();
+    // Why the last save failed, as the system gave it ("Permission denied").
+    QString writeFailureReason() const { return m_writeFailureReason; }
 
     // A whole integer value: signed decimal, or hexadecimal after "0x", "0X"
     // or "$", brought into the range of int; nothing when the text is
@@ -113,6 +115,7 @@ private:
 
     QString m_path;
     QString m_error;
+    QString m_writeFailureReason;
     std::vector<Section> m_sections;                          // [0] holds the lines before the first section
     ProfileText::FoldedNameMap<QList<qsizetype>> m_sectionIndex;   // name -> its sections in file order
 };

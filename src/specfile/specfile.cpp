@@ -1,5 +1,6 @@
 #include "specfile/specfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -12,6 +13,9 @@
 #include "model/storedlists.h"
 #include "model/unitname.h"
 #include "specfile/profilefile.h"
+#include "specfile/profiletext.h"
+#include "specfile/regularfile.h"
+#include "specfile/textcodec.h"
 
 namespace {
 
@@ -287,6 +291,68 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
     }
 }
 
+bool beginsLikeSpecification(QByteArrayView head)
+{
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head = head.sliced(3);
+    while (!head.isEmpty()) {
+        const qsizetype end = head.indexOf('\n');
+        const QString line = QString::fromLatin1(end < 0 ? head : head.first(end));
+        const QStringView trimmed = ProfileText::trimBlanks(line);
+        if (!trimmed.isEmpty() && !trimmed.startsWith(u';')) {
+            if (!trimmed.startsWith(u'['))
+                return false;
+            const qsizetype close = trimmed.lastIndexOf(u']');
+            const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
+            return name.compare(kComponent, Qt::CaseInsensitive) == 0;
+        }
+        if (end < 0)
+            return false;
+        head = head.sliced(end + 1);
+    }
+    return false;
+}
+
+SpecificationFileLoad loadSpecificationFile(ProfileFile &file, const QString &path)
+{
+    using Result = SpecificationFileLoad::Result;
+    const QString name = QFileInfo(path).fileName();
+    QFile device;
+    QString reason;
+    switch (openRegularFile(device, path, &reason)) {
+    case RegularFileOpen::Opened:
+        break;
+    case RegularFileOpen::NotFound:
+        return {Result::Unreadable, QStringLiteral("File not found: ") + path};
+    case RegularFileOpen::NotRegular:
+        return {Result::Refused, name + QStringLiteral(" is not a regular file (a folder, a device "
+                                                       "or a pipe); it is not read.")};
+    case RegularFileOpen::Failed:
+        return {Result::Unreadable, QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason};
+    }
+    const SpecificationFileLoad tooLarge{
+        Result::Refused, name + QStringLiteral(" is larger than %1 MB, more than any component "
+                                               "specification file; it is not read.")
+                                    .arg(kMaxSpecificationFileSize / (1024 * 1024))};
+    if (device.size() > kMaxSpecificationFileSize)
+        return tooLarge;
+    // The first lines tell a specification from any other file, however large.
+    constexpr qint64 kHeadBytes = 4096;
+    QByteArray bytes = device.read(kHeadBytes);
+    if (!beginsLikeSpecification(bytes))
+        return {Result::Refused, name + QStringLiteral(" is not a component specification file.")};
+    // The size again: the file may have grown since.
+    bytes += device.read(kMaxSpecificationFileSize + 1 - bytes.size());
+    if (device.error() != QFileDevice::NoError)
+        return {Result::Unreadable, QStringLiteral("Unable to read ") + path + QStringLiteral(": ")
+                                        + device.errorString()};
+    if (bytes.size() > kMaxSpecificationFileSize)
+        return tooLarge;
+    file.parse(decodeText(bytes));
+    file.setPath(path);
+    return {};
+}
+
 std::optional<QString> notASpecificationFile(const ProfileFile &file, const QString &path)
 {
     if (file.hasSection(kComponent))
@@ -308,8 +374,9 @@ public:
     {
         ReadResult result;
         ProfileFile file;
-        if (file.load(path) != ProfileFile::LoadResult::Loaded) {
-            result.message = file.errorString();
+        const SpecificationFileLoad load = loadSpecificationFile(file, path);
+        if (load.result != SpecificationFileLoad::Result::Loaded) {
+            result.message = load.message;
             return result;
         }
         if (const std::optional<QString> problem = notASpecificationFile(file, path)) {

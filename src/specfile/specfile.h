@@ -3,6 +3,7 @@
 // is missing or damaged reads as its default.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -41,6 +42,25 @@ void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk,
                        QString *warning = nullptr);
 void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk,
                        QString *warning = nullptr);
+
+// No specification comes near this size; a larger file is refused unread.
+inline constexpr qint64 kMaxSpecificationFileSize = 64 * 1024 * 1024;
+
+// Reads the specification file at path into file, refusing before it reads
+// the whole file one that is no specification: not a regular file (a device
+// or a pipe), larger than kMaxSpecificationFileSize, or not beginning with
+// the "Component" section.
+struct SpecificationFileLoad {
+    enum class Result { Loaded, Unreadable, Refused };
+    Result result = Result::Loaded;
+    QString message;   // why it was not loaded
+};
+SpecificationFileLoad loadSpecificationFile(ProfileFile &file, const QString &path);
+
+// Whether head, the first bytes of a file, begin like a specification: after
+// a byte-order mark, blank lines and ";" comment lines, the header of the
+// "Component" section (in any letter case).
+bool beginsLikeSpecification(QByteArrayView head);
 
 // Why a file read as a profile is no component specification file: it has no
 // "Component" section. Nothing when it is one.

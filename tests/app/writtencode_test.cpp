@@ -251,6 +251,37 @@ TEST_F(UpdateUnit, MergesIntoTheFileInItsOwnLineEndsAndShowsTheResult)
     EXPECT_EQ(bodyOf(outputText(), u"TGauge.Flash"_s), kFlashBody);
 }
 
+TEST_F(UpdateUnit, ACarriageReturnOnlyFileStaysSo)
+{
+    writeEditedGauge(u"\r"_s);
+    addLevel();
+    prompts.openFile(gauge());
+    update();
+    const QByteArray file = readFile(gauge());
+    EXPECT_FALSE(file.contains('\n'));
+    EXPECT_TRUE(file.contains("procedure TGauge.SetLevel(Value:integer);\r"));
+    EXPECT_EQ(outputText() + u'\n', QString::fromLatin1(file).replace(u'\r', u'\n'));
+}
+
+// Written as UTF-8, every "\u00fc" of the unit would change its bytes.
+TEST_F(UpdateUnit, AWindows1252UnitIsNotTurnedIntoUtf8)
+{
+    describeGauge();
+    build();
+    QString text = withBody(outputText(), u"TGauge.Flash"_s, u"\nbegin\n  Caption := 'Gr\u00fc\u00dfe';\nend;"_s) + u'\n';
+    writeFile(gauge(), text.replace(u"\n"_s, u"\r\n"_s).toLatin1());
+    const QByteArray before = readFile(gauge());
+    builder->document().addProperty(propertyInput(u"Needle"_s, u"string"_s, u"A \u2192 B"_s));
+    prompts.openFile(gauge()).answer(Answer::Ok);
+    update();
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    const QString message = prompts.messageTexts().first();
+    EXPECT_TRUE(message.startsWith(gauge() + u" was not updated: \"\u2192\" (U+2192) on line "_s))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(u" cannot be stored in Windows-1252, the unit's encoding"_s)) << message.toStdString();
+    EXPECT_EQ(readFile(gauge()), before);
+}
+
 TEST_F(UpdateUnit, WithoutAClassNameIsRefusedBeforeTheDialog)
 {
     prompts.answer(Answer::Ok);

@@ -152,6 +152,52 @@ TEST(BuildCommand, RefusesAFileThatIsNoSpecification)
     EXPECT_EQ(run.err.trimmed(), QByteArray("cert.spc is not a component specification file."));
 }
 
+// What is no specification is refused before it is read whole, and a pipe
+// before it is even opened: each would hang or flood the command.
+struct RefusalCase {
+    const char *name;
+    const char *file;
+    bool (*make)(const QString &path);
+    const char *message;
+};
+
+class BuildCommandRefusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(BuildCommandRefusal, ExitsWithOneAndSaysWhy)
+{
+    QTemporaryDir dir;
+    const QString spec = dir.filePath(QString::fromLatin1(GetParam().file));
+    ASSERT_TRUE(GetParam().make(spec));
+    // A process of its own, ended after 30 s, in case reading does hang.
+    for (const QStringList &options : {QStringList(), QStringList{QStringLiteral("--check")}}) {
+        const CommandResult run = runCommand(options + QStringList{spec});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.err.trimmed().toStdString(), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandRefusal, testing::Values(
+    RefusalCase{"Pipe", "fifo.spc", [](const QString &path) {
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    }, "fifo.spc is not a regular file (a folder, a device or a pipe); it is not read."},
+    RefusalCase{"LinkToADevice", "zero.spc", [](const QString &path) {
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    }, "zero.spc is not a regular file (a folder, a device or a pipe); it is not read."},
+    RefusalCase{"Folder", "folder.spc", [](const QString &path) { return QDir().mkdir(path); },
+                "folder.spc is not a regular file (a folder, a device or a pipe); it is not read."},
+    RefusalCase{"LargerThan64MB", "huge.spc", [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("[Component]\r\nClassname=TX\r\n;") > 0
+            && file.resize(64 * 1024 * 1024 + 1);
+    }, "huge.spc is larger than 64 MB, more than any component specification file; it is not read."},
+    RefusalCase{"SectionFurtherDown", "page.spc", [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly)
+            && file.write(QByteArray(5000, 'x') + "\n[Component]\nClassname=TX\n") > 0;
+    }, "page.spc is not a component specification file."}),
+    RowName());
+
 struct FailureCase {
     const char *name;
     QStringList arguments;
@@ -177,7 +223,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"MissingValue", {kTank, QStringLiteral("--indent")}, "Missing value after '--indent'"},
     FailureCase{"NotANumber", {QStringLiteral("--indent"), QStringLiteral("two"), kTank}, "--indent needs a whole number"},
     FailureCase{"MissingSpecification", {QStringLiteral("/nonexistent/x.spc")}, "cannot read the specification file"},
-    FailureCase{"DirectoryAsSpecification", {QStringLiteral(UF_SOURCE_DIR)}, "cannot read the specification file"},
     FailureCase{"MissingSettings", {QStringLiteral("--settings"), QStringLiteral("/nonexistent/u.ini"), kTank}, "cannot read the settings file"},
     FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR},
     FailureCase{"UpdateOfAMissingUnit", {QStringLiteral("--update"), QStringLiteral("/nonexistent/u.pas"), kTank}, "cannot read the unit /nonexistent/u.pas"},
@@ -260,6 +305,9 @@ TEST(BuildCommand, HelpPrintsTheUsage)
     const CommandResult run = runCommand({QStringLiteral("--help")});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.startsWith("Usage: unitforge-build [options] SPEC.spc"));
+    // --check exits with 1, not 3, for a file that is no specification.
+    EXPECT_TRUE(run.out.contains("1 build refused, SPEC.spc not a specification file\n(with --check too)"))
+        << run.out.toStdString();
 }
 
 TEST(BuildCommand, VersionNeedsNoSpecificationAndBuildsNothing)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/settingsfile.h"
@@ -184,8 +185,11 @@ TEST_F(SettingsFileTest, RefusedWriteShowsUnableToWrite)
     EXPECT_FALSE(file.write(Settings{}, prompts));
     ASSERT_EQ(prompts.log().size(), 1);
     EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Error);
-    EXPECT_TRUE(prompts.log()[0].text.startsWith(QStringLiteral("Unable to write to ")))
-        << prompts.log()[0].text.toStdString();
+    // The file's name, and the system's reason after it.
+    const QString prefix = QStringLiteral("Unable to write to ") + QFileInfo(ini).absoluteFilePath()
+        + QStringLiteral(": ");
+    EXPECT_TRUE(prompts.log()[0].text.startsWith(prefix)) << prompts.log()[0].text.toStdString();
+    EXPECT_GT(prompts.log()[0].text.size(), prefix.size()) << "no reason given";
 }
 
 TEST(OutputLookTest, AppliesOnlyWhatIsSetAndTheHeightAfterTheSize)
