@@ -171,7 +171,13 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     readSettings();
     PageControl1->setCurrentIndex(ClassPageIndex);
 
-    m_document.setInitialHeader(m_programDirectory + QStringLiteral("unit1.pas"));
+    // Never the folder of an installed program, where the user cannot write.
+    QString unitFolder = SettingsLocation::defaultUnitFolder(
+        m_programDirectory, SettingsLocation::isBuildTree(QCoreApplication::applicationDirPath()),
+        QDir::currentPath());
+    if (!unitFolder.endsWith(u'/'))
+        unitFolder += u'/';
+    m_document.setInitialHeader(unitFolder + QStringLiteral("unit1.pas"));
     if (!services.fileToOpen.isEmpty())
         m_outsideFiles->request(services.fileToOpen);
 }
@@ -350,7 +356,7 @@ void TBuilder::readPalettePagesAndHelpDirectory()
 void TBuilder::readSettings()
 {
     m_settingsFile =
-        std::make_unique<SettingsFile>(SettingsFile::defaultLocations(m_programDirectory));
+        std::make_unique<SettingsFile>(SettingsLocation::defaultLocations(m_programDirectory));
     m_settings = m_settingsFile->read(m_prompts);
     if (m_settings) {
         Matchfont1->setChecked(m_settings->matchFont);

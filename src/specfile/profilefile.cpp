@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -9,318 +10,271 @@
 #include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
 
-using namespace ProfileText;
+namespace {
 
-ProfileFile::ProfileFile()
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Blanks are ASCII white space only: QString::trimmed() would also take
+// characters such as U+00A0, which belong to the value.
+QStringView trimBlanks(QStringView text)
 {
-    clear();
+    const auto isBlank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
 }
 
-ProfileFile::ProfileFile(const QString &path)
+// The form under which section and key names match.
+QString fold(QStringView name) { return trimBlanks(name).toString().toCaseFolded(); }
+
+QString trimmedValue(const QString &value)
 {
-    load(path);
+    const QStringView trimmed = trimBlanks(value);
+    return trimmed.size() == value.size() ? value : trimmed.toString();
 }
 
-void ProfileFile::clear()
+// The key of line n (from 2) of a value written over several lines.
+QString continuationKey(QStringView key, int n)
 {
-    m_sections.clear();
+    return trimBlanks(key).toString() + u'.' + QString::number(n);
+}
+
+// The number after prefix in key, both folded, when the rest is a decimal
+// number without leading zeros ("007" is not the key of 7); very long
+// numbers give the largest qint64.
+std::optional<qint64> numberAfter(QStringView key, QStringView prefix)
+{
+    const QStringView digits = key.mid(prefix.size());
+    if (!key.startsWith(prefix) || digits.isEmpty() || (digits.size() > 1 && digits.front() == u'0')
+        || !std::all_of(digits.begin(), digits.end(), isDigit))
+        return std::nullopt;
+    return digits.size() > 18 ? std::numeric_limits<qint64>::max() : digits.toLongLong();
+}
+
+} // namespace
+
+bool ProfileFile::Line::isBlank() const { return !isKey && trimBlanks(text).isEmpty(); }
+
+void ProfileFile::indexSections()
+{
     m_sectionIndex.clear();
-    m_sections.emplace_back();   // the lines before the first section
+    for (qsizetype i = 1; i < m_sections.size(); ++i)
+        m_sectionIndex[fold(m_sections[i].name)].append(i);
 }
 
 ProfileFile::LoadResult ProfileFile::load(const QString &path)
 {
     m_path = path;
     m_error.clear();
-    clear();
+    parse(QString());
     QFile file(path);
+    const auto fail = [&](const QString &reason) {
+        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason;
+        return LoadResult::Failed;
+    };
     if (!file.exists()) {
         m_error = QStringLiteral("File not found: ") + path;
         return LoadResult::NotFound;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString();
-        return LoadResult::Failed;
-    }
-    if (file.size() > kMaxFileSize) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": the file is too large");
-        return LoadResult::Failed;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    if (file.size() > kMaxFileSize)
+        return fail(QStringLiteral("the file is too large"));
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString();
-        return LoadResult::Failed;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
     parse(decodeText(bytes));
     return LoadResult::Loaded;
 }
 
+void ProfileFile::addKey(Section &section, qsizetype line)
+{
+    const QString &name = section.lines[line].text;
+    if (const QString folded = fold(name); !section.keys.contains(folded))
+        section.keys.insert(folded, line);
+    section.hasDottedKeys = section.hasDottedKeys || name.contains(u'.');
+}
+
 void ProfileFile::parse(const QString &text)
 {
-    clear();
-    const QStringView all(text);
-    qsizetype start = 0;
-    while (start < all.size()) {
-        // Lines are short: a plain loop beats a vectorised search here.
-        qsizetype end = start;
-        while (end < all.size() && all[end] != u'\n')
-            ++end;
-        QStringView raw = all.mid(start, end - start);
+    m_sections = {Section()};
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        end = end < 0 ? text.size() : end;
+        QStringView raw = QStringView(text).mid(start, end - start);
         start = end + 1;
         if (raw.endsWith(u'\r'))
             raw.chop(1);
-
         const QStringView trimmed = trimBlanks(raw);
+        const qsizetype close = trimmed.lastIndexOf(u']');
+        const qsizetype equals = trimmed.isEmpty() || trimmed.startsWith(u';') ? -1 : raw.indexOf(u'=');
+        Section &section = m_sections.last();
         if (trimmed.startsWith(u'[')) {
-            const qsizetype close = trimmed.lastIndexOf(u']');
-            Section section;
-            section.name = (close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1)).toString();
-            section.lines.emplace_back(raw.toString());
-            section.insertAt = 1;
-            m_sectionIndex[section.name].append(qsizetype(m_sections.size()));
-            m_sections.push_back(std::move(section));
-            continue;
-        }
-
-        Section &section = m_sections.back();
-        const qsizetype index = qsizetype(section.lines.size());
-        const qsizetype equals =
-            trimmed.isEmpty() || trimmed.startsWith(u';') ? -1 : raw.indexOf(u'=');
-        if (equals < 0) {
-            section.lines.emplace_back(raw.toString());
+            const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
+            m_sections.append(Section{name.toString(), {Line(raw.toString())}, {}, false});
+        } else if (equals < 0) {
+            section.lines.append(Line(raw.toString()));
         } else {
-            section.lines.emplace_back(raw.left(equals).toString(), raw.mid(equals + 1).toString());
-            section.keys.insert(section.lines.back().text, index, index + 1);
+            section.lines.append(Line(raw.left(equals).toString(), raw.mid(equals + 1).toString(), true));
+            addKey(section, section.lines.size() - 1);
         }
-        if (!trimmed.isEmpty())
-            section.insertAt = index + 1;
     }
+    indexSections();
 }
 
-const ProfileFile::Section *ProfileFile::findSection(QStringView section) const
+const ProfileFile::Section *ProfileFile::findSection(const QString &section) const
 {
-    const auto it = m_sectionIndex.find(section);
     // Of sections of the same name, the first counts.
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[size_t(it->second.first())];
+    const auto it = m_sectionIndex.constFind(fold(section));
+    return it == m_sectionIndex.cend() ? nullptr : &m_sections[it->first()];
 }
 
-const ProfileFile::Line *ProfileFile::findLine(const Section &section, QStringView key) const
+const ProfileFile::Line *ProfileFile::findLine(const Section *section, const QString &key) const
 {
-    const qsizetype line = section.keys.find(key);
-    return line < 0 ? nullptr : &section.lines[size_t(line)];
+    if (!section)
+        return nullptr;
+    const auto it = section->keys.constFind(fold(key));
+    return it == section->keys.cend() ? nullptr : &section->lines[*it];
 }
 
-QString ProfileFile::trimmedValue(const Line &line)
+QString ProfileFile::readValue(const Section *section, const QString &key, const QString &def) const
 {
-    const QStringView value = trimBlanks(line.value);
-    return value.size() == line.value.size() ? line.value : value.toString();
-}
-
-QString ProfileFile::readValue(const Section *section, QStringView key, const QString &def) const
-{
-    const Line *line = section ? findLine(*section, key) : nullptr;
+    const Line *line = findLine(section, key);
     if (!line)
         return def;
-    QString value = trimmedValue(*line);
-    if (!section->keys.hasDottedKeys())
-        return value;
-    const QStringView name = trimBlanks(key);
-    for (int n = 2;; ++n) {
-        const Line *next = findLine(*section, continuationKey(name, n));
+    QString value = trimmedValue(line->value);
+    for (int n = 2; section->hasDottedKeys; ++n) {
+        const Line *next = findLine(section, continuationKey(key, n));
         if (!next)
             break;
-        value += u'\n';
-        value += trimmedValue(*next);
+        value += u'\n' + trimmedValue(next->value);
     }
     return value;
-}
-
-QString ProfileFile::readString(const QString &section, const QString &key, const QString &def) const
-{
-    return readValue(findSection(section), key, def);
 }
 
 QStringList ProfileFile::readStrings(const QString &section, const QStringList &keys,
                                      const QString &def) const
 {
-    const Section *s = findSection(section);
     QStringList values;
-    values.reserve(keys.size());
-    for (const QString &key : keys)
+    for (const Section *s = findSection(section); const QString &key : keys)
         values.append(readValue(s, key, def));
     return values;
 }
 
 int ProfileFile::readInteger(const QString &section, const QString &key, int def) const
 {
-    const Section *s = findSection(section);
-    const Line *line = s ? findLine(*s, key) : nullptr;
-    if (!line)
-        return def;
-    return parseInteger(trimBlanks(line->value)).value_or(def);
-}
-
-qint64 ProfileFile::largestNumberedKey(const QString &section, const QString &prefix) const
-{
-    const Section *s = findSection(section);
-    return s ? s->keys.largestNumbered(prefix) : -1;
+    const Line *line = findLine(findSection(section), key);
+    return line ? parseInteger(trimBlanks(line->value)).value_or(def) : def;
 }
 
 QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &prefix) const
 {
-    const Section *s = findSection(section);
-    return s ? s->keys.numbered(prefix) : QList<qint64>();
-}
-
-bool ProfileFile::hasSection(const QString &section) const
-{
-    return findSection(section) != nullptr;
-}
-
-bool ProfileFile::hasKey(const QString &section, const QString &key) const
-{
-    const Section *s = findSection(section);
-    return s && findLine(*s, key);
+    QList<qint64> numbers;
+    if (const Section *s = findSection(section)) {
+        const QString folded = fold(prefix);
+        for (auto it = s->keys.cbegin(); it != s->keys.cend(); ++it) {
+            if (const auto n = numberAfter(it.key(), folded))
+                numbers.append(*n);
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
 std::optional<int> ProfileFile::parseInteger(QStringView text)
 {
-    int base = 10;
-    bool negative = false;
-    if (text.startsWith(u"0x") || text.startsWith(u"0X")) {
-        base = 16;
-        text = text.mid(2);
-    } else if (text.startsWith(u'$')) {
-        base = 16;
-        text = text.mid(1);
-    } else if (text.startsWith(u'+') || text.startsWith(u'-')) {
-        negative = text.front() == u'-';
-        text = text.mid(1);
-    }
-    if (text.isEmpty())
+    const bool hex = text.startsWith(u"0x", Qt::CaseInsensitive) || text.startsWith(u'$');
+    const bool negative = !hex && text.startsWith(u'-');
+    text = text.mid(hex ? (text.startsWith(u'$') ? 1 : 2) : negative || text.startsWith(u'+') ? 1 : 0);
+    const auto isDigitHere = [hex](QChar c) {
+        return isDigit(c) || (hex && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')));
+    };
+    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isDigitHere))
         return std::nullopt;
-    // Accumulated as a negative number, so that the smallest int fits. A
-    // number beyond the range of int saturates: an absurd count is a large
+    while (text.size() > 1 && text.front() == u'0')
+        text = text.mid(1);
+    // A number beyond the range of int saturates: an absurd count is a large
     // count, not a missing one.
-    const qint64 limit = negative ? qint64(std::numeric_limits<int>::min())
-                                  : -qint64(std::numeric_limits<int>::max());
-    qint64 value = 0;
-    for (const QChar c : text) {
-        int digit;
-        const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9')
-            digit = u - u'0';
-        else if (base == 16 && u >= u'a' && u <= u'f')
-            digit = u - u'a' + 10;
-        else if (base == 16 && u >= u'A' && u <= u'F')
-            digit = u - u'A' + 10;
-        else
-            return std::nullopt;
-        value = std::max(value * base - digit, limit);
-    }
-    return int(negative ? value : -value);
+    const qint64 value = text.size() > 12 ? std::numeric_limits<qint64>::max()
+                                          : text.toLongLong(nullptr, hex ? 16 : 10);
+    return int(std::clamp(negative ? -value : value, qint64(std::numeric_limits<int>::min()),
+                          qint64(std::numeric_limits<int>::max())));
 }
 
 ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
 {
     if (const Section *found = findSection(section))
-        return m_sections[size_t(found - m_sections.data())];
+        return m_sections[found - m_sections.constData()];
 
     // A blank line parts the new section from the text before it.
-    for (auto last = m_sections.rbegin(); last != m_sections.rend(); ++last) {
-        if (last->removed)
-            continue;
-        const auto visible = std::find_if(last->lines.rbegin(), last->lines.rend(),
-                                          [](const Line &l) { return !l.removed; });
-        if (visible == last->lines.rend())
-            continue;
-        if (visible->isKey || !trimBlanks(visible->text).isEmpty())
-            last->lines.emplace_back();
-        break;
-    }
-    Section created;
-    created.name = trimBlanks(section).toString();
-    created.lines.emplace_back(u'[' + created.name + u']');
-    created.insertAt = 1;
-    m_sectionIndex[created.name] = {qsizetype(m_sections.size())};
-    m_sections.push_back(std::move(created));
-    return m_sections.back();
+    if (QList<Line> &last = m_sections.last().lines; !last.isEmpty() && !last.last().isBlank())
+        last.append(Line());
+    const QString name = trimBlanks(section).toString();
+    m_sectionIndex[fold(name)] = {m_sections.size()};
+    m_sections.append(Section{name, {Line(u'[' + name + u']')}, {}, false});
+    return m_sections.last();
 }
 
 void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
 {
-    const qsizetype found = section.keys.find(key);
-    if (found >= 0) {
+    if (const auto found = section.keys.constFind(fold(key)); found != section.keys.cend()) {
         // The key keeps its spelling and spacing; only the value changes.
-        section.lines[size_t(found)].value = value;
+        section.lines[*found].value = value;
         return;
     }
-    const QStringView name = trimBlanks(key);
-    Line line(name.size() == key.size() ? key : name.toString(), value);
-    const qsizetype at = section.insertAt++;
-    // Only blank lines follow the insertion point, so no indexed line moves.
-    section.lines.insert(section.lines.begin() + at, std::move(line));
-    section.keys.insert(section.lines[size_t(at)].text, at, qsizetype(section.lines.size()));
+    // After the last line that is not blank: no key line moves.
+    qsizetype at = section.lines.size();
+    while (at > 0 && section.lines[at - 1].isBlank())
+        --at;
+    section.lines.insert(at, Line(trimBlanks(key).toString(), value, true));
+    addKey(section, at);
 }
 
 void ProfileFile::writeKey(Section &section, const QString &key, const QString &value)
 {
-    if (!hasLineBreak(value) && !section.keys.hasDottedKeys()) {
-        setKey(section, key, value);
-        return;
-    }
-    const QStringList lines = valueLines(value);
-    const QStringView name = trimBlanks(key);
+    // Line breaks are CR LF, LF or CR.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    const bool severalLines = value.contains(u'\n') || value.contains(u'\r');
+    if (!severalLines && !section.hasDottedKeys)
+        return setKey(section, key, value);
+    const QStringList lines = value.split(lineBreak);
     setKey(section, key, lines.first());
     for (int n = 2; n <= lines.size(); ++n)
-        setKey(section, continuationKey(name, n), lines.at(n - 1));
+        setKey(section, continuationKey(key, n), lines.at(n - 1));
     // Continuation lines left from a longer earlier value would join this one.
     for (int n = int(lines.size()) + 1;; ++n) {
-        const qsizetype stale = section.keys.take(continuationKey(name, n));
-        if (stale < 0)
+        const qsizetype stale = section.keys.take(fold(continuationKey(key, n)));
+        if (stale == 0)   // absent: line 0 is the section's header
             break;
-        section.lines[size_t(stale)].removed = true;
+        section.lines.removeAt(stale);
+        for (qsizetype &line : section.keys)
+            line -= line > stale ? 1 : 0;
     }
-}
-
-void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
-{
-    writeKey(sectionForWriting(section), key, value);
 }
 
 void ProfileFile::writeStrings(const QString &section, const QString *keys,
                                const QString *values, qsizetype count)
 {
-    if (count <= 0)
-        return;
-    Section &s = sectionForWriting(section);
-    s.lines.reserve(s.lines.size() + size_t(count));
     for (qsizetype i = 0; i < count; ++i)
-        writeKey(s, keys[i], values[i]);
-}
-
-void ProfileFile::writeInteger(const QString &section, const QString &key, int value)
-{
-    writeString(section, key, QString::number(value));
+        writeKey(sectionForWriting(section), keys[i], values[i]);
 }
 
 void ProfileFile::eraseSection(const QString &section)
 {
-    const auto it = m_sectionIndex.find(QStringView(section));
-    if (it == m_sectionIndex.end())
-        return;
-    for (const qsizetype index : std::as_const(it->second))
-        m_sections[size_t(index)].removed = true;
-    m_sectionIndex.erase(it);
+    const QList<qsizetype> erased = m_sectionIndex.value(fold(section));
+    for (auto index = erased.crbegin(); index != erased.crend(); ++index)
+        m_sections.removeAt(*index);
+    indexSections();
 }
 
 QStringList ProfileFile::sectionNames() const
 {
     QStringList names;
-    for (size_t i = 1; i < m_sections.size(); ++i) {
-        const Section &section = m_sections[i];
-        if (!section.removed && m_sectionIndex.find(QStringView(section.name))->second.first() == qsizetype(i))
-            names.append(section.name);
+    for (qsizetype i = 1; i < m_sections.size(); ++i) {
+        if (m_sectionIndex.value(fold(m_sections[i].name)).first() == i)
+            names.append(m_sections[i].name);
     }
     return names;
 }
@@ -332,53 +286,24 @@ void ProfileFile::copySections(const ProfileFile &other,
         if (!keep(name))
             continue;
         eraseSection(name);
+        const QList<qsizetype> sources = other.m_sectionIndex.value(fold(name));
         // sectionForWriting parts the new section from the text before it.
-        bool first = true;
-        for (const qsizetype index : other.m_sectionIndex.find(QStringView(name))->second) {
-            const Section &source = other.m_sections[size_t(index)];
-            if (first) {
-                Section &target = sectionForWriting(name);
-                target = source;
-                first = false;
-            } else {
-                m_sectionIndex[name].append(qsizetype(m_sections.size()));
-                m_sections.push_back(source);
-            }
-        }
+        sectionForWriting(name) = other.m_sections[sources.first()];
+        for (qsizetype i = 1; i < sources.size(); ++i)
+            m_sections.append(other.m_sections[sources[i]]);
+        indexSections();
     }
-}
-
-// Characters of the file's text, line ends included.
-qsizetype ProfileFile::textLength() const
-{
-    qsizetype size = 0;
-    for (const Section &section : m_sections) {
-        if (section.removed)
-            continue;
-        for (const Line &line : section.lines) {
-            if (!line.removed)
-                size += line.text.size() + (line.isKey ? 1 + line.value.size() : 0) + 2;
-        }
-    }
-    return size;
 }
 
 QString ProfileFile::toText() const
 {
     QString text;
-    text.reserve(textLength());
     for (const Section &section : m_sections) {
-        if (section.removed)
-            continue;
         for (const Line &line : section.lines) {
-            if (line.removed)
-                continue;
             text += line.text;
-            if (line.isKey) {
-                text += u'=';
-                text += line.value;
-            }
-            text += QLatin1String("\r\n");
+            if (line.isKey)
+                text += u'=' + line.value;
+            text += QLatin1StringView("\r\n");
         }
     }
     return text;
@@ -386,29 +311,7 @@ QString ProfileFile::toText() const
 
 QByteArray ProfileFile::toBytes() const
 {
-    // Encoded as Windows-1252 line by line, without the whole text as a
-    // string in between; a character outside it means UTF-8 for the whole
-    // file, made from the text.
-    QByteArray bytes(textLength(), Qt::Uninitialized);
-    char *out = bytes.data();
-    for (const Section &section : m_sections) {
-        if (section.removed)
-            continue;
-        for (const Line &line : section.lines) {
-            if (line.removed)
-                continue;
-            if (!fitsWindows1252(line.text) || !fitsWindows1252(line.value))
-                return encodeText(toText());
-            out = encodeWindows1252(line.text, out);
-            if (line.isKey) {
-                *out++ = '=';
-                out = encodeWindows1252(line.value, out);
-            }
-            *out++ = '\r';
-            *out++ = '\n';
-        }
-    }
-    return bytes;
+    return encodeText(toText());
 }
 
 bool ProfileFile::save()

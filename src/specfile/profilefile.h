@@ -3,17 +3,15 @@
 // Section and key names match without regard to letter case.
 #pragma once
 
+#include <QHash>
 #include <QList>
-#include <QStringList>
-#include <functional>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
-#include <vector>
 
 #include "generator/bodysource.h"
-#include "specfile/profilekeyindex.h"
-#include "specfile/profiletext.h"
 
 class ProfileFile : public BodySource
 {
@@ -21,9 +19,9 @@ public:
     enum class LoadResult { Loaded, NotFound, Failed };
     static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 
-    ProfileFile();
+    ProfileFile() = default;
     // Loads path; a file that cannot be read gives an empty profile.
-    explicit ProfileFile(const QString &path);
+    explicit ProfileFile(const QString &path) { load(path); }
 
     // Replaces the contents with those of the file at path and makes path the
     // file that save() writes. NotFound and Failed leave the profile empty and
@@ -40,22 +38,38 @@ public:
     // continuation keys key.2, key.3, ... of a value written over several
     // lines are joined to it with "\n".
     QString readString(const QString &section, const QString &key,
-                       const QString &def = QString()) const override;
+                       const QString &def = QString()) const override
+    {
+        return readValue(findSection(section), key, def);
+    }
     // readString(section, key, def) for each of keys.
     QStringList readStrings(const QString &section, const QStringList &keys,
                             const QString &def = QString()) const;
     int readInteger(const QString &section, const QString &key, int def) const override;
     QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
     // The largest n such that prefix + n is a key of section; -1 when none is.
-    qint64 largestNumberedKey(const QString &section, const QString &prefix) const;
-    bool hasSection(const QString &section) const;
-    bool hasKey(const QString &section, const QString &key) const;
+    qint64 largestNumberedKey(const QString &section, const QString &prefix) const
+    {
+        const QList<qint64> numbers = numberedKeys(section, prefix);
+        return numbers.isEmpty() ? -1 : numbers.last();
+    }
+    bool hasSection(const QString &section) const { return findSection(section); }
+    bool hasKey(const QString &section, const QString &key) const
+    {
+        return findLine(findSection(section), key);
+    }
 
     // Writing. A key that exists gets its new value in place; a new key goes
     // to the end of its section, a new section to the end of the file. A value
     // with line breaks is written as key, key.2, key.3, ...
-    void writeString(const QString &section, const QString &key, const QString &value);
-    void writeInteger(const QString &section, const QString &key, int value);
+    void writeString(const QString &section, const QString &key, const QString &value)
+    {
+        writeKey(sectionForWriting(section), key, value);
+    }
+    void writeInteger(const QString &section, const QString &key, int value)
+    {
+        writeString(section, key, QString::number(value));
+    }
     // writeString(section, keys[i], values[i]) for i from 0 to count - 1.
     void writeStrings(const QString &section, const QString *keys, const QString *values,
                       qsizetype count);
@@ -81,38 +95,32 @@ public:
     static std::optional<int> parseInteger(QStringView text);
 
 private:
-    // A line as read or written. Its strings share the text they were given
-    // (the keys and values a caller writes), so writing copies no text.
     struct Line {
-        Line() = default;
-        explicit Line(QString whole) : text(std::move(whole)) {}
-        Line(QString key, QString value) : text(std::move(key)), value(std::move(value)), isKey(true) {}
-
+        explicit Line(QString text = {}, QString value = {}, bool isKey = false)
+            : text(std::move(text)), value(std::move(value)), isKey(isKey) {}
         QString text;        // the whole line; for a key line, the text before its "="
         QString value;       // the text after the "=" of a key line
         bool isKey = false;
-        bool removed = false;
+        bool isBlank() const;
     };
     struct Section {
-        QString name;                // as in its header
-        std::vector<Line> lines;     // lines[0] is the header, except before the first section
-        ProfileKeyIndex keys;
-        qsizetype insertAt = 0;      // where a new key goes: after the last non-blank line
-        bool removed = false;
+        QString name;                     // as in its header
+        QList<Line> lines;                // lines[0] is the header, except before the first section
+        QHash<QString, qsizetype> keys;   // folded key -> its line; the first of equal keys
+        bool hasDottedKeys = false;       // continuation keys are possible
     };
 
-    void clear();
-    const Section *findSection(QStringView section) const;
-    const Line *findLine(const Section &section, QStringView key) const;
-    static QString trimmedValue(const Line &line);
-    QString readValue(const Section *section, QStringView key, const QString &def) const;
+    void indexSections();
+    void addKey(Section &section, qsizetype line);
+    const Section *findSection(const QString &section) const;
+    const Line *findLine(const Section *section, const QString &key) const;   // null section: none
+    QString readValue(const Section *section, const QString &key, const QString &def) const;
     Section &sectionForWriting(const QString &section);
-    void writeKey(Section &section, const QString &key, const QString &value);
     void setKey(Section &section, const QString &key, const QString &value);
-    qsizetype textLength() const;
+    void writeKey(Section &section, const QString &key, const QString &value);
 
     QString m_path;
     QString m_error;
-    std::vector<Section> m_sections;                          // [0] holds the lines before the first section
-    ProfileText::FoldedNameMap<QList<qsizetype>> m_sectionIndex;   // name -> its sections in file order
+    QList<Section> m_sections{Section()};   // [0] holds the lines before the first section
+    QHash<QString, QList<qsizetype>> m_sectionIndex;   // folded name -> its sections in file order
 };
