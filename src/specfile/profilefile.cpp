@@ -13,7 +13,6 @@
 namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
 // Blanks are ASCII white space only: QString::trimmed() would also take
 // characters such as U+00A0, which belong to the value.
 QStringView trimBlanks(QStringView text)
@@ -29,12 +28,6 @@ QStringView trimBlanks(QStringView text)
 // The form under which section and key names match.
 QString fold(QStringView name) { return trimBlanks(name).toString().toCaseFolded(); }
 
-QString trimmedValue(const QString &value)
-{
-    const QStringView trimmed = trimBlanks(value);
-    return trimmed.size() == value.size() ? value : trimmed.toString();
-}
-
 // The key of line n (from 2) of a value written over several lines.
 QString continuationKey(QStringView key, int n)
 {
@@ -46,8 +39,10 @@ QString continuationKey(QStringView key, int n)
 // numbers give the largest qint64.
 std::optional<qint64> numberAfter(QStringView key, QStringView prefix)
 {
-    const QStringView digits = key.mid(prefix.size());
-    if (!key.startsWith(prefix) || digits.isEmpty() || (digits.size() > 1 && digits.front() == u'0')
+    if (!key.startsWith(prefix))
+        return std::nullopt;
+    const QStringView digits = key.sliced(prefix.size());
+    if (digits.isEmpty() || (digits.size() > 1 && digits.front() == u'0')
         || !std::all_of(digits.begin(), digits.end(), isDigit))
         return std::nullopt;
     return digits.size() > 18 ? std::numeric_limits<qint64>::max() : digits.toLongLong();
@@ -70,21 +65,17 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     m_error.clear();
     parse(QString());
     QFile file(path);
-    const auto fail = [&](const QString &reason) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason;
-        return LoadResult::Failed;
-    };
     if (!file.exists()) {
         m_error = QStringLiteral("File not found: ") + path;
         return LoadResult::NotFound;
     }
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(file.errorString());
-    if (file.size() > kMaxFileSize)
-        return fail(QStringLiteral("the file is too large"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
+    const bool tooLarge = file.open(QIODevice::ReadOnly) && file.size() > kMaxFileSize;
+    const QByteArray bytes = file.isOpen() && !tooLarge ? file.readAll() : QByteArray();
+    if (!file.isOpen() || tooLarge || file.error() != QFileDevice::NoError) {
+        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ")
+            + (tooLarge ? QStringLiteral("the file is too large") : file.errorString());
+        return LoadResult::Failed;
+    }
     parse(decodeText(bytes));
     return LoadResult::Loaded;
 }
@@ -101,23 +92,22 @@ void ProfileFile::parse(const QString &text)
 {
     m_sections = {Section()};
     for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(u'\n', start);
-        end = end < 0 ? text.size() : end;
-        QStringView raw = QStringView(text).mid(start, end - start);
+        const qsizetype end = text.indexOf(u'\n', start) < 0 ? text.size() : text.indexOf(u'\n', start);
+        QStringView raw = QStringView(text).sliced(start, end - start);
         start = end + 1;
         if (raw.endsWith(u'\r'))
             raw.chop(1);
         const QStringView trimmed = trimBlanks(raw);
-        const qsizetype close = trimmed.lastIndexOf(u']');
         const qsizetype equals = trimmed.isEmpty() || trimmed.startsWith(u';') ? -1 : raw.indexOf(u'=');
         Section &section = m_sections.last();
         if (trimmed.startsWith(u'[')) {
+            const qsizetype close = trimmed.lastIndexOf(u']');
             const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
-            m_sections.append(Section{name.toString(), {Line(raw.toString())}, {}, false});
+            m_sections.append(Section{name.toString(), {Line{raw.toString(), {}, false}}, {}, false});
         } else if (equals < 0) {
-            section.lines.append(Line(raw.toString()));
+            section.lines.append(Line{raw.toString(), {}, false});
         } else {
-            section.lines.append(Line(raw.left(equals).toString(), raw.mid(equals + 1).toString(), true));
+            section.lines.append(Line{raw.left(equals).toString(), raw.sliced(equals + 1).toString(), true});
             addKey(section, section.lines.size() - 1);
         }
     }
@@ -126,8 +116,7 @@ void ProfileFile::parse(const QString &text)
 
 const ProfileFile::Section *ProfileFile::findSection(const QString &section) const
 {
-    // Of sections of the same name, the first counts.
-    const auto it = m_sectionIndex.constFind(fold(section));
+    const auto it = m_sectionIndex.constFind(fold(section));   // the first of equal names counts
     return it == m_sectionIndex.cend() ? nullptr : &m_sections[it->first()];
 }
 
@@ -144,13 +133,10 @@ QString ProfileFile::readValue(const Section *section, const QString &key, const
     const Line *line = findLine(section, key);
     if (!line)
         return def;
-    QString value = trimmedValue(line->value);
-    for (int n = 2; section->hasDottedKeys; ++n) {
-        const Line *next = findLine(section, continuationKey(key, n));
-        if (!next)
-            break;
-        value += u'\n' + trimmedValue(next->value);
-    }
+    QString value = trimBlanks(line->value).toString();
+    const Line *next = nullptr;
+    for (int n = 2; section->hasDottedKeys && (next = findLine(section, continuationKey(key, n))); ++n)
+        value += u'\n' + trimBlanks(next->value).toString();
     return value;
 }
 
@@ -172,8 +158,9 @@ int ProfileFile::readInteger(const QString &section, const QString &key, int def
 QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &prefix) const
 {
     QList<qint64> numbers;
-    if (const Section *s = findSection(section)) {
-        const QString folded = fold(prefix);
+    const Section *s = findSection(section);
+    const QString folded = fold(prefix);
+    if (s) {
         for (auto it = s->keys.cbegin(); it != s->keys.cend(); ++it) {
             if (const auto n = numberAfter(it.key(), folded))
                 numbers.append(*n);
@@ -187,16 +174,15 @@ std::optional<int> ProfileFile::parseInteger(QStringView text)
 {
     const bool hex = text.startsWith(u"0x", Qt::CaseInsensitive) || text.startsWith(u'$');
     const bool negative = !hex && text.startsWith(u'-');
-    text = text.mid(hex ? (text.startsWith(u'$') ? 1 : 2) : negative || text.startsWith(u'+') ? 1 : 0);
+    text = text.sliced(hex ? (text.startsWith(u'$') ? 1 : 2) : negative || text.startsWith(u'+') ? 1 : 0);
     const auto isDigitHere = [hex](QChar c) {
         return isDigit(c) || (hex && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')));
     };
     if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isDigitHere))
         return std::nullopt;
     while (text.size() > 1 && text.front() == u'0')
-        text = text.mid(1);
-    // A number beyond the range of int saturates: an absurd count is a large
-    // count, not a missing one.
+        text = text.sliced(1);
+    // Beyond int a number saturates: an absurd count is a large count, not a missing one.
     const qint64 value = text.size() > 12 ? std::numeric_limits<qint64>::max()
                                           : text.toLongLong(nullptr, hex ? 16 : 10);
     return int(std::clamp(negative ? -value : value, qint64(std::numeric_limits<int>::min()),
@@ -207,47 +193,41 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
 {
     if (const Section *found = findSection(section))
         return m_sections[found - m_sections.constData()];
-
     // A blank line parts the new section from the text before it.
     if (QList<Line> &last = m_sections.last().lines; !last.isEmpty() && !last.last().isBlank())
-        last.append(Line());
+        last.append(Line{{}, {}, false});
     const QString name = trimBlanks(section).toString();
     m_sectionIndex[fold(name)] = {m_sections.size()};
-    m_sections.append(Section{name, {Line(u'[' + name + u']')}, {}, false});
+    m_sections.append(Section{name, {Line{u'[' + name + u']', {}, false}}, {}, false});
     return m_sections.last();
 }
 
 void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
 {
-    if (const auto found = section.keys.constFind(fold(key)); found != section.keys.cend()) {
-        // The key keeps its spelling and spacing; only the value changes.
-        section.lines[*found].value = value;
-        return;
-    }
+    // A key that is there keeps its spelling and spacing.
+    if (const auto found = section.keys.constFind(fold(key)); found != section.keys.cend())
+        return void(section.lines[*found].value = value);
     // After the last line that is not blank: no key line moves.
     qsizetype at = section.lines.size();
     while (at > 0 && section.lines[at - 1].isBlank())
         --at;
-    section.lines.insert(at, Line(trimBlanks(key).toString(), value, true));
+    section.lines.insert(at, Line{trimBlanks(key).toString(), value, true});
     addKey(section, at);
 }
 
 void ProfileFile::writeKey(Section &section, const QString &key, const QString &value)
 {
-    // Line breaks are CR LF, LF or CR.
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    const bool severalLines = value.contains(u'\n') || value.contains(u'\r');
-    if (!severalLines && !section.hasDottedKeys)
+    if (!section.hasDottedKeys && !value.contains(u'\n') && !value.contains(u'\r'))
         return setKey(section, key, value);
     const QStringList lines = value.split(lineBreak);
     setKey(section, key, lines.first());
     for (int n = 2; n <= lines.size(); ++n)
         setKey(section, continuationKey(key, n), lines.at(n - 1));
     // Continuation lines left from a longer earlier value would join this one.
-    for (int n = int(lines.size()) + 1;; ++n) {
-        const qsizetype stale = section.keys.take(fold(continuationKey(key, n)));
-        if (stale == 0)   // absent: line 0 is the section's header
-            break;
+    // take() gives 0 for an absent key: line 0 is the section's header.
+    for (qsizetype n = lines.size() + 1, stale;
+         (stale = section.keys.take(fold(continuationKey(key, int(n))))) != 0; ++n) {
         section.lines.removeAt(stale);
         for (qsizetype &line : section.keys)
             line -= line > stale ? 1 : 0;
@@ -269,24 +249,15 @@ void ProfileFile::eraseSection(const QString &section)
     indexSections();
 }
 
-QStringList ProfileFile::sectionNames() const
-{
-    QStringList names;
-    for (qsizetype i = 1; i < m_sections.size(); ++i) {
-        if (m_sectionIndex.value(fold(m_sections[i].name)).first() == i)
-            names.append(m_sections[i].name);
-    }
-    return names;
-}
-
 void ProfileFile::copySections(const ProfileFile &other,
                                const std::function<bool(const QString &)> &keep)
 {
-    for (const QString &name : other.sectionNames()) {
-        if (!keep(name))
+    for (qsizetype first = 1; first < other.m_sections.size(); ++first) {
+        const QString &name = other.m_sections[first].name;
+        const QList<qsizetype> sources = other.m_sectionIndex.value(fold(name));
+        if (sources.first() != first || !keep(name))
             continue;
         eraseSection(name);
-        const QList<qsizetype> sources = other.m_sectionIndex.value(fold(name));
         // sectionForWriting parts the new section from the text before it.
         sectionForWriting(name) = other.m_sections[sources.first()];
         for (qsizetype i = 1; i < sources.size(); ++i)
@@ -298,20 +269,10 @@ void ProfileFile::copySections(const ProfileFile &other,
 QString ProfileFile::toText() const
 {
     QString text;
-    for (const Section &section : m_sections) {
-        for (const Line &line : section.lines) {
-            text += line.text;
-            if (line.isKey)
-                text += u'=' + line.value;
-            text += QLatin1StringView("\r\n");
-        }
-    }
+    for (const Section &section : m_sections)
+        for (const Line &line : section.lines)
+            text += line.text + (line.isKey ? u'=' + line.value : QString()) + QLatin1StringView("\r\n");
     return text;
-}
-
-QByteArray ProfileFile::toBytes() const
-{
-    return encodeText(toText());
 }
 
 bool ProfileFile::save()

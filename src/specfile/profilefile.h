@@ -4,14 +4,13 @@
 #pragma once
 
 #include <QHash>
-#include <QList>
-#include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
 #include "generator/bodysource.h"
+#include "specfile/textcodec.h"
 
 class ProfileFile : public BodySource
 {
@@ -23,15 +22,13 @@ public:
     // Loads path; a file that cannot be read gives an empty profile.
     explicit ProfileFile(const QString &path) { load(path); }
 
-    // Replaces the contents with those of the file at path and makes path the
-    // file that save() writes. NotFound and Failed leave the profile empty and
-    // set errorString(); a file larger than kMaxFileSize fails.
+    // Replaces the contents with those of the file at path, which save() then writes.
+    // NotFound and Failed (also a file over kMaxFileSize) leave it empty, with errorString().
     LoadResult load(const QString &path);
     // Replaces the contents with text (line ends CR LF or LF).
     void parse(const QString &text);
 
     QString path() const { return m_path; }
-    void setPath(const QString &path) { m_path = path; }
     QString errorString() const { return m_error; }
 
     // Reading. A value is read whole, without the blanks at its two ends; the
@@ -54,10 +51,6 @@ public:
         return numbers.isEmpty() ? -1 : numbers.last();
     }
     bool hasSection(const QString &section) const { return findSection(section); }
-    bool hasKey(const QString &section, const QString &key) const
-    {
-        return findLine(findSection(section), key);
-    }
 
     // Writing. A key that exists gets its new value in place; a new key goes
     // to the end of its section, a new section to the end of the file. A value
@@ -76,28 +69,23 @@ public:
     // Removes every section of that name with all its lines.
     void eraseSection(const QString &section);
 
-    // The names of the sections in file order, each once, as first spelled.
-    QStringList sectionNames() const;
     // Copies the sections of other that keep accepts, their lines as they
     // stand, to the end of this file; a section of the same name here goes.
     void copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep);
 
     // The file's text, each line followed by CR LF, and its encoded bytes.
     QString toText() const;
-    QByteArray toBytes() const;
+    QByteArray toBytes() const { return encodeText(toText()); }
     // Writes the file atomically to path(); on failure the old file stays and
     // errorString() is "Unable to write to " + the file's full name.
     bool save();
 
-    // A whole integer value: signed decimal, or hexadecimal after "0x", "0X"
-    // or "$", brought into the range of int; nothing when the text is
-    // anything else.
+    // A whole integer value: signed decimal, or hexadecimal after "0x", "0X" or
+    // "$", brought into the range of int; nothing when the text is anything else.
     static std::optional<int> parseInteger(QStringView text);
 
 private:
     struct Line {
-        explicit Line(QString text = {}, QString value = {}, bool isKey = false)
-            : text(std::move(text)), value(std::move(value)), isKey(isKey) {}
         QString text;        // the whole line; for a key line, the text before its "="
         QString value;       // the text after the "=" of a key line
         bool isKey = false;

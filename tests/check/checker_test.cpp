@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "awk/awk.h"
+#include "rowname.h"
 #include "model/specbuilders.h"
 #include "check/checker.h"
 #include "generator/style.h"
@@ -63,10 +64,7 @@ struct RuleCase {
     QString message;   // a part of the message that names the fault
 };
 
-void PrintTo(const RuleCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(RuleCase)
 
 class CheckRule : public testing::TestWithParam<RuleCase> {};
 
@@ -264,10 +262,7 @@ struct CleanCase {
     Change change;
 };
 
-void PrintTo(const CleanCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(CleanCase)
 
 class CheckClean : public testing::TestWithParam<CleanCase> {};
 
@@ -318,7 +313,7 @@ TEST_P(CheckExample, GivesOnlyTheExpectedFindings)
 {
     ComponentSpec spec;
     TAwk awk;
-    readSpecification(spec, QStringLiteral(UF_SOURCE_DIR "/examples/") + QLatin1String(GetParam().file), awk);
+    readSpecification(spec, QStringLiteral(UF_TEST_DATA_DIR "/") + QLatin1String(GetParam().file), awk);
     QStringList described;
     for (const Finding &finding : checkSpecification(spec, Style()))
         described.append(severityLabel(finding.severity) + u": "_s + describeFinding(finding));

@@ -41,7 +41,7 @@ struct ExampleCase {
     const char *unit;
 };
 
-void PrintTo(const ExampleCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(ExampleCase)
 
 class BuildCommandExample : public testing::TestWithParam<ExampleCase> {};
 
@@ -196,7 +196,7 @@ struct FailureCase {
     const char *message;
 };
 
-void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(FailureCase)
 
 class BuildCommandFailure : public testing::TestWithParam<FailureCase> {};
 
@@ -236,7 +236,7 @@ struct WriteFailureCase {
     const char *message;
 };
 
-void PrintTo(const WriteFailureCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(WriteFailureCase)
 
 void limitFileSize()
 {
@@ -320,7 +320,7 @@ struct StyleCase {
     Style expected;
 };
 
-void PrintTo(const StyleCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(StyleCase)
 
 class StyleSettings : public testing::TestWithParam<StyleCase> {};
 

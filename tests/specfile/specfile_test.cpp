@@ -218,7 +218,7 @@ TEST_F(SpecFile, SavingIntoAnExistingFileKeepsWhatItDoesNotWrite)
     EXPECT_EQ(file.readInteger(QStringLiteral("Component"), QStringLiteral("PropertyCount"), 0), 2);
     EXPECT_EQ(file.readString(QStringLiteral("functionTTank.GetLevel"), QStringLiteral("v1")),
               QStringLiteral("var n: integer;"));
-    EXPECT_FALSE(file.hasKey(QStringLiteral("Properties"), QStringLiteral("5")));
+    EXPECT_EQ(file.readString(QStringLiteral("Properties"), QStringLiteral("5"), QStringLiteral("absent")), QStringLiteral("absent"));
     EXPECT_FALSE(file.hasSection(QStringLiteral("Procedures")));
     EXPECT_TRUE(file.toText().startsWith(QStringLiteral("; my notes\r\n[Component]\r\nAuthor=me\r\n")));
 }
@@ -330,7 +330,7 @@ struct ProposedCase {
     const char *proposed;
 };
 
-void PrintTo(const ProposedCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(ProposedCase)
 
 class ProposedSpecificationPath : public testing::TestWithParam<ProposedCase> {};
 
@@ -400,7 +400,7 @@ struct AbsurdKeyCase {
     const char *key;
 };
 
-void PrintTo(const AbsurdKeyCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(AbsurdKeyCase)
 
 class AbsurdKey : public testing::TestWithParam<AbsurdKeyCase> {
 protected:
@@ -449,7 +449,7 @@ struct CountBoundCase {
     QStringList expected;
 };
 
-void PrintTo(const CountBoundCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(CountBoundCase)
 
 ComponentSpec openSpecification(const QString &path, TAwk &awk)
 {

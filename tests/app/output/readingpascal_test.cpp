@@ -8,6 +8,7 @@
 #include "app/replacedialog.h"
 #include "app/pascalhighlighter.h"
 #include "editor/classpage.h"
+#include "rowname.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,7 @@ struct PositionRow {
     int position;      // in the text below
     const char *shown;
 };
+UF_ROW_NAME(PositionRow)
 
 class CursorPosition : public OutputPageTest, public testing::WithParamInterface<PositionRow>
 {
@@ -151,6 +153,7 @@ struct KeyRow {
     const char *item;
     const char *focus;   // the control the key is pressed in
 };
+UF_ROW_NAME(KeyRow)
 
 class EditorKey : public EditorKeys, public testing::WithParamInterface<KeyRow>
 {
