@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <ranges>
 
 #include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
@@ -25,8 +26,21 @@ QStringView trimBlanks(QStringView text)
     return text;
 }
 
-// The form under which section and key names match.
-QString fold(QStringView name) { return trimBlanks(name).toString().toCaseFolded(); }
+// The text without its blanks, shared rather than copied when it has none.
+QString trimmed(const QString &text)
+{
+    const QStringView inner = trimBlanks(text);
+    return inner.size() == text.size() ? text : inner.toString();
+}
+
+// The form under which section and key names match; a name already in that
+// form (as numbered keys are) is shared, not copied.
+QString fold(const QString &name)
+{
+    const auto plain = [](QChar c) { return c.unicode() < 0x80 && (c < u'A' || c > u'Z'); };
+    const QString inner = trimmed(name);
+    return std::all_of(inner.begin(), inner.end(), plain) ? inner : inner.toCaseFolded();
+}
 
 // The key of line n (from 2) of a value written over several lines.
 QString continuationKey(QStringView key, int n)
@@ -83,8 +97,8 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
 void ProfileFile::addKey(Section &section, qsizetype line)
 {
     const QString &name = section.lines[line].text;
-    if (const QString folded = fold(name); !section.keys.contains(folded))
-        section.keys.insert(folded, line);
+    if (qsizetype &first = section.keys[fold(name)]; first == 0)   // no key is on line 0, the header
+        first = line;
     section.hasDottedKeys = section.hasDottedKeys || name.contains(u'.');
 }
 
@@ -133,10 +147,10 @@ QString ProfileFile::readValue(const Section *section, const QString &key, const
     const Line *line = findLine(section, key);
     if (!line)
         return def;
-    QString value = trimBlanks(line->value).toString();
+    QString value = trimmed(line->value);
     const Line *next = nullptr;
     for (int n = 2; section->hasDottedKeys && (next = findLine(section, continuationKey(key, n))); ++n)
-        value += u'\n' + trimBlanks(next->value).toString();
+        value += u'\n' + trimmed(next->value);
     return value;
 }
 
@@ -237,8 +251,8 @@ void ProfileFile::writeKey(Section &section, const QString &key, const QString &
 void ProfileFile::writeStrings(const QString &section, const QString *keys,
                                const QString *values, qsizetype count)
 {
-    for (qsizetype i = 0; i < count; ++i)
-        writeKey(sectionForWriting(section), keys[i], values[i]);
+    for (Section &s = sectionForWriting(section); const qsizetype i : std::views::iota(0, count))
+        writeKey(s, keys[i], values[i]);
 }
 
 void ProfileFile::eraseSection(const QString &section)
@@ -269,9 +283,14 @@ void ProfileFile::copySections(const ProfileFile &other,
 QString ProfileFile::toText() const
 {
     QString text;
-    for (const Section &section : m_sections)
-        for (const Line &line : section.lines)
-            text += line.text + (line.isKey ? u'=' + line.value : QString()) + QLatin1StringView("\r\n");
+    for (const Section &section : m_sections) {
+        for (const Line &line : section.lines) {
+            text += line.text;
+            if (line.isKey)
+                (text += u'=') += line.value;
+            text += QLatin1StringView("\r\n");
+        }
+    }
     return text;
 }
 
