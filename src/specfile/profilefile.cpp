@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <ranges>
 
 #include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
@@ -48,18 +47,29 @@ QString continuationKey(QStringView key, int n)
     return trimBlanks(key).toString() + u'.' + QString::number(n);
 }
 
+// The value of digits in base 10 or 16; a very long number gives the largest qint64.
+std::optional<qint64> valueOf(QStringView digits, int base)
+{
+    qint64 n = 0;
+    for (const QChar c : digits) {
+        const char16_t u = c.unicode() | 0x20;   // ASCII letters in lower case
+        const int digit = isDigit(c) ? c.unicode() - u'0' : base == 16 && u >= u'a' && u <= u'f' ? u - u'a' + 10 : -1;
+        if (digit < 0)
+            return std::nullopt;
+        n = n > std::numeric_limits<qint64>::max() / base - 1 ? std::numeric_limits<qint64>::max()
+                                                            : n * base + digit;
+    }
+    return digits.isEmpty() ? std::nullopt : std::optional(n);
+}
+
 // The number after prefix in key, both folded, when the rest is a decimal
-// number without leading zeros ("007" is not the key of 7); very long
-// numbers give the largest qint64.
+// number without leading zeros ("007" is not the key of 7).
 std::optional<qint64> numberAfter(QStringView key, QStringView prefix)
 {
-    if (!key.startsWith(prefix))
+    const QStringView digits = key.sliced(std::min(prefix.size(), key.size()));
+    if (!key.startsWith(prefix) || (digits.size() > 1 && digits.front() == u'0'))
         return std::nullopt;
-    const QStringView digits = key.sliced(prefix.size());
-    if (digits.isEmpty() || (digits.size() > 1 && digits.front() == u'0')
-        || !std::all_of(digits.begin(), digits.end(), isDigit))
-        return std::nullopt;
-    return digits.size() > 18 ? std::numeric_limits<qint64>::max() : digits.toLongLong();
+    return valueOf(digits, 10);
 }
 
 } // namespace
@@ -94,11 +104,27 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     return LoadResult::Loaded;
 }
 
+// Most keys of a specification file are the numbers 0, 1, 2, ...: their
+// lines are kept in a table, unless a number is absurd for the section's size.
+qsizetype *ProfileFile::Section::slot(const QString &key, bool add)
+{
+    const QString folded = fold(key);
+    const auto n = numberAfter(folded, {});
+    if (n && *n < numbered.size() && numbered[*n] != 0)
+        return &numbered[*n];
+    if (n && add && *n <= 4 * lines.size() + 64 && (keys.isEmpty() || !keys.contains(folded))) {
+        numbered.resize(std::max(numbered.size(), *n + 1));
+        return &numbered[*n];
+    }
+    const auto it = keys.find(folded);
+    return it != keys.end() ? &*it : add ? &keys[folded] : nullptr;
+}
+
 void ProfileFile::addKey(Section &section, qsizetype line)
 {
     const QString &name = section.lines[line].text;
-    if (qsizetype &first = section.keys[fold(name)]; first == 0)   // no key is on line 0, the header
-        first = line;
+    if (qsizetype *first = section.slot(name, true); *first == 0)   // no key is on line 0, the header
+        *first = line;
     section.hasDottedKeys = section.hasDottedKeys || name.contains(u'.');
 }
 
@@ -106,7 +132,8 @@ void ProfileFile::parse(const QString &text)
 {
     m_sections = {Section()};
     for (qsizetype start = 0; start < text.size();) {
-        const qsizetype end = text.indexOf(u'\n', start) < 0 ? text.size() : text.indexOf(u'\n', start);
+        qsizetype end = text.indexOf(u'\n', start);
+        end = end < 0 ? text.size() : end;
         QStringView raw = QStringView(text).sliced(start, end - start);
         start = end + 1;
         if (raw.endsWith(u'\r'))
@@ -117,7 +144,7 @@ void ProfileFile::parse(const QString &text)
         if (trimmed.startsWith(u'[')) {
             const qsizetype close = trimmed.lastIndexOf(u']');
             const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
-            m_sections.append(Section{name.toString(), {Line{raw.toString(), {}, false}}, {}, false});
+            m_sections.append(Section{name.toString(), {Line{raw.toString(), {}, false}}, {}, {}, false});
         } else if (equals < 0) {
             section.lines.append(Line{raw.toString(), {}, false});
         } else {
@@ -136,10 +163,8 @@ const ProfileFile::Section *ProfileFile::findSection(const QString &section) con
 
 const ProfileFile::Line *ProfileFile::findLine(const Section *section, const QString &key) const
 {
-    if (!section)
-        return nullptr;
-    const auto it = section->keys.constFind(fold(key));
-    return it == section->keys.cend() ? nullptr : &section->lines[*it];
+    const qsizetype *line = section ? const_cast<Section *>(section)->slot(key, false) : nullptr;
+    return line ? &section->lines[*line] : nullptr;
 }
 
 QString ProfileFile::readValue(const Section *section, const QString &key, const QString &def) const
@@ -174,11 +199,14 @@ QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &p
     QList<qint64> numbers;
     const Section *s = findSection(section);
     const QString folded = fold(prefix);
-    if (s) {
-        for (auto it = s->keys.cbegin(); it != s->keys.cend(); ++it) {
-            if (const auto n = numberAfter(it.key(), folded))
-                numbers.append(*n);
-        }
+    for (qsizetype n = 0; s && n < s->numbered.size(); ++n) {
+        const auto after = folded.isEmpty() ? n : numberAfter(QString::number(n), folded);
+        if (after && s->numbered[n] != 0)
+            numbers.append(*after);
+    }
+    for (auto it = s ? s->keys.cbegin() : m_sections[0].keys.cbegin(); s && it != s->keys.cend(); ++it) {
+        if (const auto after = numberAfter(it.key(), folded))
+            numbers.append(*after);
     }
     std::sort(numbers.begin(), numbers.end());
     return numbers;
@@ -189,17 +217,11 @@ std::optional<int> ProfileFile::parseInteger(QStringView text)
     const bool hex = text.startsWith(u"0x", Qt::CaseInsensitive) || text.startsWith(u'$');
     const bool negative = !hex && text.startsWith(u'-');
     text = text.sliced(hex ? (text.startsWith(u'$') ? 1 : 2) : negative || text.startsWith(u'+') ? 1 : 0);
-    const auto isDigitHere = [hex](QChar c) {
-        return isDigit(c) || (hex && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F')));
-    };
-    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isDigitHere))
-        return std::nullopt;
-    while (text.size() > 1 && text.front() == u'0')
-        text = text.sliced(1);
     // Beyond int a number saturates: an absurd count is a large count, not a missing one.
-    const qint64 value = text.size() > 12 ? std::numeric_limits<qint64>::max()
-                                          : text.toLongLong(nullptr, hex ? 16 : 10);
-    return int(std::clamp(negative ? -value : value, qint64(std::numeric_limits<int>::min()),
+    const auto value = valueOf(text, hex ? 16 : 10);
+    if (!value)
+        return std::nullopt;
+    return int(std::clamp(negative ? -*value : *value, qint64(std::numeric_limits<int>::min()),
                           qint64(std::numeric_limits<int>::max())));
 }
 
@@ -212,14 +234,14 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
         last.append(Line{{}, {}, false});
     const QString name = trimBlanks(section).toString();
     m_sectionIndex[fold(name)] = {m_sections.size()};
-    m_sections.append(Section{name, {Line{u'[' + name + u']', {}, false}}, {}, false});
+    m_sections.append(Section{name, {Line{u'[' + name + u']', {}, false}}, {}, {}, false});
     return m_sections.last();
 }
 
 void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
 {
     // A key that is there keeps its spelling and spacing.
-    if (const auto found = section.keys.constFind(fold(key)); found != section.keys.cend())
+    if (const qsizetype *found = section.slot(key, false))
         return void(section.lines[*found].value = value);
     // After the last line that is not blank: no key line moves.
     qsizetype at = section.lines.size();
@@ -245,14 +267,17 @@ void ProfileFile::writeKey(Section &section, const QString &key, const QString &
         section.lines.removeAt(stale);
         for (qsizetype &line : section.keys)
             line -= line > stale ? 1 : 0;
+        for (qsizetype &line : section.numbered)
+            line -= line > stale ? 1 : 0;
     }
 }
 
 void ProfileFile::writeStrings(const QString &section, const QString *keys,
                                const QString *values, qsizetype count)
 {
-    for (Section &s = sectionForWriting(section); const qsizetype i : std::views::iota(0, count))
-        writeKey(s, keys[i], values[i]);
+    Section *s = count > 0 ? &sectionForWriting(section) : nullptr;   // none made for no keys
+    for (qsizetype i = 0; i < count; ++i)
+        writeKey(*s, keys[i], values[i]);
 }
 
 void ProfileFile::eraseSection(const QString &section)

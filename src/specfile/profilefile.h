@@ -94,8 +94,11 @@ private:
     struct Section {
         QString name;                     // as in its header
         QList<Line> lines;                // lines[0] is the header, except before the first section
-        QHash<QString, qsizetype> keys;   // folded key -> its line; the first of equal keys
+        QList<qsizetype> numbered;        // line of key "n" at [n]; 0: none
+        QHash<QString, qsizetype> keys;   // the other keys, folded, and their lines
         bool hasDottedKeys = false;       // continuation keys are possible
+        // Where the line of a key is kept; add makes a missing one, 0.
+        qsizetype *slot(const QString &key, bool add);
     };
 
     void indexSections();
