@@ -179,8 +179,7 @@ QString ProfileFile::readValue(const Section *section, const QString &key, const
     return value;
 }
 
-QStringList ProfileFile::readStrings(const QString &section, const QStringList &keys,
-                                     const QString &def) const
+QStringList ProfileFile::readStrings(const QString &section, const QStringList &keys, const QString &def) const
 {
     QStringList values;
     for (const Section *s = findSection(section); const QString &key : keys)
@@ -198,17 +197,12 @@ QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &p
 {
     QList<qint64> numbers;
     const Section *s = findSection(section);
-    const QString folded = fold(prefix);
-    for (qsizetype n = 0; s && n < s->numbered.size(); ++n) {
-        const auto after = folded.isEmpty() ? n : numberAfter(QString::number(n), folded);
-        if (after && s->numbered[n] != 0)
-            numbers.append(*after);
-    }
-    for (auto it = s ? s->keys.cbegin() : m_sections[0].keys.cbegin(); s && it != s->keys.cend(); ++it) {
-        if (const auto after = numberAfter(it.key(), folded))
-            numbers.append(*after);
+    for (const QString folded = fold(prefix); const Line &line : s ? s->lines : QList<Line>()) {
+        if (const auto n = line.isKey ? numberAfter(fold(line.text), folded) : std::nullopt)
+            numbers.append(*n);
     }
     std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());   // equal keys
     return numbers;
 }
 
@@ -272,8 +266,7 @@ void ProfileFile::writeKey(Section &section, const QString &key, const QString &
     }
 }
 
-void ProfileFile::writeStrings(const QString &section, const QString *keys,
-                               const QString *values, qsizetype count)
+void ProfileFile::writeStrings(const QString &section, const QString *keys, const QString *values, qsizetype count)
 {
     Section *s = count > 0 ? &sectionForWriting(section) : nullptr;   // none made for no keys
     for (qsizetype i = 0; i < count; ++i)
@@ -288,8 +281,7 @@ void ProfileFile::eraseSection(const QString &section)
     indexSections();
 }
 
-void ProfileFile::copySections(const ProfileFile &other,
-                               const std::function<bool(const QString &)> &keep)
+void ProfileFile::copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep)
 {
     for (qsizetype first = 1; first < other.m_sections.size(); ++first) {
         const QString &name = other.m_sections[first].name;
@@ -308,14 +300,9 @@ void ProfileFile::copySections(const ProfileFile &other,
 QString ProfileFile::toText() const
 {
     QString text;
-    for (const Section &section : m_sections) {
-        for (const Line &line : section.lines) {
-            text += line.text;
-            if (line.isKey)
-                (text += u'=') += line.value;
-            text += QLatin1StringView("\r\n");
-        }
-    }
+    for (const Section &section : m_sections)
+        for (const Line &line : section.lines)
+            ((text += line.text) += line.isKey ? u'=' + line.value : QString()) += QLatin1StringView("\r\n");
     return text;
 }
 

@@ -31,17 +31,15 @@ public:
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
 
-    // Reading. A value is read whole, without the blanks at its two ends; the
-    // continuation keys key.2, key.3, ... of a value written over several
-    // lines are joined to it with "\n".
+    // Reading. A value is read without the blanks at its two ends; the lines of
+    // its continuation keys key.2, key.3, ... are joined to it with "\n".
     QString readString(const QString &section, const QString &key,
                        const QString &def = QString()) const override
     {
         return readValue(findSection(section), key, def);
     }
     // readString(section, key, def) for each of keys.
-    QStringList readStrings(const QString &section, const QStringList &keys,
-                            const QString &def = QString()) const;
+    QStringList readStrings(const QString &section, const QStringList &keys, const QString &def = {}) const;
     int readInteger(const QString &section, const QString &key, int def) const override;
     QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
     // The largest n such that prefix + n is a key of section; -1 when none is.
@@ -52,9 +50,9 @@ public:
     }
     bool hasSection(const QString &section) const { return findSection(section); }
 
-    // Writing. A key that exists gets its new value in place; a new key goes
-    // to the end of its section, a new section to the end of the file. A value
-    // with line breaks is written as key, key.2, key.3, ...
+    // Writing. A key that exists gets its new value in place, a new key goes to the end of
+    // its section, a new section to the end of the file; a value of several lines is
+    // written as key, key.2, key.3, ...
     void writeString(const QString &section, const QString &key, const QString &value)
     {
         writeKey(sectionForWriting(section), key, value);
@@ -64,20 +62,18 @@ public:
         writeString(section, key, QString::number(value));
     }
     // writeString(section, keys[i], values[i]) for i from 0 to count - 1.
-    void writeStrings(const QString &section, const QString *keys, const QString *values,
-                      qsizetype count);
+    void writeStrings(const QString &section, const QString *keys, const QString *values, qsizetype count);
     // Removes every section of that name with all its lines.
     void eraseSection(const QString &section);
-
-    // Copies the sections of other that keep accepts, their lines as they
-    // stand, to the end of this file; a section of the same name here goes.
+    // Copies the sections of other that keep accepts, as they stand, to the end of this
+    // file, replacing the sections of the same name.
     void copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep);
 
     // The file's text, each line followed by CR LF, and its encoded bytes.
     QString toText() const;
     QByteArray toBytes() const { return encodeText(toText()); }
-    // Writes the file atomically to path(); on failure the old file stays and
-    // errorString() is "Unable to write to " + the file's full name.
+    // Writes the file atomically to path(); on failure the old file stays and errorString()
+    // is "Unable to write to " + the file's full name.
     bool save();
 
     // A whole integer value: signed decimal, or hexadecimal after "0x", "0X" or
@@ -97,8 +93,7 @@ private:
         QList<qsizetype> numbered;        // line of key "n" at [n]; 0: none
         QHash<QString, qsizetype> keys;   // the other keys, folded, and their lines
         bool hasDottedKeys = false;       // continuation keys are possible
-        // Where the line of a key is kept; add makes a missing one, 0.
-        qsizetype *slot(const QString &key, bool add);
+        qsizetype *slot(const QString &key, bool add);   // where a key's line is kept; add: made, 0
     };
 
     void indexSections();
