@@ -148,6 +148,13 @@ TEST_F(WrittenCode, BuildKeepsTheWrittenBodyAndBringsInTheNewProperty)
 }
 
 // The method with the written body is removed from the specification.
+// Answers by name in the test output.
+void PrintTo(UserPrompts::Answer answer, std::ostream *os)
+{
+    static const char *const kNames[] = {"Ok", "Yes", "No", "Cancel"};
+    *os << kNames[int(answer)];
+}
+
 class DiscardQuestion : public WrittenCode, public ::testing::WithParamInterface<Answer>
 {
 };

@@ -303,9 +303,11 @@ INSTANTIATE_TEST_SUITE_P(Edges, CheckClean, testing::Values(
     [](const testing::TestParamInfo<CleanCase> &info) { return std::string(info.param.name); });
 
 struct ExampleCase {
+    const char *name;
     const char *file;
     QStringList findings;   // described, in order
 };
+UF_ROW_NAME(ExampleCase)
 
 class CheckExample : public testing::TestWithParam<ExampleCase> {};
 
@@ -321,14 +323,11 @@ TEST_P(CheckExample, GivesOnlyTheExpectedFindings)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CheckExample, testing::Values(
-    ExampleCase{"tank.spc", {}},
+    ExampleCase{"tank", "tank.spc", {}},
     // The one string default of the examples is not written to its property.
-    ExampleCase{"gauge.spc", {u"warning: property 'Caption': string properties take no default "
+    ExampleCase{"gauge", "gauge.spc", {u"warning: property 'Caption': string properties take no default "
                               "clause, so the default is not written; the constructor still sets "
-                              "the field to 'Gauge'"_s}}),
-    [](const testing::TestParamInfo<ExampleCase> &info) {
-        return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString();
-    });
+                              "the field to 'Gauge'"_s}}), RowName());
 
 TEST(CheckSpecification, LeavesTheSpecificationAsItWas)
 {

@@ -8,7 +8,7 @@
 #include "app/replacedialog.h"
 #include "app/pascalhighlighter.h"
 #include "editor/classpage.h"
-#include "rowname.h"
+#include "../../rowname.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -9,7 +9,7 @@
 
 #include "app/sourcefilesaver.h"
 #include "scriptedprompts.h"
-#include "rowname.h"
+#include "../../rowname.h"
 
 namespace {
 
