@@ -145,7 +145,13 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
     readSettings();
     PageControl1->setCurrentIndex(ClassPageIndex);
 
-    m_document.setInitialHeader(m_programDirectory + u"unit1.pas"_s);
+    // Never the folder of an installed program, where the user cannot write.
+    QString unitFolder = SettingsLocation::defaultUnitFolder(
+        m_programDirectory, SettingsLocation::isBuildTree(QCoreApplication::applicationDirPath()),
+        QDir::currentPath());
+    if (!unitFolder.endsWith(u'/'))
+        unitFolder += u'/';
+    m_document.setInitialHeader(unitFolder + QStringLiteral("unit1.pas"));
     connect(&m_document, &SpecDocument::changed, this, &TBuilder::updateTitle);
     if (!services.fileToOpen.isEmpty())
         m_outsideFiles->request(services.fileToOpen);
@@ -310,7 +316,8 @@ void TBuilder::readPalettePagesAndHelpDirectory()
 // their initial states; the Output look is applied either way.
 void TBuilder::readSettings()
 {
-    m_settingsFile = std::make_unique<SettingsFile>(SettingsFile::defaultLocations(m_programDirectory));
+    m_settingsFile =
+        std::make_unique<SettingsFile>(SettingsLocation::defaultLocations(m_programDirectory));
     m_settings = m_settingsFile->read(m_prompts);
     if (m_settings) {
         Matchfont1->setChecked(m_settings->matchFont);

@@ -13,6 +13,7 @@
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
 #include "specfile/profilefile.h"
+#include "specfile/settingslocation.h"
 #include "specfile/specfile.h"
 #include "specfile/stylesettings.h"
 #include "specfile/textcodec.h"
@@ -26,18 +27,99 @@ void writeMessage(QIODevice &err, const QString &message)
     err.write((message + u'\n').toLocal8Bit());
 }
 
-std::optional<int> optionNumber(const QCommandLineParser &parser, const QString &name,
-                                StyleRange range, QString *error)
+// "  --option ARG" padded to the column of the descriptions, then the
+// description wrapped to the width of a terminal.
+QString helpEntry(const QString &option, const QString &description)
 {
-    if (!parser.isSet(name))
-        return std::nullopt;
-    bool ok = false;
-    const int value = parser.value(name).trimmed().toInt(&ok);
-    if (!ok) {
-        *error = QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, parser.value(name));
-        return std::nullopt;
+    constexpr int kColumn = 26;
+    constexpr int kWidth = 82;
+    QString text = QStringLiteral("  ") + option;
+    text += text.size() < kColumn ? QString(kColumn - text.size(), u' ')
+                                  : u'\n' + QString(kColumn, u' ');
+    qsizetype lineStart = text.lastIndexOf(u'\n') + 1;
+    bool first = true;
+    for (const QString &word : description.split(u' ')) {
+        if (!first && text.size() - lineStart + 1 + word.size() > kWidth) {
+            text += u'\n' + QString(kColumn, u' ');
+            lineStart = text.size() - kColumn;
+        } else if (!first) {
+            text += u' ';
+        }
+        text += word;
+        first = false;
     }
-    return range.clamp(value);
+    return text + u'\n';
+}
+
+QString choiceNames(const StyleOption &option)
+{
+    QStringList names;
+    for (const char *choice : option.choices)
+        names.append(QLatin1StringView(choice));
+    return names.join(QStringLiteral(", "));
+}
+
+QString styleHelp()
+{
+    const Style defaults;
+    QString help;
+    for (const StyleOption &option : kStyleOptions) {
+        const QString name = QStringLiteral("--") + QLatin1StringView(option.option);
+        const QString description = QLatin1StringView(option.description);
+        const QString value = styleText(defaults, option);
+        switch (option.kind()) {
+        case StyleOption::Kind::Number:
+            help += helpEntry(name + QStringLiteral(" N"),
+                              description + QStringLiteral(", %1 to %2 (default %3)")
+                                                .arg(option.range.min).arg(option.range.max)
+                                                .arg(value));
+            break;
+        case StyleOption::Kind::Switch:
+            help += helpEntry(QStringLiteral("--[no-]") + QLatin1StringView(option.option),
+                              description + (value == u'1' ? QStringLiteral(" (default: yes)")
+                                                           : QStringLiteral(" (default: no)")));
+            break;
+        case StyleOption::Kind::Text:
+            help += helpEntry(name + QStringLiteral(" TEXT"),
+                              description + QStringLiteral(" (default %1)").arg(value));
+            break;
+        case StyleOption::Kind::Choice:
+            help += helpEntry(name + QStringLiteral(" NAME"),
+                              description + QStringLiteral(": %1 (default %2)")
+                                                .arg(choiceNames(option), value));
+            break;
+        }
+    }
+    return help;
+}
+
+// The style options given, checked: numbers whole, choices known.
+std::variant<std::vector<StyleOptionValue>, QString> styleValues(const QCommandLineParser &parser)
+{
+    std::vector<StyleOptionValue> values;
+    for (const StyleOption &option : kStyleOptions) {
+        const QString name = QLatin1StringView(option.option);
+        if (option.kind() == StyleOption::Kind::Switch) {
+            if (parser.isSet(QStringLiteral("no-") + name))
+                values.push_back({&option, QStringLiteral("0")});
+            else if (parser.isSet(name))
+                values.push_back({&option, QStringLiteral("1")});
+            continue;
+        }
+        if (!parser.isSet(name))
+            continue;
+        const QString value = parser.value(name);
+        bool ok = true;
+        if (option.kind() == StyleOption::Kind::Number)
+            value.trimmed().toInt(&ok);
+        if (!ok)
+            return QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, value);
+        if (option.kind() == StyleOption::Kind::Choice && choiceIndex(option, value) < 0)
+            return QStringLiteral("--%1 needs one of %2, not \"%3\"")
+                .arg(name, choiceNames(option), value);
+        values.push_back({&option, value});
+    }
+    return values;
 }
 
 // Each finding on a line of its own: "SPEC.spc: error: property 'Ratio': ...".
@@ -51,8 +133,16 @@ void writeFindings(QIODevice &err, const QString &specPath, const QList<Finding>
 
 } // namespace
 
-QString buildUsage()
+QString buildUsage(const QStringList &settingsLocations)
 {
+    const QString settingsFile = SettingsLocation::existingFile(settingsLocations);
+    const QString fromFile = QStringLiteral(
+        "Without --settings or --default-style the style comes from the settings file\n"
+        "the window uses on this machine%1:\n  %2\n");
+    const QString styleSource = !settingsFile.isEmpty() ? fromFile.arg(QString(), settingsFile)
+        : !settingsLocations.isEmpty()
+            ? fromFile.arg(QStringLiteral(" (none yet: the built-in style)"), settingsLocations.first())
+            : QStringLiteral("Without --settings the style is the built-in one.\n");
     return QStringLiteral(
         "Usage: unitforge-build [options] SPEC.spc\n"
         "       unitforge-build --update UNIT.pas [--discard] [options] SPEC.spc\n"
@@ -65,13 +155,14 @@ QString buildUsage()
         "                          written into it; prints what was kept and dropped\n"
         "  --discard               with --update: update even when written code would be\n"
         "                          lost (methods the specification no longer has, lines\n"
-        "                          changed outside routine bodies)\n"
-        "  --settings FILE         take the style from a settings file (uforge.ini)\n"
-        "  --indent N              spaces per indentation level, 0 to 20 (default 2)\n"
-        "  --blank-lines N         blank lines before each routine, 0 to 9 (default 2)\n"
-        "  --separator-length N    characters of the separator line, 0 to 120 (default 80)\n"
-        "  --separator-char C      character of the separator line, may be empty (default =)\n"
-        "  --comments-before       put method comments above their headings\n"
+        "                          changed outside routine bodies)\n")
+        + helpEntry(QStringLiteral("--settings FILE"),
+                    QStringLiteral("take the style from that settings file (uforge.ini) "
+                                   "instead of the window's"))
+        + helpEntry(QStringLiteral("--default-style"),
+                    QStringLiteral("the built-in style; no settings file is read"))
+        + styleHelp()
+        + QStringLiteral(
         "  --check                 check the specification instead of building: print\n"
         "                          what will not compile (error) or not work as meant\n"
         "                          (warning) on standard error; write no unit\n"
@@ -79,12 +170,12 @@ QString buildUsage()
         "  -h, --help              show this help\n"
         "  -v, --version           show the version\n"
         "\n"
-        "Options override the settings file. Exit status: 0 built or updated (with\n"
-        "--check: no findings), 1 build refused, SPEC.spc not a specification file\n"
-        "(with --check too), or, with --update, the unit left as it was because written\n"
-        "code would be lost or the unit's encoding cannot store the new text, 2 usage\n"
-        "error or a file that cannot be read or written, 3 with --check: there are\n"
-        "findings.\n");
+        "%1"
+        "The style options override it. Exit status: 0 built or updated (with --check:\n"
+        "no findings), 1 build refused, SPEC.spc not a specification file (with --check\n"
+        "too), or, with --update, the unit left as it was because written code would be\n"
+        "lost or the unit's encoding cannot store the new text, 2 usage error or a file\n"
+        "that cannot be read or written, 3 with --check: there are findings.\n").arg(styleSource);
 }
 
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
@@ -93,21 +184,24 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("FILE"));
     const QCommandLineOption settings(QStringLiteral("settings"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption indent(QStringLiteral("indent"), QString(), QStringLiteral("N"));
-    const QCommandLineOption blankLines(QStringLiteral("blank-lines"), QString(), QStringLiteral("N"));
-    const QCommandLineOption separatorLength(QStringLiteral("separator-length"), QString(),
-                                             QStringLiteral("N"));
-    const QCommandLineOption separatorChar(QStringLiteral("separator-char"), QString(),
-                                           QStringLiteral("C"));
-    const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
+    const QCommandLineOption defaultStyle(QStringLiteral("default-style"));
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
     const QCommandLineOption discard(QStringLiteral("discard"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, check, warnings, update, discard, help, version});
+    parser.addOptions({output, settings, defaultStyle, check, warnings, update, discard, help,
+                       version});
+    for (const StyleOption &option : kStyleOptions) {
+        const QString name = QLatin1StringView(option.option);
+        if (option.kind() == StyleOption::Kind::Switch) {
+            parser.addOption(QCommandLineOption(name));
+            parser.addOption(QCommandLineOption(QStringLiteral("no-") + name));
+        } else {
+            parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALUE")));
+        }
+    }
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -122,16 +216,13 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
         options.version = true;
         return options;
     }
-    QString error;
-    options.indent = optionNumber(parser, indent.names().first(), kIndentRange, &error);
-    options.blankLines = optionNumber(parser, blankLines.names().first(), kBlankLinesRange, &error);
-    options.separatorLength = optionNumber(parser, separatorLength.names().first(),
-                                           kSeparatorLengthRange, &error);
-    if (!error.isEmpty())
-        return error;
-    if (parser.isSet(separatorChar))
-        options.separatorChar = parser.value(separatorChar);
-    options.commentsBefore = parser.isSet(commentsBefore);
+    auto style = styleValues(parser);
+    if (const QString *error = std::get_if<QString>(&style))
+        return *error;
+    options.style = std::get<std::vector<StyleOptionValue>>(std::move(style));
+    options.defaultStyle = parser.isSet(defaultStyle);
+    if (options.defaultStyle && parser.isSet(settings))
+        return QStringLiteral("--default-style reads no settings file; --settings cannot go with it");
     options.check = parser.isSet(check);
     options.warnings = parser.isSet(warnings);
     options.outputPath = parser.value(output);
@@ -163,16 +254,18 @@ Style readStyleSettings(const ProfileFile &settings)
 
 Style applyStyleOptions(Style style, const BuildOptions &options)
 {
-    style.indent = options.indent.value_or(style.indent);
-    style.blankLines = options.blankLines.value_or(style.blankLines);
-    style.separatorLength = options.separatorLength.value_or(style.separatorLength);
-    style.separatorChar = options.separatorChar.value_or(style.separatorChar);
-    if (options.commentsBefore)
-        style.commentsBefore = true;
+    for (const StyleOptionValue &given : options.style) {
+        if (given.option->kind() == StyleOption::Kind::Number
+            || given.option->kind() == StyleOption::Kind::Switch)
+            setStyleNumber(style, *given.option, given.value.trimmed().toInt());
+        else
+            setStyleText(style, *given.option, given.value);
+    }
     return style;
 }
 
-int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err,
+                    const QStringList &settingsLocations)
 {
     const auto parsed = parseBuildOptions(arguments);
     if (const QString *error = std::get_if<QString>(&parsed)) {
@@ -182,7 +275,7 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     }
     const BuildOptions &options = std::get<BuildOptions>(parsed);
     if (options.help) {
-        out.write(buildUsage().toLocal8Bit());
+        out.write(buildUsage(settingsLocations).toLocal8Bit());
         return kBuildOk;
     }
     if (options.version) {
@@ -191,9 +284,12 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     }
 
     Style style;
-    if (!options.settingsPath.isEmpty()) {
+    const QString settingsPath = !options.settingsPath.isEmpty() ? options.settingsPath
+        : options.defaultStyle ? QString()
+        : SettingsLocation::existingFile(settingsLocations);
+    if (!settingsPath.isEmpty()) {
         ProfileFile settings;
-        if (settings.load(options.settingsPath) != ProfileFile::LoadResult::Loaded) {
+        if (settings.load(settingsPath) != ProfileFile::LoadResult::Loaded) {
             writeMessage(err, kCommand + QStringLiteral(": cannot read the settings file: ")
                                   + settings.errorString());
             return kBuildUsageOrFileError;

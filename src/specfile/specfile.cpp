@@ -13,7 +13,6 @@
 #include "model/storedlists.h"
 #include "model/unitname.h"
 #include "specfile/profilefile.h"
-#include "specfile/profiletext.h"
 #include "specfile/regularfile.h"
 #include "specfile/textcodec.h"
 
@@ -298,7 +297,7 @@ bool beginsLikeSpecification(QByteArrayView head)
     while (!head.isEmpty()) {
         const qsizetype end = head.indexOf('\n');
         const QString line = QString::fromLatin1(end < 0 ? head : head.first(end));
-        const QStringView trimmed = ProfileText::trimBlanks(line);
+        const QStringView trimmed = ProfileFile::blanksTrimmed(line);
         if (!trimmed.isEmpty() && !trimmed.startsWith(u';')) {
             if (!trimmed.startsWith(u'['))
                 return false;

@@ -6,6 +6,7 @@
 #include "editor/classpage.h"
 #include "specfile/profilefile.h"
 #include "specfile/textcodec.h"
+#include "rowname.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -155,7 +156,7 @@ TEST_F(SpecFiles, SaveProposesTheUnitsNameBesideIt)
 
 TEST_F(SpecFiles, OpenReadsTheFileIntoThePages)
 {
-    const QString gauge = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
+    const QString gauge = QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc");
     builder->outputPage()->Memo1->setPlainText(QStringLiteral("one line"));
     prompts.openFile(gauge);
     QTest::mouseClick(find<QWidget>("BitBtn5"), Qt::LeftButton);
@@ -174,7 +175,7 @@ TEST_F(SpecFiles, OpenReadsTheFileIntoThePages)
 TEST_F(SpecFiles, SaveProposesTheCurrentFileAfterOpen)
 {
     const QString copy = path("gauge.spc");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"), copy));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"), copy));
     prompts.openFile(copy).saveFile(QString());
     action("Openspcfile1")->trigger();
     action("Savespcfile1")->trigger();
@@ -273,10 +274,12 @@ TEST_F(SpecFiles, OpenGoesNoFurtherWhenItsSaveFails)
 // ---- the window's build equals the headless command's ---------------------------
 
 struct SameUnitRow {
+    const char *name;
     const char *example;
     int indent;
     const char *separator;
 };
+UF_ROW_NAME(SameUnitRow)
 
 class SameUnitAsCommand : public BuildInWindow, public ::testing::WithParamInterface<SameUnitRow>
 {
@@ -285,11 +288,11 @@ class SameUnitAsCommand : public BuildInWindow, public ::testing::WithParamInter
 TEST_P(SameUnitAsCommand, OpenedAndBuiltInTheWindow)
 {
     const SameUnitRow row = GetParam();
-    const QString spec = QStringLiteral(UF_SOURCE_DIR "/examples/") + QLatin1String(row.example);
+    const QString spec = QStringLiteral(UF_TEST_DATA_DIR "/") + QLatin1String(row.example);
 
     QProcess command;
     command.start(QStringLiteral(UF_BUILD_COMMAND),
-                  {QStringLiteral("--indent"), QString::number(row.indent),
+                  {QStringLiteral("--default-style"), QStringLiteral("--indent"), QString::number(row.indent),
                    QStringLiteral("--separator-char"), QLatin1String(row.separator), spec});
     ASSERT_TRUE(command.waitForFinished(30000));
     ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
@@ -309,10 +312,6 @@ TEST_P(SameUnitAsCommand, OpenedAndBuiltInTheWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(BuildInWindow, SameUnitAsCommand,
-                         ::testing::Values(SameUnitRow{"gauge.spc", 2, ""},
-                                           SameUnitRow{"gauge.spc", 4, "="},
-                                           SameUnitRow{"tank.spc", 3, "*"}),
-                         [](const auto &info) {
-                             return std::string(info.param.example).substr(0, 4) + "Indent"
-                                 + std::to_string(info.param.indent);
-                         });
+                         ::testing::Values(SameUnitRow{"GaugeIndent2", "gauge.spc", 2, ""},
+                                           SameUnitRow{"GaugeIndent4", "gauge.spc", 4, "="},
+                                           SameUnitRow{"TankIndent3", "tank.spc", 3, "*"}), RowName());

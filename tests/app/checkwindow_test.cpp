@@ -1,6 +1,7 @@
 // The check of the specification in the window: the findings below the Output
 // text, the way from a finding to its entry, and what the status line says.
 #include "builderfixture.h"
+#include "rowname.h"
 #include "model/specbuilders.h"
 
 #include "app/findingslist.h"
@@ -89,10 +90,7 @@ struct EntryRow {
     int row;            // the list's row that is selected; -1: a field, its text selected
 };
 
-void PrintTo(const EntryRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(EntryRow)
 
 class FindingEntry : public CheckInWindow, public ::testing::WithParamInterface<EntryRow>
 {
@@ -199,10 +197,7 @@ struct StatusRow {
     int page;
 };
 
-void PrintTo(const StatusRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(StatusRow)
 
 class CheckStatus : public CheckInWindow, public ::testing::WithParamInterface<StatusRow>
 {
@@ -276,7 +271,7 @@ TEST_F(CheckInWindow, NewTakesTheFindingsAwayWithTheUnit)
 // For a person to look at: screenshots/output-findings-*.png in the build tree.
 TEST_F(CheckInWindow, RenderTheOutputPageWithFindings)
 {
-    prompts.answer(UserPrompts::Answer::No).openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.answer(UserPrompts::Answer::No).openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     SpecDocument &document = builder->document();
     document.addProperty(property(u"Ratio"_s, u"Double"_s, u"1.5"_s));

@@ -8,8 +8,8 @@
 #include "app/recentspecifications.h"
 #include "editor/classpage.h"
 #include "platform/handoverprotocol.h"
+#include "rowname.h"
 
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDropEvent>
 #include <QLabel>
@@ -38,15 +38,6 @@ using Kind = UserPrompts::Kind;
 namespace {
 const QString kOpenQuestion = QStringLiteral("Do you want to save the current component specifications ?");
 
-// Lets queued work run until done() holds or five seconds have passed.
-template <class Done>
-bool waitFor(Done done, int ms = 5000)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(5);
-    return done();
-}
 } // namespace
 
 class OutsideFilesTest : public BuilderTest
@@ -79,7 +70,7 @@ TEST_F(OutsideFilesTest, AFileNamedAtStartIsOpenedWithoutQuestions)
 {
     services.fileToOpen = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
     createBuilder();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(builder->currentSpecificationFile(), services.fileToOpen);
     EXPECT_EQ(classname(), "TGauge");
     EXPECT_EQ(page(), TBuilder::PropertiesPageIndex);
@@ -99,13 +90,13 @@ TEST_F(OutsideFilesTest, ASecondStartHandsItsFileToTheRunningWindowAndEnds)
     second.setWorkingDirectory(path(QStringLiteral("elsewhere")));
     second.start(QStringLiteral(UF_PROGRAM), {QStringLiteral("knob.spc")});
     ASSERT_TRUE(second.waitForStarted());
-    const bool ended = waitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
+    const bool ended = QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
     if (!ended)
         second.kill();
     ASSERT_TRUE(ended) << "the second start did not end";
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(builder->currentSpecificationFile(), file);
     EXPECT_EQ(classname(), "TKnob");
     EXPECT_TRUE(prompts.log().isEmpty());
@@ -126,15 +117,15 @@ TEST_F(OutsideFilesTest, ASecondStartWaitsForTheWindowToListen)
     second.setProcessEnvironment(environment);
     second.start(QStringLiteral(UF_PROGRAM), {file});
     ASSERT_TRUE(second.waitForStarted());
-    QTest::qWait(500);
-    ASSERT_EQ(second.state(), QProcess::Running) << "the second start gave up at once";
+    QSignalSpy finished(&second, &QProcess::finished);
+    ASSERT_FALSE(finished.wait(500)) << "the second start gave up at once";
     builder->listenForHandedOverFiles();
-    const bool ended = waitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
+    const bool ended = QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
     if (!ended)
         second.kill();
     ASSERT_TRUE(ended) << "the second start did not end";
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(classname(), "TDial");
 }
 
@@ -159,7 +150,7 @@ TEST_F(OutsideFilesTest, AHandedOverFileAsksOpensQuestionsFirst)
     addProperty();
     prompts.answer(Answer::Cancel);
     builder->outsideFiles().request(specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge")));
-    ASSERT_TRUE(waitFor([&] { return !prompts.log().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.log().isEmpty(); }));
     EXPECT_EQ(prompts.messageTexts(), QStringList({kOpenQuestion}));
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty()) << "Cancel keeps the work";
     EXPECT_EQ(builder->spec().Properties.size(), 1);
@@ -174,11 +165,11 @@ TEST_F(OutsideFilesTest, AHandedOverFileWaitsUntilNoDialogIsUp)
     ASSERT_TRUE(QApplication::activeModalWidget());
     const QString file = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
     builder->outsideFiles().request(file);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();   // the first try to open it
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
     EXPECT_TRUE(builder->outsideFiles().hasWaitingFiles());
     box.hide();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(builder->currentSpecificationFile(), file);
 }
 
@@ -353,6 +344,7 @@ struct RefusedDrop {
     const char *name;
     QStringList files;   // under the test folder; "http:" for a remote one
 };
+UF_ROW_NAME(RefusedDrop)
 
 class DroppingOther : public Dropping, public testing::WithParamInterface<RefusedDrop>
 {

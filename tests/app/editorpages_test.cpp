@@ -2,6 +2,7 @@
 // Open and New do to them, and the questions Build and Exit ask about the
 // method and the event typed but not added.
 #include "builderfixture.h"
+#include "rowname.h"
 
 #include "app/outputpage.h"
 #include "editor/classpage.h"
@@ -50,7 +51,7 @@ using EditorPages = BuilderTest;
 
 TEST_F(EditorPages, OpenFillsTheListsAndEnablesRemoveNewEmptiesThem)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     EXPECT_EQ(linesOf(find<QListWidget>("ListBox2")), QStringList({u"Ratio"_s, u"Paint"_s}));
     EXPECT_EQ(linesOf(find<QListWidget>("ListBox3")), QStringList({u"OnChange"_s}));
@@ -85,10 +86,7 @@ struct PendingAnswersRow {
     bool running;
 };
 
-void PrintTo(const PendingAnswersRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(PendingAnswersRow)
 
 class PendingMethodAndEvent : public BuilderTest, public ::testing::WithParamInterface<PendingAnswersRow>
 {

@@ -6,6 +6,7 @@
 #include "model/pendingentries.h"
 #include "editor/classpage.h"
 #include "model/ancestortable.h"
+#include "rowname.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -94,9 +95,11 @@ TEST_F(Lifecycle, ExitStaysWhenTheSpecificationCannotBeWritten)
 }
 
 struct SourceAnswerRow {
+    const char *name;
     Answer answer;
     bool endsProgram;
 };
+UF_ROW_NAME(SourceAnswerRow)
 
 class ExitSourceQuestion : public Lifecycle, public ::testing::WithParamInterface<SourceAnswerRow>
 {
@@ -113,14 +116,9 @@ TEST_P(ExitSourceQuestion, CancelKeepsTheProgramRunning)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lifecycle, ExitSourceQuestion,
-                         ::testing::Values(SourceAnswerRow{Answer::Cancel, false},
-                                           SourceAnswerRow{Answer::No, true},
-                                           SourceAnswerRow{Answer::Yes, true}),
-                         [](const auto &info) {
-                             return info.param.answer == Answer::Cancel ? "Cancel"
-                                 : info.param.answer == Answer::No      ? "No"
-                                                                        : "Yes";
-                         });
+                         ::testing::Values(SourceAnswerRow{"Cancel", Answer::Cancel, false},
+                                           SourceAnswerRow{"No", Answer::No, true},
+                                           SourceAnswerRow{"Yes", Answer::Yes, true}), RowName());
 
 TEST_F(Lifecycle, TitleBarCloseWithNothingUnsavedAsksNothing)
 {
@@ -201,10 +199,12 @@ TEST_F(Lifecycle, NewResetsListsAndOutputButKeepsTheHeaderFields)
 }
 
 struct NewCancelRow {
+    const char *name;
     bool withEntries;
     bool withOutput;
     int cancelAt;   // index of the question answered Cancel
 };
+UF_ROW_NAME(NewCancelRow)
 
 class NewCancel : public Lifecycle, public ::testing::WithParamInterface<NewCancelRow>
 {
@@ -227,15 +227,10 @@ TEST_P(NewCancel, ChangesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lifecycle, NewCancel,
-                         ::testing::Values(NewCancelRow{true, false, 0},
-                                           NewCancelRow{true, true, 0},
-                                           NewCancelRow{true, true, 1},
-                                           NewCancelRow{false, true, 0}),
-                         [](const auto &info) {
-                             return std::string(info.param.withEntries ? "Entries" : "NoEntries")
-                                 + (info.param.withOutput ? "Output" : "") + "CancelAt"
-                                 + std::to_string(info.param.cancelAt);
-                         });
+                         ::testing::Values(NewCancelRow{"EntriesCancelAt0", true, false, 0},
+                                           NewCancelRow{"EntriesOutputCancelAt0", true, true, 0},
+                                           NewCancelRow{"EntriesOutputCancelAt1", true, true, 1},
+                                           NewCancelRow{"NoEntriesOutputCancelAt0", false, true, 0}), RowName());
 
 // ---- a second instance ---------------------------------------------------------
 

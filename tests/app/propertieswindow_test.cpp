@@ -2,6 +2,7 @@
 // Exit ask about, Open and New filling and emptying the defined list, and a
 // property added by hand built as the headless command builds the saved file.
 #include "builderfixture.h"
+#include "rowname.h"
 
 #include "app/outputpage.h"
 #include "app/stylepage.h"
@@ -62,7 +63,7 @@ struct PendingExitRow {
     bool endsProgram;
 };
 
-void PrintTo(const PendingExitRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(PendingExitRow)
 
 class PendingPropertyOnExit : public PropertiesInWindow,
                               public ::testing::WithParamInterface<PendingExitRow>
@@ -106,7 +107,7 @@ struct PendingBuildRow {
     QString nameAfter;
 };
 
-void PrintTo(const PendingBuildRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(PendingBuildRow)
 
 class PendingPropertyOnBuild : public PropertiesInWindow,
                                public ::testing::WithParamInterface<PendingBuildRow>
@@ -139,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(PropertiesInWindow, PendingPropertyOnBuild,
 
 TEST_F(PropertiesInWindow, OpenFillsTheDefinedListAndEnablesRemove)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     QStringList shown;
     for (int row = 0; row < page()->ListBox1->count(); ++row)
@@ -203,7 +204,7 @@ TEST_F(PropertiesInWindow, AddedPropertyIsBuiltAsTheCommandBuildsTheSavedFile)
     const Style style = builder->stylePage()->style();
     QProcess command;
     command.start(QStringLiteral(UF_BUILD_COMMAND),
-                  {u"--indent"_s, QString::number(style.indent), u"--blank-lines"_s,
+                  {u"--default-style"_s, u"--indent"_s, QString::number(style.indent), u"--blank-lines"_s,
                    QString::number(style.blankLines), u"--separator-length"_s,
                    QString::number(style.separatorLength), u"--separator-char"_s,
                    style.separatorChar, path("gauge.spc")});

@@ -125,7 +125,7 @@ TEST_F(Render, PropertiesPageWithPropertiesAndTheCommentDialog)
 
 TEST_F(Render, BuiltUnitAndStatusLine)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     action("BuildOutput1")->trigger();
     save(builder.get(), QStringLiteral("page-5-output-built"));
@@ -200,7 +200,7 @@ TEST_F(Render, Dialogs)
 // half-typed fields, at the window's first size and at a larger one.
 TEST_F(Render, EditorPagesWithEntries)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     builder->classPage->ancestorbox->setEditText(QStringLiteral("TPanel"));
     builder->classPage->ancestorboxChange();   // an ancestor that publishes events

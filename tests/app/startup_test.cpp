@@ -9,6 +9,7 @@
 #include "editor/messagehandlerspage.h"
 #include "editor/methodspage.h"
 #include "editor/propertiespage.h"
+#include "rowname.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,7 +132,7 @@ TEST_F(PagesMadeLater, AreNotMadeForAWindowThatIsOnlyShown)
         EXPECT_FALSE(made(i)) << "page " << i;
     expectPagesInPlace();
     EXPECT_EQ(builder->PageControl1->currentIndex(), TBuilder::ClassPageIndex);
-    QTest::qWait(20);   // the layout takes the new pages in
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);   // the layout takes the new pages in
     EXPECT_EQ(builder->size(), QSize(552, 408)) << "the window does not jump when they come";
 }
 
@@ -166,6 +167,7 @@ struct ButtonRow {
     int left;           // -1: at the right edge
     bool enabled;
 };
+UF_ROW_NAME(ButtonRow)
 
 class ButtonBarButton : public BuilderTest, public ::testing::WithParamInterface<ButtonRow>
 {
@@ -216,6 +218,7 @@ struct MenuRow {
     const char *shortcut;
     bool enabled;
 };
+UF_ROW_NAME(MenuRow)
 
 class MenuItems : public BuilderTest, public ::testing::WithParamInterface<MenuRow>
 {
@@ -340,6 +343,23 @@ TEST_F(StartUp, StyleControlsKeepTheirRanges)
     EXPECT_EQ(style.separatorLength, 120);
     EXPECT_EQ(style.separatorChar, "==") << "a longer text set by the program is kept whole";
     EXPECT_TRUE(style.commentsBefore);
+}
+
+// Each option of the style table has its control, with the table's range
+// and the built-in value at start.
+TEST_F(StartUp, StylePageHasAControlForEachOption)
+{
+    for (const StyleOption &option : kStyleOptions) {
+        const QWidget *control =
+            builder->stylePage->findChild<QWidget *>(QLatin1StringView(option.control));
+        ASSERT_TRUE(control) << option.control;
+        if (const auto *box = qobject_cast<const QSpinBox *>(control)) {
+            EXPECT_EQ(box->minimum(), option.range.min) << option.control;
+            EXPECT_EQ(box->maximum(), option.range.max) << option.control;
+        }
+        EXPECT_EQ(styleText(builder->stylePage->style(), option), styleText(Style(), option))
+            << option.control;
+    }
 }
 
 TEST_F(StartUp, SeparatorCharacterTakesOneTypedCharacter)

@@ -27,7 +27,7 @@ using Answer = UserPrompts::Answer;
 QByteArray commandOutput(const QString &spec)
 {
     QProcess command;
-    command.start(QStringLiteral(UF_BUILD_COMMAND), {spec});
+    command.start(QStringLiteral(UF_BUILD_COMMAND), {QStringLiteral("--default-style"), spec});
     if (!command.waitForFinished(30000) || command.exitCode() != 0)
         return "unitforge-build failed: " + command.readAllStandardError();
     return command.readAllStandardOutput();

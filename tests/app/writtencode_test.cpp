@@ -5,6 +5,7 @@
 #include "app/outputpage.h"
 #include "editor/classpage.h"
 #include "merge/unitfixtures.h"
+#include "rowname.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextCursor>
 
 #include <csignal>
@@ -146,6 +148,13 @@ TEST_F(WrittenCode, BuildKeepsTheWrittenBodyAndBringsInTheNewProperty)
 }
 
 // The method with the written body is removed from the specification.
+// Answers by name in the test output.
+void PrintTo(UserPrompts::Answer answer, std::ostream *os)
+{
+    static const char *const kNames[] = {"Ok", "Yes", "No", "Cancel"};
+    *os << kNames[int(answer)];
+}
+
 class DiscardQuestion : public WrittenCode, public ::testing::WithParamInterface<Answer>
 {
 };
@@ -343,6 +352,7 @@ struct StopRow {
     const char *name;
     bool writtenOutput;
 };
+UF_ROW_NAME(StopRow)
 
 class UpdateStops : public UpdateUnit, public ::testing::WithParamInterface<StopRow>
 {
@@ -407,11 +417,7 @@ TEST_F(UpdateUnit, ARefusedWriteLeavesTheFileAndSaysSo)
     // A child stuck all the same is ended rather than waited for.
     int exitStatus = -1;
     pid_t ended = 0;
-    for (int tries = 0; tries < 3000 && ended == 0; ++tries) {
-        ended = ::waitpid(child, &exitStatus, WNOHANG);
-        if (ended == 0)
-            ::usleep(10000);
-    }
+    QTest::qWaitFor([&] { return (ended = ::waitpid(child, &exitStatus, WNOHANG)) != 0; }, 30000);
     if (ended == 0) {
         ::kill(child, SIGKILL);
         ::waitpid(child, &exitStatus, 0);

@@ -41,7 +41,7 @@ struct ExampleCase {
     const char *unit;
 };
 
-void PrintTo(const ExampleCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(ExampleCase)
 
 class BuildCommandExample : public testing::TestWithParam<ExampleCase> {};
 
@@ -84,7 +84,8 @@ TEST(BuildCommand, WritesIntoAPipeInPlace)
     const int fd = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
     QProcess process;
-    process.start(QStringLiteral(UF_BUILD_COMMAND), {QStringLiteral("-o"), QFile::decodeName(fifo), kTank});
+    process.start(QStringLiteral(UF_BUILD_COMMAND),
+                  {QStringLiteral("--default-style"), QStringLiteral("-o"), QFile::decodeName(fifo), kTank});
     QByteArray received;
     bool finished = false;
     for (int round = 0; round < 3000; ++round) {
@@ -128,6 +129,43 @@ TEST(BuildCommand, OptionsOverrideTheSettingsFile)
     ASSERT_EQ(overridden.status, 0) << overridden.err.toStdString();
     EXPECT_TRUE(lines(overridden.out).contains("SysUtils,WinTypes,WinProcs,Messages,Classes,Graphics,\r"));
     EXPECT_TRUE(overridden.out.contains("end;\r\n \r\n{}\r\n\r\nconstructor"));
+}
+
+// Without --settings a build takes the style the window on this machine
+// keeps; --settings and the options go over it, --default-style ignores it.
+TEST(BuildCommand, TakesTheStyleOfTheWindowsSettingsFile)
+{
+    QTemporaryDir dir;
+    const QString windowFile = dir.filePath(QStringLiteral("uforge.ini"));
+    writeBytes(windowFile, "[Settings]\r\nindent=4\r\ncommentsbefore=1\r\n");
+    const QString other = dir.filePath(QStringLiteral("other.ini"));
+    writeBytes(other, "[Settings]\r\nindent=0\r\n");
+    const QStringList locations{dir.filePath(QStringLiteral("missing/uforge.ini")), windowFile};
+    // The indent shows in the uses clause's continuation line.
+    const auto indentOf = [&](QStringList arguments) {
+        const CommandResult run = runInProcess(arguments << kTank, locations);
+        for (const QByteArray &line : lines(run.out)) {
+            if (line.contains("SysUtils,WinTypes"))
+                return line.indexOf('S');
+        }
+        return qsizetype(-1);
+    };
+    EXPECT_EQ(indentOf({}), 4);
+    EXPECT_EQ(indentOf({QStringLiteral("--settings"), other}), 0);
+    EXPECT_EQ(indentOf({QStringLiteral("--indent"), QStringLiteral("1")}), 1);
+    EXPECT_EQ(indentOf({QStringLiteral("--default-style")}), 2);
+
+    const auto commentFirst = [&](QStringList arguments) {
+        return runInProcess(arguments << kTank, locations)
+            .out.contains("{ Adds liquid }\r\nProcedure TTank.Fill");
+    };
+    EXPECT_TRUE(commentFirst({}));
+    EXPECT_FALSE(commentFirst({QStringLiteral("--no-comments-before")}));
+    EXPECT_FALSE(commentFirst({QStringLiteral("--default-style")}));
+
+    EXPECT_TRUE(runInProcess({QStringLiteral("--help")}, locations).out.contains(windowFile.toLocal8Bit()));
+    EXPECT_EQ(runInProcess({QStringLiteral("--default-style"), QStringLiteral("--settings"), other, kTank},
+                           locations).status, 2);
 }
 
 TEST(BuildCommand, RefusesASpecificationWithoutClassName)
@@ -204,7 +242,7 @@ struct FailureCase {
     const char *message;
 };
 
-void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(FailureCase)
 
 class BuildCommandFailure : public testing::TestWithParam<FailureCase> {};
 
@@ -243,7 +281,7 @@ struct WriteFailureCase {
     const char *message;
 };
 
-void PrintTo(const WriteFailureCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(WriteFailureCase)
 
 void limitFileSize()
 {
@@ -306,8 +344,15 @@ TEST(BuildCommand, HelpPrintsTheUsage)
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.startsWith("Usage: unitforge-build [options] SPEC.spc"));
     // --check exits with 1, not 3, for a file that is no specification.
-    EXPECT_TRUE(run.out.contains("1 build refused, SPEC.spc not a specification file\n(with --check too)"))
+    EXPECT_TRUE(run.out.simplified().contains(
+        "1 build refused, SPEC.spc not a specification file (with --check too)"))
         << run.out.toStdString();
+    for (const StyleOption &option : kStyleOptions)
+        EXPECT_TRUE(run.out.contains(option.option)) << option.option;
+    for (const QByteArray &line : lines(run.out)) {
+        if (!line.startsWith("  /"))   // the settings file's name
+            EXPECT_LE(line.size(), 82) << line.toStdString();
+    }
 }
 
 TEST(BuildCommand, VersionNeedsNoSpecificationAndBuildsNothing)
@@ -324,7 +369,7 @@ struct StyleCase {
     Style expected;
 };
 
-void PrintTo(const StyleCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(StyleCase)
 
 class StyleSettings : public testing::TestWithParam<StyleCase> {};
 

@@ -2,6 +2,7 @@
 // event adds to the property and event lists, Remove keeping the lists
 // aligned, and edit-back.
 #include "editor/eventhandlerspage.h"
+#include "rowname.h"
 
 #include "editor/documentlistbox.h"
 #include "generator/unitgenerator.h"
@@ -40,6 +41,7 @@ struct EventCheckRow {
     const char *focus;     // the control focused afterwards
     QString shown;         // the name field afterwards
 };
+UF_ROW_NAME(EventCheckRow)
 
 struct EventEntryRow {
     const char *name;
@@ -47,19 +49,18 @@ struct EventEntryRow {
     QStringList properties;   // the thirteen property lists, as in propertyRow()
     QStringList events;       // Events, EventTypes, EventParams, EProtected
 };
+UF_ROW_NAME(EventEntryRow)
 
 struct EventPendingRow {
     const char *name;
     Answer answer;
     QStringList defined;
 };
+UF_ROW_NAME(EventPendingRow)
 
 template <class Row>
     requires requires(const Row &row) { row.name; }
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(Row)
 
 QStringList propertyRow(const ComponentSpec &s, qsizetype i)
 {

@@ -2,6 +2,7 @@
 // as the document's, the checks of a user message, the naming question, the
 // offset's range, and Remove.
 #include "editor/messagehandlerspage.h"
+#include "rowname.h"
 
 #include "editor/documentlistbox.h"
 #include "editor/numberspinbox.h"
@@ -30,18 +31,21 @@ struct UserMessageRow {
     QString message;        // empty: accepted
     QStringList after;      // userlist afterwards
 };
+UF_ROW_NAME(UserMessageRow)
 
 struct NamingRow {
     const char *name;
     Answer answer;
     bool added;
 };
+UF_ROW_NAME(NamingRow)
 
 struct OffsetRow {
     const char *name;
     QString typed;
     QString line;           // the line added
 };
+UF_ROW_NAME(OffsetRow)
 
 struct LeavingRow {
     const char *name;
@@ -51,10 +55,7 @@ struct LeavingRow {
 
 template <class Row>
     requires requires(const Row &row) { row.name; }
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(Row)
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "merge/pascalreader.h"
+#include "rowname.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ struct ReaderCase {
     const char *routines;     // names, ";"-separated
     const char *lastRoutine;  // the last routine's whole text, or nullptr to skip
 };
+UF_ROW_NAME(ReaderCase)
 
 class PascalReaderRoutines : public testing::TestWithParam<ReaderCase> {};
 
@@ -131,6 +133,7 @@ struct RefusalCase {
     const char *text;      // the whole unit
     const char *error;
 };
+UF_ROW_NAME(RefusalCase)
 
 class PascalReaderRefusals : public testing::TestWithParam<RefusalCase> {};
 

@@ -1,5 +1,6 @@
 // Entry encodings of the specification and its add, remove, decode and reset operations.
 #include "awk/awk.h"
+#include "rowname.h"
 #include "model/componentspec.h"
 #include "model/specbuilders.h"
 #include "model/standardmessages.h"
@@ -124,7 +125,7 @@ struct DefaultDecodeRow {
     QString shown;       // the default field after edit-back
 };
 
-void PrintTo(const DefaultDecodeRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(DefaultDecodeRow)
 
 class DefaultDecode : public ::testing::TestWithParam<DefaultDecodeRow>
 {
@@ -332,10 +333,7 @@ struct DecodeRow {
     bool isAbstract;
 };
 
-void PrintTo(const DecodeRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(DecodeRow)
 
 } // namespace
 

@@ -109,7 +109,7 @@ TEST(SpecDocument, SavingAsAnotherFileTakesTheHandWrittenBodiesAlong)
 {
     QTemporaryDir dir;
     const QString gauge = dir.filePath(u"gauge.spc"_s);
-    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"), gauge));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"), gauge));
     QFile::setPermissions(gauge, QFile::ReadOwner | QFile::WriteOwner);
     SpecDocument doc;
     TAwk awk;

@@ -469,7 +469,7 @@ TEST_F(OutputPageTest, SaveAndSearchKeepNoBreakSpaces)
 
 TEST_F(OutputPageTest, SavedBuiltUnitMatchesTheBuildCommand)
 {
-    const QString spec = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
+    const QString spec = QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc");
     prompts.openFile(spec);
     action("Openspcfile1")->trigger();
     builder->btnBuild->click();

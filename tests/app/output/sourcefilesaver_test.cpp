@@ -9,6 +9,7 @@
 
 #include "app/sourcefilesaver.h"
 #include "scriptedprompts.h"
+#include "../../rowname.h"
 
 namespace {
 
@@ -175,6 +176,7 @@ struct WindowsNameRow {
     Outcome outcome;
     const char *written;      // relative to the folder; empty: nothing written
 };
+UF_ROW_NAME(WindowsNameRow)
 
 class WindowsUnitName : public SaveSourceFile, public testing::WithParamInterface<WindowsNameRow>
 {
