@@ -29,6 +29,7 @@ public:
     void parse(const QString &text);
 
     QString path() const { return m_path; }
+    void setPath(const QString &path) { m_path = path; }
     QString errorString() const { return m_error; }
 
     // Reading. A value is read without the blanks at its two ends; the lines of

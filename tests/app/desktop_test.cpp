@@ -185,7 +185,7 @@ TEST_F(OutsideFilesTest, SeveralWaitingFilesMakeOneQuestionForTheLast)
     builder->outsideFiles().request(last);
     prompts.answer(Answer::Yes);
     box.hide();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(prompts.messageTexts(),
               QStringList{QStringLiteral("151 specification files were handed over at once. Only one can "
                                          "be open: open the last of them, ") + last + u'?'});
@@ -202,7 +202,7 @@ TEST_F(OutsideFilesTest, NoToTheQuestionOpensNone)
     builder->outsideFiles().request(specFile(QStringLiteral("knob.spc"), QStringLiteral("TKnob")));
     prompts.answer(Answer::No);
     box.hide();
-    ASSERT_TRUE(waitFor([&] { return !builder->outsideFiles().hasWaitingFiles() && !prompts.log().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->outsideFiles().hasWaitingFiles() && !prompts.log().isEmpty(); }));
     EXPECT_EQ(prompts.messageTexts().size(), 1);
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
 }
@@ -214,7 +214,7 @@ TEST_F(OutsideFilesTest, APipeIsRefusedWithoutBeingOpened)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     prompts.answer(Answer::Ok);
     builder->outsideFiles().request(fifo);
-    ASSERT_TRUE(waitFor([&] { return !prompts.log().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.log().isEmpty(); }));
     EXPECT_EQ(prompts.messageTexts(),
               QStringList{"fifo.spc is not a regular file (a folder, a device or a pipe); it is not read."});
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
@@ -254,7 +254,7 @@ TEST_F(HandOverSocket, ConnectionsBeyondTheLimitAreClosedAtOnce)
         });
     };
     // Well before a quiet connection's time is up.
-    ASSERT_TRUE(waitFor([&] { return closedCount() >= 8; }, 1500)) << closedCount() << " closed";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closedCount() >= 8; }, 1500)) << closedCount() << " closed";
     EXPECT_EQ(closedCount(), 8);
 }
 
@@ -264,13 +264,13 @@ TEST_F(HandOverSocket, AGoodRequestIsAnsweredBeforeABadOneClosesTheLine)
     const auto socket = connectRaw();
     socket->write(HandOverProtocol::openRequest(file) + "nonsense\n");
     QByteArray answer;
-    ASSERT_TRUE(waitFor([&] {
+    ASSERT_TRUE(QTest::qWaitFor([&] {
         answer += socket->readAll();
         return socket->state() == QLocalSocket::UnconnectedState;
     }));
     answer += socket->readAll();
     EXPECT_EQ(answer, HandOverProtocol::acknowledgement());
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(classname(), "TGauge");
 }
 
@@ -282,13 +282,13 @@ TEST_F(HandOverSocket, AServerThatStoppedListensAgain)
     ASSERT_TRUE(server);
     server->close();
     ASSERT_FALSE(QFile::exists(socketPath()));
-    ASSERT_TRUE(waitFor([&] { return server->isListening(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server->isListening(); }, 5000));
     const QString file = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
     const auto socket = connectRaw();
     socket->write(HandOverProtocol::openRequest(file));
     QByteArray answer;
-    EXPECT_TRUE(waitFor([&] { return (answer += socket->readAll()) == HandOverProtocol::acknowledgement(); }));
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (answer += socket->readAll()) == HandOverProtocol::acknowledgement(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(classname(), "TGauge");
 }
 

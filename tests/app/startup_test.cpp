@@ -351,13 +351,13 @@ TEST_F(StartUp, StylePageHasAControlForEachOption)
 {
     for (const StyleOption &option : kStyleOptions) {
         const QWidget *control =
-            builder->stylePage->findChild<QWidget *>(QLatin1StringView(option.control));
+            builder->stylePage()->findChild<QWidget *>(QLatin1StringView(option.control));
         ASSERT_TRUE(control) << option.control;
         if (const auto *box = qobject_cast<const QSpinBox *>(control)) {
             EXPECT_EQ(box->minimum(), option.range.min) << option.control;
             EXPECT_EQ(box->maximum(), option.range.max) << option.control;
         }
-        EXPECT_EQ(styleText(builder->stylePage->style(), option), styleText(Style(), option))
+        EXPECT_EQ(styleText(builder->stylePage()->style(), option), styleText(Style(), option))
             << option.control;
     }
 }
