@@ -1,6 +1,7 @@
 #include "cli/buildcommand.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -10,6 +11,8 @@
 #include "check/checker.h"
 #include "cli/unitupdate.h"
 #include "generator/unitgenerator.h"
+#include "merge/unitfile.h"
+#include "merge/unitimport.h"
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
 #include "specfile/profilefile.h"
@@ -66,6 +69,11 @@ QString buildUsage()
         "  --discard               with --update: update even when written code would be\n"
         "                          lost (methods the specification no longer has, lines\n"
         "                          changed outside routine bodies)\n"
+        "  --import UNIT.pas       start a specification from an existing unit: write\n"
+        "                          the .spc of its registered component class to -o FILE\n"
+        "                          (default: beside the unit, named after it)\n"
+        "  --class NAME            with --import: the class to read when the unit\n"
+        "                          registers several\n"
         "  --settings FILE         take the style from a settings file (uforge.ini)\n"
         "  --indent N              spaces per indentation level, 0 to 20 (default 2)\n"
         "  --blank-lines N         blank lines before each routine, 0 to 9 (default 2)\n"
@@ -75,7 +83,8 @@ QString buildUsage()
         "  --check                 check the specification instead of building: print\n"
         "                          what will not compile (error) or not work as meant\n"
         "                          (warning) on standard error; write no unit\n"
-        "  --warnings              build, then print the check's findings on standard error\n"
+        "  --warnings              build, then print the check's findings on standard error;\n"
+        "                          with --import: print what the pages cannot hold\n"
         "  -h, --help              show this help\n"
         "  -v, --version           show the version\n"
         "\n"
@@ -102,10 +111,13 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
     const QCommandLineOption discard(QStringLiteral("discard"));
+    const QCommandLineOption import(QStringLiteral("import"), QString(), QStringLiteral("UNIT"));
+    const QCommandLineOption className(QStringLiteral("class"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, check, warnings, update, discard, help, version});
+                       commentsBefore, check, warnings, update, discard, import, className, help,
+                       version});
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -146,6 +158,19 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
         return QStringLiteral("--update writes into the unit it names; -o cannot go with it");
 
     const QStringList positional = parser.positionalArguments();
+    options.className = parser.value(className);
+    if (parser.isSet(className) && !parser.isSet(import))
+        return QStringLiteral("--class goes with --import");
+    if (parser.isSet(import)) {
+        options.importPath = parser.value(import);
+        if (options.importPath.isEmpty())
+            return QStringLiteral("--import needs the unit to import");
+        if (parser.isSet(update) || options.check)
+            return QStringLiteral("--import writes a specification; --update and --check cannot go with it");
+        if (!positional.isEmpty())
+            return QStringLiteral("--import takes no specification file");
+        return options;
+    }
     if (positional.isEmpty())
         return QStringLiteral("no specification file given");
     if (positional.size() > 1)
@@ -170,6 +195,37 @@ Style applyStyleOptions(Style style, const BuildOptions &options)
     return style;
 }
 
+static int runImportCommand(const BuildOptions &options, QIODevice &err)
+{
+    QFile unitFile(options.importPath);
+    if (!unitFile.open(QIODevice::ReadOnly)) {
+        writeMessage(err, kCommand + QStringLiteral(": cannot read the unit ") + options.importPath
+                              + QStringLiteral(": ") + unitFile.errorString());
+        return kBuildUsageOrFileError;
+    }
+    const UnitFile unit = decodeUnitFile(unitFile.readAll());
+    const UnitImport imported = importUnit(unit.text, options.importPath, options.className);
+    if (!imported.imported()) {
+        writeMessage(err, kCommand + QStringLiteral(": ") + options.importPath + QStringLiteral(": ")
+                              + imported.refusalText);
+        return kBuildRefused;
+    }
+    const QString specPath = options.outputPath.isEmpty()
+        ? proposedSpecificationPath(options.importPath)
+        : options.outputPath;
+    QString error;
+    if (!saveSpecification(imported.spec, specPath, &error)) {
+        writeMessage(err, error);
+        return kBuildUsageOrFileError;
+    }
+    if (options.warnings) {
+        for (const ImportFinding &finding : imported.findings)
+            writeMessage(err, options.importPath + QStringLiteral(":") + QString::number(finding.line)
+                                  + QStringLiteral(": ") + finding.kind + QStringLiteral(": ") + finding.text);
+    }
+    return kBuildOk;
+}
+
 int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
 {
     const auto parsed = parseBuildOptions(arguments);
@@ -187,6 +243,9 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
         out.write(QByteArrayLiteral("unitforge-build " UF_VERSION "\n"));
         return kBuildOk;
     }
+
+    if (!options.importPath.isEmpty())
+        return runImportCommand(options, err);
 
     Style style;
     if (!options.settingsPath.isEmpty()) {
