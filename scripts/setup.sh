@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core fonts-liberation
     desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin man-db
+    dpkg-dev file lintian appstream
 )
 if [ $# -gt 0 ]; then
     packages=("$@")
