@@ -11,6 +11,7 @@
 #include "model/ancestortable.h"
 #include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
+#include "model/unitname.h"
 
 using namespace Qt::StringLiterals;
 
@@ -687,6 +688,10 @@ private:
             }
             const QString problem = propertyProblem(p, onName);
             if (!problem.isEmpty()) {
+                for (const QString &word : {u"read"_s, u"write"_s, u"stored"_s}) {
+                    if (p.specifiers.contains(word))
+                        m_unheldAccessMethods.insert(p.specifiers.value(word).toUpper());
+                }
                 finding(p.line, problem, p.text);
                 continue;
             }
@@ -837,6 +842,10 @@ private:
             }
             if (m_accessMethods.contains(upper))
                 continue;   // a property's access method: the build declares it
+            if (m_unheldAccessMethods.contains(upper)) {
+                finding(m.line, u"access method of a property the pages cannot hold"_s, m.heading);
+                continue;
+            }
             QString other;
             for (const QString &d : m.directives) {
                 if (d != u"virtual" && d != u"dynamic" && d != u"override" && d != u"abstract")
@@ -866,11 +875,20 @@ private:
         for (qsizetype k = 0; k < pending.size(); ++k) {
             if (pending[k].body >= 0)
                 continue;
-            qsizetype at = 0;
-            for (qsizetype before = k - 1; before >= 0; --before) {
-                if (pending[before].decl->section == pending[k].decl->section) {
+            // After the method declared before it in its section; with none,
+            // after the one declared before it at all, ahead of its section.
+            qsizetype at = -1;
+            for (qsizetype before = k - 1; before >= 0 && at < 0; --before) {
+                if (pending[before].decl->section == pending[k].decl->section)
                     at = ordered.indexOf(pending[before].decl) + 1;
-                    break;
+            }
+            if (at < 0) {
+                at = k > 0 ? ordered.indexOf(pending[k - 1].decl) + 1 : 0;
+                for (qsizetype first = 0; first < ordered.size(); ++first) {
+                    if (ordered[first]->section == pending[k].decl->section) {
+                        at = std::min(at, first);
+                        break;
+                    }
                 }
             }
             ordered.insert(at, pending[k].decl);
@@ -905,7 +923,7 @@ private:
         ComponentSpec table;
         refillAncestorMembers(table, index);
         if (table.StandardProperties != m_spec.StandardProperties || table.StandardEvents != m_spec.StandardEvents)
-            finding(0, u"ancestor members"_s,
+            finding(m_classLine, u"ancestor members"_s,
                     u"the re-declared members are not those "_s + m_spec.Ancestor
                         + u" publishes; a specification file keeps the ancestor's"_s);
     }
@@ -921,8 +939,30 @@ private:
     QHash<QString, const FieldDecl *> m_fieldsByName;
     QSet<QString> m_owned;
     QSet<QString> m_accessMethods;
+    QSet<QString> m_unheldAccessMethods;
     QHash<QString, int> m_userMessages;
+
+public:
+    int m_classLine = 0;
 };
+
+// The file's path, its name spelled as the unit's heading spells it when the
+// two differ in letter case only, so that a build names the unit as it was.
+QString unitNameField(QStringView text, const QString &path)
+{
+    PascalLexer lexer(text);
+    if (!lexer.nextCode().is(PascalWord::Unit))
+        return path;
+    const PascalToken name = lexer.nextCode();
+    if (name.kind != Kind::Word)
+        return path;
+    const QString declared = text.sliced(name.start, name.end - name.start).toString();
+    const QString identifier = unitIdentifier(path);
+    if (identifier == declared || !sameName(identifier, declared))
+        return path;
+    const qsizetype at = directoryPart(path).size();
+    return path.left(at) + declared + path.mid(at + identifier.size());
+}
 
 } // namespace
 
@@ -987,7 +1027,7 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
     }
 
     ComponentSpec &spec = result.spec;
-    spec.Filename = path;
+    spec.Filename = unitNameField(text, path);
     spec.Classname = declaration->name;
     spec.Palettepage.clear();
     bool isRegistered = false;
@@ -1005,7 +1045,9 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
     ClassReader reader(text, declaration->span, result.findings);
     reader.read();
     spec.Ancestor = reader.ancestor.isEmpty() ? u"TObject"_s : reader.ancestor;
-    SpecBuilder(text, unit, reader, result).build();
+    SpecBuilder builder(text, unit, reader, result);
+    builder.m_classLine = lineNumberAt(text, declaration->span.start);
+    builder.build();
     std::stable_sort(result.findings.begin(), result.findings.end(),
                      [](const ImportFinding &a, const ImportFinding &b) { return a.line < b.line; });
     return result;
