@@ -948,7 +948,7 @@ public:
 
 // The file's path, its name spelled as the unit's heading spells it when the
 // two differ in letter case only, so that a build names the unit as it was.
-QString unitNameField(QStringView text, const QString &path)
+QString unitNameField(QStringView text, const QString &path, QList<ImportFinding> &findings)
 {
     PascalLexer lexer(text);
     if (!lexer.nextCode().is(PascalWord::Unit))
@@ -958,8 +958,14 @@ QString unitNameField(QStringView text, const QString &path)
         return path;
     const QString declared = text.sliced(name.start, name.end - name.start).toString();
     const QString identifier = unitIdentifier(path);
-    if (identifier == declared || !sameName(identifier, declared))
+    if (identifier == declared)
         return path;
+    if (!sameName(identifier, declared)) {
+        findings.append({lineNumberAt(text, name.start), u"unit name"_s,
+                         u"the unit is named "_s + declared + u", its file "_s + fileNamePart(path)
+                             + u"; a build names it "_s + identifier});
+        return path;
+    }
     const qsizetype at = directoryPart(path).size();
     return path.left(at) + declared + path.mid(at + identifier.size());
 }
@@ -1027,7 +1033,7 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
     }
 
     ComponentSpec &spec = result.spec;
-    spec.Filename = unitNameField(text, path);
+    spec.Filename = unitNameField(text, path, result.findings);
     spec.Classname = declaration->name;
     spec.Palettepage.clear();
     bool isRegistered = false;
