@@ -5,6 +5,7 @@
 #include "app/buildmerge.h"
 #include "app/buttonbar.h"
 #include "app/existingunitupdate.h"
+#include "app/unitimportprompt.h"
 #include "app/findingnavigation.h"
 #include "app/findingslist.h"
 #include "app/helptopics.h"
@@ -223,6 +224,7 @@ void TBuilder::connectCommands()
     connect(SavetoFile1, &QAction::triggered, this, &TBuilder::SavetoFile1Click);
     connect(CheckSpecification1, &QAction::triggered, this, &TBuilder::CheckSpecification1Click);
     connect(UpdateExistingUnit1, &QAction::triggered, this, &TBuilder::UpdateExistingUnit1Click);
+    connect(ImportUnit1, &QAction::triggered, this, &TBuilder::ImportUnit1Click);
     connect(UnitforgeHelp1, &QAction::triggered, this, &TBuilder::UnitforgeHelp1Click);
     connect(DelphiComponentWritersGuide1, &QAction::triggered, this,
             &TBuilder::DelphiComponentWritersGuide1Click);
@@ -499,6 +501,28 @@ bool TBuilder::readSpecificationFile(const QString &path)
     m_recent->add(m_document.currentFile());
     m_buildMerge->forget();
     return true;
+}
+
+// The pages filled as after Open, and the unit as read in the Output text:
+// the next Build merges into it and keeps its code.
+void TBuilder::ImportUnit1Click()
+{
+    ensurePages();
+    if (m_building || !m_work->beforeOpen())
+        return;
+    const std::optional<ImportedUnit> imported =
+        askAndImportUnit(m_prompts, directoryPart(spec().Filename));
+    if (!imported)
+        return;
+    m_document.adoptImported(imported->result.spec);
+    for (EntryPage *page : QList<EntryPage *>{propertiesPage, methodsPage, eventHandlersPage})
+        page->fileOpened();
+    m_buildMerge->forget();
+    outputPage->setLines(outputLinesOf(imported->text));
+    outputPage->Panel5->setText(spec().Filename.toLower());
+    outputPage->showFindings(importFindings(imported->result));
+    showPage(imported->result.findings.isEmpty() ? PropertiesPageIndex : OutputPageIndex);
+    setStatusText(importedStatusText(*imported));
 }
 
 void TBuilder::openFile(const QString &path)

@@ -121,6 +121,7 @@ public slots: // handlers
     void SavetoFile1Click();
     void CheckSpecification1Click();
     void UpdateExistingUnit1Click();
+    void ImportUnit1Click();
     void SelectAll1Click();
     void Print1Click();
     void PrinterSetup1Click();
