@@ -13,7 +13,7 @@ std::optional<ImportedUnit> askAndImportUnit(Prompts &prompts, const QString &di
 {
     Prompts::FileRequest request;
     request.title = u"Import Unit"_s;
-    request.filter = u"Pascal Units (*.pas *.pp)"_s;
+    request.filter = u"Pascal units (*.pas *.pp)"_s;
     request.defaultSuffix = u"pas"_s;
     request.directory = directory;
     const QString path = prompts.openFileName(request);

@@ -1,0 +1,102 @@
+// File > Import Unit...: the pages filled from a unit, the unit kept in the
+// Output text for the next Build, and the questions around it.
+#include "builderfixture.h"
+
+#include "app/outputpage.h"
+#include "editor/classpage.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+using Answer = UserPrompts::Answer;
+using Kind = UserPrompts::Kind;
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kTwoClasses = "unit Two;\r\ninterface\r\ntype\r\n  TA = class(TComponent) end;\r\n"
+                               "  TB = class(TComponent) end;\r\nprocedure Register;\r\nimplementation\r\n"
+                               "procedure Register;\r\nbegin\r\n  RegisterComponents('P', [TA, TB]);\r\nend;\r\nend.\r\n";
+
+} // namespace
+
+class ImportUnit : public BuilderTest
+{
+protected:
+    void import() { action("ImportUnit1")->trigger(); }
+    QString outputText() const { return builder->outputPage->lines().join(u'\n'); }
+    QString status() const { return find<QLabel>("Panel1")->text(); }
+    int page() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
+};
+
+TEST_F(ImportUnit, FillsThePagesAndTheNextBuildKeepsTheUnitsCode)
+{
+    const QString unit = path(u"Gauge.pas"_s);
+    QByteArray text = readFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.pas"));
+    text.replace("  public\r\n", "  public\r\n    const Limit = 3;\r\n");
+    writeFile(unit, text);
+    prompts.openFile(unit);
+    import();
+
+    ASSERT_EQ(prompts.log().size(), 1);
+    EXPECT_EQ(prompts.log()[0].request.title, u"Import Unit"_s);
+    const ComponentSpec &spec = builder->document().spec();
+    EXPECT_EQ(builder->classPage->clname->text(), u"TGauge"_s);
+    EXPECT_EQ(spec.Filename, unit);
+    EXPECT_EQ(spec.Ancestor, u"TCustomControl"_s);
+    EXPECT_EQ(spec.Palettepage, u"Samples"_s);
+    EXPECT_EQ(spec.DefinedProperties, (QStringList{u"Value"_s, u"Caption"_s, u"Marks"_s}));
+    EXPECT_EQ(spec.DefinedHandlers, QStringList{u"OnChange"_s});
+    EXPECT_EQ(spec.DefinedMethods, (QStringList{u"Paint"_s, u"Ratio"_s}));
+    EXPECT_EQ(spec.selectedStandardMessages(), QStringList{u"WM_PAINT"_s});
+    EXPECT_TRUE(builder->document().isModified());
+    EXPECT_TRUE(builder->document().currentFile().isEmpty());
+    EXPECT_EQ((outputText() + u'\n').replace(u"\n"_s, u"\r\n"_s).toLatin1(), text);
+    EXPECT_EQ(status(), u"Imported TGauge from Gauge.pas, 1 not imported"_s);
+    EXPECT_EQ(page(), TBuilder::OutputPageIndex);
+
+    action("BuildOutput1")->trigger();
+    EXPECT_TRUE(outputText().contains(u"Result := Index * Step;"_s)) << outputText().toStdString();
+}
+
+TEST_F(ImportUnit, AsksForOneClassAfterAnotherWhenTheUnitRegistersSeveral)
+{
+    const QString unit = path(u"Two.pas"_s);
+    writeFile(unit, kTwoClasses);
+    prompts.openFile(unit).answer(Answer::No).answer(Answer::Yes);
+    import();
+    EXPECT_EQ(prompts.messageTexts(), (QStringList{u"The unit registers several classes. Import TA?"_s,
+                                                   u"The unit registers several classes. Import TB?"_s}));
+    EXPECT_EQ(prompts.log()[1].kind, Kind::Confirm);
+    EXPECT_EQ(builder->document().spec().Classname, u"TB"_s);
+}
+
+TEST_F(ImportUnit, ARefusedUnitChangesNothing)
+{
+    builder->classPage->clname->setText(u"TKeep"_s);
+    builder->document().setClassname(u"TKeep"_s);
+    const QString unit = path(u"Two.pas"_s);
+    writeFile(unit, QByteArray(kTwoClasses).replace("RegisterComponents('P', [TA, TB]);", ""));
+    prompts.answer(Answer::No);   // not saving the changed specification
+    prompts.openFile(unit).answer(Answer::Ok);
+    import();
+    ASSERT_FALSE(prompts.messageTexts().isEmpty());
+    EXPECT_EQ(prompts.messageTexts().last(), u"The unit registers no component class"_s);
+    EXPECT_EQ(prompts.log().last().kind, Kind::Error);
+    EXPECT_EQ(builder->document().spec().Classname, u"TKeep"_s);
+}
