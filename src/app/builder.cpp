@@ -519,6 +519,7 @@ void TBuilder::ImportUnit1Click()
         page->fileOpened();
     m_buildMerge->forget();
     outputPage->setLines(outputLinesOf(imported->text));
+    outputPage->markSaved();   // it is the file as it is on disk
     outputPage->Panel5->setText(spec().Filename.toLower());
     outputPage->showFindings(importFindings(imported->result));
     showPage(imported->result.findings.isEmpty() ? PropertiesPageIndex : OutputPageIndex);

@@ -57,6 +57,26 @@ QString sectionName(Visibility v)
     }
 }
 
+// Line numbers by binary search over the line breaks: members are many.
+class LineIndex
+{
+public:
+    explicit LineIndex(QStringView text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\n')
+                m_breaks.append(i);
+        }
+    }
+    int at(qsizetype position) const
+    {
+        return int(std::lower_bound(m_breaks.begin(), m_breaks.end(), position) - m_breaks.begin()) + 1;
+    }
+
+private:
+    QList<qsizetype> m_breaks;
+};
+
 struct FieldDecl {
     QString name;
     QString type;
@@ -93,8 +113,9 @@ struct PropertyDecl {
 class ClassReader
 {
 public:
-    ClassReader(QStringView text, PascalSpan span, QList<ImportFinding> &findings)
+    ClassReader(QStringView text, PascalSpan span, const LineIndex &lines, QList<ImportFinding> &findings)
         : m_text(text)
+        , m_lines(lines)
         , m_findings(findings)
     {
         PascalLexer lexer(text);
@@ -241,7 +262,7 @@ private:
     }
     void finding(qsizetype position, const QString &kind, const QString &text)
     {
-        m_findings.append({lineNumberAt(m_text, position), kind, text});
+        m_findings.append({m_lines.at(position), kind, text});
     }
     void unrepresentable(qsizetype first, qsizetype last, const QString &kind)
     {
@@ -318,7 +339,7 @@ private:
         MethodDecl method;
         method.kind = m_lower[i];
         method.section = section;
-        method.line = lineNumberAt(m_text, m_tokens[i].start);
+        method.line = m_lines.at(m_tokens[i].start);
         const qsizetype start = i;
         ++i;
         QString name;
@@ -341,10 +362,9 @@ private:
                 else if (isSymbol(i, u";") && depth == 0)
                     break;
             }
-            const qsizetype close = std::min(i, m_tokens.size() - 1);
-            method.parameters = oneLine(m_text.sliced(m_tokens[open].end,
-                                                      m_tokens[close].start - m_tokens[open].end)
-                                            .toString());
+            const qsizetype from = m_tokens[open].end;
+            const qsizetype to = i < m_tokens.size() ? m_tokens[i].start : m_tokens.last().end;
+            method.parameters = oneLine(m_text.sliced(from, std::max<qsizetype>(0, to - from)).toString());
             ++i;
         }
         if (isSymbol(i, u":")) {
@@ -369,7 +389,7 @@ private:
     {
         PropertyDecl property;
         property.section = section;
-        property.line = lineNumberAt(m_text, m_tokens[i].start);
+        property.line = m_lines.at(m_tokens[i].start);
         const qsizetype start = i;
         ++i;
         property.name = i < m_tokens.size() ? textOf(i) : QString();
@@ -443,7 +463,7 @@ private:
         const qsizetype first = i + 1;
         i = skipDeclaration(i);
         const QString type = span(first, i - 1);
-        const int line = lineNumberAt(m_text, m_tokens[start].start);
+        const int line = m_lines.at(m_tokens[start].start);
         for (const QString &name : names) {
             FieldDecl field{name, type, line, int(fields.size())};
             if (section != Visibility::Private || type.contains(u"record"_s, Qt::CaseInsensitive))
@@ -454,6 +474,7 @@ private:
     }
 
     QStringView m_text;
+    const LineIndex &m_lines;
     QList<ImportFinding> &m_findings;
     QList<PascalToken> m_tokens;
     QStringList m_lower;
@@ -582,6 +603,7 @@ public:
         const QStringView interfaceText = m_text.first(std::max<qsizetype>(0, m_unit.implementation));
         m_eventTypes = eventTypeParameters(interfaceText);
         m_initial = constructorAssignments(m_text, m_unit, m_spec.Classname);
+        indexBodies();
         for (const MethodDecl &method : m_class.methods)
             m_methodsByName[method.name.toUpper()].append(&method);
         for (const FieldDecl &field : m_class.fields)
@@ -749,33 +771,35 @@ private:
         }
     }
 
+    // The routines of the class's methods, by name in upper case: the first of each.
+    void indexBodies()
+    {
+        for (qsizetype i = 0; i < m_unit.routines.size(); ++i) {
+            const PascalRoutine &routine = m_unit.routines[i];
+            if (sameName(routine.qualifier().toString(), m_spec.Classname)) {
+                const QString key = routine.member().toString().toUpper();
+                if (!m_bodies.contains(key))
+                    m_bodies.insert(key, i);
+            }
+        }
+    }
+
     // The comment a build writes under a method's heading: "{ text }" alone
     // between the heading and "begin".
     QString methodComment(const QString &name) const
     {
-        for (const PascalRoutine &routine : m_unit.routines) {
-            if (!sameName(routine.qualifier().toString(), m_spec.Classname)
-                || !sameName(routine.member().toString(), name))
-                continue;
-            const QString between = m_text.sliced(routine.headingEnd, routine.blockStart - routine.headingEnd)
-                                        .toString().trimmed();
-            if (between.startsWith(u"{ "_s) && between.endsWith(u" }"_s) && between.count(u'}') == 1)
-                return between.mid(2, between.size() - 4);
+        const qsizetype i = bodyPosition(name);
+        if (i < 0)
             return QString();
-        }
+        const PascalRoutine &routine = m_unit.routines[i];
+        const QString between = m_text.sliced(routine.headingEnd, routine.blockStart - routine.headingEnd)
+                                    .toString().trimmed();
+        if (between.startsWith(u"{ "_s) && between.endsWith(u" }"_s) && between.count(u'}') == 1)
+            return between.mid(2, between.size() - 4);
         return QString();
     }
 
-    qsizetype bodyPosition(const QString &name) const
-    {
-        for (qsizetype i = 0; i < m_unit.routines.size(); ++i) {
-            const PascalRoutine &routine = m_unit.routines[i];
-            if (sameName(routine.qualifier().toString(), m_spec.Classname)
-                && sameName(routine.member().toString(), name))
-                return i;
-        }
-        return -1;
-    }
+    qsizetype bodyPosition(const QString &name) const { return m_bodies.value(name.toUpper(), -1); }
 
     void readMessage(const MethodDecl &m, const QList<std::pair<QString, int>> &constants)
     {
@@ -941,6 +965,7 @@ private:
     QSet<QString> m_accessMethods;
     QSet<QString> m_unheldAccessMethods;
     QHash<QString, int> m_userMessages;
+    QHash<QString, qsizetype> m_bodies;
 
 public:
     int m_classLine = 0;
@@ -1048,7 +1073,8 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
         result.findings.append({lineNumberAt(text, declaration->span.start), u"registration"_s,
                                 declaration->name + u" is not registered; a build registers it"_s});
 
-    ClassReader reader(text, declaration->span, result.findings);
+    const LineIndex lines(text);
+    ClassReader reader(text, declaration->span, lines, result.findings);
     reader.read();
     spec.Ancestor = reader.ancestor.isEmpty() ? u"TObject"_s : reader.ancestor;
     SpecBuilder builder(text, unit, reader, result);
