@@ -129,7 +129,10 @@ public:
                 break;
             }
             m_tokens.append(token);
-            m_lower.append(text.sliced(token.start, token.end - token.start).toString().toLower());
+            // Most tokens are in lower case already: those share the text's memory.
+            const QStringView piece = text.sliced(token.start, token.end - token.start);
+            const bool lower = std::none_of(piece.begin(), piece.end(), [](QChar c) { return c.isUpper(); });
+            m_lower.append(lower ? QString::fromRawData(piece.data(), piece.size()) : piece.toString().toLower());
         }
     }
 
@@ -888,14 +891,16 @@ private:
         // A build writes the bodies in the methods' order and each section's
         // headings in that order too; an abstract method has no body, so it
         // follows the method declared before it in its section.
-        QList<const MethodDecl *> ordered;
+        QList<Pending> withBodies;
         for (const Pending &item : pending) {
             if (item.body >= 0)
-                ordered.append(item.decl);
+                withBodies.append(item);
         }
-        std::stable_sort(ordered.begin(), ordered.end(), [this](const MethodDecl *a, const MethodDecl *b) {
-            return bodyPosition(a->name) < bodyPosition(b->name);
-        });
+        std::stable_sort(withBodies.begin(), withBodies.end(),
+                         [](const Pending &a, const Pending &b) { return a.body < b.body; });
+        QList<const MethodDecl *> ordered;
+        for (const Pending &item : withBodies)
+            ordered.append(item.decl);
         for (qsizetype k = 0; k < pending.size(); ++k) {
             if (pending[k].body >= 0)
                 continue;
