@@ -27,12 +27,17 @@ std::optional<ImportedUnit> askAndImportUnit(Prompts &prompts, const QString &di
     }
     ImportedUnit unit{path, decodeUnitFile(file.readAll()).text, {}};
     unit.result = importUnit(unit.text, path);
-    if (unit.result.refusal == ImportRefusal::SeveralClasses) {
-        const QStringList classes = unit.result.classes;
+    // Several registered classes, or none registered among declared ones:
+    // one question per class.
+    const bool several = unit.result.refusal == ImportRefusal::SeveralClasses;
+    const bool unregistered = unit.result.refusal == ImportRefusal::NoClass && !unit.result.declared.isEmpty();
+    if (several || unregistered) {
+        const QStringList classes = several ? unit.result.classes : unit.result.declared;
+        const QString question = several ? u"The unit registers several classes. Import "_s
+                                         : u"The unit registers no class. Import "_s;
         for (const QString &name : classes) {
-            const Prompts::Answer answer = prompts.message(
-                Prompts::Kind::Confirm, u"The unit registers several classes. Import "_s + name + u"?"_s,
-                Prompts::Buttons::YesNoCancel);
+            const Prompts::Answer answer = prompts.message(Prompts::Kind::Confirm, question + name + u"?"_s,
+                                                           Prompts::Buttons::YesNoCancel);
             if (answer == Prompts::Answer::Cancel)
                 return std::nullopt;
             if (answer == Prompts::Answer::Yes) {
@@ -40,7 +45,7 @@ std::optional<ImportedUnit> askAndImportUnit(Prompts &prompts, const QString &di
                 break;
             }
         }
-        if (unit.result.refusal == ImportRefusal::SeveralClasses)
+        if (!unit.result.imported() && (several || unregistered))
             return std::nullopt;   // every class declined
     }
     if (!unit.result.imported()) {

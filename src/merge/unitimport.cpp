@@ -1022,6 +1022,8 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
         result.refusalText = u"The unit cannot be read: "_s + unit.error;
         return result;
     }
+    for (const PascalClassDeclaration &c : unit.classes)
+        result.declared.append(c.name);
     const QList<Registration> registered = registrations(text, unit);
     for (const Registration &r : registered) {
         if (!result.classes.contains(r.className, Qt::CaseInsensitive))

@@ -33,6 +33,7 @@ struct UnitImport {
     ImportRefusal refusal = ImportRefusal::None;
     QString refusalText;       // the message that says why; empty when imported
     QStringList classes;       // the registered classes, for a refusal that asks which
+    QStringList declared;      // the classes the interface declares, in order
     ComponentSpec spec;
     QList<ImportFinding> findings;
     // How many members of each kind became entries: "property", "event",

@@ -96,12 +96,23 @@ TEST_F(ImportUnit, AsksForOneClassAfterAnotherWhenTheUnitRegistersSeveral)
     EXPECT_EQ(builder->document().spec().Classname, u"TB"_s);
 }
 
+TEST_F(ImportUnit, WithNoClassRegisteredAsksAmongTheDeclaredOnes)
+{
+    const QString unit = path(u"Two.pas"_s);
+    writeFile(unit, QByteArray(kTwoClasses).replace("RegisterComponents('P', [TA, TB]);", ""));
+    prompts.openFile(unit).answer(Answer::Yes);
+    import();
+    EXPECT_EQ(prompts.messageTexts(), QStringList{u"The unit registers no class. Import TA?"_s});
+    EXPECT_EQ(builder->document().spec().Classname, u"TA"_s);
+    EXPECT_TRUE(builder->document().spec().Palettepage.isEmpty());
+}
+
 TEST_F(ImportUnit, ARefusedUnitChangesNothing)
 {
     builder->classPage->clname->setText(u"TKeep"_s);
     builder->document().setClassname(u"TKeep"_s);
-    const QString unit = path(u"Two.pas"_s);
-    writeFile(unit, QByteArray(kTwoClasses).replace("RegisterComponents('P', [TA, TB]);", ""));
+    const QString unit = path(u"None.pas"_s);
+    writeFile(unit, "unit None;\r\ninterface\r\nimplementation\r\nend.\r\n");
     prompts.openFile(unit).answer(Answer::Ok);
     import();
     ASSERT_FALSE(prompts.messageTexts().isEmpty());
