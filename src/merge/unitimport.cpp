@@ -337,6 +337,15 @@ private:
         return i;
     }
 
+    // A word no parameter list holds: the next member or the class's end.
+    bool endsParameters(qsizetype i) const
+    {
+        static const QSet<QString> words = {u"procedure"_s, u"function"_s, u"constructor"_s,
+                                            u"destructor"_s, u"property"_s, u"end"_s, u"private"_s,
+                                            u"protected"_s, u"public"_s, u"published"_s};
+        return m_tokens[i].kind == Kind::Word && words.contains(m_lower[i]);
+    }
+
     qsizetype readMethod(qsizetype i, Visibility section)
     {
         MethodDecl method;
@@ -364,6 +373,11 @@ private:
                     break;
                 else if (isSymbol(i, u";") && depth == 0)
                     break;
+                else if (endsParameters(i)) {
+                    // A parenthesis that is not closed: the declaration ends here.
+                    unrepresentable(start, i, u"unreadable declaration"_s);
+                    return i;
+                }
             }
             const qsizetype from = m_tokens[open].end;
             const qsizetype to = i < m_tokens.size() ? m_tokens[i].start : m_tokens.last().end;
