@@ -14,7 +14,7 @@ bash scripts/setup.sh clang libclang-rt-14-dev cmake ninja-build qt6-base-dev
 build=build-fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-fuzzers="${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer unitmerge_fuzzer handover_fuzzer}"
+fuzzers="${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer unitmerge_fuzzer handover_fuzzer unitimport_fuzzer}"
 cmake --build "$build" --target $fuzzers -j2
 
 status=0
@@ -24,7 +24,7 @@ for fuzzer in $fuzzers; do
     # The kept corpus of the target, where there is one, and the examples seed the run.
     dictionary=fuzz/spc.dict
     seeds=(examples)
-    if [ "$fuzzer" = unitmerge_fuzzer ]; then
+    if [ "$fuzzer" = unitmerge_fuzzer ] || [ "$fuzzer" = unitimport_fuzzer ]; then
         dictionary=fuzz/pascal.dict
         seeds=(fuzz/units)
     fi

@@ -5,6 +5,7 @@
 #include "app/buildrun.h"
 #include "app/buttonbar.h"
 #include "app/filehandover.h"
+#include "app/unitimportprompt.h"
 #include "app/findingnavigation.h"
 #include "app/findingslist.h"
 #include "app/helptopics.h"
@@ -235,6 +236,7 @@ void TBuilder::connectCommands()
         if (!problem.isEmpty())
             setStatusText(problem);
     });
+    connect(ImportUnit1, &QAction::triggered, this, &TBuilder::ImportUnit1Click);
     connect(About1, &QAction::triggered, this, [this] { Aboutform->exec(); });
 }
 

@@ -109,6 +109,7 @@ public:
 public slots: // handlers
     void btnBuildClick();
     void Savespcfile1Click();
+    void ImportUnit1Click();
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused);
     // F1 on an open menu: the topic of its active item, or the nearest one.
     void menuHelp(QMenu *menu);

@@ -9,6 +9,11 @@
 #include "app/outputpage.h"
 #include "app/recentspecifications.h"
 #include "app/sourcefilesaver.h"
+#include "check/finding.h"
+#include "editor/eventhandlerspage.h"
+#include "editor/methodspage.h"
+#include "editor/propertiespage.h"
+#include "app/unitimportprompt.h"
 #include "editor/entrypage.h"
 #include "editor/userprompts.h"
 #include "model/unitname.h"
@@ -98,6 +103,29 @@ bool TBuilder::readSpecificationFile(const QString &path)
     m_recent->add(m_document.currentFile());
     m_buildMerge->forget();
     return true;
+}
+
+// The pages filled as after Open, and the unit as read in the Output text:
+// the next Build merges into it and keeps its code.
+void TBuilder::ImportUnit1Click()
+{
+    if (m_building || !m_work->beforeOpen())
+        return;
+    const std::optional<ImportedUnit> imported =
+        askAndImportUnit(m_prompts, directoryPart(spec().Filename));
+    if (!imported)
+        return;
+    m_document.adoptImported(imported->result.spec);
+    for (EntryPage *page : QList<EntryPage *>{propertiesPage(), methodsPage(), eventHandlersPage()})
+        page->fileOpened();
+    m_buildMerge->forget();
+    OutputPage *output = outputPage();
+    output->setLines(outputLinesOf(imported->text));
+    output->markSaved();   // it is the file as it is on disk
+    output->setUnitFileName(spec().Filename.toLower());
+    output->showFindings(importFindings(imported->result));
+    showPage(imported->result.findings.isEmpty() ? PropertiesPageIndex : OutputPageIndex);
+    setStatusText(importedStatusText(*imported));
 }
 
 void TBuilder::openFile(const QString &path)

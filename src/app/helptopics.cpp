@@ -25,6 +25,7 @@ constexpr NamedTopic kTopics[] = {
     {"Print1", OutputPage},
     {"PrinterSetup1", OutputPage},
     {"UpdateExistingUnit1", UpdateExistingUnit},
+    {"ImportUnit1", ImportUnit},
     {"RecentSpecifications1", RecentSpecifications},
     {"Exit1", SpecificationFiles},
     {"Edit1", OutputPage},

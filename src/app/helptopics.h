@@ -22,6 +22,7 @@ constexpr int SpecificationFiles = 41039;
 constexpr int Preferences = 41040;
 constexpr int HelpAndAbout = 41041;
 constexpr int Pages = 41042;
+constexpr int ImportUnit = 41043;
 } // namespace HelpTopic
 
 // The topic of the item or control itself, by its help context or by its

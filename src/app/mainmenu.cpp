@@ -31,6 +31,7 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     PrinterSetup1 = menuItem(file, QStringLiteral("Printer &Setup..."), "PrinterSetup1");
     file->addSeparator();
     UpdateExistingUnit1 = menuItem(file, QStringLiteral("&Update Existing Unit..."), "UpdateExistingUnit1");
+    ImportUnit1 = menuItem(file, QStringLiteral("&Import Unit..."), "ImportUnit1");
     RecentSpecifications1 = file->addMenu(QStringLiteral("&Recent Specifications"));
     RecentSpecifications1->setObjectName(QStringLiteral("RecentSpecifications1"));
     file->addSeparator();

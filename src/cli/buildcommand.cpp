@@ -1,6 +1,7 @@
 #include "cli/buildcommand.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 
@@ -10,9 +11,12 @@
 #include "check/checker.h"
 #include "cli/unitupdate.h"
 #include "generator/unitgenerator.h"
+#include "merge/unitfile.h"
+#include "merge/unitimport.h"
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
 #include "specfile/profilefile.h"
+#include "specfile/regularfile.h"
 #include "specfile/settingslocation.h"
 #include "specfile/specfile.h"
 #include "specfile/stylesettings.h"
@@ -155,7 +159,12 @@ QString buildUsage(const QStringList &settingsLocations)
         "                          written into it; prints what was kept and dropped\n"
         "  --discard               with --update: update even when written code would be\n"
         "                          lost (methods the specification no longer has, lines\n"
-        "                          changed outside routine bodies)\n")
+        "                          changed outside routine bodies)\n"
+        "  --import UNIT.pas       start a specification from an existing unit: write\n"
+        "                          the .spc of its registered component class to -o FILE\n"
+        "                          (default: beside the unit, named after it)\n"
+        "  --class NAME            with --import: the class to read when the unit\n"
+        "                          registers several\n")
         + helpEntry(QStringLiteral("--settings FILE"),
                     QStringLiteral("take the style from that settings file (uforge.ini) "
                                    "instead of the window's"))
@@ -166,7 +175,8 @@ QString buildUsage(const QStringList &settingsLocations)
         "  --check                 check the specification instead of building: print\n"
         "                          what will not compile (error) or not work as meant\n"
         "                          (warning) on standard error; write no unit\n"
-        "  --warnings              build, then print the check's findings on standard error\n"
+        "  --warnings              build, then print the check's findings on standard\n"
+        "                          error; with --import: print what the pages cannot hold\n"
         "  -h, --help              show this help\n"
         "  -v, --version           show the version\n"
         "\n"
@@ -189,10 +199,12 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
     const QCommandLineOption discard(QStringLiteral("discard"));
+    const QCommandLineOption import(QStringLiteral("import"), QString(), QStringLiteral("UNIT"));
+    const QCommandLineOption className(QStringLiteral("class"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({output, settings, defaultStyle, check, warnings, update, discard, help,
-                       version});
+    parser.addOptions({output, settings, defaultStyle, check, warnings, update, discard, import,
+                       className, help, version});
     for (const StyleOption &option : kStyleOptions) {
         const QString name = QLatin1StringView(option.option);
         if (option.kind() == StyleOption::Kind::Switch) {
@@ -239,6 +251,19 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
         return QStringLiteral("--update writes into the unit it names; -o cannot go with it");
 
     const QStringList positional = parser.positionalArguments();
+    options.className = parser.value(className);
+    if (parser.isSet(className) && !parser.isSet(import))
+        return QStringLiteral("--class goes with --import");
+    if (parser.isSet(import)) {
+        options.importPath = parser.value(import);
+        if (options.importPath.isEmpty())
+            return QStringLiteral("--import needs the unit to import");
+        if (parser.isSet(update) || options.check)
+            return QStringLiteral("--import writes a specification; --update and --check cannot go with it");
+        if (!positional.isEmpty())
+            return QStringLiteral("--import takes no specification file");
+        return options;
+    }
     if (positional.isEmpty())
         return QStringLiteral("no specification file given");
     if (positional.size() > 1)
@@ -264,6 +289,44 @@ Style applyStyleOptions(Style style, const BuildOptions &options)
     return style;
 }
 
+static int runImportCommand(const BuildOptions &options, QIODevice &err)
+{
+    // A pipe or a device is refused before it is opened for reading.
+    QFile unitFile;
+    QString reason;
+    const RegularFileOpen opened = openRegularFile(unitFile, options.importPath, &reason);
+    if (opened != RegularFileOpen::Opened) {
+        if (opened == RegularFileOpen::NotFound)
+            reason = QStringLiteral("No such file or directory");
+        else if (opened == RegularFileOpen::NotRegular)
+            reason = QStringLiteral("not a regular file");
+        writeMessage(err, kCommand + QStringLiteral(": cannot read the unit ") + options.importPath
+                              + QStringLiteral(": ") + reason);
+        return kBuildUsageOrFileError;
+    }
+    const UnitFile unit = decodeUnitFile(unitFile.readAll());
+    const UnitImport imported = importUnit(unit.text, options.importPath, options.className);
+    if (!imported.imported()) {
+        writeMessage(err, kCommand + QStringLiteral(": ") + options.importPath + QStringLiteral(": ")
+                              + imported.refusalText);
+        return kBuildRefused;
+    }
+    const QString specPath = options.outputPath.isEmpty()
+        ? proposedSpecificationPath(options.importPath)
+        : options.outputPath;
+    QString error;
+    if (!saveSpecification(imported.spec, specPath, &error)) {
+        writeMessage(err, error);
+        return kBuildUsageOrFileError;
+    }
+    if (options.warnings) {
+        for (const ImportFinding &finding : imported.findings)
+            writeMessage(err, options.importPath + QStringLiteral(":") + QString::number(finding.line)
+                                  + QStringLiteral(": ") + finding.kind + QStringLiteral(": ") + finding.text);
+    }
+    return kBuildOk;
+}
+
 int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err,
                     const QStringList &settingsLocations)
 {
@@ -282,6 +345,9 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
         out.write(QByteArrayLiteral("unitforge-build " UF_VERSION "\n"));
         return kBuildOk;
     }
+
+    if (!options.importPath.isEmpty())
+        return runImportCommand(options, err);
 
     Style style;
     const QString settingsPath = !options.settingsPath.isEmpty() ? options.settingsPath

@@ -34,6 +34,8 @@ struct BuildOptions {
     bool warnings = false;           // --warnings: findings after the unit
     QString updatePath;              // --update: the unit to merge into in place
     bool discard = false;            // --discard: update even when written code would be lost
+    QString importPath;              // --import: the unit to start a specification from
+    QString className;               // --class: which of the unit's classes
     bool help = false;
     bool version = false;
 };

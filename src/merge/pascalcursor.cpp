@@ -131,7 +131,10 @@ bool PascalCursor::opensBlock(bool inRecord)
     case PascalWord::DispInterface:
         return classTypeFollows();
     default:
-        return false;
+        // Free Pascal's "type helper for T ... end".
+        return m_token.kind == Kind::Word && m_previous.kind == Kind::Word
+            && textOf(m_token).compare(u"helper"_s, Qt::CaseInsensitive) == 0
+            && textOf(m_previous).compare(u"type"_s, Qt::CaseInsensitive) == 0 && symbol(m_before, u"=");
     }
 }
 

@@ -186,6 +186,14 @@ SpecDocument::OpenResult SpecDocument::open(const SpecStore &store, const QStrin
     return result;
 }
 
+void SpecDocument::adoptImported(ComponentSpec spec)
+{
+    m_currentFile.clear();
+    m_spec = std::move(spec);
+    m_buildCounts = {};
+    touch(Everything);
+}
+
 bool SpecDocument::save(const SpecStore &store, const QString &path, QString *error)
 {
     if (!store.write(m_spec, path, error, m_buildCounts, m_currentFile))

@@ -78,6 +78,9 @@ public:
     // the file read into it through store. A file that cannot be read or is
     // no specification file is refused, and nothing changes.
     OpenResult open(const SpecStore &store, const QString &path, TAwk &awk);
+    // Import Unit: spec, read from a unit, replaces the specification; there is
+    // no current file and the whole of it is unsaved.
+    void adoptImported(ComponentSpec spec);
     // Writes the specification into path through store. The current file does not change.
     bool save(const SpecStore &store, const QString &path, QString *error);
 

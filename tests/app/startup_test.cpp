@@ -269,7 +269,7 @@ TEST_F(StartUp, LaysOutTheMenus)
     EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Page", "&Build", "&Help"}));
     EXPECT_EQ(captions(find<QMenu>("File1")),
               QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "-", "&Print",
-                           "Printer &Setup...", "-", "&Update Existing Unit...", "&Recent Specifications", "-", "E&xit"}));
+                           "Printer &Setup...", "-", "&Update Existing Unit...", "&Import Unit...", "&Recent Specifications", "-", "E&xit"}));
     EXPECT_EQ(captions(find<QMenu>("Edit1")),
               QStringList({"C&ut", "&Copy", "&Paste", "Select &All", "-", "P&references", "-",
                            "&Find...", "Find &Next", "Find Pre&vious", "R&eplace..."}));

@@ -5,6 +5,8 @@
 #include "merge/pascalreader.h"
 #include "rowname.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char *const kHead =
@@ -252,3 +254,15 @@ TEST(PascalReader, RefusesRoutinesNestedWithoutLimit)
 }
 
 } // namespace
+
+// Free Pascal's type helper has a body up to "end" like a class.
+TEST(PascalReader, ReadsATypeHelperAsABlock)
+{
+    const QString text = u"unit H;\ninterface\ntype\n  TStyleHelper = type helper for TStyle\n  public\n"
+                         u"    function IsOwnerDrawn: Boolean;\n  end;\n  TProbe = class(TComponent)\n  end;\n"
+                         u"implementation\nend.\n"_s;
+    const PascalUnit unit = readPascalUnit(text);
+    ASSERT_TRUE(unit.isReadable()) << unit.error.toStdString();
+    ASSERT_EQ(unit.classes.size(), 1);
+    EXPECT_EQ(unit.classes.first().name, u"TProbe"_s);
+}
