@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for start-up time: a bare Qt program whose main window holds
 // seven tabs, the size of Unitforge's window, and nothing else.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Find next over a long Output text: 100,000 lines, the sought text near the end.
 #include <benchmark/benchmark.h>
 

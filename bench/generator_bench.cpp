@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build of a large specification: 2,000 properties of mixed kinds, 500
 // methods, every standard message and 200 user messages. Goal: under 10 ms,
 // and twice the specification in at most 2.2 times the time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Import Unit of a unit of 5,000 routines (2,000 write and 1,000 read access
 // methods, 2,000 methods with every fourth comment). Goal: under 50 ms.
 #include "awk/awk.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Merge of a new build with an edited unit of 5,000 routines (2,000 write and
 // 1,000 read access methods, 2,000 methods; every third body written, own
 // routines between them), after a property was added. Goal: under 50 ms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Open, build and save of a large specification file: 5,000 properties and
 // 1,000 methods (argument 5000), and the same at half size to show that the
 // time grows linearly. Goal: under 50 ms in all at full size.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up to the first painted window, and on to an idle event loop (the
 # window ready for the user): Unitforge against a bare Qt program with a main
 # window of seven tabs (bench/bare_window.cpp), side by side on the same X

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loaded with LD_PRELOAD into a Qt program, reports when its first top-level
 // window has been painted and when its event loop has gone idle after that,
 // then ends the program at once. The times printed are the wall clock in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Typing into the Output text with syntax colouring: a shown, offscreen
 // Output page holding the unit of a specification with 5,000 properties,
 // with its Pascal colouring, cursor position and command states. Each keystroke is timed until the text has been

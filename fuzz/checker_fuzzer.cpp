@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as a specification file and checks it: nothing may
 // crash or hang, every finding names its entry by a valid index, and the
 // check leaves the specification as it was read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes, cut into chunks, to the reader of the running copy's
 // socket: nothing may crash or hang, every path it gives is absolute, and a
 // path sent by a second start comes back exactly as sent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decodes arbitrary text as a stored method heading, as edit-back does:
 // nothing may crash or hang, and a heading composed from what was decoded
 // decodes back to itself, so that edit-back followed by Add changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the profile parser, reads and writes through it,
 // and checks that what was written reads back and that saving is stable.
 #include <QByteArray>

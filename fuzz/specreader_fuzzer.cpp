@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as a specification file (after looking at its
 // beginning as Open does), builds its unit with the
 // file as the source of hand-written bodies, and saves it again: nothing may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as a unit to import: nothing may crash or hang. A
 // class that imports builds into a unit that imports again to the same
 // properties, events and methods.

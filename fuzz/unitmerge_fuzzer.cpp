@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as a Pascal unit file and merges a new build, in the
 // file's line ends, into it:
 // nothing may crash or hang. A unit that reads has its parts in order inside

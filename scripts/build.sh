@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds Unitforge into build/ (Release with debug info).
 set -euo pipefail
 cd "$(dirname "$0")/.."

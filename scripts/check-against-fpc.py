@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Measures the specification check against a real compiler.
 
 Writes random specifications, about half of them with one or two planted

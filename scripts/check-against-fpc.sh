@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures the specification check against Free Pascal: builds unitforge-build,
 # installs fp-compiler when it is missing, and runs check-against-fpc.py on
 # random specifications. Arguments go to the Python script (--count N,

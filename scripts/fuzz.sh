@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets (fuzz/) with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs each for a bounded time, starting from
 # the kept inputs in fuzz/corpus/<target>/ (read only; what a run adds goes to

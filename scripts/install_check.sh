@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs a built tree into a temporary prefix and checks what a desktop
 # needs: the programs answer --version and --help, the desktop entry, the
 # software centre's entry and the MIME type validate, the icons are there, and the installed window, started

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Holds the manual pages to what the programs' --help says: every option that
 # --help names and every exit status it gives must be in the program's page
 # (an option anywhere in it, an exit status as an entry of EXIT STATUS).

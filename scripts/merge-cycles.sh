@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The long run of the random edit cycles: builds merge_cycles, runs it, and
 # compiles every cycle's edited unit and its merged unit with Free Pascal
 # (Delphi mode) against the stub class library in tests/merge/stubs. Exits 0

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the Debian package of a built tree and looks it over as a distribution
 # would: lintian finds no error and no warning (those about the maintainer's
 # address aside: it is whoever builds the package), the package carries its

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Unitforge and starts it. Without a display, Xvfb stands in for one.
 set -euo pipefail
 cd "$(dirname "$0")/.."

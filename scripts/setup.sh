@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what building and testing Unitforge needs on Debian 12, when missing.
 #   scripts/setup.sh [PACKAGE...]   the packages named instead of the build's own
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Unitforge and runs every test; then builds the Qt-Core-only libraries
 # and their tests with AddressSanitizer and UndefinedBehaviorSanitizer and runs
 # those too.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt's strings in failure messages as text, not as bytes: included into
 // every test (see tests/CMakeLists.txt).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names for the rows of parameterised tests, so that CTest and the test
 // output show and select them by name, never as "N-byte object": a row type
 // has a field "name", UF_ROW_NAME(Type) after it makes gtest print a row as

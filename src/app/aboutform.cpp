@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/aboutform.h"
 
 #include "app/programicon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TAboutform: the about box, a fixed-size dialog with the program's icon,
 // its name drawn with a shadow, the version line and an Ok button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/accessiblenames.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names and descriptions for screen readers, given once to every control of
 // a window: a glyph button is named by its caption (or, without one, its
 // hint) and described by its hint; a control without a label of its own is

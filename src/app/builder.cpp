@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/builder.h"
 
 #include "app/aboutform.h"

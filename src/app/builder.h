@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TBuilder, the main window: the button bar, the seven pages, the status line
 // and the menus; it owns the specification being described for the whole run
 // and runs the window-level commands (Build, Open, Save, New, Exit, help).

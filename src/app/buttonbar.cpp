@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/buttonbar.h"
 
 #include "editor/controlhints.h"

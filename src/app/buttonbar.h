@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's button bar: Exit, Open, Build and Save at the left, Help
 // kept at the right edge whatever the width.
 #pragma once

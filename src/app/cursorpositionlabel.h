@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the insertion point of a text control is: "Ln 12, Col 5", the line as
 // typed (a line that word wrap breaks on the screen stays one line) and the
 // character in it, both counted from 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/existingunitupdate.h"
 
 #include "session/buildmerge.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Update Existing Unit: a build of the current specification merged into a
 // unit file the user chooses, keeping the code written into it, and saved
 // over the file in its own encoding and line ends. The file changes only when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/filehandover.h"
 
 #include "platform/privatefolder.h"

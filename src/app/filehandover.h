@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The local socket between two starts of the program: the running copy
 // listens on it, and a second start with a file to open hands the file over
 // and ends, instead of running a window of its own. The socket itself lives

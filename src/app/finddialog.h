@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Output page's modeless find dialog: the sought text, the direction and
 // the match options. It only asks; the Output page runs the search.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/findingnavigation.h"
 
 #include "app/builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // From a finding of the check to its entry: the window shows the entry's page
 // and selects the entry there, in its list or as the field that holds it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The findings of the last check of the specification, shown below the
 // Output text one line each: severity, entry and message. The list hides
 // while there are none; a double-click (or Enter) on a line asks the window to

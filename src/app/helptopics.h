@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help topics of what the window does beyond its fields, and which topic
 // explains each menu item, menu, page and button. F1 shows the topic of the
 // nearest of them: the item's or control's own, else that of its menu or of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows the program's help: its contents page or the topic of a help context
 // number. The window talks to this interface so tests can see what was asked.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/helpwindow.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own help, written as HTML pages compiled into the program: a
 // contents page and one topic per help context number, shown in a browser
 // window of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows in the status line the hint of the control under the mouse pointer:
 // the control's own, else that of the nearest enclosing control that has one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Holds back the user's mouse clicks, keys and close requests for one window
 // while it lives. A build lets pending window events run while it splits its
 // entries, and none of them may start another command in the middle of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lets the main window see every key released in it before the focused
 // control does. The key is not consumed: the control still gets it, except
 // Page Down and Page Up, which only turn the page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hand-over socket, built as a module of its own (unitforge-handover):
 // the network library behind QLocalServer, with the libraries it brings, is
 // loaded only when the running copy starts listening, after its window is up,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts Unitforge: one main window, ended by closing it.
 #include "app/builder.h"
 #include "app/qtuserprompts.h"

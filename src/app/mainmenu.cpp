@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/mainmenu.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's menu items, made once with the window. Each item's
 // objectName is its name, so tests trigger items by name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/outputicons.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures of the Output page's toolbar buttons, drawn at run time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Output page: the generated unit in a small text editor with a toolbar
 // (print, find and replace, undo, erase, clipboard, font, colour, word wrap),
 // a status bar with font name and size pick lists, and the unit's file name.

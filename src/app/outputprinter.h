@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Printing the Output text: the printer chosen in Printer Setup, which later
 // jobs use, and a PDF file offered where no printer is installed.
 #pragma once

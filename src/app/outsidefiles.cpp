@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/outsidefiles.h"
 
 #include "app/filehandover.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Specification files that reach the window from outside its Open dialog: the
 // file named on the command line, files handed over by later starts of the
 // program, and a .spc file dropped on the window. Each is opened through the

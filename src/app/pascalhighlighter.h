@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colours Object Pascal source in a text document: reserved words, comments
 // of all three forms, strings, numbers and compiler directives. The colours
 // are worked out from the text's own foreground and background, so that they

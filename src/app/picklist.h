@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A pick list that pops up above the Output page's status bar (font names,
 // font sizes): a click on an entry picks it, losing the focus hides it.
 #pragma once

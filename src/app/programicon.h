@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon: the pictures the desktop shows for it, compiled in, so
 // the window, the about box and the application menu show the same one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/qtuserprompts.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real message boxes and common dialogs, made with Qt's own dialogs. The
 // only place in the program that shows a QMessageBox or a QFileDialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/recentspecifications.h"
 
 #include "platform/prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The File menu's "Recent Specifications": the files opened or saved last,
 // each item opening its file with Open's questions. A file that has gone is
 // taken off the list once the user has been told.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Output page's modeless replace dialog: sought text, replacement and the
 // match options; it always searches down. The Output page does the work.
 #pragma once

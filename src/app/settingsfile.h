@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file: the formatting style, the Output page's look and the
 // printer font choice, kept from one run to the next in "uforge.ini". It reads
 // into and writes from a plain Settings value; the window only applies it.

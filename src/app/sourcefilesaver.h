@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves the Output text as a unit source file named by the unit-name field:
 // the ".pas" extension rule, the overwrite question, CR LF line ends, and an
 // atomic write that leaves an old file intact when anything fails.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's status line: a sunken panel of one bold line across the
 // bottom, showing hints and what a command did.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/stylepage.h"
 
 #include "editor/numberspinbox.h"

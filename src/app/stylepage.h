@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Style page: how a build formats the unit (indent width, blank lines and
 // a separator line between routines, where method comments go).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Find, replace and replace all carried out on a text control: the search
 // rule of the find dialogs applied to what the control holds, and the
 // selection and edits that follow from a match.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints lines of text the way the Output page prints its source: each line
 // from the left edge, a long line broken where the page ends, tabs every eight
 // average character widths, a new page when the next line does not fit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File > Import Unit...: the questions around reading a unit into a
 // specification — which file, and which class when the unit registers several.
 #pragma once

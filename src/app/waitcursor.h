@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows the wait cursor for as long as it lives, so an early return cannot
 // leave the cursor set.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "awk/awk.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TAwk: the field splitter. Splits a line into fields at separator characters,
 // optionally keeping quoted stretches together, and can scan a text file line
 // by line, announcing each step through its signals. The window owns one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/checker.h"
 
 #include <QSet>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The specification check: finds the entries that will keep the built unit
 // from compiling (errors) or make it behave otherwise than the user likely
 // means (warnings), for Delphi 2.0 and for Free Pascal in Delphi mode. It

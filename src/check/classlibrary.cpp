@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/classlibrary.h"
 
 #include <QStringList>

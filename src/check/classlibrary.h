@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the check knows of the class library beyond its types: the classes of
 // the ancestor list that are no components, and the standard messages whose
 // numbers lie at or above WM_USER, where user messages are numbered.

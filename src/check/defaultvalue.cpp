@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/defaultvalue.h"
 
 #include "check/typetable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether a property's default value is a constant its type can take as a
 // default. The default reaches the unit twice: in the property's default
 // clause and in the constructor's assignment to the field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/finding.h"
 
 using namespace Qt::StringLiterals;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One finding of the specification check: which entry, what is wrong with it
 // and what to do, and whether the compiler will reject the unit for it.
 #pragma once

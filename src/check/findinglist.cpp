@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/findinglist.h"
 
 void FindingList::error(const EntryRef &entry, const QString &message)

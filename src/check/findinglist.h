@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Collects the findings of one check, entry by entry.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/findinglocation.h"
 
 #include "model/componentspec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the window shows the entry a finding is about: a field of the Class
 // or Style page, or a row of one of the lists of the entry pages.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/findingsummary.h"
 
 #include "check/checker.h"

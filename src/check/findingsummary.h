@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the status line says about the findings of a check.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/membernames.h"
 
 #include <QHash>

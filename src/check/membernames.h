@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Two members of the generated class with one name, without regard to letter
 // case: the compiler refuses the second declaration. Members are the
 // constructor and destructor, the ancestor's redeclared published members,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules for the message handlers: user messages' names and numbers, and
 // standard messages that share a number with another handled message.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/methodrules.h"
 
 #include <QSet>

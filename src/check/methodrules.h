@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules for one user method: its heading, directives, section and comment.
 #pragma once
 

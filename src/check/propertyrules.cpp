@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/propertyrules.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules for one entry of the property lists: a property or an event
 // handler, its type, default value, section, storage and access clause.
 #pragma once

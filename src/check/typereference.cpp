@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/typereference.h"
 
 #include "check/typetable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the check judges a type that an entry names: a property's type, an
 // event's type, a method's parameter or return type.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "check/typetable.h"
 
 #include "model/pascalvocabulary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The types of the class library that the check knows, with what a default
 // value and a published property of each may be.
 #pragma once

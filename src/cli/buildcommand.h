@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // unitforge-build: reads a component specification file as Open does and
 // writes its unit as Build and "Save source file" would, without a window.
 #pragma once

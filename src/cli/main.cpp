@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // unitforge-build [options] SPEC.spc: builds a specification's unit headlessly.
 #include <QCoreApplication>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/unitupdate.h"
 
 #include "cli/buildcommand.h"

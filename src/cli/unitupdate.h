@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // unitforge-build --update: merges a new build into an existing unit file in
 // place, keeping the code written into it, and refuses when the merge would
 // lose some of that code unless told to discard it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/classpage.h"
 
 #include "editor/controlhints.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Class page: the specification's header fields (unit name, class name,
 // ancestor, palette page), the "Select Path" command, and the ancestor's
 // published members kept in step with the ancestor chosen. The fields go into

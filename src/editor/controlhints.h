@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a control tells the main window about itself: the hint the status line
 // shows while the mouse is over it, and the help topic F1 opens for it.
 #pragma once

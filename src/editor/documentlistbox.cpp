@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/documentlistbox.h"
 
 #include <QMouseEvent>

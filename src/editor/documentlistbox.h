@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A list box of an editor page that shows one of the document's lists
 // (defined methods, defined handlers, user messages, the ancestor's members):
 // its lines follow the document, and a double-click anywhere in it, on a line

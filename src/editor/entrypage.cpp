@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/entrypage.h"
 
 #include "editor/memoform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An editor page that collects one entry at a time (a property, a method, an
 // event handler). What its name field holds and has not been added yet is its
 // pending entry: Build, Exit and the page's own edit-back ask about it and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/eventhandlerspage.h"
 
 #include "editor/documentlistbox.h"

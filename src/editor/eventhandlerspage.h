@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Event Handlers page: one event at a time (handler name, method type,
 // parameters, protected or published) added to the document, where it is a
 // property and an event at once; the defined handlers, removed or taken back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/glyphs.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pictures of the window's glyph buttons and of the directory list,
 // drawn by the program itself: asking the style for its standard icons
 // would load the desktop's icon theme at start-up, which is slow.

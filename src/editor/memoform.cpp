@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/memoform.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tmemoform, the "Source Code Comments" dialog: one instance for the whole
 // run, shared by the Properties, Methods and Event Handlers pages. Whatever
 // it holds when an entry is added becomes that entry's comment; it keeps its

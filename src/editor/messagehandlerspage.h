@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Message Handlers page: the standard Windows messages the component
 // handles, chosen by selecting them in the fixed list of 230 names (the
 // selection is the document's), and the user-defined messages, each a name

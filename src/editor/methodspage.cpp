@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/methodspage.h"
 
 #include "editor/documentlistbox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Methods page: one method at a time (kind, name, parameters, return
 // type, binding, directives, section) composed into its heading and added to
 // the document; the defined methods, removed or taken back for editing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A spin box whose text, when it is not a whole number, counts as the
 // minimum: read so at once, and shown so when the box loses the focus. A
 // whole number out of range can be typed (a sixth digit where the largest

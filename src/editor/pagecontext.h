@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What an editor page is given when it is made: the document it changes, the
 // field splitter, the questions it may ask, and the shared comment dialog.
 #pragma once

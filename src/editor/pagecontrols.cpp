@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/pagecontrols.h"
 
 #include "editor/controlhints.h"

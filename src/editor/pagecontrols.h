@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small makers for the controls of the editor pages, so that every page
 // names, labels and describes its controls the same way.
 #pragma once

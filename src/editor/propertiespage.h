@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Properties page: the fields of one property at a time, checked and
 // added to the specification with "&Add >>", the properties defined so far
 // (removed again, or loaded back into the fields to be changed), and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Properties page's controls and their places, made once with the page.
 #include "editor/propertiespage.h"
 

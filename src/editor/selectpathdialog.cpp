@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editor/selectpathdialog.h"
 
 #include "editor/glyphs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TPathForm, the "Select Path" dialog: a drive selector linked to a directory
 // list and a label showing the chosen directory. One instance lives for the
 // whole run and keeps its place between uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's questions and dialogs: the message boxes and file dialogs of
 // Prompts, and the font and colour dialogs of the Output page.
 #pragma once

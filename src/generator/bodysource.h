@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a build finds hand-written bodies of read access functions: the
 // sections of the current specification file, read as profile entries.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The implementation section of the unit: Register, constructor, destructor,
 // the access methods (with hand-written bodies where the specification file
 // has them), the user methods, the message handlers and the closing "end.".

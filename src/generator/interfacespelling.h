@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a build spells the interface lines that depend on the specification.
 // The build writes them with these pieces, and a merge recognises a line as
 // the build's by the same pieces, so the two cannot drift apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/messagehandlers.h"
 
 #include "awk/awk.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message handling of the generated component: the constants of the
 // user-defined messages, the message-method declarations and their bodies.
 #pragma once

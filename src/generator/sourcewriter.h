@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Appends the unit's source line by line under a formatting style. Lines are
 // of three kinds: text, empty ("") and spacer (one space).
 #pragma once

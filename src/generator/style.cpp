@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/style.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The formatting style a build writes the unit in, and the table of its
 // options: each row says how the settings file, the command line and the
 // Style page name one member and what values it takes. Reading and writing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/unitgenerator.h"
 
 #include "generator/implementation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build: turns a specification into the complete source of its unit under a
 // formatting style. Needs no window: the caller shows the texts and lines.
 #pragma once

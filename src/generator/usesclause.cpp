@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "generator/usesclause.h"
 
 using namespace Qt::StringLiterals;

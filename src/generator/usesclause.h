@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The uses clause every generated unit has, whatever the ancestor: 31 units
 // in a fixed order and letter case, written on five lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/constructormerge.h"
 
 #include "merge/generatedbody.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The constructor of a merged unit: the user's lines where they were, and
 // exactly the default-value initialisations of the new build.
 #pragma once

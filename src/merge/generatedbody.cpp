@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/generatedbody.h"
 
 #include "merge/pascallexer.h"

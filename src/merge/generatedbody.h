@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tells a routine body the user wrote from one a build wrote, for whatever
 // specification and style that build ran with: an earlier palette page, class
 // name or indentation still counts as written by the build.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/interfaceedits.h"
 
 #include "generator/interfacespelling.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finds the lines of an edited unit's interface section (unit heading, uses
 // clause, class declaration) that a merge with a new build would lose: lines
 // the new build does not have and that no build wrote.

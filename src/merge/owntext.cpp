@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/owntext.h"
 
 #include "merge/generatedbody.h"

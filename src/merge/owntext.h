@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user's own text between two routines of an edited unit (declarations,
 // comments, a uses clause after "implementation"): what remains of the stretch
 // once blank lines, separator lines and the comments that the new build has

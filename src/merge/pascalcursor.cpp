@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/pascalcursor.h"
 
 #include "merge/pascalreader.h"

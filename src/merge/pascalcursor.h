@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Walks the tokens of Object Pascal source for the unit reader: the current
 // token and the two before it, look-ahead, the first error with its line, and
 // the blocks that close with "end" (begin, case, try, asm, record, object,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/pascallexer.h"
 
 #include <array>

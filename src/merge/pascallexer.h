@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Splits Object Pascal source into tokens. Each token keeps its place in the
 // text, so that callers cut the text at token boundaries and give back what
 // the user wrote byte for byte.

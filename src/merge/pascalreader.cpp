@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/pascalreader.h"
 
 #include "merge/pascalcursor.h"

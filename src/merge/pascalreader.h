@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads the structure of an Object Pascal unit: the interface's uses clause
 // and class declarations, and the routines of the implementation section with
 // their headings, declarations and statements. Positions index the text as

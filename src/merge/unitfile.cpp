@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/unitfile.h"
 
 #include "specfile/textcodec.h"

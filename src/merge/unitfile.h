@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A unit file as an update reads and writes it: its text, and the encoding
 // and line ends it came in, so that writing the merged text back changes no
 // byte the merge did not change.

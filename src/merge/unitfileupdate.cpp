@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/unitfileupdate.h"
 
 #include "merge/pascalreader.h"

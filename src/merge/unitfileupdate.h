@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An existing unit file brought up to date with a new build: the file read in
 // its own encoding and line ends, the build merged into it, and the merged
 // unit written back the same way, replacing the file only when all of it was

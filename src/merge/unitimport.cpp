@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/unitimport.h"
 
 #include <QHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Import Unit: reads the component class of an existing unit into a
 // specification, as if the user had typed it on the pages. The class is the
 // one the unit's Register procedure registers (or the one named). What the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "merge/unitmerge.h"
 
 #include "merge/constructormerge.h"

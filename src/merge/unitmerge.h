@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Brings a new build of a unit together with the unit the user has edited
 // since: written bodies go under the new headings, the constructor keeps the
 // user's lines, the user's own routines and text stay, and whatever the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/ancestortable.h"
 
 #include <QHash>

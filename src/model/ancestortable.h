@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The classes that may be chosen as ancestor, in the order of the Class page's
 // list, and the names of the properties and events each of them publishes.
 #pragma once

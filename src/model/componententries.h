@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entries of a specification as typed values: what ComponentSpec stores
 // as aligned lists of text, decoded in one place (ComponentSpec::property(),
 // event(), method(), userMessage()). The build, the check, edit-back and any

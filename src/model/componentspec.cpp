@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/componentspec.h"
 
 #include "awk/awk.h"

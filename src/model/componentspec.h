@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The component being described: the four header fields and the aligned lists
 // of properties, event handlers, methods and messages, each entry stored as the
 // text that the specification file holds. Readers take an entry as a typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/entryvalidation.h"
 
 #include "awk/awk.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checks an editor page runs before it adds an entry, as plain functions:
 // given what the page's fields hold and the lists that already exist, the first
 // check that fails (its message, box and where the focus goes) or the entry to

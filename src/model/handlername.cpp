@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/handlername.h"
 
 bool beginsWithOn(const QString &name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Event handler names begin with "On"; property names may not. The file reader
 // sorts stored names back into properties and handlers by the same prefix.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/methoddirectives.h"
 
 const QString &headingDirectiveText(HeadingDirective directive)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The directives a method heading may end with, as the model spells them:
 // the Methods page composes "virtual;" or "dynamic;", then "override;", then
 // "abstract;"; the build cuts them out of the implementation heading again,

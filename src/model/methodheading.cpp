@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/methodheading.h"
 
 #include "model/stringlists.h"

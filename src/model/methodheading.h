@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stored method heading taken apart: "Function Total(A, B: integer) :
 // longint;virtual;abstract;" gives its kind, name, parameters, return type
 // and directives. The check, edit-back and the build all read headings so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the comments, strings and numbers of Object Pascal begin and end: the
 // core that the unit reader's lexer (whole texts) and the Output page's
 // highlighter (a line at a time, carrying open comments to the next line)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The words of Object Pascal that the program treats specially, in one table:
 // the reserved words that can never be a name, the words the Output page
 // colours, the words the unit reader looks at, and the directives a method

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/pendingentries.h"
 
 #include "platform/prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entries typed on an editor page but not yet added. Build and Exit ask about
 // each of them, in page order, before they go on.
 #pragma once

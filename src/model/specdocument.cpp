@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/specdocument.h"
 
 #include "model/ancestortable.h"

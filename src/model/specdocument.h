@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The specification being described, as a document: it owns the
 // ComponentSpec, knows the current specification file and whether there are
 // changes not saved, and is the one way to change either. Pages and features

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a document reaches its file without knowing the file's format: the
 // specification file layer implements this, and the document is handed it.
 #pragma once

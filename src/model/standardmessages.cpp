@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/standardmessages.h"
 
 using namespace Qt::StringLiterals;

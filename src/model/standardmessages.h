@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fixed list of standard Windows messages a component may handle, in the
 // order the message handler list shows them and the generator visits them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lists of a specification that its file stores, one row each: the
 // section that holds the list, the list, and how reading and saving treat it.
 // Opening, saving (which erases and rewrites every section), emptying and the

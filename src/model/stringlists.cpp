@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/stringlists.h"
 
 qsizetype indexOfText(const QStringList &list, const QString &text)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers over the specification's string lists: the case-insensitive
 // first-match look-up that names are compared with, and tolerant access.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/unitname.h"
 
 bool isPathDelimiter(QChar c)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The unit name field and what follows from it: the unit identifier that
 // "unit ...;" and a saved specification's "Name" use, and its directory part.
 // A unit name may be typed Windows-style ("C:\Units\Gauge.pas") or as a Linux

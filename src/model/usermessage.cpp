@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/usermessage.h"
 
 #include "awk/awk.h"

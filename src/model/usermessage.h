@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A user message as the specification stores it: name + "[WM_USER + " +
 // offset + "]}  ". Readers take it apart with the splitter at "[" and "]":
 // field 0 is the name, field 1 the constant ("WM_USER + 3").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/delphiinstallation.h"
 
 #include "platform/registry.h"

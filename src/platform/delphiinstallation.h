@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the program learns from a Delphi 2.0 installation in the current
 // user's registry: the component palette's page names and the help directory.
 #pragma once

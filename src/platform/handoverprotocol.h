@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a second start of the program says to the running copy over the local
 // socket beside the lock: one line per file to open, "open " and the file's
 // absolute path percent-encoded, answered "ok" once the line has been read.

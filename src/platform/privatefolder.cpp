@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/privatefolder.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Folders that other local users cannot tamper with: the folder of the
 // single-instance lock and the hand-over socket, and the folder a module is
 // loaded from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every modal question and file dialog of the program goes through this
 // interface, so that tests can answer them from a script. The window's
 // version adds the font and colour dialogs (UserPrompts).

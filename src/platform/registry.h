@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Read access to the current user's registry: the program only lists value
 // names and reads text values, so this is all it asks of a registry.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/singleinstance.h"
 
 #include "platform/privatefolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tells whether another copy of the program is running: a lock file in the
 // user's runtime directory, held for the life of the program. A lock left by
 // a copy that died is taken over. Without a runtime directory of the user's

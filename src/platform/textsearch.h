@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Output page's search: finds the sought text after or before the current
 // selection, optionally as a whole word and ignoring letter case. A pure
 // function, so that find, replace and replace-all share one exact rule.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows file names under Wine: a unit name typed as "C:\Units\Tank.pas"
 // names a file of the Wine prefix's drive C, never a Linux file with
 // backslashes in its name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/wineregistry.h"
 
 #include "platform/winepaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The registry of the current user as Wine keeps it: the text file user.reg
 // in the Wine prefix. Read once, read-only; a missing or unreadable file gives
 // an empty registry, as on a machine without Wine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/writersguide.h"
 
 #include <QProcess>

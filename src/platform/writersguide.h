@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line that opens the Delphi Component Writers' Guide in the
 // Windows help viewer, and starting it.
 #pragma once

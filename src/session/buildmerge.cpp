@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session/buildmerge.h"
 
 #include "platform/prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build's care for the code written into the Output text. It remembers the
 // unit the last Build put there; when the text holds more than that, the new
 // unit is merged with it instead of replacing it, and the user is asked first

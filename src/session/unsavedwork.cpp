@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "session/unsavedwork.h"
 
 #include "model/pendingentries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The questions that protect unsaved work before Exit, New, Open and a close
 // of the window, in their order and with their texts, and the saves they
 // start. The window supplies the saves and says what the Output page holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "specfile/filewriter.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a whole file so that a failure leaves the old one as it was: the
 // bytes go to a temporary file beside the target, which then replaces it.
 #pragma once

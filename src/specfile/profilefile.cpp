@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "specfile/profilefile.h"
 
 #include "specfile/regularfile.h"

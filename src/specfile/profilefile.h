@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A profile (INI) file held in memory: parsed once, read and written by
 // section and key, and saved back with every line it did not change intact.
 // Section and key names match without regard to letter case.

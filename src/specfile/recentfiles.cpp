@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "specfile/recentfiles.h"
 
 #include "specfile/profilefile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The specification files opened or saved last, the newest first and at most
 // eight, as the File menu lists them. The settings file keeps them in a
 // section of their own, "Recent Specifications", as File1, File2, ...

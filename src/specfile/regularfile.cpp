@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "specfile/regularfile.h"
 
 #include <cerrno>

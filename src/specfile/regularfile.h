@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening a file for reading only when it is a regular file: a device such
 // as /dev/zero would never end, and a pipe would block the open itself.
 #pragma once

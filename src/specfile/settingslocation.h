@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the settings file "uforge.ini" lives, for the window that reads and
 // writes it and for the command line that reads the same file. An installed
 // program keeps it in the user's configuration directory; beside the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "specfile/specfile.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The component specification file (*.spc): writing a specification into it
 // and reading one back, with no user interface. Reading never fails: whatever
 // is missing or damaged reads as its default.

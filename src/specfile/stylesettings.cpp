@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "specfile/stylesettings.h"
 
 #include "specfile/profilefile.h"

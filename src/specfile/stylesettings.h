@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The formatting style as the settings file keeps it: one key of its one
 // section per row of kStyleOptions, shared by the window and the command line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text encoding of the files the program reads and writes: specification
 // files, settings files and generated source files.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader and a keyboard user meet on each page: every control
 // has a name, every glyph button a name and a description, and Tab visits
 // the page's controls in reading order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build in the window, and Open and Save specification through the dialogs.
 #include "builderfixture.h"
 

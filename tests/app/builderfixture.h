@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one fixture of the window tests: a fresh main window for each test,
 // shown on the offscreen platform, with scripted prompts, an empty registry
 // (or one a test loads), a help viewer that records what it was asked, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The check of the specification in the window: the findings below the Output
 // text, the way from a finding to its entry, and what the status line says.
 #include "builderfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files that come to the window from outside its Open dialog: named on the
 // command line, handed over by a second start, dropped on the window, chosen
 // from the recent list.

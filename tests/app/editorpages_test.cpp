@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Methods, Event Handlers and Message Handlers pages in the window: what
 // Open and New do to them, and the questions Build and Exit ask about the
 // method and the event typed but not added.

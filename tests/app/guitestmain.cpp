@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of the GUI tests: a QApplication on the offscreen platform (unless
 // the environment names another), made before the tests are listed or run.
 #include "app/filehandover.h"

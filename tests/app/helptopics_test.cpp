@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help's reach: every menu item has a topic that exists, the contents
 // page links every topic and every link leads to one, and F1 on a control or
 // menu item without a topic of its own shows the nearest one.

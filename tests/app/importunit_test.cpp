@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File > Import Unit...: the pages filled from a unit, the unit kept in the
 // Output text for the next Build, and the questions around it.
 #include "builderfixture.h"

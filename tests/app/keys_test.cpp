@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keys the window sees before the focused control: F1, Page Down, Page Up.
 #include "builderfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exit, New, closing the window, the questions pending entries raise, and
 // the single-instance check.
 #include "builderfixture.h"

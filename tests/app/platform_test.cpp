@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The platform layers as the window uses them: the Delphi installation's
 // palette pages, the writers' guide command, the real message box's answers.
 #include "builderfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Properties page in the window: the pending property that Build and
 // Exit ask about, Open and New filling and emptying the defined list, and a
 // property added by hand built as the headless command builds the saved file.

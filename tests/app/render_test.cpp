@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders every page, menu and dialog of the window into PNG files under
 // screenshots/ in the build tree, for a person to look at. The test itself
 // checks only that each picture was written and that nothing is cut off.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scriptedprompts.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A UserPrompts that answers from a script: tests queue the answers and file
 // names they expect to be asked for, and read back everything that was shown.
 // A prompt that arrives with its queue empty fails the running test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it starts: layout, controls, menus and the hints of the
 // status line.
 #include "builderfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The typical use of the program, end to end in the window, as a user works:
 // describe a component from nothing, build it, save the unit and the
 // specification, start anew, open the specification, change a property by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build with code written into the Output text, and Update Existing Unit: the
 // written code survives a rebuild, and nothing of it goes without a question.
 #include "builderfixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of the field splitter: in-memory splits with separators, quotes and
 // case conversion, and file scans with their line ranges, events and errors.
 #include "awk/awk.h"

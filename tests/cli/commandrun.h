@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs unitforge-build for a test, as a process of its own or in the test's process.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // unitforge-build --update: a unit built, edited and brought up to date.
 #include <gtest/gtest.h>
 

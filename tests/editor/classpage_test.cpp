@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Class page: the header fields kept in step with the document, the
 // ancestor's members following the user's choice, and Select Path putting a
 // directory into the unit name.

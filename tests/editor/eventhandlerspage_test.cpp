@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Event Handlers page: its controls, the checks of Add, the entries an
 // event adds to the property and event lists, Remove keeping the lists
 // aligned, and edit-back.

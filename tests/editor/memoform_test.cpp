@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The comment dialog: opened by the comment button, its text kept whichever
 // way it is closed, and its length limit on what the user types.
 #include "editor/memoform.h"

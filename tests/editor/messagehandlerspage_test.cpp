@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Message Handlers page: its controls, the standard message selection
 // as the document's, the checks of a user message, the naming question, the
 // offset's range, and Remove.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Methods page: its controls, the checks of Add, the headings it
 // composes, the binding and section interlocks, Remove, and edit-back.
 #include "editor/methodspage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pagetestbed.h"
 
 #include "editor/controlhints.h"

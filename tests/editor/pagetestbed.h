@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the editor page tests share: a page made with its own document,
 // splitter, scripted prompts and comment dialog, shown on the offscreen
 // platform, and helpers that act on it as a user does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Properties page, driven as a user drives it: its controls, Add with its
 // checks and the entries it makes, the interlocks, the state after Add and
 // Remove, and edit-back with its pending question.

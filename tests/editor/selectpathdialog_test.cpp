@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Select Path" dialog: browsing folders and keeping its place.
 #include "editor/selectpathdialog.h"
 

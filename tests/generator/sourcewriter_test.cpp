@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The line primitives and their three kinds of line.
 #include "generator/sourcewriter.h"
 

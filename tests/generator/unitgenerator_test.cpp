@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The unit a specification builds into, line by line.
 #include "awk/awk.h"
 #include "generator/bodysource.h"

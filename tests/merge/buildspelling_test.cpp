@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A merge knows a build's interface lines by the build's spelling: every line
 // a build writes for an entry must be taken as the build's, so that a unit
 // nothing was written into loses none of its lines to an update.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "editcycle.h"
 
 #include <QDir>

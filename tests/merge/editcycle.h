@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The life of a component in random steps: build its unit, write code into
 // it, change the specification, merge, and check that every line written
 // either survives byte for byte or is listed as lost, and that nothing else

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A few hundred random edit cycles with a fixed seed; scripts/merge-cycles.sh
 // runs longer ones and compiles the units.
 #include <gtest/gtest.h>

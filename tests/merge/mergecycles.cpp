@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // merge_cycles [CYCLES [SEED [FOLDER]]]: runs random edit cycles and prints
 // their figures; with FOLDER, writes each cycle's edited and merged unit there
 // for scripts/merge-cycles.sh to compile. Exits 1 when a cycle failed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "randompascal.h"
 
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random Object Pascal that a user might write into a unit: bodies full of
 // the cases a reader trips over ("end;" in strings and comments, nested
 // begin/case/try/asm blocks, local routines, var and const sections), and

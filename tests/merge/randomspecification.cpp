@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "randomspecification.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A component specification changed at random the way a user changes it on
 // the pages: properties, methods, event handlers and messages added, removed
 // and changed; the palette page, the ancestor and the formatting style. Every

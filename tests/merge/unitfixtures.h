@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Units to merge: built from specifications as Build writes them, and edited
 // the way a user edits them, routine by routine.
 #pragma once

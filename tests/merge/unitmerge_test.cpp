@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The merge of a new build with an edited unit, rule by rule.
 #include <gtest/gtest.h>
 

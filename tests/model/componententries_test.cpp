@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The typed entries decoded from the stored lists, the table of Pascal words
 // and the scanner core shared by the unit reader and the highlighter.
 #include "model/componentspec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry encodings of the specification and its add, remove, decode and reset operations.
 #include "awk/awk.h"
 #include "rowname.h"

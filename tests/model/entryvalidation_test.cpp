@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checks the editor pages run before they add an entry: each message, the
 // order of the checks, the box and where the focus goes.
 #include "model/entryvalidation.h"

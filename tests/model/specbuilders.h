@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Specifications the core tests build on: single entries by their few
 // telling fields, and the tank, a component with one entry of every kind
 // whose unit and file are kept in tests/data (tank.pas, tank.spc).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The specification document: what each change reports, the unsaved state,
 // the current file, and edit-back taking entries out.
 #include "specfile/specfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lines a second start sends the running copy: what arrives is the path
 // sent, however the bytes are cut up, and anything else closes the line.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The platform layers: the Wine registry and the Delphi installation read
 // from it, the writers' guide command line, the single-instance lock.
 #include "platform/delphiinstallation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The folders other local users must not be able to tamper with: the lock's
 // and the socket's folder, and the folder the hand-over module comes from.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole-file reads and writes for tests that look at files byte by byte, and
 // the comparison with the expected files kept in tests/data.
 #pragma once

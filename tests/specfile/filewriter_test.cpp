@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing over an existing file: the file keeps its owner, group and mode,
 // and a folder that refuses the new file is named as the reason.
 #include <gtest/gtest.h>

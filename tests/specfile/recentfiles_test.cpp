@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The recent specifications: newest first, each file once, eight at most,
 // and the same list back from the settings file.
 #include <gtest/gtest.h>

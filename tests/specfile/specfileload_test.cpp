@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What Open and unitforge-build read as a specification file: a regular file
 // of sensible size that begins with the "Component" section, looked at before
 // it is read whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window fixture with what the Output page's tests share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the unit on the Output page: colouring that follows the chosen
 // colours and can be turned off for good, the insertion point's line and
 // column, and the keys of Linux editors for searching, printing and saving.

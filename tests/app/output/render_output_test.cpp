@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the Output page with a built unit, its pick lists and the find and
 // replace dialogs into PNG files under screenshots/ in the build tree, for a
 // person to look at.
