@@ -193,6 +193,7 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     integer("bfontbold", look.bold ? 1 : 0);
     integer("bfontitalic", look.italic ? 1 : 0);
     m_profile.writeInteger(kWriteSection, kSyntaxColors, settings.syntaxColors ? 1 : 0);
+    writeStyleTarget(m_profile, kWriteSection, style);
     RecentFiles(settings.recentFiles).write(m_profile);
     if (m_profile.save())
         return true;

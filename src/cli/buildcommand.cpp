@@ -72,6 +72,10 @@ QString buildUsage()
         "  --separator-length N    characters of the separator line, 0 to 120 (default 80)\n"
         "  --separator-char C      character of the separator line, may be empty (default =)\n"
         "  --comments-before       put method comments above their headings\n"
+        "  --target NAME           the unit is for delphi (Delphi 2.0, the default) or\n"
+        "                          lazarus (the Lazarus component library, LCL)\n"
+        "  --package DIR           write a Lazarus package into DIR: the unit for Lazarus,\n"
+        "                          its palette icon and the package file to install\n"
         "  --check                 check the specification instead of building: print\n"
         "                          what will not compile (error) or not work as meant\n"
         "                          (warning) on standard error; write no unit\n"
@@ -98,6 +102,8 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption separatorChar(QStringLiteral("separator-char"), QString(),
                                            QStringLiteral("C"));
     const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
+    const QCommandLineOption target(QStringLiteral("target"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption package(QStringLiteral("package"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
@@ -105,7 +111,7 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, check, warnings, update, discard, help, version});
+                       commentsBefore, target, package, check, warnings, update, discard, help, version});
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -130,6 +136,18 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     if (parser.isSet(separatorChar))
         options.separatorChar = parser.value(separatorChar);
     options.commentsBefore = parser.isSet(commentsBefore);
+    if (parser.isSet(target)) {
+        options.target = targetFromName(parser.value(target));
+        if (!options.target || parser.value(target).contains(u' '))
+            return QStringLiteral("--target is delphi or lazarus, not \"%1\"").arg(parser.value(target));
+    }
+    options.packageDir = parser.value(package);
+    if (parser.isSet(package) && options.packageDir.isEmpty())
+        return QStringLiteral("--package needs the folder to write the package into");
+    if (parser.isSet(package) && (parser.isSet(output) || parser.isSet(update)))
+        return QStringLiteral("--package writes the unit into its folder; -o and --update cannot go with it");
+    if (parser.isSet(package) && options.target == Target::Delphi2)
+        return QStringLiteral("--package writes a Lazarus package; --target delphi cannot go with it");
     options.check = parser.isSet(check);
     options.warnings = parser.isSet(warnings);
     options.outputPath = parser.value(output);
@@ -167,6 +185,9 @@ Style applyStyleOptions(Style style, const BuildOptions &options)
     style.separatorChar = options.separatorChar.value_or(style.separatorChar);
     if (options.commentsBefore)
         style.commentsBefore = true;
+    style.target = options.target.value_or(style.target);
+    if (!options.packageDir.isEmpty())
+        style.target = Target::Lazarus;
     return style;
 }
 

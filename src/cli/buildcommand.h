@@ -25,6 +25,8 @@ struct BuildOptions {
     std::optional<int> separatorLength;
     std::optional<QString> separatorChar;
     bool commentsBefore = false;
+    std::optional<Target> target;    // --target delphi|lazarus
+    QString packageDir;              // --package: the Lazarus package's folder
     bool check = false;              // --check: findings only, no unit
     bool warnings = false;           // --warnings: findings after the unit
     QString updatePath;              // --update: the unit to merge into in place

@@ -1,6 +1,7 @@
 #include "generator/unitgenerator.h"
 
 #include "generator/implementation.h"
+#include "generator/lazarusunit.h"
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
 #include "generator/usesclause.h"
@@ -55,16 +56,20 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     const QString &J = out.J();
     const QString &K = out.K();
 
+    const bool lazarus = out.style().target == Target::Lazarus;
     out.EmitPair(u"unit "_s + unit + u";"_s);
+    if (lazarus)
+        out.EmitPair(lazarusModeLine());
     out.EmitPair(u"interface"_s);
     out.Emit(u"uses"_s);
-    for (const QString &line : usesClauseLines())
+    for (const QString &line : lazarus ? lazarusUsesLines(spec) : usesClauseLines())
         out.Emit(J + line);
     out.EmitSpacers(1);
     emitMessageConstants(out, spec, awk);
 
     out.Emit(u"type"_s);
-    out.Emit(J + spec.Classname + u" = class("_s + spec.Ancestor + u")"_s);
+    const QString ancestor = lazarus ? lazarusAncestor(spec) : spec.Ancestor;
+    out.Emit(J + spec.Classname + u" = class("_s + ancestor + u")"_s);
     out.Emit(J + u"private"_s);
     for (qsizetype i = 0; i < spec.Variables.size(); ++i) {
         if (spec.Variables.at(i) != kNone)
@@ -103,9 +108,8 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
 
     out.Emit(J + u"published"_s);
     emitProperties(out, spec, u"published"_s);
-    for (const QString &name : spec.StandardProperties)
-        out.Emit(K + u"Property "_s + name + u";"_s);
-    for (const QString &name : spec.StandardEvents)
+    const QStringList standardMembers = spec.StandardProperties + spec.StandardEvents;
+    for (const QString &name : lazarus ? lazarusRedeclaredMembers(spec, standardMembers) : standardMembers)
         out.Emit(K + u"Property "_s + name + u";"_s);
     out.EmitPair(u"end;"_s);
     out.EmitPair(u"procedure Register;"_s);

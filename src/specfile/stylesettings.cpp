@@ -8,6 +8,7 @@ const QString kNumChars = QStringLiteral("numchars");
 const QString kCommentsBefore = QStringLiteral("commentsbefore");
 const QString kLineBreak = QStringLiteral("linebreak");
 const QString kIndent = QStringLiteral("indent");
+const QString kTarget = QStringLiteral("Target");
 } // namespace
 
 Style readStyle(const ProfileFile &file, const QString &section, const Style &defaults)
@@ -18,6 +19,8 @@ Style readStyle(const ProfileFile &file, const QString &section, const Style &de
     style.commentsBefore = file.readInteger(section, kCommentsBefore, defaults.commentsBefore) != 0;
     style.blankLines = file.readInteger(section, kLineBreak, defaults.blankLines);
     style.indent = file.readInteger(section, kIndent, defaults.indent);
+    style.target = targetFromName(file.readString(section, kTarget, targetName(defaults.target)))
+                       .value_or(defaults.target);
     return style.withinRanges();
 }
 
@@ -32,4 +35,9 @@ void writeStyleTail(ProfileFile &file, const QString &section, const Style &styl
 {
     file.writeInteger(section, kNumChars, style.separatorLength);
     file.writeString(section, kLineChar, style.separatorChar);
+}
+
+void writeStyleTarget(ProfileFile &file, const QString &section, const Style &style)
+{
+    file.writeString(section, kTarget, targetName(style.target));
 }

@@ -84,7 +84,7 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     EXPECT_EQ(keys(), (QStringList{"CreateDate", "linebreak", "commentsbefore", "indent", "bcolor",
                                    "bfontname", "bfontcolor", "bfontsize", "bfontheight", "numchars",
                                    "linechar", "Matchfont", "bfontbold", "bfontitalic",
-                                   "SyntaxColors", "File1", "File2"}))
+                                   "SyntaxColors", "Target", "File1", "File2"}))
         << "the keys of its own after the others, the recent files in a section of their own";
     EXPECT_TRUE(fileText().contains(QStringLiteral("bcolor=255\r\n")));
 
