@@ -9,9 +9,12 @@
 #include "awk/awk.h"
 #include "check/checker.h"
 #include "cli/unitupdate.h"
+#include "generator/lazaruspackage.h"
+#include "generator/paletteicon.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
+#include "specfile/packagefolder.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
 #include "specfile/stylesettings.h"
@@ -251,6 +254,17 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
         return kBuildRefused;
     }
     QStringList lines = generateUnit(spec, style, awk, &specFile).lines;
+    if (!options.packageDir.isEmpty()) {
+        QString reason;
+        if (!writePackageFolder(options.packageDir,
+                                lazarusPackageFiles(spec, lines, defaultPaletteIconPng()), &reason)) {
+            writeMessage(err, reason);
+            return kBuildUsageOrFileError;
+        }
+        if (options.warnings)
+            writeFindings(err, options.specPath, checkSpecification(spec, style));
+        return kBuildOk;
+    }
     lines.append(QString());   // the Output text ends with a line break
     if (!options.updatePath.isEmpty()) {
         const int status = runUnitUpdate(options.updatePath, options.discard, lines, out, err);
