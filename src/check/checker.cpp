@@ -7,6 +7,7 @@
 #include "awk/awk.h"
 #include "check/classlibrary.h"
 #include "check/findinglist.h"
+#include "check/lclrules.h"
 #include "check/membernames.h"
 #include "check/messagerules.h"
 #include "check/methodheading.h"
@@ -176,6 +177,8 @@ QList<Finding> checkSpecification(const ComponentSpec &spec, const Style &style)
     for (qsizetype m = 0; m < spec.Methods.size(); ++m)
         checkMethodEntry(spec, m, findings);
     checkMessages(spec, awk, findings);
+    if (style.target == Target::Lazarus)
+        checkLazarusTarget(spec, findings);
     checkMessageConstants(spec, awk, referenced, findings);
     checkMemberNames(spec, awk, findings);
 
