@@ -11,6 +11,7 @@
 #include "app/hintrouter.h"
 #include "app/inputblocker.h"
 #include "app/keypreview.h"
+#include "app/lazaruspackagesaver.h"
 #include "app/outputpage.h"
 #include "app/filehandover.h"
 #include "app/outputprinter.h"
@@ -233,6 +234,7 @@ void TBuilder::connectCommands()
     connect(SelectAll1, &QAction::triggered, this, &TBuilder::SelectAll1Click);
     connect(BuildOutput1, &QAction::triggered, this, &TBuilder::BuildOutput1Click);
     connect(SavetoFile1, &QAction::triggered, this, &TBuilder::SavetoFile1Click);
+    connect(SaveLazarusPackage1, &QAction::triggered, this, &TBuilder::SaveLazarusPackage1Click);
     connect(CheckSpecification1, &QAction::triggered, this, &TBuilder::CheckSpecification1Click);
     connect(UpdateExistingUnit1, &QAction::triggered, this, &TBuilder::UpdateExistingUnit1Click);
     connect(UnitforgeHelp1, &QAction::triggered, this, &TBuilder::UnitforgeHelp1Click);
@@ -693,6 +695,35 @@ void TBuilder::CheckSpecification1Click()
     if (!findings.isEmpty())
         showPage(OutputPageIndex);
     setStatusText(checkedStatusText(findings));
+}
+
+// A build for Lazarus, whatever the Style page's target, written with its
+// icon and package file; the Output page keeps what it shows.
+void TBuilder::SaveLazarusPackage1Click()
+{
+    ensurePages();
+    if (m_building)
+        return;
+    m_building = true;
+    const auto done = qScopeGuard([this] { m_building = false; });
+    const ShownTexts before = shownTexts();
+    if (!readyToBuild())
+        return;
+    QStringList lines;
+    {
+        const InputBlocker blocker(this);
+        WaitCursor wait;
+        std::unique_ptr<ProfileFile> bodies;
+        if (!m_document.currentFile().isEmpty())
+            bodies = std::make_unique<ProfileFile>(m_document.currentFile());
+        Style style = stylePage->style();
+        style.target = Target::Lazarus;
+        lines = generateUnit(spec(), style, Awk1, bodies.get()).lines;
+    }
+    const std::optional<QString> status = saveLazarusPackage(spec(), lines, m_prompts);
+    showAgain(before);
+    if (status)
+        setStatusText(*status);
 }
 
 // ---- Source file -------------------------------------------------------------

@@ -119,6 +119,7 @@ public slots: // handlers
     void Savespcfile1Click();
     void BitBtn3Click();
     void SavetoFile1Click();
+    void SaveLazarusPackage1Click();
     void CheckSpecification1Click();
     void UpdateExistingUnit1Click();
     void SelectAll1Click();

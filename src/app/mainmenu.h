@@ -20,6 +20,7 @@ struct MainMenu {
     QAction *New1, *Openspcfile1, *Savespcfile1, *Print1, *PrinterSetup1, *Exit1;
     QMenu *RecentSpecifications1;   // filled by RecentSpecifications
     QAction *UpdateExistingUnit1;
+    QAction *SaveLazarusPackage1;
     QAction *Cut1, *Copy1, *Paste1, *SelectAll1;
     QMenu *Preferences1, *Printerfont;
     QAction *UseDefault1, *Matchfont1, *Wordwrap1, *BackgroundColor1, *Options1, *FontColor1;

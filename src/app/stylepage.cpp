@@ -97,6 +97,18 @@ StylePage::StylePage(QWidget *parent)
     placebefore = new QCheckBox(QStringLiteral("Place source comments before declaration"), this);
     placebefore->setObjectName(QStringLiteral("placebefore"));
 
+    targetlabel = new QLabel(QStringLiteral("Write the unit for:"), this);
+    targetlabel->setObjectName(QStringLiteral("targetlabel"));
+    targetcombo = new QComboBox(this);
+    targetcombo->setObjectName(QStringLiteral("targetcombo"));
+    targetcombo->addItems({targetName(Target::Delphi2), targetName(Target::Lazarus)});
+    targetlabel->setBuddy(targetcombo);
+    auto *targetRow = new QHBoxLayout;
+    targetRow->setSpacing(6);
+    targetRow->addWidget(targetlabel);
+    targetRow->addWidget(targetcombo);
+    targetRow->addStretch();
+
     // Each row reads as a sentence: label, value, the rest of the sentence.
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -122,12 +134,14 @@ StylePage::StylePage(QWidget *parent)
     layout->addWidget(Label1);
     layout->addLayout(grid);
     layout->addWidget(placebefore);
+    layout->addLayout(targetRow);
     layout->addStretch();
 
     setTabOrder(indent, linebreak);
     setTabOrder(linebreak, numchars);
     setTabOrder(numchars, charcombo);
     setTabOrder(charcombo, placebefore);
+    setTabOrder(placebefore, targetcombo);
 }
 
 Style StylePage::style() const
@@ -138,6 +152,7 @@ Style StylePage::style() const
     s.separatorLength = valueOf(numchars);
     s.separatorChar = charcombo->currentText();
     s.commentsBefore = placebefore->isChecked();
+    s.target = targetcombo->currentIndex() == 1 ? Target::Lazarus : Target::Delphi2;
     return s;
 }
 
@@ -149,4 +164,5 @@ void StylePage::setStyle(const Style &s)
     numchars->setValue(inRange.separatorLength);
     charcombo->setEditText(inRange.separatorChar);
     placebefore->setChecked(inRange.commentsBefore);
+    targetcombo->setCurrentIndex(inRange.target == Target::Lazarus ? 1 : 0);
 }

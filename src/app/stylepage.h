@@ -1,5 +1,6 @@
 // The Style page: how a build formats the unit (indent width, blank lines and
-// a separator line between routines, where method comments go).
+// a separator line between routines, where method comments go) and the
+// class library it is written for.
 #pragma once
 
 #include "generator/style.h"
@@ -37,4 +38,6 @@ public: // controls
     QComboBox *charcombo;
     QLabel *Label6;
     QCheckBox *placebefore;
+    QLabel *targetlabel;
+    QComboBox *targetcombo;  // "Delphi 2.0" or "Lazarus"
 };
