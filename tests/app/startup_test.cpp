@@ -219,7 +219,7 @@ TEST_F(StartUp, LaysOutTheMenus)
         bar.append(a->text());
     EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Page", "&Build", "&Help"}));
     EXPECT_EQ(captions(find<QMenu>("File1")),
-              QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "-", "&Print",
+              QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "Save &Lazarus Package...", "-", "&Print",
                            "Printer &Setup...", "-", "&Update Existing Unit...", "&Recent Specifications", "-", "E&xit"}));
     EXPECT_EQ(captions(find<QMenu>("Edit1")),
               QStringList({"C&ut", "&Copy", "&Paste", "Select &All", "-", "P&references", "-",
