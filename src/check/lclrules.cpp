@@ -1,12 +1,32 @@
 #include "check/lclrules.h"
 
+#include "generator/lazarusunit.h"
+#include "generator/usesclause.h"
 #include "model/componentspec.h"
 #include "model/lcltable.h"
 #include "model/standardmessages.h"
+#include "model/unitname.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The units a Lazarus unit uses beyond those of the Delphi unit, whose
+// names the Delphi rules do not know.
+void checkUnitName(const ComponentSpec &spec, FindingList &findings)
+{
+    const QString unit = unitIdentifier(spec.Filename);
+    for (const QString &line : lazarusUsesLines(spec)) {
+        for (QString used : line.split(u',')) {
+            used = used.remove(u';').trimmed();
+            if (used.compare(unit, Qt::CaseInsensitive) == 0
+                && !usesClauseUnits().contains(used, Qt::CaseInsensitive)) {
+                findings.error({Finding::Kind::Unit, -1, unit},
+                               u"the unit uses a unit of this name; rename the file"_s);
+            }
+        }
+    }
+}
 
 void checkAncestor(const ComponentSpec &spec, FindingList &findings)
 {
@@ -54,6 +74,7 @@ void checkStandardMessages(const ComponentSpec &spec, FindingList &findings)
 
 void checkLazarusTarget(const ComponentSpec &spec, FindingList &findings)
 {
+    checkUnitName(spec, findings);
     checkAncestor(spec, findings);
     checkStandardMessages(spec, findings);
 }

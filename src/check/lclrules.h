@@ -6,7 +6,8 @@
 
 class ComponentSpec;
 
-// Warnings for an ancestor the LCL has only a near counterpart of, for the
+// An error for a unit named like a unit only the Lazarus unit uses; warnings
+// for an ancestor the LCL has only a near counterpart of, for the
 // ancestor's re-declared members the LCL class lacks (the unit leaves them
 // out) and for standard messages the LCL sends only on Windows; an error for
 // a standard message of unknown value.

@@ -83,7 +83,11 @@ INSTANTIATE_TEST_SUITE_P(Table, LclFinding, testing::Values(
            u"the LCL sends it only on Windows, if at all; the handler takes its Windows value"_s},
     LclRow{"MessageOfUnknownValue", u"TComponent"_s, [](ComponentSpec &spec) { spec.selectStandardMessage(u"WM_MDITITLE"_s); },
            Kind::StandardMessage, messageIndex("WM_MDITITLE"), Severity::Error,
-           u"its value is unknown (neither the LCL nor the Windows headers declare it); deselect it"_s}),
+           u"its value is unknown (neither the LCL nor the Windows headers declare it); deselect it"_s},
+    LclRow{"UnitNamedLikeAnLclUnit", u"TComponent"_s, [](ComponentSpec &spec) { spec.Filename = u"/src/lresources.pas"_s; },
+           Kind::Unit, -1, Severity::Error, u"the unit uses a unit of this name; rename the file"_s},
+    LclRow{"UnitNamedLikeTheAncestorsUnit", u"TPrintDialog"_s, [](ComponentSpec &spec) { spec.Filename = u"PrintersDlgs.pas"_s; spec.StandardProperties = {u"Name"_s}; spec.StandardEvents.clear(); },
+           Kind::Unit, -1, Severity::Error, u"the unit uses a unit of this name; rename the file"_s}),
     RowName());
 
 TEST(LclRules, LclMessagesAndFullClassesGiveNoFinding)
