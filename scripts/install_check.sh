@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a built tree into a temporary prefix and checks what a desktop
-# needs: the programs answer --version and --help, the desktop entry and the
-# MIME type validate, the icons are there, and the installed window, started
+# needs: the programs answer --version and --help, the desktop entry, the
+# software centre's entry and the MIME type validate, the icons are there, and the installed window, started
 # through its desktop entry with a file, keeps its settings in the user's
 # configuration directory and not beside the program, and takes the file of
 # a second start.
@@ -24,9 +24,13 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 share="$prefix/share"
-libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
-for file in bin/unitforge bin/unitforge-build "$libdir/unitforge/unitforge-handover.so" \
-    share/applications/unitforge.desktop share/mime/packages/unitforge-spc.xml \
+# The desktop entry is named after the application's id.
+app_id="$(sed -n 's/^UF_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")"
+desktop="$share/applications/$app_id.desktop"
+moduledir="$(sed -n 's/^UF_MODULE_DIR:INTERNAL=//p' "$build/CMakeCache.txt")"
+for file in bin/unitforge bin/unitforge-build "$moduledir/unitforge-handover.so" \
+    "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
+    share/doc/unitforge/copyright share/doc/unitforge/changelog.gz share/mime/packages/unitforge-spc.xml \
     share/icons/hicolor/scalable/apps/unitforge.svg \
     share/man/man1/unitforge.1.gz share/man/man1/unitforge-build.1.gz; do
     [ -s "$prefix/$file" ] || fail "$file not installed"
@@ -42,7 +46,17 @@ for size in 16 22 24 32 48 64 128 256; do
     fi
 done
 
-desktop-file-validate "$share/applications/unitforge.desktop" || fail "desktop entry invalid"
+desktop-file-validate "$desktop" || fail "desktop entry invalid"
+metainfo="$share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 \
+    || fail "metainfo invalid: $(cat "$work/appstream.log")"
+[ "$(xmllint --xpath 'string(/component/id)' "$metainfo")" = "$app_id" ] \
+    || fail "the metainfo's id is not the desktop entry's"
+[ "$(xmllint --xpath 'string(/component/launchable)' "$metainfo")" = "$app_id.desktop" ] \
+    || fail "the metainfo launches another desktop entry"
+[ "$(xmllint --xpath 'string(/component/provides/mediatype)' "$metainfo")" = \
+  "$(xmllint --xpath 'string(//*[local-name()="mime-type"]/@type)' "$share/mime/packages/unitforge-spc.xml")" ] \
+    || fail "the metainfo provides another file type than the one installed"
 xmllint --noout "$share/mime/packages/unitforge-spc.xml" || fail "MIME file is not well-formed XML"
 xmllint --noout "$share/icons/hicolor/scalable/apps/unitforge.svg" || fail "icon is not well-formed"
 # update-mime-database is strict about the format and warns on anything unknown.
@@ -86,7 +100,7 @@ done
     || fail "the installed unitforge-build builds no unit"
 
 # Started from its desktop entry with a file, as a file manager does.
-exec_line="$(sed -n 's/^Exec=//p' "$share/applications/unitforge.desktop")"
+exec_line="$(sed -n 's/^Exec=//p' "$desktop")"
 [ "$exec_line" = "unitforge %f" ] || fail "Exec line is '$exec_line'"
 spec="$work/my tank.spc"
 cp "$source_dir/examples/tank.spc" "$spec"

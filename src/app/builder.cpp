@@ -7,6 +7,7 @@
 #include "app/existingunitupdate.h"
 #include "app/findingnavigation.h"
 #include "app/findingslist.h"
+#include "app/helptopics.h"
 #include "app/helpwindow.h"
 #include "app/hintrouter.h"
 #include "app/inputblocker.h"
@@ -52,7 +53,7 @@
 #include <QProxyStyle>
 #include <QTabBar>
 #include <QMenuBar>
-#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -79,20 +80,6 @@ UserPrompts::FileRequest specFileRequest(const QString &title)
     request.filter = QStringLiteral("Component Specifications (*.spc)");
     request.defaultSuffix = QStringLiteral("spc");
     return request;
-}
-
-// The help context of the focused control; the edit part of a combo box or
-// spin box counts as the box itself.
-int helpContextFor(const QWidget *focused)
-{
-    for (const QWidget *w = focused; w; w = w->parentWidget()) {
-        if (const int context = helpContextOf(w))
-            return context;
-        const QWidget *parent = w->parentWidget();
-        if (!qobject_cast<const QComboBox *>(parent) && !qobject_cast<const QAbstractSpinBox *>(parent))
-            break;
-    }
-    return 0;
 }
 
 
@@ -157,6 +144,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
                                       this);
     m_keys = new KeyPreview(this);
     connect(m_keys, &KeyPreview::keyReleased, this, &TBuilder::FormKeyUp);
+    connect(m_keys, &KeyPreview::menuHelpRequested, this, &TBuilder::menuHelp);
 
     m_helpFileName = QStringLiteral("uforge.hlp");
     m_help = services.help;   // null: the own help window, made when first asked for
@@ -881,10 +869,7 @@ HelpViewer &TBuilder::help()
 void TBuilder::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused)
 {
     if (key == Qt::Key_F1) {
-        if (const int context = helpContextFor(focused))
-            help().showTopic(context);
-        else
-            help().showContents();
+        showHelpTopic(nearestHelpTopic(focused));
         return;
     }
     // The tab widget turns its pages on Ctrl+Page Down and Ctrl+Page Up itself.
@@ -894,6 +879,23 @@ void TBuilder::FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focu
         showPage((PageControl1->currentIndex() + 1) % PageCount);
     else if (key == Qt::Key_PageUp)
         showPage((PageControl1->currentIndex() + PageCount - 1) % PageCount);
+}
+
+void TBuilder::menuHelp(QMenu *menu)
+{
+    const int topic = nearestHelpTopic(menu);
+    // The menus close first, or they would stay above the help window.
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    showHelpTopic(topic);
+}
+
+void TBuilder::showHelpTopic(int topic)
+{
+    if (topic)
+        help().showTopic(topic);
+    else
+        help().showContents();
 }
 
 void TBuilder::btnhelpClick()

@@ -133,6 +133,8 @@ public slots: // handlers
     void DelphiComponentWritersGuide1Click();
     void About1Click();
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused);
+    // F1 on an open menu: the topic of its active item, or the nearest one.
+    void menuHelp(QMenu *menu);
 
 public:
     OutputPrinter &outputPrinter() { return *m_printer; }
@@ -197,6 +199,7 @@ private:
     void connectDesktopCommands();
     void setStatusText(const QString &text);
     HelpViewer &help();
+    void showHelpTopic(int topic);   // 0: the contents
 
     SpecDocument m_document;
     BuilderServices m_services;

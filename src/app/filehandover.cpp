@@ -29,7 +29,7 @@ QStringList moduleCandidates()
         return {moduleFileOverride()};
     const QString programDir = QCoreApplication::applicationDirPath();
     return {programDir + QStringLiteral("/unitforge-handover.so"),
-            programDir + QStringLiteral("/../" UF_INSTALL_LIBDIR "/unitforge/unitforge-handover.so")};
+            programDir + QStringLiteral("/../" UF_MODULE_DIR "/unitforge-handover.so")};
 }
 
 // Loaded once and kept for the whole run.

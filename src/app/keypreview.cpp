@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QWidget>
 
@@ -21,12 +22,28 @@ static bool turnsPageOnly(const QWidget *w, const QKeyEvent *key)
         && !(key->modifiers() & Qt::ControlModifier) && !qobject_cast<const QPlainTextEdit *>(w);
 }
 
+// A menu is a window of its own; it belongs to the window its menu bar or
+// the menu it opened from is in.
+static bool isMenuOf(const QMenu *menu, const QWidget *window)
+{
+    const QWidget *w = menu;
+    while (qobject_cast<const QMenu *>(w))
+        w = w->parentWidget();
+    return w && w->window() == window;
+}
+
 bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
 {
     const bool press = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
     if ((!press && event->type() != QEvent::KeyRelease) || !watched->isWidgetType() || !m_window)
         return false;
     auto *w = static_cast<QWidget *>(watched);
+    if (auto *menu = qobject_cast<QMenu *>(w)) {
+        if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1
+            && isMenuOf(menu, m_window))
+            emit menuHelpRequested(menu);
+        return false;
+    }
     if (w->window() != m_window)
         return false;
     if (press)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QMenu;
 class QWidget;
 
 class KeyPreview : public QObject
@@ -17,6 +18,8 @@ public:
 signals:
     // A key was released; focused is the control that received it.
     void keyReleased(int key, Qt::KeyboardModifiers modifiers, QWidget *focused);
+    // F1 was released on an open menu of the window.
+    void menuHelpRequested(QMenu *menu);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -21,7 +21,9 @@ const char kUsage[] =
     "\n"
     "SPEC.spc is a component specification file to open.\n"
     "The settings live in $XDG_CONFIG_HOME/Unitforge/uforge.ini (~/.config when unset),\n"
-    "or beside the program when a uforge.ini is already there.\n";
+    "or beside the program when a uforge.ini is already there.\n"
+    "Exit status: 0 window closed, or the file handed to the copy already running;\n"
+    "2 usage error.\n";
 
 enum class Launch { Window, Done, UsageError };
 
@@ -97,7 +99,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Unitforge"));
     QApplication::setApplicationVersion(QStringLiteral(UF_VERSION));
     // Lets the desktop match the window to its entry (icon, task bar grouping).
-    QGuiApplication::setDesktopFileName(QStringLiteral("unitforge"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(UF_APP_ID));
     QString file;
     if (checkArguments(QApplication::arguments(), file) == Launch::UsageError)
         return 2;

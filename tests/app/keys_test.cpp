@@ -89,14 +89,6 @@ TEST_F(WindowKeys, F1OpensTheTopicOfTheFocusedControl)
     EXPECT_EQ(help.shown, QList<int>({41005, 41005}));
 }
 
-TEST_F(WindowKeys, F1OnAControlWithoutTopicOpensTheContents)
-{
-    builder->showPage(TBuilder::StylePageIndex);
-    QTest::keyClick(builder->stylePage->indent, Qt::Key_F1);
-    EXPECT_EQ(help.shown, QList<int>({0}));
-    EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), TBuilder::StylePageIndex);
-}
-
 TEST_F(WindowKeys, HelpButtonAndMenuOpenTheContents)
 {
     QTest::mouseClick(find<QWidget>("btnhelp"), Qt::LeftButton);
