@@ -25,6 +25,7 @@ constexpr NamedTopic kTopics[] = {
     {"Print1", OutputPage},
     {"PrinterSetup1", OutputPage},
     {"UpdateExistingUnit1", UpdateExistingUnit},
+    {"SaveLazarusPackage1", StylePage},
     {"RecentSpecifications1", RecentSpecifications},
     {"Exit1", SpecificationFiles},
     {"Edit1", OutputPage},
