@@ -2,7 +2,8 @@
 // file as the source of hand-written bodies, and saves it again: nothing may
 // crash, hang or exhaust memory. A specification read from a saved one reads
 // back the same. A property that edit-back and Add have been through once
-// comes through a second time unchanged.
+// comes through a second time unchanged. Adding a user message checks the
+// stored ones.
 #include <QByteArray>
 #include <QCoreApplication>
 
@@ -11,6 +12,7 @@
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "model/componentspec.h"
+#include "model/entryvalidation.h"
 #include "model/stringlists.h"
 #include "specfile/profilefile.h"
 #include "specfile/specfile.h"
@@ -99,5 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (lists(readFrom(savedAgain, awk)) != lists(once))
         std::abort();
     checkEditBack(once);
+    // Adding a user message reads the offset of every stored one.
+    checkUserMessage(QStringLiteral("WM_FUZZ"), int(size % 100000) + 1, spec.UserMessages, awk);
     return 0;
 }

@@ -347,6 +347,9 @@ void TBuilder::readSettings()
         UseDefault1->setChecked(!m_settings->matchFont);
         SyntaxColors1->setChecked(m_settings->syntaxColors);
         m_recent->setFiles(m_settings->recentFiles);
+        // A stored place off every screen there is now is moved onto one.
+        if (!m_settings->windowGeometry.isEmpty())
+            restoreGeometry(m_settings->windowGeometry);
     }
 }
 
@@ -366,7 +369,7 @@ void TBuilder::writeSettings()
     ensurePages();
     if (m_settingsFile)
         m_settingsFile->write({stylePage->style(), outputPage->look(), Matchfont1->isChecked(),
-                               SyntaxColors1->isChecked(), m_recent->files()},
+                               SyntaxColors1->isChecked(), m_recent->files(), saveGeometry()},
                               m_prompts);
 }
 

@@ -62,6 +62,10 @@ FindDialog::FindDialog(QWidget *parent)
     layout->addLayout(left);
     layout->addLayout(buttons);
 
+    // Enter does Find Next whichever button has the focus or was used last:
+    // no button becomes the default by taking the focus.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     m_findNextButton->setDefault(true);
     m_findNextButton->setEnabled(false);
     connect(m_findEdit, &QLineEdit::textChanged, this,

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -19,6 +20,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_browser->setOpenLinks(true);
 
     auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
+    contents->setObjectName(QStringLiteral("HelpContents"));
     auto *back = new QPushButton(QStringLiteral("&Back"), this);
     auto *close = new QPushButton(QStringLiteral("C&lose"), this);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
@@ -64,6 +66,15 @@ void HelpWindow::showTopic(int context)
 QUrl HelpWindow::currentPage() const
 {
     return m_browser->source();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showPage(const QUrl &url)

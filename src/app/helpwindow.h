@@ -24,6 +24,10 @@ public:
     static QUrl contentsUrl();
     static QUrl topicUrl(int context);   // empty when there is no such topic
 
+protected:
+    // Escape closes the window, as it does a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void showPage(const QUrl &url);
 

@@ -313,19 +313,28 @@ void OutputPage::setColors(const QColor &fontColor, const QColor &background)
 {
     m_fontColor = fontColor;
     m_background = background;
+    m_highlighter->setColors(fontColor, background);
+    applyColors();
+}
+
+// Coloured, the plain text takes the highlighter's readable text colour;
+// plain, exactly the colour chosen.
+void OutputPage::applyColors()
+{
     QPalette palette = Memo1->palette();
-    palette.setColor(QPalette::Text, fontColor);
-    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text,
+                     m_highlighter->isEnabled() ? m_highlighter->textColor() : m_fontColor);
+    palette.setColor(QPalette::Base, m_background);
     // The selection stays visible while a dialog or another control has the focus.
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     Memo1->setPalette(palette);
-    m_highlighter->setColors(fontColor, background);
 }
 
 void OutputPage::setSyntaxColors(bool on)
 {
     m_highlighter->setEnabled(on);
+    applyColors();
 }
 
 bool OutputPage::syntaxColors() const

@@ -143,6 +143,7 @@ private:
     void createPickLists();
     void createSearchDialogs();
     void setColors(const QColor &fontColor, const QColor &background);
+    void applyColors();
     void updateFontPanels();
     void updateCommandStates();
     void popUp(QLabel *panel, PickList *list, const QStringList &entries);

@@ -200,10 +200,9 @@ qreal PascalHighlighter::contrastRatio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor PascalHighlighter::readableColor(int hue, int saturation, const QColor &text,
-                                        const QColor &background)
+QColor PascalHighlighter::readableColor(int hue, int saturation, const QColor &background,
+                                        qreal wanted)
 {
-    const qreal wanted = std::min(4.5, contrastRatio(text, background));
     // Away from the background: lighter on a dark one, darker on a light one.
     const bool darkBackground = luminance(background) < 0.18;
     QColor color;
@@ -218,18 +217,23 @@ QColor PascalHighlighter::readableColor(int hue, int saturation, const QColor &t
 
 void PascalHighlighter::updateFormats()
 {
+    // Text that is hard to read becomes clearly readable, not just so: it is
+    // most of what there is to read.
+    m_shownText = contrastRatio(m_text, m_background) >= 4.5
+        ? m_text
+        : readableColor(m_text.hslHue(), m_text.hslSaturation(), m_background, 10);
     m_keyword = QTextCharFormat();
     m_keyword.setFontWeight(QFont::Bold);
-    m_keyword.setForeground(m_text);
+    m_keyword.setForeground(m_shownText);
     m_comment = QTextCharFormat();
     m_comment.setFontItalic(true);
-    m_comment.setForeground(readableColor(120, 110, m_text, m_background));
+    m_comment.setForeground(readableColor(120, 110, m_background));
     m_string = QTextCharFormat();
-    m_string.setForeground(readableColor(0, 150, m_text, m_background));
+    m_string.setForeground(readableColor(0, 150, m_background));
     m_number = QTextCharFormat();
-    m_number.setForeground(readableColor(210, 180, m_text, m_background));
+    m_number.setForeground(readableColor(210, 180, m_background));
     m_directive = QTextCharFormat();
-    m_directive.setForeground(readableColor(285, 140, m_text, m_background));
+    m_directive.setForeground(readableColor(285, 140, m_background));
 }
 
 void PascalHighlighter::highlightBlock(const QString &text)

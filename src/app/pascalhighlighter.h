@@ -1,7 +1,8 @@
 // Colours Object Pascal source in a text document: reserved words, comments
 // of all three forms, strings, numbers and compiler directives. The colours
 // are worked out from the text's own foreground and background, so that they
-// stay readable on a dark background as on a light one.
+// stay readable on a dark background as on a light one, whatever the text's
+// own colour.
 #pragma once
 
 #include <QColor>
@@ -37,10 +38,16 @@ public:
     // Whether a word is reserved in Object Pascal (or a visibility or
     // method directive coloured like one), in any letter case.
     static bool isReservedWord(QStringView word);
+    // The colour plain text and reserved words are shown in while the text is
+    // coloured: the text's own, or, when the background is too close to it
+    // (black text on a background made dark), the nearest readable one.
+    QColor textColor() const { return m_shownText; }
+
     // The colour of the given hue that a reader can tell from the background:
-    // a contrast ratio of at least 4.5, or the text's own when that is lower.
-    static QColor readableColor(int hue, int saturation, const QColor &text,
-                                const QColor &background);
+    // a contrast ratio of at least wanted (the most there is when no colour of
+    // that hue reaches it).
+    static QColor readableColor(int hue, int saturation, const QColor &background,
+                                qreal wanted = 4.5);
     // The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
     static qreal contrastRatio(const QColor &a, const QColor &b);
 
@@ -56,6 +63,7 @@ private:
 
     QColor m_text = Qt::black;
     QColor m_background = Qt::white;
+    QColor m_shownText = Qt::black;
     bool m_enabled = true;
     QTextCharFormat m_keyword;
     QTextCharFormat m_comment;

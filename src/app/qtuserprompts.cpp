@@ -1,11 +1,18 @@
 #include "app/qtuserprompts.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <QStyle>
+
+#include <algorithm>
 
 QString QtUserPrompts::caption(Kind kind)
 {
@@ -17,6 +24,30 @@ QString QtUserPrompts::caption(Kind kind)
     }
     return {};
 }
+
+int QtUserPrompts::captionWidth(const QString &caption)
+{
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    // Title bars of desktops are taller than Qt's own: at least 32 pixels.
+    const int square = std::max(32, QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    return QFontMetrics(font).horizontalAdvance(caption) + 4 * square;
+}
+
+namespace {
+
+// A message box is exactly as wide as its layout asks: a row as wide as the
+// caption needs keeps the box from being narrower.
+void makeRoomForCaption(QMessageBox &box)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(QtUserPrompts::captionWidth(box.windowTitle()), 0,
+                                      QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+} // namespace
 
 std::unique_ptr<QMessageBox> QtUserPrompts::makeMessageBox(Kind kind, const QString &text,
                                                            Buttons buttons, QWidget *parent)
@@ -52,6 +83,7 @@ std::unique_ptr<QMessageBox> QtUserPrompts::makeMessageBox(Kind kind, const QStr
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     }
+    makeRoomForCaption(box);
     return made;
 }
 

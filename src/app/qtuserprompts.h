@@ -22,6 +22,10 @@ public:
     std::optional<QColor> chooseColor(const QColor &initial) override;
 
     static QString caption(Kind kind);
+    // The least width of a box captioned so: the caption, in the bold type
+    // title bars use, beside the window's icon and three title bar buttons.
+    // A box sized to a short text ("Not found") would cut its caption.
+    static int captionWidth(const QString &caption);
     // The box message() shows, ready to run.
     static std::unique_ptr<QMessageBox> makeMessageBox(Kind kind, const QString &text,
                                                        Buttons buttons, QWidget *parent);

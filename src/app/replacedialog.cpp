@@ -59,6 +59,10 @@ ReplaceDialog::ReplaceDialog(QWidget *parent)
     layout->addLayout(left);
     layout->addLayout(buttons);
 
+    // Enter does Find Next whichever button has the focus or was used last:
+    // no button becomes the default by taking the focus.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     m_findNextButton->setDefault(true);
     const auto updateButtons = [this] {
         const bool any = !m_findEdit->text().isEmpty();

@@ -17,6 +17,7 @@ namespace {
 const QString kReadSection = QStringLiteral("Settings");
 const QString kWriteSection = QStringLiteral("settings");
 const QString kSyntaxColors = QStringLiteral("SyntaxColors");
+const QString kWindowGeometry = QStringLiteral("WindowGeometry");
 constexpr int kLargestFont = 1000;   // points or pixels; larger values are clamped
 
 bool isReadyLocation(const QString &location)
@@ -170,6 +171,8 @@ std::optional<Settings> SettingsFile::read(UserPrompts &prompts)
     settings.matchFont = m_profile.readInteger(kWriteSection, QStringLiteral("matchfont"), 0) == 1;
     settings.syntaxColors = m_profile.readInteger(kReadSection, kSyntaxColors, 1) != 0;
     settings.recentFiles = RecentFiles::read(m_profile).files();
+    settings.windowGeometry =
+        QByteArray::fromBase64(m_profile.readString(kReadSection, kWindowGeometry).toLatin1());
     return settings;
 }
 
@@ -195,6 +198,9 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     m_profile.writeInteger(kWriteSection, kSyntaxColors, settings.syntaxColors ? 1 : 0);
     writeStyleTarget(m_profile, kWriteSection, style);
     RecentFiles(settings.recentFiles).write(m_profile);
+    if (!settings.windowGeometry.isEmpty())
+        m_profile.writeString(kWriteSection, kWindowGeometry,
+                              QString::fromLatin1(settings.windowGeometry.toBase64()));
     if (m_profile.save())
         return true;
     prompts.message(UserPrompts::Kind::Error, m_profile.errorString(), UserPrompts::Buttons::Ok);

@@ -3,6 +3,7 @@
 // into and writes from a plain Settings value; the window only applies it.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -32,6 +33,9 @@ struct Settings {
     bool matchFont = false;    // "Match Output Window Font" ticked
     bool syntaxColors = true;  // the Output text coloured as Pascal
     QStringList recentFiles;   // newest first
+    // The main window's size, place and maximised state, as Qt saves them;
+    // empty: none stored, the window starts at its own size.
+    QByteArray windowGeometry;
 };
 
 // The platform colour value of a colour and back.

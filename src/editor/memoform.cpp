@@ -72,8 +72,12 @@ void Tmemoform::createControls()
 
 void Tmemoform::setVisible(bool visible)
 {
-    if (visible)
+    // The text control takes the focus at every opening, not only the first:
+    // the dialog would otherwise give it back to the button that closed it.
+    if (visible) {
         createControls();
+        m_memo->setFocus();
+    }
     QDialog::setVisible(visible);
 }
 

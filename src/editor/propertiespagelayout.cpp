@@ -110,7 +110,8 @@ void PropertiesPage::createControls()
 
 // Three columns that read from left to right: the property's fields and
 // attributes, the buttons that move it into the list and out again, and the
-// lists. The fields widen and the lists grow with the window.
+// lists. The fields widen and the lists grow with the window; the fields and
+// the buttons keep to the top.
 void PropertiesPage::layOutControls()
 {
     auto *form = new QGridLayout;
@@ -145,16 +146,26 @@ void PropertiesPage::layOutControls()
     attributes->addWidget(procheck, 1, 0);
     attributes->addWidget(Storecheck, 1, 1);
 
-    auto *fieldsColumn = new QVBoxLayout;
-    fieldsColumn->addLayout(form);
-    fieldsColumn->addWidget(GroupBox1);
-    fieldsColumn->addStretch(1);
+    auto *fields = new QVBoxLayout;
+    fields->addLayout(form);
+    fields->addWidget(GroupBox1);
 
+    // The buttons stand beside the fields they take from and give back to,
+    // in the middle of them, however tall the window.
     auto *buttons = new QVBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
     buttons->addStretch(1);
+
+    auto *fieldsAndButtons = new QHBoxLayout;
+    fieldsAndButtons->setSpacing(8);
+    fieldsAndButtons->addLayout(fields, 1);
+    fieldsAndButtons->addLayout(buttons);
+
+    auto *leftColumn = new QVBoxLayout;
+    leftColumn->addLayout(fieldsAndButtons);
+    leftColumn->addStretch(1);
 
     auto *lists = new QVBoxLayout;
     lists->setSpacing(2);
@@ -167,8 +178,7 @@ void PropertiesPage::layOutControls()
     auto *page = new QHBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->setSpacing(8);
-    page->addLayout(fieldsColumn, 3);
-    page->addLayout(buttons);
+    page->addLayout(leftColumn, 3);
     page->addLayout(lists, 2);
 
     QWidget *order[] = {propname, SpeedButton1, typebox, Pointercheck, dval, propspeccombo,

@@ -79,12 +79,12 @@ EntryCheck<UserMessageEntry> checkUserMessage(const QString &name, int offset,
         if (awk.split(u" []"_s, line).value(0) == name)
             return refusal(u"That message is already defined."_s);
     }
-    // The offset of a stored line is read from its bracketed part, so a name
-    // with a blank or a "+" in it does not block every later addition.
+    // The offset of a stored line is read from its trailing bracketed group,
+    // so no name (a blank, a "+" or a bracket in it) blocks later additions.
     for (const QString &line : userMessages) {
         if (!line.contains(u'['))
             continue;
-        const QString text = userMessageOffsetText(splitUserMessage(awk, line).value);
+        const QString text = userMessageOffsetOf(line);
         bool ok = false;
         const int stored = text.toInt(&ok);
         if (!ok)

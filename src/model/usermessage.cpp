@@ -18,3 +18,14 @@ QString userMessageOffsetText(const QString &value)
         text = text.mid(1).trimmed();
     return text;
 }
+
+QString userMessageOffsetOf(const QString &entry)
+{
+    const qsizetype open = entry.lastIndexOf(u'[');
+    if (open < 0)
+        return QString();
+    QStringView group = QStringView(entry).mid(open + 1);
+    if (const qsizetype close = group.indexOf(u']'); close >= 0)
+        group = group.left(close);
+    return userMessageOffsetText(group.toString());
+}

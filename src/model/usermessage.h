@@ -18,3 +18,8 @@ UserMessageParts splitUserMessage(TAwk &awk, const QString &entry);
 // The offset a constant gives WM_USER: the text after "WM_USER" (in any
 // letter case) and "+"; the constant itself, trimmed, when it is no such sum.
 QString userMessageOffsetText(const QString &value);
+
+// The offset text of a stored entry, read from its last "[" group, the
+// trailing "[WM_USER + n]}": the name before it may hold any character,
+// brackets included. Empty when the entry has no "[".
+QString userMessageOffsetOf(const QString &entry);

@@ -60,6 +60,26 @@ qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QStri
     return std::min(bound, qint64(kMaxSpecListEntries));
 }
 
+// The list sections a save writes anew: erased first, so that no entry of a
+// longer list saved before stays behind.
+const char *const kErased[] = {
+    "Properties", "Storage", "Methods", "MethodSections", "RMethods", "WMethods",
+    "Sections", "Variables", "types", "ReadWrite", "DefaultValues", "Procedures",
+    "Functions", "Attributes", "Events", "EventParams", "Eventtypes", "EProtected",
+    "StandardMessages", "UserMessages", "PropertyComments", "MethodComments",
+    "ArrayProperties",
+};
+
+// Whether a section is one that a save writes, or erases and writes anew.
+bool isWrittenBySave(const QString &section)
+{
+    if (section.compare(kComponent, Qt::CaseInsensitive) == 0)
+        return true;
+    return std::any_of(std::begin(kErased), std::end(kErased), [&](const char *name) {
+        return section.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    });
+}
+
 // Appends the values that are not empty.
 void appendNonEmpty(QStringList &list, const QStringList &values)
 {
@@ -87,13 +107,6 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file, BuildCount
     file.writeInteger(kComponent, QStringLiteral("UserMessageCount"), int(spec.UserMessages.size()));
     file.writeInteger(kComponent, QStringLiteral("EventCount"), int(spec.Events.size()));
 
-    static const char *const kErased[] = {
-        "Properties", "Storage", "Methods", "MethodSections", "RMethods", "WMethods",
-        "Sections", "Variables", "types", "ReadWrite", "DefaultValues", "Procedures",
-        "Functions", "Attributes", "Events", "EventParams", "Eventtypes", "EProtected",
-        "StandardMessages", "UserMessages", "PropertyComments", "MethodComments",
-        "ArrayProperties",
-    };
     for (const char *section : kErased)
         file.eraseSection(QLatin1String(section));
 
@@ -155,17 +168,15 @@ bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *
             *error = QStringLiteral("Unable to write to ") + QFileInfo(path).absoluteFilePath();
         return false;
     }
+    writeSpecification(spec, file, counts);
     // Saved under another name, the specification takes its hand-written
-    // bodies along; the list sections are written anew below in any case.
+    // bodies along, after the sections it writes: a new file begins with
+    // "[Component]", as a specification file is recognised by it.
     if (!currentFile.isEmpty() && QFileInfo(currentFile) != QFileInfo(path)) {
         ProfileFile current;
-        if (current.load(currentFile) == ProfileFile::LoadResult::Loaded) {
-            file.copySections(current, [](const QString &section) {
-                return section.compare(kComponent, Qt::CaseInsensitive) != 0;
-            });
-        }
+        if (current.load(currentFile) == ProfileFile::LoadResult::Loaded)
+            file.copySections(current, [](const QString &section) { return !isWrittenBySave(section); });
     }
-    writeSpecification(spec, file, counts);
     if (!file.save()) {
         if (error)
             *error = file.errorString();

@@ -2,6 +2,7 @@
 // palette pages, the writers' guide command, the real message box's answers.
 #include "builderfixture.h"
 
+#include "app/helpwindow.h"
 #include "app/outputprinter.h"
 #include "app/qtuserprompts.h"
 #include "platform/singleinstance.h"
@@ -116,6 +117,37 @@ TEST(RealMessageBoxButtons, YesNoShowsOnlyYesAndNo)
               UserPrompts::Answer::No);
     visible.sort();
     EXPECT_EQ(visible, QStringList({"No", "Yes"}));
+}
+
+// A short text makes a narrow box: the caption must still fit its title bar
+// beside the icon and the buttons there.
+TEST(RealMessageBoxCaption, FitsBesideTheTitleBarButtons)
+{
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    for (const auto kind : {UserPrompts::Kind::Information, UserPrompts::Kind::Confirm}) {
+        auto box = QtUserPrompts::makeMessageBox(kind, QStringLiteral("Not found"),
+                                                 UserPrompts::Buttons::Ok, nullptr);
+        box->show();
+        const int caption = QFontMetrics(titleFont).horizontalAdvance(box->windowTitle());
+        EXPECT_GE(box->width(), caption + 4 * 32) << box->windowTitle().toStdString();
+        EXPECT_GE(box->width(), QtUserPrompts::captionWidth(box->windowTitle()));
+        box->hide();
+    }
+}
+
+// Escape closes the help window, from whichever of its controls has the focus.
+TEST(HelpWindowKeys, EscapeClosesIt)
+{
+    HelpWindow help;
+    for (const char *focus : {"HelpBrowser", "HelpContents"}) {
+        help.showContents();
+        ASSERT_TRUE(help.isVisible());
+        auto *control = help.findChild<QWidget *>(QLatin1String(focus));
+        ASSERT_TRUE(control) << focus;
+        QTest::keyClick(control, Qt::Key_Escape);
+        EXPECT_FALSE(help.isVisible()) << focus;
+    }
 }
 
 // Printer Setup only chooses a printer: its button must not say "Print".

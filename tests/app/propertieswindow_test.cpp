@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -213,4 +214,26 @@ TEST_F(PropertiesInWindow, AddedPropertyIsBuiltAsTheCommandBuildsTheSavedFile)
     for (qsizetype i = 0; i < qMin(expected.size(), actual.size()); ++i)
         ASSERT_EQ(actual[i], expected[i]) << "first difference at line " << i + 1;
     EXPECT_EQ(actual.size(), expected.size());
+}
+
+// In a window as large as a screen, Add and Remove stay beside the fields
+// they act on: level with them and next to their right edge, not in the middle
+// of the page. The picture is screenshots/page-1-properties-maximised.png.
+TEST_F(PropertiesInWindow, AddAndRemoveStayBesideTheFieldsInALargeWindow)
+{
+    builder->showPage(TBuilder::PropertiesPageIndex);
+    for (const QSize size : {QSize(552, 408), QSize(1600, 1000)}) {
+        builder->resize(size);
+        QApplication::processEvents();
+        const auto inPage = [this](const QWidget *w) {
+            return QRect(w->mapTo(page(), QPoint(0, 0)), w->size());
+        };
+        const QRect fields = inPage(page()->propname).united(inPage(page()->GroupBox1));
+        const QRect buttons = inPage(page()->Button1).united(inPage(page()->Button2));
+        EXPECT_GE(buttons.top(), fields.top()) << size.width();
+        EXPECT_LE(buttons.bottom(), fields.bottom()) << size.width();
+        EXPECT_LE(buttons.left() - fields.right(), 24) << size.width();
+    }
+    QDir().mkpath(QStringLiteral(UF_SCREENSHOT_DIR));
+    EXPECT_TRUE(builder->grab().save(QStringLiteral(UF_SCREENSHOT_DIR "/page-1-properties-maximised.png")));
 }

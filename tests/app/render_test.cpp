@@ -185,6 +185,8 @@ TEST_F(Render, Dialogs)
          "box-error-classname"},
         {UserPrompts::Kind::Information, "Unitforge is already running.", UserPrompts::Buttons::Ok,
          "box-information-running"},
+        {UserPrompts::Kind::Information, "Not found", UserPrompts::Buttons::Ok,
+         "box-information-not-found"},
     };
     for (const Box &b : boxes) {
         auto box = QtUserPrompts::makeMessageBox(b.kind, QString::fromLatin1(b.text), b.buttons,

@@ -59,6 +59,31 @@ TEST_F(StartUp, HasTheSevenPagesInOrder)
         EXPECT_EQ(pages->tabText(i), expected[i]);
 }
 
+// The window's size, place and maximised state are kept in the settings file
+// from one run to the next; a stored value that is no geometry is ignored.
+TEST_F(StartUp, TheWindowComesBackWhereAndAsLargeAsItWasLeft)
+{
+    builder->setGeometry(QRect(37, 45, 640, 470));
+    ASSERT_TRUE(builder->close());
+    createBuilder();
+    EXPECT_EQ(builder->geometry(), QRect(37, 45, 640, 470));
+    EXPECT_FALSE(builder->isMaximized());
+
+    builder->showMaximized();
+    ASSERT_TRUE(builder->close());
+    createBuilder();
+    EXPECT_TRUE(builder->isMaximized());
+
+    builder.reset();
+    QFile file(path("uforge.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\r\nWindowGeometry=not a geometry\r\n");
+    file.close();
+    createBuilder();
+    EXPECT_EQ(builder->size(), QSize(552, 408));
+    EXPECT_FALSE(builder->isMaximized());
+}
+
 // The pages after the Class page are made once the window has been painted
 // (the fixture makes them at once); made then, they are the tabs' pages and
 // take their settings as if made with the window.

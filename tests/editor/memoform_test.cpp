@@ -76,6 +76,39 @@ INSTANTIATE_TEST_SUITE_P(Tmemoform, CommentDialogClosing,
                                            ClosingRow{"Escape", Closing::Escape}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+// Whatever had the focus when the dialog closed, the next opening takes
+// typing into the text.
+TEST_P(CommentDialogClosing, EveryOpeningTypesIntoTheText)
+{
+    page.show();
+    QStringList focused;
+    for (const QString &typed : {u"one"_s, u" two"_s}) {
+        QTimer::singleShot(0, &memoform, [&] {
+            // What has the dialog's focus takes the keys typed into it.
+            QWidget *focus = memoform.focusWidget();
+            focused.append(focus ? focus->objectName() : u"nothing"_s);
+            if (focus)
+                QTest::keyClicks(focus, typed);
+            switch (GetParam().closing) {
+            case Closing::OkButton:
+                memoform.Button1()->setFocus(Qt::MouseFocusReason);
+                QTest::mouseClick(memoform.Button1(), Qt::LeftButton);
+                break;
+            case Closing::CancelButton:
+                memoform.Button2()->setFocus(Qt::MouseFocusReason);
+                QTest::mouseClick(memoform.Button2(), Qt::LeftButton);
+                break;
+            case Closing::Escape:
+                QTest::keyClick(focus ? focus : &memoform, Qt::Key_Escape);
+                break;
+            }
+        });
+        QTest::mouseClick(page.SpeedButton1, Qt::LeftButton);
+    }
+    EXPECT_EQ(focused, QStringList({u"Memo1"_s, u"Memo1"_s}));
+    EXPECT_EQ(memoform.text(), "one two");
+}
+
 TEST(Tmemoform, TypingStopsAtTheLimitWithoutLosingWhatIsThere)
 {
     Tmemoform memoform;

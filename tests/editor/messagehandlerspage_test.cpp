@@ -42,6 +42,12 @@ struct OffsetRow {
     QString line;           // the line added
 };
 
+struct LeavingRow {
+    const char *name;
+    QString typed;
+    QString shown;          // SpinEdit1's text once the focus has left it
+};
+
 template <class Row>
     requires requires(const Row &row) { row.name; }
 void PrintTo(const Row &row, std::ostream *os)
@@ -200,6 +206,12 @@ INSTANTIATE_TEST_SUITE_P(
         UserMessageRow{"NameWithABlankBlocksNothing", {u"MY MSG[WM_USER + 3]}"_s},
                        u"WM_GO"_s, u"4"_s, QString(),
                        {u"MY MSG[WM_USER + 3]}"_s, u"WM_GO[WM_USER + 4]}  "_s}},
+        UserMessageRow{"NameWithABracketBlocksNothing", {u"A[B[WM_USER + 1]}"_s, u"C]D[WM_USER + 2]}"_s},
+                       u"WM_GO"_s, u"3"_s, QString(),
+                       {u"A[B[WM_USER + 1]}"_s, u"C]D[WM_USER + 2]}"_s, u"WM_GO[WM_USER + 3]}  "_s}},
+        UserMessageRow{"OffsetOfANameWithBracketsIsReadFromTheLastGroup",
+                       {u"[X]Y[WM_USER + 5]}"_s}, u"WM_GO"_s, u"5"_s,
+                       u"WM_USER + 5 has already been chosen."_s, {u"[X]Y[WM_USER + 5]}"_s}},
         UserMessageRow{"BracketWithoutANumberStops", {u"WM_X[WM_USER + A]}"_s},
                        u"WM_GO"_s, u"4"_s, u"'A' is not a valid integer value"_s,
                        {u"WM_X[WM_USER + A]}"_s}}),
@@ -244,10 +256,37 @@ INSTANTIATE_TEST_SUITE_P(
     MessageHandlersPage, OffsetRange,
     ::testing::Values(OffsetRow{"Smallest", u"1"_s, u"WM_GO[WM_USER + 1]}  "_s},
                       OffsetRow{"Largest", u"99999"_s, u"WM_GO[WM_USER + 99999]}  "_s},
-                      OffsetRow{"SixthDigitRefused", u"123456"_s, u"WM_GO[WM_USER + 12345]}  "_s},
+                      OffsetRow{"SixthDigitGivesTheLargest", u"123456"_s, u"WM_GO[WM_USER + 99999]}  "_s},
                       OffsetRow{"EmptiedCountsAsOne", QString(), u"WM_GO[WM_USER + 1]}  "_s},
                       OffsetRow{"ZeroCountsAsOne", u"0"_s, u"WM_GO[WM_USER + 1]}  "_s},
                       OffsetRow{"LettersRefused", u"x7"_s, u"WM_GO[WM_USER + 7]}  "_s}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+class OffsetLeavingTheField : public MessageHandlersPageTest,
+                              public ::testing::WithParamInterface<LeavingRow>
+{
+};
+
+// The field starts at 7, so a text put back to the previous value shows.
+TEST_P(OffsetLeavingTheField, IsBroughtIntoRange)
+{
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    page.SpinEdit1->setValue(7);
+    page.SpinEdit1->setFocus();
+    retype(page.SpinEdit1, GetParam().typed);
+    page.messname->setFocus();
+    EXPECT_EQ(page.SpinEdit1->text(), GetParam().shown);
+    EXPECT_EQ(page.SpinEdit1->value(), GetParam().shown.toInt());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MessageHandlersPage, OffsetLeavingTheField,
+    ::testing::Values(LeavingRow{"ZeroGivesOne", u"0"_s, u"1"_s},
+                      LeavingRow{"EmptyGivesOne", QString(), u"1"_s},
+                      LeavingRow{"SixthDigitGivesTheLargest", u"123456"_s, u"99999"_s},
+                      LeavingRow{"LargestStays", u"99999"_s, u"99999"_s},
+                      LeavingRow{"InRangeStays", u"42"_s, u"42"_s}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MessageHandlersPageTest, TypedLettersBecomeUpperCaseAndAddResetsTheName)

@@ -223,6 +223,27 @@ TEST_F(SpecFile, SavingIntoAnExistingFileKeepsWhatItDoesNotWrite)
     EXPECT_TRUE(file.toText().startsWith(QStringLiteral("; my notes\r\n[Component]\r\nAuthor=me\r\n")));
 }
 
+// Saved under another name, a new file begins with "[Component]"; the
+// sections of the current file that a save does not write follow the ones it
+// writes, and its stale list sections stay behind.
+TEST_F(SpecFile, SavingAsAnotherFileWritesTheComponentSectionFirst)
+{
+    writeBytes(path("current.spc"),
+               "[functionTTank.GetLevel]\r\ncount=1\r\n1=Result := 0;\r\n"
+               "[Component]\r\nClassname=TTank\r\n[Events]\r\n0=OnStale\r\n[Notes]\r\nby=me\r\n");
+    QString error;
+    ASSERT_TRUE(saveSpecification(tankSpec(), path("new.spc"), &error, {}, path("current.spc")));
+    const ProfileFile file(path("new.spc"));
+    EXPECT_TRUE(file.toText().startsWith(QStringLiteral("[Component]\r\n")));
+    const QStringList sections = file.sectionNames();
+    ASSERT_GE(sections.size(), 3);
+    EXPECT_EQ(sections.mid(sections.size() - 2),
+              (QStringList{QStringLiteral("functionTTank.GetLevel"), QStringLiteral("Notes")}));
+    EXPECT_EQ(file.readString(QStringLiteral("functionTTank.GetLevel"), QStringLiteral("1")),
+              QStringLiteral("Result := 0;"));
+    EXPECT_FALSE(file.toText().contains(QStringLiteral("OnStale")));
+}
+
 TEST_F(SpecFile, HandWrittenBodiesReachTheUnit)
 {
     const QByteArray text =

@@ -202,6 +202,42 @@ TEST_F(OutputPageTest, SearchDialogsOpenWithTheFindTextFocusedAndSelected)
     }
 }
 
+// Enter is Find Next in both dialogs, whichever button has the focus, as when
+// it was just used or reached with Tab: never Replace, Replace All or Cancel.
+TEST_F(OutputPageTest, EnterInASearchDialogIsAlwaysFindNext)
+{
+    const struct {
+        QToolButton *opener;
+        QDialog *dialog;
+        QStringList buttons;
+    } dialogs[] = {
+        {page->btnfind, page->FindDialog1, {"findnextbutton", "cancelbutton", "matchcase"}},
+        {page->btnreplace, page->ReplaceDialog1,
+         {"findnextbutton", "replacebutton", "replaceallbutton", "cancelbutton", "wholeword"}},
+    };
+    for (const auto &[opener, dialog, buttons] : dialogs) {
+        for (const QString &name : buttons) {
+            const std::string where = dialog->objectName().toStdString() + " " + name.toStdString();
+            page->setLines({"Count Count"});
+            selectText(0, 0);
+            opener->click();
+            dialog->findChild<QLineEdit *>("findedit")->setText(QStringLiteral("Count"));
+            if (auto *replace = dialog->findChild<QLineEdit *>("replaceedit"))
+                replace->setText(QStringLiteral("N"));
+            auto *button = dialog->findChild<QAbstractButton *>(name);
+            ASSERT_TRUE(button) << where;
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Return);
+            EXPECT_EQ(memo->toPlainText(), QStringLiteral("Count Count\n")) << where;
+            EXPECT_EQ(selectionStart(), 0) << where;
+            EXPECT_EQ(selection(), QStringLiteral("Count")) << where;
+            EXPECT_TRUE(dialog->isVisible()) << where;
+            EXPECT_FALSE(button->isChecked()) << where;
+            dialog->close();
+        }
+    }
+}
+
 TEST_F(OutputPageTest, ReplaceAllEndsAfterOnePassAndClosesTheDialog)
 {
     page->setLines({"Count x", "Count; Count2"});

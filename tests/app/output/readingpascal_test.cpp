@@ -70,6 +70,28 @@ TEST_F(ReadingPascal, ColoursStayReadableOnANewBackground)
     }
 }
 
+// Only the background made dark, the text colour left black: the reserved
+// words and the plain text are shown readable while the text is coloured, and
+// in the colour chosen when it is not; the chosen colour is what is kept.
+TEST_F(ReadingPascal, BlackTextOnADarkBackgroundIsShownReadable)
+{
+    page->setLines(kUnit.split(u'\n'));
+    const QColor navy(0x00, 0x00, 0x80);
+    prompts.color(navy);
+    action("BackgroundColor1")->trigger();
+    const QColor keyword = firstCharacterColour(memo, 0);   // "unit"
+    ASSERT_TRUE(keyword.isValid());
+    EXPECT_GE(PascalHighlighter::contrastRatio(keyword, navy), 4.5);
+    EXPECT_GE(PascalHighlighter::contrastRatio(memo->palette().color(QPalette::Text), navy), 4.5);
+    EXPECT_EQ(page->fontColor(), QColor(Qt::black));
+    QDir().mkpath(QStringLiteral(UF_SCREENSHOT_DIR));
+    builder->showPage(TBuilder::OutputPageIndex);
+    EXPECT_TRUE(builder->grab().save(QStringLiteral(UF_SCREENSHOT_DIR "/output-dark-background.png")));
+
+    action("SyntaxColors1")->trigger();
+    EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
 TEST_F(ReadingPascal, ColouringChangesNeitherTheLinesNorTheirSavedState)
 {
     page->setLines(kUnit.split(u'\n'));
