@@ -6,17 +6,16 @@
 
 #include <cstdlib>
 
-#include "awk/awk.h"
 #include "model/componentspec.h"
 
 namespace {
 
-QString recomposed(const QString &heading, TAwk &awk)
+QString recomposed(const QString &heading)
 {
     ComponentSpec spec;
     spec.Methods = {heading};
     MethodInput method;
-    if (!spec.decodeMethod(0, awk, method))
+    if (!spec.decodeMethod(0, method))
         std::abort();
     return ComponentSpec::methodHeading(method);
 }
@@ -25,10 +24,9 @@ QString recomposed(const QString &heading, TAwk &awk)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static TAwk awk;
     const QString heading = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString once = recomposed(heading, awk);
-    if (recomposed(once, awk) != once)
+    const QString once = recomposed(heading);
+    if (recomposed(once) != once)
         std::abort();
     return 0;
 }

@@ -1,4 +1,5 @@
-// Reads arbitrary bytes as a specification file, builds its unit with the
+// Reads arbitrary bytes as a specification file (after looking at its
+// beginning as Open does), builds its unit with the
 // file as the source of hand-written bodies, and saves it again: nothing may
 // crash, hang or exhaust memory. A specification read from a saved one reads
 // back the same. A property that edit-back and Add have been through once
@@ -82,7 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static TAwk awk;
     ProfileFile file;
-    file.parse(decodeText(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))));
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    file.parse(decodeText(bytes));
+    // What the first bytes promise, the reading holds. (A byte-order mark
+    // before text that is not UTF-8 is read as text, so it is left out.)
+    if (!bytes.startsWith("\xEF\xBB\xBF") && beginsLikeSpecification(bytes)
+        && !file.hasSection(QStringLiteral("Component")))
+        std::abort();
 
     ComponentSpec spec = readFrom(file, awk);
     Style style;

@@ -1,4 +1,5 @@
-// Reads arbitrary bytes as a Pascal unit and merges a new build into it:
+// Reads arbitrary bytes as a Pascal unit file and merges a new build, in the
+// file's line ends, into it:
 // nothing may crash or hang. A unit that reads has its parts in order inside
 // the text; the merge of a readable unit succeeds, reads again, and a second
 // merge changes nothing.
@@ -9,6 +10,7 @@
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "merge/pascalreader.h"
+#include "merge/unitfile.h"
 #include "merge/unitmerge.h"
 #include "model/componentspec.h"
 #include "specfile/textcodec.h"
@@ -65,8 +67,13 @@ void checkOrder(const PascalUnit &unit, qsizetype size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QString built = builtUnit();
-    const QString text = decodeText(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    static const QString builtWithCrLf = builtUnit();
+    // As an update reads a unit file: the new build gets the file's line end.
+    const UnitFile file = decodeUnitFile(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QString &text = file.text;
+    QString built = builtWithCrLf;
+    if (file.lineBreak != QStringLiteral("\r\n"))
+        built.replace(QStringLiteral("\r\n"), file.lineBreak);
     const PascalUnit unit = readPascalUnit(text);
     if (!unit.isReadable())
         return 0;

@@ -21,7 +21,10 @@ prefix="$work/prefix"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+# Under a umask that lets anyone write, the folders still come out 755.
+(umask 000 && cmake --install "$build" --prefix "$prefix" >/dev/null)
+writable="$(find "$prefix" -type d -perm /022)"
+[ -z "$writable" ] || fail "folders others can write: $writable"
 
 share="$prefix/share"
 # The desktop entry is named after the application's id.
@@ -67,7 +70,8 @@ else
     fail "update-mime-database: $mime_log"
 fi
 # Recognised by content: a specification with a byte-order mark or blank
-# lines before its section, but not a certificate that shares the extension.
+# lines before its section, but not a certificate that shares the extension,
+# nor another file with such a section further down.
 printf '[Component]\r\nClassname=TTank\r\n' >"$work/plain.spc"
 printf '\xef\xbb\xbf[Component]\r\n' >"$work/bom.spc"
 printf '\r\n\r\n[Component]\r\n' >"$work/blank.spc"
@@ -82,6 +86,13 @@ for file in plain bom blank; do
 done
 type="$(content_type "$work/certificate.spc")"
 [ "$type" != text/x-unitforge-spc ] || fail "a certificate recognised as a specification"
+printf '<html>\n[Component]\n</html>\n' >"$work/page.html"
+printf '[Unit]\nDescription=x\n[Component]\n' >"$work/unit.service"
+printf '; settings\n[Component]\nName=x\n' >"$work/settings.ini"
+for file in page.html unit.service settings.ini; do
+    type="$(content_type "$work/$file")"
+    [ "$type" != text/x-unitforge-spc ] || fail "$file recognised as a specification"
+done
 
 for page in unitforge unitforge-build; do
     warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)"

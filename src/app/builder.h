@@ -6,9 +6,8 @@
 #include "platform/writersguide.h"
 #include "awk/awk.h"
 #include "app/mainmenu.h"
-#include "app/outputpage.h"
 #include "app/settingsfile.h"
-#include "app/unsavedwork.h"
+#include "session/unsavedwork.h"
 #include "model/pendingentries.h"
 #include "model/specdocument.h"
 
@@ -16,30 +15,27 @@
 #include <memory>
 
 class BuildMerge;
+class BuildRun;
 class ButtonBar;
 class ClassPage;
 class EventHandlersPage;
-struct Finding;
-struct GeneratedUnit;
 class HelpViewer;
-class HelpWindow;
 class KeyPreview;
 class HintRouter;
+class LaterPages;
 class MessageHandlersPage;
 class MethodsPage;
+class OutputCommands;
 class OutputPage;
 class OutputPrinter;
 class OutsideFiles;
 class RecentSpecifications;
 class PropertiesPage;
-class QAction;
-class QFrame;
 class QLabel;
 class QMenu;
 class QTabWidget;
 class QToolButton;
 class Registry;
-class SettingsFile;
 class SingleInstance;
 class StylePage;
 class TAboutform;
@@ -81,19 +77,20 @@ public:
     QString currentSpecificationFile() const { return m_document.currentFile(); }
     QString delphiHelpDirectory() const { return m_delphiHelpDirectory; }
     QString helpFileName() const { return m_helpFileName; }
-    QString windowsDirectory() const { return m_windowsDirectory; }
     QString programDirectory() const { return m_programDirectory; }
-    bool isBuilding() const { return m_building; }
+
+    // The pages after the Class page, each made when first asked for.
+    PropertiesPage *propertiesPage();
+    MethodsPage *methodsPage();
+    EventHandlersPage *eventHandlersPage();
+    MessageHandlersPage *messageHandlersPage();
+    OutputPage *outputPage();
+    StylePage *stylePage();
 
     void showPage(int page);
-    // Makes the pages other than the Class page, if not made yet. The window
-    // does it just after it is first painted, and before any command needs them.
-    void ensurePages();
     // Takes files from later starts from now on. The window does it just
     // after it is first painted.
     void listenForHandedOverFiles();
-    // The entries Build and Exit ask about, in the order they are asked.
-    PendingEntries &pendingEntries() { return m_pendingEntries; }
 
     // Save specification: the save dialog, then the file. Failed: a write was
     // refused and has been reported.
@@ -107,37 +104,14 @@ public:
     // a drop, the recent list): Open's questions, then the file.
     void openFile(const QString &path);
     OutsideFiles &outsideFiles() { return *m_outsideFiles; }
+    OutputPrinter &outputPrinter() { return *m_printer; }
 
 public slots: // handlers
-    void BitBtn1Click();
-    void Exit1Click();
-    void New1Click();
     void btnBuildClick();
-    void BuildOutput1Click();
-    void BitBtn5Click();
-    void Openspcfile1Click();
     void Savespcfile1Click();
-    void BitBtn3Click();
-    void SavetoFile1Click();
-    void SaveLazarusPackage1Click();
-    void CheckSpecification1Click();
-    void UpdateExistingUnit1Click();
-    void SelectAll1Click();
-    void Print1Click();
-    void PrinterSetup1Click();
-    void UseDefault1Click();
-    void Matchfont1Click();
-    void Wordwrap1Click();
-    void btnhelpClick();
-    void UnitforgeHelp1Click();
-    void DelphiComponentWritersGuide1Click();
-    void About1Click();
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers, QWidget *focused);
     // F1 on an open menu: the topic of its active item, or the nearest one.
     void menuHelp(QMenu *menu);
-
-public:
-    OutputPrinter &outputPrinter() { return *m_printer; }
 
 public: // controls
     ButtonBar *Panel2;
@@ -148,19 +122,11 @@ public: // controls
     QToolButton *btnhelp;
     QTabWidget *PageControl1;
     QLabel *Panel1;
-
     ClassPage *classPage;
-    PropertiesPage *propertiesPage = nullptr;
-    MethodsPage *methodsPage = nullptr;
-    EventHandlersPage *eventHandlersPage = nullptr;
-    MessageHandlersPage *messageHandlersPage = nullptr;
-    OutputPage *outputPage = nullptr;
-    StylePage *stylePage = nullptr;
 
     TPathForm *PathForm;
     TAboutform *Aboutform;
     Tmemoform *memoform;
-
 
 protected:
     bool event(QEvent *event) override;
@@ -170,34 +136,21 @@ protected:
 private:
     // Window creation, in the order the window is built.
     void createControls();
-    void createPages();
     void registerPendingEntries();
     void connectCommands();
+    void pageMade(int index);
     void readPalettePagesAndHelpDirectory();
     // The settings file: read when the window is created, written when it closes.
     void readSettings();
-    void applyPageSettings();
     void writeSettings();
 
     void exitProgram();
+    void newSpecification();
     void openSpecification();
-    void build();
-    // Build's steps before the unit is written; false when it goes no further.
-    struct ShownTexts {
-        QString status;
-        QString unitFile;
-    };
-    ShownTexts shownTexts() const;
-    void showAgain(const ShownTexts &texts);
-    bool readyToBuild();
-    GeneratedUnit writeUnit(bool clearOutput);
-    QList<Finding> showBuiltUnit(const GeneratedUnit &unit, const QStringList &lines);
     void resetSpecification();
-    void connectOutputPage();
-    void updateCommandStates(const OutputCommandStates &states);
-    void runMenuCommand(OutputMenuCommand command);
-    void connectDesktopCommands();
     void setStatusText(const QString &text);
+    void showStatusTip(const QString &tip);
+    void updateTitle();
     HelpViewer &help();
     void showHelpTopic(int topic);   // 0: the contents
 
@@ -210,23 +163,26 @@ private:
     std::unique_ptr<SettingsFile> m_settingsFile;
     std::unique_ptr<OutputPrinter> m_printer;
     std::unique_ptr<UnsavedWork> m_work;
+    std::unique_ptr<BuildMerge> m_buildMerge;
+    std::unique_ptr<BuildRun> m_buildRun;
+    LaterPages *m_pages = nullptr;
+    OutputCommands *m_outputCommands = nullptr;
     RecentSpecifications *m_recent = nullptr;
     OutsideFiles *m_outsideFiles = nullptr;
-    std::unique_ptr<BuildMerge> m_buildMerge;
     HintRouter *m_hints = nullptr;
     KeyPreview *m_keys = nullptr;
     PendingEntries m_pendingEntries;
-    std::optional<Settings> m_settings;   // read at the start, until the pages take theirs
+    std::optional<Settings> m_settings;   // as read at the start, for the pages made later
+    std::optional<QString> m_statusBeforeTip;   // the status line under a menu item's tip
+    QString m_titleFile;                  // the specification file opened or saved last
     bool m_painted = false;
     bool m_listening = false;
 
     bool m_alreadyRunning = false;
     bool m_building = false;        // a build, an Open or a check runs: nothing else may
     bool m_closeApproved = false;   // Exit has asked its questions
-    bool m_shownOnce = false;
     QString m_delphiHelpDirectory;
     QString m_helpFileName;
-    QString m_windowsDirectory;
     QString m_programDirectory;
     QString m_winePrefix;
 };

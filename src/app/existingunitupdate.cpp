@@ -1,6 +1,6 @@
 #include "app/existingunitupdate.h"
 
-#include "app/buildmerge.h"
+#include "session/buildmerge.h"
 #include "app/sourcefilesaver.h"
 #include "app/waitcursor.h"
 #include "model/unitname.h"
@@ -24,16 +24,13 @@ bool ExistingUnitUpdate::mayReplaceOutput(bool writtenAndUnsaved)
     return m_prompts.message(Prompts::Kind::Confirm,
                              u"The Output text holds written code that has not been saved. "
                              u"Update Existing Unit will replace it. Go on?"_s,
-                             Prompts::Buttons::YesNo)
+                             Prompts::Buttons::YesNoDefaultNo)
         == Prompts::Answer::Yes;
 }
 
 bool ExistingUnitUpdate::chooseUnit(const QString &unitName, const QString &winePrefix)
 {
-    const QString windowsName = sourceFileName(unitName.isEmpty() ? u"unit1.pas"_s : unitName);
-    const QString local = hasDriveLetter(windowsName)
-        ? fileOfWindowsPath(windowsName, winePrefix).value_or(QString())
-        : withSlashes(windowsName);
+    const QString local = localSourceFile(unitName, winePrefix);
     Prompts::FileRequest request;
     request.title = u"Update Existing Unit"_s;
     request.filter = u"Pascal units (*.pas)"_s;
@@ -66,17 +63,17 @@ bool ExistingUnitUpdate::merge(const QStringList &unitLines)
                           Prompts::Buttons::Ok);
         return false;
     }
+    if (!m_update.encodingError.isEmpty()) {
+        m_prompts.message(Prompts::Kind::Error, m_path + u" was not updated: "_s + m_update.encodingError,
+                          Prompts::Buttons::Ok);
+        return false;
+    }
     return !merged.losesWork() || confirmDiscard(m_prompts, u"Update"_s, merged.lost);
 }
 
-// A saved Output text ends every line, its last empty one too, with a line
-// break: the last break of the file is the one after that empty line.
 QStringList ExistingUnitUpdate::outputLines() const
 {
-    QString text = m_update.merge.text;
-    if (text.endsWith(m_update.file.lineBreak))
-        text.chop(m_update.file.lineBreak.size());
-    return outputLinesOf(text);
+    return outputLinesOf(m_update);
 }
 
 bool ExistingUnitUpdate::save()

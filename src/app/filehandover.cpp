@@ -1,5 +1,7 @@
 #include "app/filehandover.h"
 
+#include "platform/privatefolder.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -39,7 +41,14 @@ QFunctionPointer resolve(const char *symbol)
         for (const QString &candidate : moduleCandidates()) {
             if (!QFileInfo::exists(candidate))
                 continue;
-            auto *library = new QLibrary(candidate);
+            // Code that another user could have put there would run as this one.
+            const QString real = QFileInfo(candidate).canonicalFilePath();
+            if (!onlyOwnerCanChange(real)) {
+                qWarning("unitforge: %s is not loaded: other users can change it or its folder",
+                         qPrintable(candidate));
+                continue;
+            }
+            auto *library = new QLibrary(real);
             if (library->load())
                 return library;
             qWarning("unitforge: %s", qPrintable(library->errorString()));
@@ -59,6 +68,8 @@ FileHandOver::FileHandOver(QObject *parent)
 
 bool FileHandOver::listen(const QString &socketPath)
 {
+    if (socketPath.isEmpty())
+        return false;
     const auto listenOn = reinterpret_cast<ListenFunction>(resolve("unitforgeHandOverListen"));
     if (!listenOn)
         return false;

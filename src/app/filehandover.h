@@ -14,7 +14,9 @@ public:
     explicit FileHandOver(QObject *parent = nullptr);
 
     // Listens on socketPath; false when the module or the socket cannot be
-    // had. Only the holder of the single-instance lock calls this.
+    // had, or socketPath is empty. Only the holder of the single-instance
+    // lock calls this. The module is loaded only from a folder that no other
+    // user can write.
     bool listen(const QString &socketPath);
 
     // Hands path (absolute) to the copy listening on socketPath, waiting for it

@@ -78,28 +78,28 @@ void showFindingEntry(TBuilder &window, const Finding &finding)
         focusField(classPage->palpage);
         break;
     case Place::Separator:
-        show(window.stylePage);
-        focusField(window.stylePage->charcombo);
+        show(window.stylePage());
+        focusField(window.stylePage()->charcombo);
         break;
     case Place::Properties:
-        show(window.propertiesPage);
-        selectRow(window.propertiesPage->ListBox1, location.row);
+        show(window.propertiesPage());
+        selectRow(window.propertiesPage()->ListBox1, location.row);
         break;
     case Place::EventHandlers:
-        show(window.eventHandlersPage);
-        selectRow(window.eventHandlersPage->ListBox3, location.row);
+        show(window.eventHandlersPage());
+        selectRow(window.eventHandlersPage()->ListBox3, location.row);
         break;
     case Place::Methods:
-        show(window.methodsPage);
-        selectRow(window.methodsPage->ListBox2, location.row);
+        show(window.methodsPage());
+        selectRow(window.methodsPage()->ListBox2, location.row);
         break;
     case Place::UserMessages:
-        show(window.messageHandlersPage);
-        selectRow(window.messageHandlersPage->userlist, location.row);
+        show(window.messageHandlersPage());
+        selectRow(window.messageHandlersPage()->userlist, location.row);
         break;
     case Place::StandardMessages:
-        show(window.messageHandlersPage);
-        markRow(window.messageHandlersPage->winlist, location.row);
+        show(window.messageHandlersPage());
+        markRow(window.messageHandlersPage()->winlist, location.row);
         break;
     }
 }

@@ -28,7 +28,10 @@ bool HintRouter::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if ((type == QEvent::Enter || type == QEvent::Leave) && watched->isWidgetType()) {
         auto *w = static_cast<QWidget *>(watched);
-        if (m_window && w->window() == m_window) {
+        // A box or dialog a command opens takes the pointer from the window
+        // and gives it back when it closes: that is no move of the user's,
+        // and the command's message in the status line stays.
+        if (m_window && w->window() == m_window && !QApplication::activeModalWidget()) {
             // Leaving a control puts the pointer back over its parent, which
             // gets no Enter of its own; entering one comes after that.
             show(type == QEvent::Enter ? w : w->parentWidget());
@@ -46,5 +49,4 @@ void HintRouter::show(const QWidget *control)
         return;
     m_hint = hint;
     m_statusLine->setText(hint);
-    emit hintChanged(hint);
 }

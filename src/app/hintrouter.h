@@ -10,17 +10,12 @@ class QWidget;
 
 class HintRouter : public QObject
 {
-    Q_OBJECT
 public:
     // Watches the controls of window and writes their hints into statusLine.
     HintRouter(QWidget *window, QLabel *statusLine);
 
     // The hint shown for control: its own or its nearest enclosing control's.
     static QString hintFor(const QWidget *control);
-
-signals:
-    // The status line has been given a new hint.
-    void hintChanged(const QString &hint);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

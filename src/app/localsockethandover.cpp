@@ -7,10 +7,20 @@
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 
 #include <memory>
 
 namespace {
+
+// A connection that has sent no complete request for this long is closed.
+constexpr int kIdleMs = 3000;
+// At most this many connections at once; more are closed as they come.
+constexpr int kMaxConnections = 32;
+// A connection that leaves more of its answers unread than this is closed.
+constexpr qint64 kMaxUnreadAnswers = 64 * 1024;
+// How often a server that stopped listening tries again.
+constexpr int kListenAgainMs = 1000;
 
 class HandOverServer : public QObject
 {
@@ -23,39 +33,84 @@ public:
         // Only this user's own starts may hand files over.
         m_server->setSocketOptions(QLocalServer::UserAccessOption);
         connect(m_server, &QLocalServer::newConnection, this, &HandOverServer::accept);
+        // The server stops for good when it cannot take a connection (no
+        // descriptor left, say); it is started again once it can be.
+        m_listenAgain.setInterval(kListenAgainMs);
+        connect(&m_listenAgain, &QTimer::timeout, this, &HandOverServer::listenAgain);
     }
 
     bool listen(const QString &socketPath)
     {
+        m_socketPath = socketPath;
         // A socket left by a copy that died is replaced: only the holder of
         // the single-instance lock listens.
         QLocalServer::removeServer(socketPath);
-        return m_server->listen(socketPath);
+        if (!m_server->listen(socketPath))
+            return false;
+        m_listenAgain.start();
+        return true;
     }
 
 signals:
     void fileReceived(const QString &path);
 
 private:
+    void listenAgain()
+    {
+        if (m_server->isListening())
+            return;
+        QLocalServer::removeServer(m_socketPath);
+        m_server->listen(m_socketPath);
+    }
+
     void accept()
     {
         while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+            if (m_connections >= kMaxConnections) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
+            ++m_connections;
+            connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            // A connection that keeps quiet, or does not take its answer, goes.
+            auto *idle = new QTimer(socket);
+            idle->setSingleShot(true);
+            connect(idle, &QTimer::timeout, socket, [socket, idle] {
+                // A request that came while the window was too busy to read
+                // it is served first.
+                socket->waitForReadyRead(0);
+                if (idle->isActive())
+                    return;
+                socket->abort();
+                socket->deleteLater();
+            });
+            idle->start(kIdleMs);
             // The connection's own reader lives and dies with it.
             auto protocol = std::make_shared<HandOverProtocol>();
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket, protocol] {
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket, protocol, idle] {
                 protocol->append(socket->readAll());
                 while (const std::optional<QString> path = protocol->nextPath()) {
+                    if (socket->bytesToWrite() > kMaxUnreadAnswers) {
+                        socket->abort();
+                        return;
+                    }
                     socket->write(HandOverProtocol::acknowledgement());
+                    idle->start(kIdleMs);
                     emit fileReceived(*path);
                 }
+                // The answers to the good requests before go out first.
                 if (protocol->isBroken())
-                    socket->abort();
+                    socket->disconnectFromServer();
             });
         }
     }
 
     QLocalServer *m_server;
+    QString m_socketPath;
+    QTimer m_listenAgain;
+    int m_connections = 0;
 };
 
 } // namespace

@@ -294,12 +294,17 @@ void OutputPage::resizeEvent(QResizeEvent *event)
     sizelist->hide();
 }
 
-// ---- Look --------------------------------------------------------------------
-
-bool OutputPage::wordWrap() const
+void OutputPage::setUnitFileName(const QString &name)
 {
-    return Memo1->lineWrapMode() != QPlainTextEdit::NoWrap;
+    Panel5->setText(name);
 }
+
+QString OutputPage::unitFileName() const
+{
+    return Panel5->text();
+}
+
+// ---- Look --------------------------------------------------------------------
 
 void OutputPage::setWordWrap(bool on)
 {
@@ -335,11 +340,6 @@ void OutputPage::setSyntaxColors(bool on)
 {
     m_highlighter->setEnabled(on);
     applyColors();
-}
-
-bool OutputPage::syntaxColors() const
-{
-    return m_highlighter->isEnabled();
 }
 
 void OutputPage::setOutputFont(const QFont &font)

@@ -63,7 +63,10 @@ public:
 
     OutputCommandStates commandStates() const;
 
-    bool wordWrap() const;
+    // The unit's file name, shown below the text.
+    void setUnitFileName(const QString &name);
+    QString unitFileName() const;
+
     void setWordWrap(bool on);
 
     // The look the settings file keeps.
@@ -77,7 +80,6 @@ public:
     // Object Pascal colouring of the text, in colours worked out from the
     // text and background colours; printing and saving take the plain text.
     void setSyntaxColors(bool on);
-    bool syntaxColors() const;
     PascalHighlighter *highlighter() const { return m_highlighter; }
 
 signals:

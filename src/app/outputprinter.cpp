@@ -76,7 +76,7 @@ bool OutputPrinter::confirmFileTarget()
     return !QFileInfo::exists(name)
         || m_prompts.message(UserPrompts::Kind::Confirm,
                              QStringLiteral("Overwrite existing file ") + name + QStringLiteral(" ?"),
-                             UserPrompts::Buttons::YesNo)
+                             UserPrompts::Buttons::YesNoDefaultNo)
         == UserPrompts::Answer::Yes;
 }
 

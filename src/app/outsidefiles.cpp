@@ -3,6 +3,7 @@
 #include "app/filehandover.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -38,6 +39,11 @@ bool OutsideFiles::listen(const QString &socketPath)
 
 void OutsideFiles::handedOver(const QString &path)
 {
+    // Raised once for the files that arrive together.
+    if (!m_waiting.isEmpty()) {
+        request(path);
+        return;
+    }
     QWidget *window = m_window.widget;
     if (window->isMinimized())
         window->showNormal();
@@ -48,7 +54,10 @@ void OutsideFiles::handedOver(const QString &path)
 
 void OutsideFiles::request(const QString &path)
 {
+    if (m_waiting.size() >= kMaxWaiting)
+        m_waiting.removeFirst();
     m_waiting.append(path);
+    ++m_arrived;
     if (!m_retry.isActive())
         m_retry.start(0);
 }
@@ -60,7 +69,17 @@ void OutsideFiles::openWaiting()
             m_retry.start(kRetryMs);
             return;
         }
-        m_window.open(m_waiting.takeFirst());
+        const QString last = m_waiting.takeLast();
+        const qint64 arrived = m_arrived;
+        m_waiting.clear();
+        m_arrived = 0;
+        if (arrived > 1
+            && !m_window.confirm(QStringLiteral("%1 specification files were handed over at once. "
+                                                "Only one can be open: open the last of them, %2?")
+                                     .arg(arrived)
+                                     .arg(QDir::toNativeSeparators(last))))
+            continue;
+        m_window.open(last);
     }
 }
 

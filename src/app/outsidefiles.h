@@ -1,8 +1,10 @@
 // Specification files that reach the window from outside its Open dialog: the
 // file named on the command line, files handed over by later starts of the
 // program, and a .spc file dropped on the window. Each is opened through the
-// window's own open function, one at a time, once no message box or dialog
-// is up and no build runs, so a file never arrives in the middle of a question.
+// window's own open function once no message box or dialog is up and no build
+// runs, so a file never arrives in the middle of a question. Since the window
+// holds one specification, several files waiting at that moment make one
+// question: whether to open the last of them.
 #pragma once
 
 #include <QObject>
@@ -18,10 +20,15 @@ class OutsideFiles : public QObject
 {
     Q_OBJECT
 public:
+    // The most files that wait; an older one goes when a newer one comes.
+    static constexpr qsizetype kMaxWaiting = 100;
+
     struct Window {
         QWidget *widget = nullptr;                      // raised for a handed-over file
         std::function<void(const QString &)> open;      // Open's questions, then the file
         std::function<bool()> busy;                     // a build runs
+        // Asks whether to open the last of several waiting files.
+        std::function<bool(const QString &question)> confirm;
     };
 
     explicit OutsideFiles(Window window, QObject *parent = nullptr);
@@ -50,5 +57,6 @@ private:
     Window m_window;
     FileHandOver *m_handOver;
     QStringList m_waiting;
+    qint64 m_arrived = 0;   // files requested since the window last took them
     QTimer m_retry;
 };

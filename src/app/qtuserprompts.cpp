@@ -72,11 +72,13 @@ std::unique_ptr<QMessageBox> QtUserPrompts::makeMessageBox(Kind kind, const QStr
         box.setStandardButtons(QMessageBox::Ok);
         break;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         // A Yes/No box closed by Escape or its title bar answers Cancel, not
         // No: a hidden Cancel button becomes the box's escape button.
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.button(QMessageBox::Cancel)->hide();
         box.setEscapeButton(QMessageBox::Cancel);
+        box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
         break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

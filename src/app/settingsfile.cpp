@@ -1,12 +1,10 @@
 #include "app/settingsfile.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
 
 #include "editor/userprompts.h"
 #include "specfile/recentfiles.h"
@@ -83,38 +81,6 @@ OutputLook lookOf(const QFont &font, const QColor &fontColor, const QColor &back
         look.fontHeight = -qRound(points * dpi / 72.0);
     }
     return look;
-}
-
-QStringList SettingsFile::defaultLocations(const QString &programDirectory)
-{
-    const QString executableDirectory = QCoreApplication::applicationDirPath();
-    return locationsFor(programDirectory.isEmpty() ? executableDirectory : programDirectory,
-                        isBuildTree(executableDirectory),
-                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-}
-
-QStringList SettingsFile::locationsFor(const QString &programDirectory, bool fromBuildTree,
-                                       const QString &configDirectory)
-{
-    const QString name = QStringLiteral("uforge.ini");
-    const QString beside = QDir(programDirectory).filePath(name);
-    const QString config = QDir(configDirectory).filePath(QStringLiteral("Unitforge/") + name);
-    // Never beside an installed program, not even for root, who could write there.
-    if (fromBuildTree || QFileInfo(beside).isFile())
-        return {beside, config};
-    return {config};
-}
-
-bool SettingsFile::isBuildTree(const QString &directory)
-{
-    QDir dir(directory);
-    for (int level = 0; level < 4; ++level) {
-        if (QFileInfo(dir.filePath(QStringLiteral("CMakeCache.txt"))).isFile())
-            return true;
-        if (!dir.cdUp())
-            break;
-    }
-    return false;
 }
 
 SettingsFile::SettingsFile(QStringList locations)
@@ -196,13 +162,15 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     integer("bfontbold", look.bold ? 1 : 0);
     integer("bfontitalic", look.italic ? 1 : 0);
     m_profile.writeInteger(kWriteSection, kSyntaxColors, settings.syntaxColors ? 1 : 0);
-    writeStyleTarget(m_profile, kWriteSection, style);
+    writeStyleEnd(m_profile, kWriteSection, style);
     RecentFiles(settings.recentFiles).write(m_profile);
     if (!settings.windowGeometry.isEmpty())
         m_profile.writeString(kWriteSection, kWindowGeometry,
                               QString::fromLatin1(settings.windowGeometry.toBase64()));
     if (m_profile.save())
         return true;
-    prompts.message(UserPrompts::Kind::Error, m_profile.errorString(), UserPrompts::Buttons::Ok);
+    prompts.message(UserPrompts::Kind::Error,
+                    m_profile.errorString() + QStringLiteral(": ") + m_profile.writeFailureReason(),
+                    UserPrompts::Buttons::Ok);
     return false;
 }

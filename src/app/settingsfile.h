@@ -12,6 +12,7 @@
 
 #include "generator/style.h"
 #include "specfile/profilefile.h"
+#include "specfile/settingslocation.h"
 
 class UserPrompts;
 
@@ -54,20 +55,8 @@ OutputLook lookOf(const QFont &font, const QColor &fontColor, const QColor &back
 class SettingsFile
 {
 public:
-    // Where the settings file is looked for, in order. An installed program
-    // keeps it in the user's configuration directory; beside the program only
-    // when one is already there (a portable copy) or the program runs from its
-    // build tree, and then the configuration directory is the fallback.
-    // programDirectory empty: the executable's directory.
-    static QStringList defaultLocations(const QString &programDirectory = QString());
-    static QStringList locationsFor(const QString &programDirectory, bool fromBuildTree,
-                                    const QString &configDirectory);
-    // Whether a program in that directory was built there and not installed:
-    // a CMake cache in the directory or one of its three parents
-    // (the test programs sit three levels down).
-    static bool isBuildTree(const QString &directory);
-
-    explicit SettingsFile(QStringList locations = defaultLocations());
+    // locations: where the file is looked for, in order.
+    explicit SettingsFile(QStringList locations = SettingsLocation::defaultLocations());
 
     // Opens the first location that exists or can be created, records the
     // start time in it, and reads the settings. Nothing when no location can
@@ -78,7 +67,6 @@ public:
     // read() found no file.
     bool write(const Settings &settings, UserPrompts &prompts);
 
-    bool isOpen() const { return m_open; }
     QString path() const { return m_profile.path(); }
 
 private:

@@ -7,6 +7,7 @@
 #include "app/waitcursor.h"
 #include "model/unitname.h"
 #include "platform/winepaths.h"
+#include "session/buildmerge.h"
 #include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
 
@@ -15,6 +16,14 @@ QString sourceFileName(const QString &unitName)
     if (fileNamePart(unitName).contains(QLatin1Char('.')))
         return unitName;
     return unitName + QStringLiteral(".pas");
+}
+
+QString localSourceFile(const QString &unitName, const QString &winePrefix)
+{
+    const QString windowsName = sourceFileName(unitName.isEmpty() ? QStringLiteral("unit1.pas") : unitName);
+    if (!hasDriveLetter(windowsName))
+        return withSlashes(windowsName);
+    return fileOfWindowsPath(windowsName, winePrefix).value_or(QString());
 }
 
 SourceSaveResult saveSourceFile(const QString &unitName, const QStringList &lines,
@@ -48,7 +57,7 @@ SourceSaveResult saveSourceFile(const QString &unitName, const QStringList &line
         const auto answer = prompts.message(
             UserPrompts::Kind::Confirm,
             QStringLiteral("Overwrite existing file ") + result.fileName + QStringLiteral(" ?"),
-            UserPrompts::Buttons::YesNo);
+            UserPrompts::Buttons::YesNoDefaultNo);
         if (answer != UserPrompts::Answer::Yes) {
             result.outcome = Outcome::Declined;
             return result;
@@ -59,6 +68,13 @@ SourceSaveResult saveSourceFile(const QString &unitName, const QStringList &line
         prompts.message(UserPrompts::Kind::Error, QStringLiteral("No output to save"),
                         UserPrompts::Buttons::Ok);
         result.outcome = Outcome::NoOutput;
+        return result;
+    }
+
+    // A unit replaced keeps the code written into it, or the user says it may go.
+    const QList<MergeItem> dropped = writtenCodeDroppedBy(lines, result.fileName);
+    if (!dropped.isEmpty() && !confirmDiscard(prompts, QStringLiteral("Save"), dropped)) {
+        result.outcome = Outcome::Declined;
         return result;
     }
 

@@ -11,7 +11,7 @@ class UserPrompts;
 struct SourceSaveResult {
     enum class Outcome {
         Saved,
-        Declined,        // the overwrite question was not answered Yes
+        Declined,        // the overwrite question, or the one about written code lost, was not answered Yes
         Cancelled,       // the save dialog asked for a Windows name was cancelled
         NoOutput,        // nothing to save; "No output to save" was shown
         Failed,          // the file could not be created or written; the error was shown
@@ -24,6 +24,10 @@ struct SourceSaveResult {
 // The file name for a unit-name text: ".pas" appended when the last path
 // component has no extension.
 QString sourceFileName(const QString &unitName);
+
+// The file a unit-name text names on this machine ("unit1.pas" for an empty
+// one); empty when it names a drive the Wine prefix does not have.
+QString localSourceFile(const QString &unitName, const QString &winePrefix);
 
 // lines are the Output text's lines as typed, a last empty line included. A
 // unit name with a drive letter names a file of the Wine prefix; when the

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,20 +28,21 @@ public:
     }
 };
 
-QSpinBox *spinBox(QWidget *parent, const char *name, StyleRange range, int value)
+QSpinBox *spinBox(QWidget *parent, const StyleOption &option)
 {
     auto *box = new NumberSpinBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setRange(range.min, range.max);
-    box->setValue(value);
+    box->setObjectName(QLatin1StringView(option.control));
+    box->setRange(option.range.min, option.range.max);
+    box->setValue(styleNumber(Style(), option));
     box->setMinimumWidth(52);
     return box;
 }
 
-// Every spin box of the page is made by spinBox().
-int valueOf(const QSpinBox *box)
+QLabel *label(QWidget *parent, const char *name, const QString &text)
 {
-    return static_cast<const NumberSpinBox *>(box)->number();
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1StringView(name));
+    return label;
 }
 
 } // namespace
@@ -65,24 +67,24 @@ StylePage::StylePage(QWidget *parent)
     bold.setBold(true);
     Label1->setFont(bold);
 
-    Label2 = new QLabel(QStringLiteral("Spaces to indent:"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    indent = spinBox(this, "indent", kIndentRange, Style().indent);
+    const StyleOption &indentOption = styleOption("indent");
+    Label2 = label(this, "Label2", QLatin1StringView(indentOption.caption));
+    indent = spinBox(this, indentOption);
     Label2->setBuddy(indent);
 
-    Label3 = new QLabel(QStringLiteral("Separate Functions and Procedures by "), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    linebreak = spinBox(this, "linebreak", kBlankLinesRange, Style().blankLines);
+    const StyleOption &linebreakOption = styleOption("linebreak");
+    Label3 = label(this, "Label3", QLatin1StringView(linebreakOption.caption));
+    linebreak = spinBox(this, linebreakOption);
     Label3->setBuddy(linebreak);
-    Label4 = new QLabel(QStringLiteral("blank lines"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4 = label(this, "Label4", QStringLiteral("blank lines"));
 
-    Label5 = new QLabel(QStringLiteral("Separate Functions and Procedures with line of "), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    numchars = spinBox(this, "numchars", kSeparatorLengthRange, Style().separatorLength);
+    const StyleOption &numcharsOption = styleOption("numchars");
+    Label5 = label(this, "Label5", QLatin1StringView(numcharsOption.caption));
+    numchars = spinBox(this, numcharsOption);
     Label5->setBuddy(numchars);
+    const StyleOption &linecharOption = styleOption("linechar");
     charcombo = new QComboBox(this);
-    charcombo->setObjectName(QStringLiteral("charcombo"));
+    charcombo->setObjectName(QLatin1StringView(linecharOption.control));
     charcombo->setEditable(true);
     charcombo->setInsertPolicy(QComboBox::NoInsert);
     charcombo->setCompleter(nullptr);
@@ -91,23 +93,11 @@ StylePage::StylePage(QWidget *parent)
     charcombo->setEditText(QString());
     charcombo->setValidator(new OneCharacterValidator(charcombo));
     charcombo->setMinimumWidth(48);
-    Label6 = new QLabel(QStringLiteral("characters"), this);
-    Label6->setObjectName(QStringLiteral("Label6"));
+    Label6 = label(this, "Label6", QLatin1StringView(linecharOption.caption));
 
-    placebefore = new QCheckBox(QStringLiteral("Place source comments before declaration"), this);
-    placebefore->setObjectName(QStringLiteral("placebefore"));
-
-    targetlabel = new QLabel(QStringLiteral("Write the unit for:"), this);
-    targetlabel->setObjectName(QStringLiteral("targetlabel"));
-    targetcombo = new QComboBox(this);
-    targetcombo->setObjectName(QStringLiteral("targetcombo"));
-    targetcombo->addItems({targetName(Target::Delphi2), targetName(Target::Lazarus)});
-    targetlabel->setBuddy(targetcombo);
-    auto *targetRow = new QHBoxLayout;
-    targetRow->setSpacing(6);
-    targetRow->addWidget(targetlabel);
-    targetRow->addWidget(targetcombo);
-    targetRow->addStretch();
+    const StyleOption &placebeforeOption = styleOption("commentsbefore");
+    placebefore = new QCheckBox(QLatin1StringView(placebeforeOption.caption), this);
+    placebefore->setObjectName(QLatin1StringView(placebeforeOption.control));
 
     // Each row reads as a sentence: label, value, the rest of the sentence.
     auto *grid = new QGridLayout;
@@ -134,35 +124,88 @@ StylePage::StylePage(QWidget *parent)
     layout->addWidget(Label1);
     layout->addLayout(grid);
     layout->addWidget(placebefore);
-    layout->addLayout(targetRow);
+    addFurtherOptions(layout);
     layout->addStretch();
 
     setTabOrder(indent, linebreak);
     setTabOrder(linebreak, numchars);
     setTabOrder(numchars, charcombo);
     setTabOrder(charcombo, placebefore);
-    setTabOrder(placebefore, targetcombo);
+}
+
+// The options the sentences above do not hold, one row each below them.
+void StylePage::addFurtherOptions(QVBoxLayout *layout)
+{
+    auto *form = new QFormLayout;
+    QWidget *previous = placebefore;
+    for (const StyleOption &option : kStyleOptions) {
+        const QString name = QLatin1StringView(option.control);
+        if (findChild<QWidget *>(name))
+            continue;
+        const QString caption = QLatin1StringView(option.caption);
+        QWidget *control = nullptr;
+        switch (option.kind()) {
+        case StyleOption::Kind::Number:
+            control = spinBox(this, option);
+            break;
+        case StyleOption::Kind::Switch:
+            control = new QCheckBox(caption, this);
+            break;
+        case StyleOption::Kind::Text:
+            control = new QLineEdit(styleText(Style(), option), this);
+            break;
+        case StyleOption::Kind::Choice: {
+            auto *box = new QComboBox(this);
+            for (const char *choice : option.choices)
+                box->addItem(QLatin1StringView(choice));
+            box->setCurrentIndex(styleNumber(Style(), option));
+            control = box;
+            break;
+        }
+        }
+        control->setObjectName(name);
+        if (option.kind() == StyleOption::Kind::Switch)
+            form->addRow(control);
+        else
+            form->addRow(caption, control);
+        setTabOrder(previous, control);
+        previous = control;
+    }
+    layout->addLayout(form);
 }
 
 Style StylePage::style() const
 {
     Style s;
-    s.indent = valueOf(indent);
-    s.blankLines = valueOf(linebreak);
-    s.separatorLength = valueOf(numchars);
-    s.separatorChar = charcombo->currentText();
-    s.commentsBefore = placebefore->isChecked();
-    s.target = targetcombo->currentIndex() == 1 ? Target::Lazarus : Target::Delphi2;
+    for (const StyleOption &option : kStyleOptions) {
+        const QWidget *control = findChild<QWidget *>(QLatin1StringView(option.control));
+        if (const auto *box = qobject_cast<const NumberSpinBox *>(control))
+            setStyleNumber(s, option, box->number());
+        else if (const auto *check = qobject_cast<const QCheckBox *>(control))
+            setStyleNumber(s, option, check->isChecked());
+        else if (const auto *edit = qobject_cast<const QLineEdit *>(control))
+            setStyleText(s, option, edit->text());
+        else if (const auto *combo = qobject_cast<const QComboBox *>(control))
+            option.kind() == StyleOption::Kind::Choice
+                ? setStyleNumber(s, option, combo->currentIndex())
+                : setStyleText(s, option, combo->currentText());
+    }
     return s;
 }
 
 void StylePage::setStyle(const Style &s)
 {
-    const Style inRange = s.withinRanges();
-    indent->setValue(inRange.indent);
-    linebreak->setValue(inRange.blankLines);
-    numchars->setValue(inRange.separatorLength);
-    charcombo->setEditText(inRange.separatorChar);
-    placebefore->setChecked(inRange.commentsBefore);
-    targetcombo->setCurrentIndex(inRange.target == Target::Lazarus ? 1 : 0);
+    for (const StyleOption &option : kStyleOptions) {
+        QWidget *control = findChild<QWidget *>(QLatin1StringView(option.control));
+        if (auto *box = qobject_cast<QSpinBox *>(control))
+            box->setValue(styleNumber(s, option));
+        else if (auto *check = qobject_cast<QCheckBox *>(control))
+            check->setChecked(styleNumber(s, option) != 0);
+        else if (auto *edit = qobject_cast<QLineEdit *>(control))
+            edit->setText(styleText(s, option));
+        else if (auto *combo = qobject_cast<QComboBox *>(control))
+            option.kind() == StyleOption::Kind::Choice
+                ? combo->setCurrentIndex(styleNumber(s, option))
+                : combo->setEditText(styleText(s, option));
+    }
 }

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
+class QVBoxLayout;
 
 class StylePage : public QWidget
 {
@@ -20,11 +21,14 @@ public:
 
     // The values the controls show now; these are what a build uses.
     Style style() const;
-    // Brings each value into its control's range first.
+    // Each value goes into its control, which keeps it in range.
     void setStyle(const Style &style);
 
     // The separator characters offered, in the order the list shows them.
     static QStringList separatorCharacters();
+
+private:
+    void addFurtherOptions(QVBoxLayout *layout);
 
 public: // controls
     QLabel *Label1;          // heading
@@ -38,6 +42,4 @@ public: // controls
     QComboBox *charcombo;
     QLabel *Label6;
     QCheckBox *placebefore;
-    QLabel *targetlabel;
-    QComboBox *targetcombo;  // "Delphi 2.0" or "Lazarus"
 };

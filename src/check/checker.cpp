@@ -10,16 +10,15 @@
 #include "check/lclrules.h"
 #include "check/membernames.h"
 #include "check/messagerules.h"
-#include "check/methodheading.h"
 #include "check/methodrules.h"
-#include "check/pascalnames.h"
 #include "check/propertyrules.h"
 #include "check/typereference.h"
 #include "generator/messagehandlers.h"
 #include "generator/style.h"
 #include "generator/usesclause.h"
 #include "model/componentspec.h"
-#include "model/usermessage.h"
+#include "model/methodheading.h"
+#include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
 #include "model/stringlists.h"
 #include "model/unitname.h"
@@ -38,8 +37,8 @@ QSet<QString> referencedNames(const ComponentSpec &spec, TAwk &awk)
     QSet<QString> names{asciiUpper(spec.Ancestor), u"TCOMPONENT"_s, u"REGISTERCOMPONENTS"_s};
     for (const QString &type : spec.Types)
         names.insert(asciiUpper(referencedTypeName(type)));
-    for (const QString &method : spec.Methods) {
-        const MethodHeading heading = parseMethodHeading(method);
+    for (const MethodEntry &method : spec.methods()) {
+        const MethodHeading &heading = method.parts;
         names.insert(asciiUpper(heading.returnType));
         QString damage;
         for (const ParameterGroup &group : parseParameters(heading.parameters, &damage))
@@ -120,12 +119,12 @@ void checkClassAndAncestor(const ComponentSpec &spec, FindingList &findings)
     }
 }
 
-void checkMessageConstants(const ComponentSpec &spec, TAwk &awk, const QSet<QString> &referenced,
+void checkMessageConstants(const ComponentSpec &spec, const QSet<QString> &referenced,
                            FindingList &findings)
 {
     const QString unit = unitIdentifier(spec.Filename);
-    for (qsizetype u = 0; u < spec.UserMessages.size(); ++u) {
-        const QString name = splitUserMessage(awk, spec.UserMessages.at(u)).name;
+    for (qsizetype u = 0; u < spec.userMessageCount(); ++u) {
+        const QString name = spec.userMessage(u).name;
         if (!isPascalIdentifier(name))
             continue;
         const EntryRef entry{Finding::Kind::Message, int(u), name};
@@ -176,10 +175,10 @@ QList<Finding> checkSpecification(const ComponentSpec &spec, const Style &style)
         checkPropertyEntry(spec, i, findings);
     for (qsizetype m = 0; m < spec.Methods.size(); ++m)
         checkMethodEntry(spec, m, findings);
-    checkMessages(spec, awk, findings);
+    checkMessages(spec, findings);
     if (style.target == Target::Lazarus)
         checkLazarusTarget(spec, findings);
-    checkMessageConstants(spec, awk, referenced, findings);
+    checkMessageConstants(spec, referenced, findings);
     checkMemberNames(spec, awk, findings);
 
     QList<Finding> list = findings.take();

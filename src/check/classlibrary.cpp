@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "check/pascalnames.h"
+#include "model/pascalvocabulary.h"
 
 using namespace Qt::StringLiterals;
 

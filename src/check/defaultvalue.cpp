@@ -1,7 +1,7 @@
 #include "check/defaultvalue.h"
 
-#include "check/pascalnames.h"
 #include "check/typetable.h"
+#include "model/pascalvocabulary.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #include "check/findinglocation.h"
 
-#include "check/pascalnames.h"
 #include "model/componentspec.h"
+#include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
 
 #include <algorithm>

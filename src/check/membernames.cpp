@@ -6,11 +6,10 @@
 #include "awk/awk.h"
 #include "check/messagerules.h"
 #include "check/methodrules.h"
-#include "check/pascalnames.h"
 #include "check/propertyrules.h"
 #include "generator/messagehandlers.h"
 #include "model/componentspec.h"
-#include "model/usermessage.h"
+#include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
 #include "model/stringlists.h"
 
@@ -54,31 +53,26 @@ private:
     QSet<QString> m_fixed;   // the members the user cannot rename
 };
 
-bool isDeclaredMethod(const QString &accessMethod)
-{
-    return !accessMethod.isEmpty() && accessMethod != kNone;
-}
-
 void declareProperties(const ComponentSpec &spec, MemberTable &members)
 {
-    for (qsizetype i = 0; i < spec.Properties.size(); ++i) {
+    for (qsizetype i = 0; i < spec.propertyCount(); ++i) {
+        const PropertyEntry property = spec.property(i);
         const EntryRef entry = propertyEntry(spec, i);
         const QString what = entry.kind == Finding::Kind::Event ? u"event"_s : u"property"_s;
         const QString owner = u"%1 '%2'"_s.arg(what, entry.name);
-        if (isPropertySection(spec.Sections.value(i)))
+        if (isPropertySection(property.visibility))
             members.declare(entry.name, entry, u"the "_s + owner, u"it"_s);
-        const QString field = spec.Variables.value(i);
-        if (field != kNone) {
-            members.declare(field, entry, u"the field of "_s + owner,
-                            u"its field '%1'"_s.arg(field));
+        if (const std::optional<QString> &field = property.field) {
+            members.declare(*field, entry, u"the field of "_s + owner,
+                            u"its field '%1'"_s.arg(*field));
         }
-        const QString read = spec.RMethods.value(i);
-        if (isDeclaredMethod(read)) {
+        const QString &read = property.readMethod;
+        if (!read.isEmpty()) {
             members.declare(read, entry, u"the read method of "_s + owner,
                             u"its read method '%1'"_s.arg(read));
         }
-        const QString write = spec.WMethods.value(i);
-        if (isDeclaredMethod(write)) {
+        const QString &write = property.writeMethod;
+        if (!write.isEmpty()) {
             members.declare(write, entry, u"the write method of "_s + owner,
                             u"its write method '%1'"_s.arg(write));
         }
@@ -105,10 +99,11 @@ void checkMemberNames(const ComponentSpec &spec, TAwk &awk, FindingList &finding
 
     declareProperties(spec, members);
 
-    for (qsizetype m = 0; m < spec.Methods.size(); ++m) {
-        if (!isMethodSection(spec.MethodSections.value(m)))
+    for (qsizetype m = 0; m < spec.methodCount(); ++m) {
+        const MethodEntry method = spec.method(m);
+        if (!isMethodSection(method.visibility))
             continue;
-        const EntryRef entry{Finding::Kind::Method, int(m), methodEntryName(spec, m)};
+        const EntryRef entry{Finding::Kind::Method, int(m), methodEntryName(method)};
         members.declare(entry.name, entry, u"the method '%1'"_s.arg(entry.name), u"it"_s);
     }
 
@@ -121,8 +116,8 @@ void checkMemberNames(const ComponentSpec &spec, TAwk &awk, FindingList &finding
         members.declare(handler, entry, u"the handler %1 of message %2"_s.arg(handler, entry.name),
                         u"its handler %1"_s.arg(handler));
     }
-    for (qsizetype u = 0; u < spec.UserMessages.size(); ++u) {
-        const QString name = splitUserMessage(awk, spec.UserMessages.at(u)).name;
+    for (qsizetype u = 0; u < spec.userMessageCount(); ++u) {
+        const QString name = spec.userMessage(u).name;
         const EntryRef entry{Finding::Kind::Message, int(u), name};
         const QString handler = messageHandlerName(awk, name, true);
         members.declare(handler, entry, u"the handler %1 of message %2"_s.arg(handler, name),

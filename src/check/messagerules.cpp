@@ -3,12 +3,10 @@
 #include <QHash>
 #include <QRegularExpression>
 
-#include "awk/awk.h"
 #include "check/classlibrary.h"
 #include "check/defaultvalue.h"
 #include "check/propertyrules.h"
 #include "model/componentspec.h"
-#include "model/usermessage.h"
 #include "model/standardmessages.h"
 
 using namespace Qt::StringLiterals;
@@ -21,9 +19,10 @@ constexpr int kLargestDelphiMessage = 0xBFFF;
 
 // The number of a user message relative to WM_USER; none when the value is
 // no "WM_USER + n" or plain number.
-std::optional<qint64> userOffset(const QString &value)
+std::optional<qint64> userOffset(const UserMessageEntry &message)
 {
-    const QString offset = userMessageOffsetText(value);
+    const QString &value = message.value;
+    const QString &offset = message.offset;
     if (offset != value.trimmed()) {
         static const QRegularExpression digits(u"^\\d{1,9}$"_s);
         if (digits.match(offset).hasMatch())
@@ -42,7 +41,7 @@ QString numberText(qint64 offset)
 
 } // namespace
 
-void checkMessages(const ComponentSpec &spec, TAwk &awk, FindingList &findings)
+void checkMessages(const ComponentSpec &spec, FindingList &findings)
 {
     // Two message handlers for one number: both compilers refuse the second.
     QHash<qint64, QString> owners;
@@ -62,10 +61,10 @@ void checkMessages(const ComponentSpec &spec, TAwk &awk, FindingList &findings)
         }
     }
 
-    for (qsizetype u = 0; u < spec.UserMessages.size(); ++u) {
-        const UserMessageParts parts = splitUserMessage(awk, spec.UserMessages.at(u));
+    for (qsizetype u = 0; u < spec.userMessageCount(); ++u) {
+        const UserMessageEntry parts = spec.userMessage(u);
         const EntryRef entry{Finding::Kind::Message, int(u), parts.name};
-        if (!parts.hasFields) {
+        if (parts.isEmpty) {
             findings.error(entry, u"the entry is empty; remove it"_s);
             continue;
         }
@@ -74,7 +73,7 @@ void checkMessages(const ComponentSpec &spec, TAwk &awk, FindingList &findings)
             findings.error(entry, u"it has no number; remove it and add it again with an offset"_s);
             continue;
         }
-        const auto offset = userOffset(parts.value);
+        const auto offset = userOffset(parts);
         if (!offset) {
             findings.warning(entry, u"its number '%1' is not WM_USER + a number, so this check "
                                     "cannot compare it with the others"_s.arg(parts.value));

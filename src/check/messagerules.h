@@ -8,6 +8,5 @@
 #include "check/findinglist.h"
 
 class ComponentSpec;
-class TAwk;
 
-void checkMessages(const ComponentSpec &spec, TAwk &awk, FindingList &findings);
+void checkMessages(const ComponentSpec &spec, FindingList &findings);

@@ -2,11 +2,12 @@
 
 #include <QSet>
 
-#include "check/methodheading.h"
-#include "check/pascalnames.h"
 #include "check/propertyrules.h"
 #include "check/typereference.h"
 #include "model/componentspec.h"
+#include "model/methoddirectives.h"
+#include "model/methodheading.h"
+#include "model/pascalvocabulary.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
@@ -39,62 +40,61 @@ void checkParameters(const MethodHeading &heading, const EntryRef &entry, Findin
 
 void checkDirectives(const MethodHeading &heading, const EntryRef &entry, FindingList &findings)
 {
-    // The method directives Delphi 2.0 knows; anything else ends the heading badly.
-    static const QSet<QString> known{u"virtual"_s, u"dynamic"_s, u"override"_s, u"abstract"_s,
-                                     u"register"_s, u"pascal"_s, u"cdecl"_s, u"stdcall"_s};
-    // The implementation heading loses these four only as written in lower
-    // case; spelled otherwise they stay there, where the compiler refuses them.
-    static const QSet<QString> cutByTheBuild{u"virtual"_s, u"dynamic"_s, u"override"_s, u"abstract"_s};
     QStringList directives;
     for (const QString &written : heading.directives) {
         const QString directive = asciiLower(written);
-        if (!known.contains(directive))
+        // Anything but a directive Delphi 2.0 knows ends the heading badly.
+        if (!isMethodDirective(written))
             findings.error(entry, u"'%1' is not a method directive; remove it"_s.arg(written));
-        else if (written != directive && cutByTheBuild.contains(directive))
+        // The implementation heading loses the Methods page's directives only
+        // as written in lower case; spelled otherwise they stay there, where
+        // the compiler refuses them.
+        else if (written != directive && headingDirectiveOf(written) != HeadingDirective::None)
             findings.error(entry, u"write '%1' in lower case: spelled '%2' it stays in the unit's "
                                   "implementation heading, where it does not compile"_s
                                       .arg(directive, written));
         directives.append(directive);
     }
-    const bool isVirtual = directives.contains(u"virtual"_s);
-    const bool isDynamic = directives.contains(u"dynamic"_s);
-    const bool overrides = directives.contains(u"override"_s);
+    const bool isVirtual = directives.contains(headingDirectiveWord(HeadingDirective::Virtual));
+    const bool isDynamic = directives.contains(headingDirectiveWord(HeadingDirective::Dynamic));
+    const bool overrides = directives.contains(headingDirectiveWord(HeadingDirective::Override));
     if (isVirtual && isDynamic)
         findings.error(entry, u"a method is either virtual or dynamic, not both; choose one"_s);
     // Override already makes the method virtual; the two directives exclude each other.
     if ((isVirtual || isDynamic) && overrides)
         findings.error(entry, u"override cannot go with virtual or dynamic; choose Static and keep Override"_s);
     // An abstract method has no body to call, so it must be dispatched late.
-    if (directives.contains(u"abstract"_s) && !isVirtual && !isDynamic && !overrides)
+    if (directives.contains(headingDirectiveWord(HeadingDirective::Abstract)) && !isVirtual && !isDynamic && !overrides)
         findings.error(entry, u"an abstract method must be virtual or dynamic; choose Virtual or Dynamic"_s);
 }
 
 } // namespace
 
-QString methodEntryName(const ComponentSpec &spec, qsizetype m)
+QString methodEntryName(const MethodEntry &method)
 {
-    const MethodHeading heading = parseMethodHeading(spec.Methods.value(m));
-    return heading.name.isEmpty() ? spec.Methods.value(m) : heading.name;
+    return method.parts.name.isEmpty() ? method.heading : method.parts.name;
 }
 
-bool isMethodSection(const QString &section)
+bool isMethodSection(Visibility section)
 {
-    return section == u"private"_s || section == u"protected"_s || section == u"public"_s;
+    return section == Visibility::Private || section == Visibility::Protected
+        || section == Visibility::Public;
 }
 
 void checkMethodEntry(const ComponentSpec &spec, qsizetype m, FindingList &findings)
 {
-    const EntryRef entry{Finding::Kind::Method, int(m), methodEntryName(spec, m)};
-    const MethodHeading heading = parseMethodHeading(spec.Methods.value(m));
+    const MethodEntry method = spec.method(m);
+    const EntryRef entry{Finding::Kind::Method, int(m), methodEntryName(method)};
+    const MethodHeading &heading = method.parts;
 
     // Bodies are written for every method, declarations only in these sections.
-    const QString section = spec.MethodSections.value(m);
-    if (!isMethodSection(section)) {
+    if (!isMethodSection(method.visibility)) {
         findings.error(entry, u"its section '%1' is not private, protected or public, so the "
-                              "class does not declare it but the unit implements it"_s.arg(section));
+                              "class does not declare it but the unit implements it"_s
+                                  .arg(method.section));
     }
     // The comment is written between braces; a closing brace ends it early.
-    if (spec.MethodComments.value(m).contains(u'}'))
+    if (method.comment.contains(u'}'))
         findings.error(entry, u"its comment holds '}', which ends the comment early; remove the brace"_s);
 
     if (!heading.damage.isEmpty()) {

@@ -5,14 +5,15 @@
 #include <QtGlobal>
 
 #include "check/findinglist.h"
+#include "model/componententries.h"
 
 class ComponentSpec;
 
-// The name a finding about method m shows: the name in its heading, or the
+// The name a finding about a method shows: the name in its heading, or the
 // heading itself when it has none.
-QString methodEntryName(const ComponentSpec &spec, qsizetype m);
+QString methodEntryName(const MethodEntry &method);
 
-// Whether MethodSections entry is one the class declares methods in.
-bool isMethodSection(const QString &section);
+// Whether the class declares methods in the section.
+bool isMethodSection(Visibility section);
 
 void checkMethodEntry(const ComponentSpec &spec, qsizetype m, FindingList &findings);

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include "check/findinglist.h"
+#include "model/componententries.h"
 
 class ComponentSpec;
 
@@ -12,8 +13,8 @@ class ComponentSpec;
 // handler when Events holds its name, else the property.
 EntryRef propertyEntry(const ComponentSpec &spec, qsizetype i);
 
-// Whether Sections entry i is one the class declares properties in.
-bool isPropertySection(const QString &section);
+// Whether the class declares properties in the section.
+bool isPropertySection(Visibility section);
 
 void checkPropertyEntry(const ComponentSpec &spec, qsizetype i, FindingList &findings);
 

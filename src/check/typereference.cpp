@@ -1,7 +1,7 @@
 #include "check/typereference.h"
 
-#include "check/pascalnames.h"
 #include "check/typetable.h"
+#include "model/pascalvocabulary.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;

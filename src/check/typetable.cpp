@@ -1,6 +1,6 @@
 #include "check/typetable.h"
 
-#include "check/pascalnames.h"
+#include "model/pascalvocabulary.h"
 
 using namespace Qt::StringLiterals;
 

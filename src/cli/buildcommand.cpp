@@ -5,6 +5,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <cstring>
 
 #include "awk/awk.h"
 #include "check/checker.h"
@@ -16,6 +17,7 @@
 #include "specfile/filewriter.h"
 #include "specfile/packagefolder.h"
 #include "specfile/profilefile.h"
+#include "specfile/settingslocation.h"
 #include "specfile/specfile.h"
 #include "specfile/stylesettings.h"
 #include "specfile/textcodec.h"
@@ -29,18 +31,114 @@ void writeMessage(QIODevice &err, const QString &message)
     err.write((message + u'\n').toLocal8Bit());
 }
 
-std::optional<int> optionNumber(const QCommandLineParser &parser, const QString &name,
-                                StyleRange range, QString *error)
+// "  --option ARG" padded to the column of the descriptions, then the
+// description wrapped to the width of a terminal.
+QString helpEntry(const QString &option, const QString &description)
 {
-    if (!parser.isSet(name))
-        return std::nullopt;
-    bool ok = false;
-    const int value = parser.value(name).trimmed().toInt(&ok);
-    if (!ok) {
-        *error = QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, parser.value(name));
-        return std::nullopt;
+    constexpr int kColumn = 26;
+    constexpr int kWidth = 82;
+    QString text = QStringLiteral("  ") + option;
+    text += text.size() < kColumn ? QString(kColumn - text.size(), u' ')
+                                  : u'\n' + QString(kColumn, u' ');
+    qsizetype lineStart = text.lastIndexOf(u'\n') + 1;
+    bool first = true;
+    for (const QString &word : description.split(u' ')) {
+        if (!first && text.size() - lineStart + 1 + word.size() > kWidth) {
+            text += u'\n' + QString(kColumn, u' ');
+            lineStart = text.size() - kColumn;
+        } else if (!first) {
+            text += u' ';
+        }
+        text += word;
+        first = false;
     }
-    return range.clamp(value);
+    return text + u'\n';
+}
+
+// The names the command line gives a choice's values.
+std::span<const char *const> optionChoices(const StyleOption &option)
+{
+    return option.optionChoices.empty() ? option.choices : option.optionChoices;
+}
+
+QString choiceNames(const StyleOption &option)
+{
+    QStringList names;
+    for (const char *choice : optionChoices(option))
+        names.append(QLatin1StringView(choice));
+    return names.join(QStringLiteral(", "));
+}
+
+QString styleHelp()
+{
+    const Style defaults;
+    QString help;
+    for (const StyleOption &option : kStyleOptions) {
+        const QString name = QStringLiteral("--") + QLatin1StringView(option.option);
+        const QString description = QLatin1StringView(option.description);
+        const QString value = option.kind() == StyleOption::Kind::Choice
+            ? QString::fromLatin1(optionChoices(option)[size_t(styleNumber(defaults, option))])
+            : styleText(defaults, option);
+        switch (option.kind()) {
+        case StyleOption::Kind::Number:
+            help += helpEntry(name + QStringLiteral(" N"),
+                              description + QStringLiteral(", %1 to %2 (default %3)")
+                                                .arg(option.range.min).arg(option.range.max)
+                                                .arg(value));
+            break;
+        case StyleOption::Kind::Switch:
+            help += helpEntry(QStringLiteral("--[no-]") + QLatin1StringView(option.option),
+                              description + (value == u'1' ? QStringLiteral(" (default: yes)")
+                                                           : QStringLiteral(" (default: no)")));
+            break;
+        case StyleOption::Kind::Text:
+            help += helpEntry(name + QStringLiteral(" TEXT"),
+                              description + QStringLiteral(" (default %1)").arg(value));
+            break;
+        case StyleOption::Kind::Choice:
+            help += helpEntry(name + QStringLiteral(" NAME"),
+                              description + QStringLiteral(": %1 (default %2)")
+                                                .arg(choiceNames(option), value));
+            break;
+        }
+    }
+    return help;
+}
+
+// The style options given, checked: numbers whole, choices known.
+std::variant<std::vector<StyleOptionValue>, QString> styleValues(const QCommandLineParser &parser)
+{
+    std::vector<StyleOptionValue> values;
+    for (const StyleOption &option : kStyleOptions) {
+        const QString name = QLatin1StringView(option.option);
+        if (option.kind() == StyleOption::Kind::Switch) {
+            if (parser.isSet(QStringLiteral("no-") + name))
+                values.push_back({&option, QStringLiteral("0")});
+            else if (parser.isSet(name))
+                values.push_back({&option, QStringLiteral("1")});
+            continue;
+        }
+        if (!parser.isSet(name))
+            continue;
+        QString value = parser.value(name);
+        bool ok = true;
+        if (option.kind() == StyleOption::Kind::Number)
+            value.trimmed().toInt(&ok);
+        if (!ok)
+            return QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, value);
+        if (option.kind() == StyleOption::Kind::Choice) {
+            const auto names = optionChoices(option);
+            const auto found = std::find_if(names.begin(), names.end(), [&](const char *choice) {
+                return value.compare(QLatin1StringView(choice), Qt::CaseInsensitive) == 0;
+            });
+            if (found == names.end())
+                return QStringLiteral("--%1 needs one of %2, not \"%3\"")
+                    .arg(name, choiceNames(option), value);
+            value = choiceName(option, int(found - names.begin()));
+        }
+        values.push_back({&option, value});
+    }
+    return values;
 }
 
 // Each finding on a line of its own: "SPEC.spc: error: property 'Ratio': ...".
@@ -54,8 +152,16 @@ void writeFindings(QIODevice &err, const QString &specPath, const QList<Finding>
 
 } // namespace
 
-QString buildUsage()
+QString buildUsage(const QStringList &settingsLocations)
 {
+    const QString settingsFile = SettingsLocation::existingFile(settingsLocations);
+    const QString fromFile = QStringLiteral(
+        "Without --settings or --default-style the style comes from the settings file\n"
+        "the window uses on this machine%1:\n  %2\n");
+    const QString styleSource = !settingsFile.isEmpty() ? fromFile.arg(QString(), settingsFile)
+        : !settingsLocations.isEmpty()
+            ? fromFile.arg(QStringLiteral(" (none yet: the built-in style)"), settingsLocations.first())
+            : QStringLiteral("Without --settings the style is the built-in one.\n");
     return QStringLiteral(
         "Usage: unitforge-build [options] SPEC.spc\n"
         "       unitforge-build --update UNIT.pas [--discard] [options] SPEC.spc\n"
@@ -68,17 +174,17 @@ QString buildUsage()
         "                          written into it; prints what was kept and dropped\n"
         "  --discard               with --update: update even when written code would be\n"
         "                          lost (methods the specification no longer has, lines\n"
-        "                          changed outside routine bodies)\n"
-        "  --settings FILE         take the style from a settings file (uforge.ini)\n"
-        "  --indent N              spaces per indentation level, 0 to 20 (default 2)\n"
-        "  --blank-lines N         blank lines before each routine, 0 to 9 (default 2)\n"
-        "  --separator-length N    characters of the separator line, 0 to 120 (default 80)\n"
-        "  --separator-char C      character of the separator line, may be empty (default =)\n"
-        "  --comments-before       put method comments above their headings\n"
-        "  --target NAME           the unit is for delphi (Delphi 2.0, the default) or\n"
-        "                          lazarus (the Lazarus component library, LCL)\n"
-        "  --package DIR           write a Lazarus package into DIR: the unit for Lazarus,\n"
-        "                          its palette icon and the package file to install\n"
+        "                          changed outside routine bodies)\n")
+        + helpEntry(QStringLiteral("--settings FILE"),
+                    QStringLiteral("take the style from that settings file (uforge.ini) "
+                                   "instead of the window's"))
+        + helpEntry(QStringLiteral("--default-style"),
+                    QStringLiteral("the built-in style; no settings file is read"))
+        + styleHelp()
+        + helpEntry(QStringLiteral("--package DIR"),
+                    QStringLiteral("write a Lazarus package into DIR: the unit for Lazarus, "
+                                   "its palette icon and the package file to install"))
+        + QStringLiteral(
         "  --check                 check the specification instead of building: print\n"
         "                          what will not compile (error) or not work as meant\n"
         "                          (warning) on standard error; write no unit\n"
@@ -86,10 +192,12 @@ QString buildUsage()
         "  -h, --help              show this help\n"
         "  -v, --version           show the version\n"
         "\n"
-        "Options override the settings file. Exit status: 0 built or updated (with\n"
-        "--check: no findings), 1 build refused or, with --update, written code would\n"
-        "be lost (the unit is left as it was), 2 usage error or a file that cannot be\n"
-        "read or written, 3 with --check: there are findings.\n");
+        "%1"
+        "The style options override it. Exit status: 0 built or updated (with --check:\n"
+        "no findings), 1 build refused, SPEC.spc not a specification file (with --check\n"
+        "too), or, with --update, the unit left as it was because written code would be\n"
+        "lost or the unit's encoding cannot store the new text, 2 usage error or a file\n"
+        "that cannot be read or written, 3 with --check: there are findings.\n").arg(styleSource);
 }
 
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
@@ -98,14 +206,7 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("FILE"));
     const QCommandLineOption settings(QStringLiteral("settings"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption indent(QStringLiteral("indent"), QString(), QStringLiteral("N"));
-    const QCommandLineOption blankLines(QStringLiteral("blank-lines"), QString(), QStringLiteral("N"));
-    const QCommandLineOption separatorLength(QStringLiteral("separator-length"), QString(),
-                                             QStringLiteral("N"));
-    const QCommandLineOption separatorChar(QStringLiteral("separator-char"), QString(),
-                                           QStringLiteral("C"));
-    const QCommandLineOption commentsBefore(QStringLiteral("comments-before"));
-    const QCommandLineOption target(QStringLiteral("target"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption defaultStyle(QStringLiteral("default-style"));
     const QCommandLineOption package(QStringLiteral("package"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption warnings(QStringLiteral("warnings"));
@@ -113,8 +214,17 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption discard(QStringLiteral("discard"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({output, settings, indent, blankLines, separatorLength, separatorChar,
-                       commentsBefore, target, package, check, warnings, update, discard, help, version});
+    parser.addOptions({output, settings, defaultStyle, package, check, warnings, update, discard, help,
+                       version});
+    for (const StyleOption &option : kStyleOptions) {
+        const QString name = QLatin1StringView(option.option);
+        if (option.kind() == StyleOption::Kind::Switch) {
+            parser.addOption(QCommandLineOption(name));
+            parser.addOption(QCommandLineOption(QStringLiteral("no-") + name));
+        } else {
+            parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALUE")));
+        }
+    }
 
     // The parser expects the program name first.
     if (!parser.parse(QStringList{kCommand} + arguments))
@@ -129,27 +239,24 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
         options.version = true;
         return options;
     }
-    QString error;
-    options.indent = optionNumber(parser, indent.names().first(), kIndentRange, &error);
-    options.blankLines = optionNumber(parser, blankLines.names().first(), kBlankLinesRange, &error);
-    options.separatorLength = optionNumber(parser, separatorLength.names().first(),
-                                           kSeparatorLengthRange, &error);
-    if (!error.isEmpty())
-        return error;
-    if (parser.isSet(separatorChar))
-        options.separatorChar = parser.value(separatorChar);
-    options.commentsBefore = parser.isSet(commentsBefore);
-    if (parser.isSet(target)) {
-        options.target = targetFromName(parser.value(target));
-        if (!options.target || parser.value(target).contains(u' '))
-            return QStringLiteral("--target is delphi or lazarus, not \"%1\"").arg(parser.value(target));
-    }
+    auto style = styleValues(parser);
+    if (const QString *error = std::get_if<QString>(&style))
+        return *error;
+    options.style = std::get<std::vector<StyleOptionValue>>(std::move(style));
+    options.defaultStyle = parser.isSet(defaultStyle);
+    if (options.defaultStyle && parser.isSet(settings))
+        return QStringLiteral("--default-style reads no settings file; --settings cannot go with it");
+    const auto givenTarget = std::find_if(options.style.begin(), options.style.end(),
+                                          [](const StyleOptionValue &given) {
+                                              return std::strcmp(given.option->key, "Target") == 0;
+                                          });
     options.packageDir = parser.value(package);
     if (parser.isSet(package) && options.packageDir.isEmpty())
         return QStringLiteral("--package needs the folder to write the package into");
     if (parser.isSet(package) && (parser.isSet(output) || parser.isSet(update)))
         return QStringLiteral("--package writes the unit into its folder; -o and --update cannot go with it");
-    if (parser.isSet(package) && options.target == Target::Delphi2)
+    if (parser.isSet(package) && givenTarget != options.style.end()
+        && choiceIndex(*givenTarget->option, givenTarget->value) != int(Target::Lazarus))
         return QStringLiteral("--package writes a Lazarus package; --target delphi cannot go with it");
     options.check = parser.isSet(check);
     options.warnings = parser.isSet(warnings);
@@ -182,19 +289,20 @@ Style readStyleSettings(const ProfileFile &settings)
 
 Style applyStyleOptions(Style style, const BuildOptions &options)
 {
-    style.indent = options.indent.value_or(style.indent);
-    style.blankLines = options.blankLines.value_or(style.blankLines);
-    style.separatorLength = options.separatorLength.value_or(style.separatorLength);
-    style.separatorChar = options.separatorChar.value_or(style.separatorChar);
-    if (options.commentsBefore)
-        style.commentsBefore = true;
-    style.target = options.target.value_or(style.target);
+    for (const StyleOptionValue &given : options.style) {
+        if (given.option->kind() == StyleOption::Kind::Number
+            || given.option->kind() == StyleOption::Kind::Switch)
+            setStyleNumber(style, *given.option, given.value.trimmed().toInt());
+        else
+            setStyleText(style, *given.option, given.value);
+    }
     if (!options.packageDir.isEmpty())
         style.target = Target::Lazarus;
     return style;
 }
 
-int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err)
+int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err,
+                    const QStringList &settingsLocations)
 {
     const auto parsed = parseBuildOptions(arguments);
     if (const QString *error = std::get_if<QString>(&parsed)) {
@@ -204,7 +312,7 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     }
     const BuildOptions &options = std::get<BuildOptions>(parsed);
     if (options.help) {
-        out.write(buildUsage().toLocal8Bit());
+        out.write(buildUsage(settingsLocations).toLocal8Bit());
         return kBuildOk;
     }
     if (options.version) {
@@ -213,9 +321,12 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     }
 
     Style style;
-    if (!options.settingsPath.isEmpty()) {
+    const QString settingsPath = !options.settingsPath.isEmpty() ? options.settingsPath
+        : options.defaultStyle ? QString()
+        : SettingsLocation::existingFile(settingsLocations);
+    if (!settingsPath.isEmpty()) {
         ProfileFile settings;
-        if (settings.load(options.settingsPath) != ProfileFile::LoadResult::Loaded) {
+        if (settings.load(settingsPath) != ProfileFile::LoadResult::Loaded) {
             writeMessage(err, kCommand + QStringLiteral(": cannot read the settings file: ")
                                   + settings.errorString());
             return kBuildUsageOrFileError;
@@ -227,10 +338,15 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
     // The specification file is read once: Open reads it into the
     // specification, and the build takes hand-written bodies from it.
     ProfileFile specFile;
-    if (specFile.load(options.specPath) != ProfileFile::LoadResult::Loaded) {
+    const SpecificationFileLoad load = loadSpecificationFile(specFile, options.specPath);
+    if (load.result == SpecificationFileLoad::Result::Unreadable) {
         writeMessage(err, kCommand + QStringLiteral(": cannot read the specification file: ")
-                              + specFile.errorString());
+                              + load.message);
         return kBuildUsageOrFileError;
+    }
+    if (load.result == SpecificationFileLoad::Result::Refused) {
+        writeMessage(err, load.message);
+        return kBuildRefused;
     }
     if (const auto problem = notASpecificationFile(specFile, options.specPath)) {
         writeMessage(err, *problem);

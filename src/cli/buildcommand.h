@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "generator/style.h"
 
@@ -16,16 +17,19 @@ class ProfileFile;
 // Exit statuses of the command.
 enum BuildExit { kBuildOk = 0, kBuildRefused = 1, kBuildUsageOrFileError = 2, kBuildFindings = 3 };
 
+// A style option as given on the command line: its row and its value
+// ("1" or "0" for a switch).
+struct StyleOptionValue {
+    const StyleOption *option;
+    QString value;
+};
+
 struct BuildOptions {
     QString specPath;
     QString outputPath;              // empty: standard output
-    QString settingsPath;            // empty: the built-in style
-    std::optional<int> indent;
-    std::optional<int> blankLines;
-    std::optional<int> separatorLength;
-    std::optional<QString> separatorChar;
-    bool commentsBefore = false;
-    std::optional<Target> target;    // --target delphi|lazarus
+    QString settingsPath;            // empty: the settings file the window uses, if any
+    bool defaultStyle = false;       // --default-style: no settings file at all
+    std::vector<StyleOptionValue> style;   // in the order of the table
     QString packageDir;              // --package: the Lazarus package's folder
     bool check = false;              // --check: findings only, no unit
     bool warnings = false;           // --warnings: findings after the unit
@@ -35,7 +39,8 @@ struct BuildOptions {
     bool version = false;
 };
 
-QString buildUsage();
+// The help text, which names the settings file a build reads without --settings.
+QString buildUsage(const QStringList &settingsLocations);
 
 // Parses the arguments that follow the program name; a usage error gives its message.
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments);
@@ -48,5 +53,8 @@ Style readStyleSettings(const ProfileFile &settings);
 Style applyStyleOptions(Style style, const BuildOptions &options);
 
 // Runs the whole command. The unit goes to out unless -o names a file or
-// --update a unit to merge into; messages go to err. Returns the exit status.
-int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err);
+// --update a unit to merge into; messages go to err. Without --settings or
+// --default-style the style comes from the first of settingsLocations that
+// exists (the window's settings file). Returns the exit status.
+int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err,
+                    const QStringList &settingsLocations = {});

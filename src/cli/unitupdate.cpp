@@ -40,21 +40,26 @@ int runUnitUpdate(const QString &unitPath, bool discard, const QStringList &buil
         writeLine(err, prefix + unitPath + u" not updated: "_s + merge.error);
         return merge.error.startsWith(u"the new unit"_s) ? kBuildRefused : kBuildUsageOrFileError;
     }
-    report(out, u"kept"_s, merge.kept);
-    report(out, u"dropped"_s, merge.dropped);
+    if (!update.encodingError.isEmpty()) {
+        writeLine(err, prefix + unitPath + u" not updated: "_s + update.encodingError);
+        return kBuildRefused;
+    }
     if (merge.losesWork() && !discard) {
         report(out, u"would discard"_s, merge.lost);
         writeLine(err, prefix + unitPath + u" not updated: the update would discard "_s
                            + lossSummary(merge.lost) + u". Give --discard to update it anyway."_s);
         return kBuildRefused;
     }
-    report(out, u"discarded"_s, merge.lost);
 
     QString reason;
     if (!writeUnitFileUpdate(unitPath, update, &reason)) {
         writeLine(err, u"Unable to write to "_s + QFileInfo(unitPath).absoluteFilePath() + u": "_s + reason);
         return kBuildUsageOrFileError;
     }
+    // What was kept is told only once it is in the file.
+    report(out, u"kept"_s, merge.kept);
+    report(out, u"dropped"_s, merge.dropped);
+    report(out, u"discarded"_s, merge.lost);
     writeLine(out, unitPath + u" updated"_s);
     return kBuildOk;
 }

@@ -207,14 +207,14 @@ void MessageHandlersPage::messnameChange()
 
 void MessageHandlersPage::Button7Click()
 {
-    const EntryCheck<UserMessageEntry> check =
+    const EntryCheck<UserMessageInput> check =
         checkUserMessage(messname->text(), SpinEdit1->number(),
                          m_context.document.spec().UserMessages, m_context.awk);
     if (const auto *refusal = std::get_if<EntryRefusal>(&check)) {
         m_context.prompts.message(refusal->box, refusal->message, Prompts::Buttons::Ok);
         return;
     }
-    const UserMessageEntry &entry = std::get<UserMessageEntry>(check);
+    const UserMessageInput &entry = std::get<UserMessageInput>(check);
     if (entry.askNamingQuestion
         && m_context.prompts.message(Prompts::Kind::Warning, userMessageNamingQuestion(),
                                      Prompts::Buttons::YesNo)

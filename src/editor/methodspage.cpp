@@ -1,6 +1,5 @@
 #include "editor/methodspage.h"
 
-#include "awk/awk.h"
 #include "editor/documentlistbox.h"
 #include "editor/memoform.h"
 #include "editor/pagecontrols.h"
@@ -347,7 +346,7 @@ void MethodsPage::ListBox2DblClick()
     const int row = ListBox2->selectedRow();
     if (row < 0)
         return;
-    const std::optional<MethodInput> method = m_context.document.takeMethod(row, m_context.awk);
+    const std::optional<MethodInput> method = m_context.document.takeMethod(row);
     if (!method)
         return;
     showFields(*method);

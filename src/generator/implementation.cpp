@@ -39,14 +39,14 @@ void emitRoutineFrame(SourceWriter &out)
     out.EmitSeparator();
 }
 
-void emitUserMethod(SourceWriter &out, const ComponentSpec &spec, qsizetype i)
+void emitUserMethod(SourceWriter &out, const QString &classname, const MethodEntry &method)
 {
-    QString heading = spec.Methods.at(i);
+    QString heading = method.heading;
     const qsizetype space = heading.indexOf(u' ');
     if (space >= 0)
-        heading.insert(space + 1, spec.Classname + u"."_s);
+        heading.insert(space + 1, classname + u"."_s);
     heading = withoutDirectives(heading);
-    const QString comment = i < spec.MethodComments.size() ? spec.MethodComments.at(i) : QString();
+    const QString &comment = method.comment;
     const bool before = out.style().commentsBefore;
 
     emitRoutineFrame(out);
@@ -132,10 +132,10 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
         out.Emit(u"end;"_s);
     }
 
-    for (qsizetype i = 0; i < spec.Methods.size(); ++i) {
+    for (const MethodEntry &method : spec.methods()) {
         // Delphi refuses a definition of an abstract method.
-        if (!spec.Methods.at(i).contains(kAbstractDirective))
-            emitUserMethod(out, spec, i);
+        if (!namesAbstract(method.heading))
+            emitUserMethod(out, cls, method);
     }
 
     emitMessageBodies(out, spec, awk);

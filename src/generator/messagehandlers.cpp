@@ -2,9 +2,9 @@
 
 #include "awk/awk.h"
 #include "generator/lazarusunit.h"
+#include "generator/interfacespelling.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
-#include "model/usermessage.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
@@ -45,7 +45,7 @@ QString messageHandlerName(TAwk &awk, const QString &message, bool keepFirstAsSt
     return name;
 }
 
-void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
+void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec)
 {
     const QStringList windowsConstants = out.style().target == Target::Lazarus
         ? lazarusWindowsMessageConstants(spec) : QStringList();
@@ -55,10 +55,10 @@ void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec, TAwk &aw
     out.Emit(u"const"_s);
     for (const QString &line : windowsConstants)
         out.Emit(out.J() + line);
-    for (const QString &entry : spec.UserMessages) {
-        const UserMessageParts message = splitUserMessage(awk, entry);
-        if (message.hasFields)
-            out.Emit(out.J() + message.name + u" = "_s + message.value + u";"_s);
+    for (const UserMessageEntry &message : spec.userMessages()) {
+        if (!message.isEmpty)
+            out.Emit(out.J() + message.name + InterfaceSpelling::kConstantSeparator + message.value
+                     + u";"_s);
     }
     out.Emit(QString());
 }
@@ -69,13 +69,12 @@ void emitMessageDeclarations(SourceWriter &out, const ComponentSpec &spec, TAwk 
         const QString handler = messageHandlerName(awk, message);
         const MessageBinding binding = standardBinding(out, message, handler);
         out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s + binding.record
-                 + u"); message "_s + binding.constant + u";"_s);
+                 + u")"_s + InterfaceSpelling::kMessageClause + binding.constant + u";"_s);
     }
-    for (const QString &entry : spec.UserMessages) {
-        const QString message = splitUserMessage(awk, entry).name;
-        const QString handler = messageHandlerName(awk, message, true);
+    for (const UserMessageEntry &message : spec.userMessages()) {
+        const QString handler = messageHandlerName(awk, message.name, true);
         out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s + userMessageRecord(out)
-                 + u"); message "_s + message + u";"_s);
+                 + u")"_s + InterfaceSpelling::kMessageClause + message.name + u";"_s);
     }
 }
 
@@ -93,8 +92,8 @@ void emitMessageBodies(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
         out.Emit(out.J() + u"inherited;"_s);
         out.Emit(u"end;"_s);
     }
-    for (const QString &entry : spec.UserMessages) {
-        const QString handler = messageHandlerName(awk, splitUserMessage(awk, entry).name);
+    for (const UserMessageEntry &message : spec.userMessages()) {
+        const QString handler = messageHandlerName(awk, message.name);
         out.EmitSpacers(spacers);
         out.EmitSeparator();
         out.Emit(u"procedure "_s + spec.Classname + u"."_s + handler + u"(var Message: "_s

@@ -12,6 +12,6 @@ class TAwk;
 // first upper-cased (unless keepFirstAsStored) and the rest lower-cased.
 QString messageHandlerName(TAwk &awk, const QString &message, bool keepFirstAsStored = false);
 
-void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec, TAwk &awk);
+void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec);
 void emitMessageDeclarations(SourceWriter &out, const ComponentSpec &spec, TAwk &awk);
 void emitMessageBodies(SourceWriter &out, const ComponentSpec &spec, TAwk &awk);

@@ -1,43 +1,20 @@
-// The formatting style a build writes the unit in, as the Style page shows it,
-// and the ranges its values keep to wherever they come from (the Style page,
-// the settings file, the command line).
+// The formatting style a build writes the unit in, and the table of its
+// options: each row says how the settings file, the command line and the
+// Style page name one member and what values it takes. Reading and writing
+// the settings, the command line's options and help, and the Style page
+// iterate the table, so a new option is a member and a row.
 #pragma once
 
 #include <QString>
 
 #include <algorithm>
-#include <optional>
-
-struct StyleRange {
-    int min;
-    int max;
-    int clamp(int value) const { return std::clamp(value, min, max); }
-};
-
-inline constexpr StyleRange kIndentRange{0, 20};
-inline constexpr StyleRange kBlankLinesRange{0, 9};
-inline constexpr StyleRange kSeparatorLengthRange{0, 120};
+#include <span>
+#include <type_traits>
+#include <utility>
+#include <variant>
 
 // The class library and compiler a unit is written for.
 enum class Target { Delphi2, Lazarus };
-
-// "Delphi 2.0" or "Lazarus": the target as the Style page and the settings file name it.
-inline QString targetName(Target target)
-{
-    return target == Target::Lazarus ? QStringLiteral("Lazarus") : QStringLiteral("Delphi 2.0");
-}
-
-// The target a name stands for, without regard to letter case: a target's
-// name, or "delphi" or "lazarus" as the command line gives it.
-inline std::optional<Target> targetFromName(const QString &name)
-{
-    const QString folded = name.trimmed().toCaseFolded();
-    if (folded == QLatin1String("lazarus"))
-        return Target::Lazarus;
-    if (folded == QLatin1String("delphi") || folded == QLatin1String("delphi 2.0"))
-        return Target::Delphi2;
-    return std::nullopt;
-}
 
 struct Style {
     int indent = 2;               // spaces of one indentation level
@@ -47,13 +24,80 @@ struct Style {
     bool commentsBefore = false;  // a method's comment goes above its heading
     Target target = Target::Delphi2;
 
-    // The style with each number brought into its range.
-    Style withinRanges() const
-    {
-        Style style = *this;
-        style.indent = kIndentRange.clamp(indent);
-        style.blankLines = kBlankLinesRange.clamp(blankLines);
-        style.separatorLength = kSeparatorLengthRange.clamp(separatorLength);
-        return style;
-    }
+    // The style with each number brought into its row's range.
+    Style withinRanges() const;
 };
+
+struct StyleRange {
+    int min;
+    int max;
+    int clamp(int value) const { return std::clamp(value, min, max); }
+};
+
+// An enumeration member, reached through its value as an int.
+struct StyleChoice {
+    int (*get)(const Style &);
+    void (*set)(Style &, int);
+};
+template <auto member>
+constexpr StyleChoice styleChoice()
+{
+    using Enum = std::remove_cvref_t<decltype(std::declval<Style &>().*member)>;
+    return {[](const Style &style) { return int(style.*member); },
+            [](Style &style, int value) { style.*member = Enum(value); }};
+}
+
+struct StyleOption {
+    enum class Kind { Number, Switch, Text, Choice };
+
+    const char *key;           // settings file key
+    const char *option;        // command-line option, without "--"
+    const char *control;       // objectName of the Style page's control
+    const char *caption;       // the Style page's text for the control
+    const char *description;   // the command line's help for the option
+    std::variant<int Style::*, bool Style::*, QString Style::*, StyleChoice> member;
+    StyleRange range{0, 0};                   // Number: the values kept to
+    std::span<const char *const> choices{};   // Choice: the names of the values 0, 1, ...
+    bool afterLook = false;    // the settings file writes it after the Output look's keys
+    bool last = false;         // the settings file writes it after the window's own keys
+    std::span<const char *const> optionChoices{};   // Choice: the command line's names
+
+    Kind kind() const { return Kind(member.index()); }
+};
+
+inline constexpr const char *kTargetNames[] = {"Delphi 2.0", "Lazarus"};
+inline constexpr const char *kTargetOptionNames[] = {"delphi", "lazarus"};
+
+// In the order the settings file writes them (those before the Output look's
+// keys, then those after it), which is also the order of the command line's help.
+inline const StyleOption kStyleOptions[] = {
+    {"linebreak", "blank-lines", "linebreak", "Separate Functions and Procedures by ",
+     "blank lines before each routine", &Style::blankLines, {0, 9}},
+    {"commentsbefore", "comments-before", "placebefore",
+     "Place source comments before declaration", "put method comments above their headings",
+     &Style::commentsBefore},
+    {"indent", "indent", "indent", "Spaces to indent:", "spaces per indentation level",
+     &Style::indent, {0, 20}},
+    {"numchars", "separator-length", "numchars",
+     "Separate Functions and Procedures with line of ", "characters of the separator line",
+     &Style::separatorLength, {0, 120}, {}, true},
+    {"linechar", "separator-char", "charcombo", "characters",
+     "character of the separator line, may be empty", &Style::separatorChar, {}, {}, true},
+    {"Target", "target", "targetcombo", "Write the unit for:",
+     "the unit is for delphi (Delphi 2.0) or lazarus (the Lazarus component library, LCL)",
+     styleChoice<&Style::target>(), {}, kTargetNames, false, true, kTargetOptionNames},
+};
+
+const StyleOption &styleOption(const char *key);
+
+// Numbers, switches (0 or 1) and choices (the index of the name) as an int;
+// setting one brings it into range (a choice out of range is ignored).
+int styleNumber(const Style &style, const StyleOption &option);
+void setStyleNumber(Style &style, const StyleOption &option, int value);
+QString styleText(const Style &style, const StyleOption &option);
+void setStyleText(Style &style, const StyleOption &option, const QString &text);
+
+// A choice's name as the settings file and the command line spell it, in any
+// letter case, and back.
+int choiceIndex(const StyleOption &option, QStringView name);   // -1: none of them
+QString choiceName(const StyleOption &option, int index);

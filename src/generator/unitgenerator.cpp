@@ -2,6 +2,7 @@
 
 #include "generator/implementation.h"
 #include "generator/lazarusunit.h"
+#include "generator/interfacespelling.h"
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
 #include "generator/usesclause.h"
@@ -10,43 +11,37 @@
 #include "model/unitname.h"
 
 using namespace Qt::StringLiterals;
+using namespace InterfaceSpelling;
 
 namespace {
 
-bool isDeclared(const QString &entry)
+QString propertyLine(const SourceWriter &out, const PropertyEntry &property)
 {
-    return !entry.isEmpty() && entry != kNone;
-}
-
-QString propertyLine(const SourceWriter &out, const ComponentSpec &spec, qsizetype i)
-{
-    const QString type = spec.Types.value(i);
-    const QString value = spec.DefaultValues.value(i);
+    const QString &type = property.type;
     // Delphi takes a default only for ordinal, pointer and small-set types,
     // so a string property gets none (its constructor still sets the field).
-    const bool hasDefault = value != kNone && asciiUpper(type) != u"STRING"_s;
-    const QString def = hasDefault ? u" default "_s + value : u" "_s;
-    const QString storage = spec.Storage.value(i);
+    const bool hasDefault = property.defaultValue && asciiUpper(type) != u"STRING"_s;
+    const QString def = hasDefault ? u" default "_s + *property.defaultValue : u" "_s;
     // The storage specifier precedes the default clause, or the line would not compile.
-    const QString stored = storage != kNone ? u" "_s + storage : QString();
-    const QString index = spec.ArrayProperties.value(i) != kNone ? u"[Index: integer]"_s : QString();
-    return out.K() + u"Property "_s + spec.Properties.value(i) + index + u" : "_s + type + u" "_s
-        + spec.ReadWrite.value(i) + stored + def + u";"_s;
+    const QString stored = property.storage ? u" "_s + *property.storage : QString();
+    const QString index = property.indexed ? kIndexBrackets : QString();
+    return out.K() + kProperty + property.name + index + kTypeSeparator + type + u" "_s
+        + property.accessClause + stored + def + u";"_s;
 }
 
-void emitProperties(SourceWriter &out, const ComponentSpec &spec, const QString &section)
+void emitProperties(SourceWriter &out, const QList<PropertyEntry> &properties, Visibility section)
 {
-    for (qsizetype i = 0; i < spec.Sections.size(); ++i) {
-        if (spec.Sections.at(i) == section)
-            out.Emit(propertyLine(out, spec, i));
+    for (const PropertyEntry &property : properties) {
+        if (property.visibility == section)
+            out.Emit(propertyLine(out, property));
     }
 }
 
-void emitMethods(SourceWriter &out, const ComponentSpec &spec, const QString &section)
+void emitMethods(SourceWriter &out, const QList<MethodEntry> &methods, Visibility section)
 {
-    for (qsizetype i = 0; i < spec.Methods.size(); ++i) {
-        if (spec.MethodSections.value(i) == section)
-            out.Emit(out.K() + spec.Methods.at(i));
+    for (const MethodEntry &method : methods) {
+        if (method.visibility == section)
+            out.Emit(out.K() + method.heading);
     }
 }
 
@@ -57,7 +52,7 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     const QString &K = out.K();
 
     const bool lazarus = out.style().target == Target::Lazarus;
-    out.EmitPair(u"unit "_s + unit + u";"_s);
+    out.EmitPair(kUnit + unit + u";"_s);
     if (lazarus)
         out.EmitPair(lazarusModeLine());
     out.EmitPair(u"interface"_s);
@@ -65,52 +60,54 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     for (const QString &line : lazarus ? lazarusUsesLines(spec) : usesClauseLines())
         out.Emit(J + line);
     out.EmitSpacers(1);
-    emitMessageConstants(out, spec, awk);
+    emitMessageConstants(out, spec);
 
     out.Emit(u"type"_s);
     const QString ancestor = lazarus ? lazarusAncestor(spec) : spec.Ancestor;
-    out.Emit(J + spec.Classname + u" = class("_s + ancestor + u")"_s);
+    out.Emit(J + spec.Classname + kClassOpening + ancestor + u")"_s);
+    const QList<PropertyEntry> properties = spec.properties();
+    const QList<MethodEntry> methods = spec.methods();
     out.Emit(J + u"private"_s);
-    for (qsizetype i = 0; i < spec.Variables.size(); ++i) {
-        if (spec.Variables.at(i) != kNone)
-            out.Emit(K + spec.Variables.at(i) + u" : "_s + spec.Types.value(i) + u";"_s);
+    for (const PropertyEntry &property : properties) {
+        if (property.field)
+            out.Emit(K + *property.field + kTypeSeparator + property.type + u";"_s);
     }
-    for (qsizetype i = 0; i < spec.RMethods.size(); ++i) {
-        if (!isDeclared(spec.RMethods.at(i)))
+    for (const PropertyEntry &property : properties) {
+        if (property.readMethod.isEmpty())
             continue;
-        const QString index = spec.ArrayProperties.value(i) != kNone ? u"(Index: integer)"_s : QString();
-        const QString line = K + u"function "_s + spec.RMethods.at(i) + index + u": "_s
-            + spec.Types.value(i) + u";"_s;
+        const QString index = property.indexed ? u"(Index: integer)"_s : QString();
+        const QString line = K + u"function "_s + property.readMethod + index + u": "_s
+            + property.type + u";"_s;
         out.Emit(line);
         unitOut.functions.append(line);
     }
-    for (qsizetype i = 0; i < spec.WMethods.size(); ++i) {
-        if (!isDeclared(spec.WMethods.at(i)))
+    for (const PropertyEntry &property : properties) {
+        if (property.writeMethod.isEmpty())
             continue;
-        const QString index = spec.ArrayProperties.value(i) != kNone ? u"Index: integer; "_s : QString();
-        const QString line = K + u"procedure "_s + spec.WMethods.at(i) + u"("_s + index
-            + u"Value:"_s + spec.Types.value(i) + u");"_s;
+        const QString index = property.indexed ? u"Index: integer; "_s : QString();
+        const QString line = K + u"procedure "_s + property.writeMethod + u"("_s + index
+            + u"Value:"_s + property.type + u");"_s;
         out.Emit(line);
         unitOut.procedures.append(line);
     }
-    emitMethods(out, spec, u"private"_s);
+    emitMethods(out, methods, Visibility::Private);
 
     out.Emit(J + u"protected"_s);
     emitMessageDeclarations(out, spec, awk);
-    emitProperties(out, spec, u"protected"_s);
-    emitMethods(out, spec, u"protected"_s);
+    emitProperties(out, properties, Visibility::Protected);
+    emitMethods(out, methods, Visibility::Protected);
 
     out.Emit(J + u"public"_s);
     out.Emit(K + u"constructor Create(AOwner:TComponent);override;"_s);
     out.Emit(K + u"destructor Destroy;override;"_s);
-    emitProperties(out, spec, u"public"_s);
-    emitMethods(out, spec, u"public"_s);
+    emitProperties(out, properties, Visibility::Public);
+    emitMethods(out, methods, Visibility::Public);
 
     out.Emit(J + u"published"_s);
-    emitProperties(out, spec, u"published"_s);
+    emitProperties(out, properties, Visibility::Published);
     const QStringList standardMembers = spec.StandardProperties + spec.StandardEvents;
     for (const QString &name : lazarus ? lazarusRedeclaredMembers(spec, standardMembers) : standardMembers)
-        out.Emit(K + u"Property "_s + name + u";"_s);
+        out.Emit(K + kProperty + name + u";"_s);
     out.EmitPair(u"end;"_s);
     out.EmitPair(u"procedure Register;"_s);
     out.Emit(QString());

@@ -1,11 +1,14 @@
 #include "merge/interfaceedits.h"
 
+#include "generator/interfacespelling.h"
 #include "merge/pascalreader.h"
+#include "model/methoddirectives.h"
 
 #include <QHash>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
+using namespace InterfaceSpelling;
 
 namespace {
 
@@ -32,19 +35,25 @@ QList<SourceLine> linesBefore(QStringView text, qsizetype end)
 }
 
 // The build's spellings of the interface lines that depend on the specification.
+QString spelled(const QString &piece)
+{
+    return QRegularExpression::escape(piece);
+}
+
 const QRegularExpression &fieldLine()
 {
-    static const QRegularExpression re(u"^\\s*(\\w+) : \\S.*;$"_s);
+    static const QRegularExpression re(u"^\\s*(\\w+)"_s + spelled(kTypeSeparator) + u"\\S.*;$"_s);
     return re;
 }
 const QRegularExpression &propertyLine()
 {
-    static const QRegularExpression re(u"^\\s*Property (\\w+)(?:\\[Index: integer\\])? : "_s);
+    static const QRegularExpression re(u"^\\s*"_s + spelled(kProperty) + u"(\\w+)(?:"_s
+                                       + spelled(kIndexBrackets) + u")?"_s + spelled(kTypeSeparator));
     return re;
 }
 const QRegularExpression &ancestorPropertyLine()
 {
-    static const QRegularExpression re(u"^\\s*Property \\w+;$"_s);
+    static const QRegularExpression re(u"^\\s*"_s + spelled(kProperty) + u"\\w+;$"_s);
     return re;
 }
 const QRegularExpression &routineLine()
@@ -54,22 +63,22 @@ const QRegularExpression &routineLine()
 }
 const QRegularExpression &messageClause()
 {
-    static const QRegularExpression re(u"; message (\\w+);$"_s);
+    static const QRegularExpression re(spelled(kMessageClause) + u"(\\w+);$"_s);
     return re;
 }
 const QRegularExpression &constantLine()
 {
-    static const QRegularExpression re(u"^\\s*(\\w+) = .*;$"_s);
+    static const QRegularExpression re(u"^\\s*(\\w+)"_s + spelled(kConstantSeparator) + u".*;$"_s);
     return re;
 }
 const QRegularExpression &classLine()
 {
-    static const QRegularExpression re(u"^\\s*(\\w+) = class\\(.*\\)$"_s);
+    static const QRegularExpression re(u"^\\s*(\\w+)"_s + spelled(kClassOpening) + u".*\\)$"_s);
     return re;
 }
 const QRegularExpression &unitLine()
 {
-    static const QRegularExpression re(u"^unit \\S.*;$"_s);
+    static const QRegularExpression re(u"^"_s + spelled(kUnit) + u"\\S.*;$"_s);
     return re;
 }
 
@@ -107,7 +116,7 @@ bool isBuildLine(QStringView line, const BuildNames &names, QStringView oldClass
     if (QString property = captured(propertyLine(), line); !property.isEmpty())
         return names.fields.contains(u"F"_s + property);
     if (QString routine = captured(routineLine(), line); !routine.isEmpty())
-        return oldRoutines.contains(routine) || line.contains(u"abstract;");
+        return oldRoutines.contains(routine) || namesAbstract(line);
     if (QString cls = captured(classLine(), line); !cls.isEmpty())
         return cls == oldClass.toString().toUpper();
     if (QString field = captured(fieldLine(), line); !field.isEmpty()) {

@@ -39,8 +39,34 @@ void PascalCursor::advance(bool assembler)
 
 void PascalCursor::fail(const QString &why, qsizetype position)
 {
-    if (m_error.isEmpty())
-        m_error = why + u" (line "_s + QString::number(lineNumberAt(m_text, position)) + u")"_s;
+    if (!m_error.isEmpty())
+        return;
+    // A comment whose close was forgotten runs on to the close of the next
+    // comment, and the reading fails further down: the comment is the fault.
+    const qsizetype comment = commentRunningOn(position);
+    if (comment >= 0) {
+        m_error = u"a comment that is not closed (line "_s + QString::number(lineNumberAt(m_text, comment)) + u")"_s;
+        return;
+    }
+    m_error = why + u" (line "_s + QString::number(lineNumberAt(m_text, position)) + u")"_s;
+}
+
+// Where the first comment before position begins that holds the opening of
+// another comment of its kind ("{ ... { ... }"); -1 when none does.
+qsizetype PascalCursor::commentRunningOn(qsizetype position) const
+{
+    PascalLexer lexer(m_text);
+    for (;;) {
+        const PascalToken token = lexer.next();
+        if (token.kind == Kind::EndOfText || token.kind == Kind::Error || token.start >= position)
+            return -1;
+        if (token.kind != Kind::Comment)
+            continue;
+        const QStringView text = m_text.sliced(token.start, token.end - token.start);
+        if ((text.startsWith(u'{') && text.sliced(1).contains(u'{'))
+            || (text.startsWith(u"(*") && text.sliced(2).contains(u"(*")))
+            return token.start;
+    }
 }
 
 QString PascalCursor::textOf(const PascalToken &token) const

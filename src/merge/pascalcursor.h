@@ -43,6 +43,7 @@ protected:
     PascalToken m_before;
 
 private:
+    qsizetype commentRunningOn(qsizetype position) const;
     bool classTypeFollows();
     void skipAssembler();
 

@@ -6,15 +6,8 @@
 #include <QString>
 #include <QStringView>
 
-// The words the unit reader looks at; every other word is Word::None.
-enum class PascalWord {
-    None,
-    Asm, Begin, Case, Class, Constructor, Destructor, DispInterface, End, Finalization,
-    Function, Implementation, Initialization, Interface, Object, Of, Operator, Packed,
-    Procedure, Record, Try, Unit, Uses,
-    // Heading directives: they may follow a routine heading, each up to its ";".
-    Directive, Forward, External,
-};
+#include "model/pascalscanner.h"
+#include "model/pascalvocabulary.h"
 
 struct PascalToken {
     enum class Kind { EndOfText, Word, Number, String, Symbol, Comment, Error };
@@ -50,12 +43,9 @@ public:
 
 private:
     PascalToken error(qsizetype start, const QString &why);
-    PascalToken comment(qsizetype start, QStringView close);
+    PascalToken comment(qsizetype start, PascalComment kind);
 
     QStringView m_text;
     qsizetype m_pos = 0;
     QString m_error;
 };
-
-// The keyword a word stands for, letter case ignored.
-PascalWord pascalWordOf(QStringView word);

@@ -292,5 +292,11 @@ PascalUnit readPascalUnit(QStringView text)
 int lineNumberAt(QStringView text, qsizetype position)
 {
     position = qBound(qsizetype(0), position, text.size());
-    return int(text.first(position).count(u'\n')) + 1;
+    // CR LF, LF and CR each end a line.
+    int line = 1;
+    for (qsizetype i = 0; i < position; ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n')))
+            ++line;
+    }
+    return line;
 }

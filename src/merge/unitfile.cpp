@@ -17,6 +17,29 @@ bool isAscii(const QByteArray &bytes)
     return true;
 }
 
+// The line end that ends the most lines; CR LF on a tie with it.
+QString dominantLineBreak(QStringView text)
+{
+    qsizetype crlf = 0, lf = 0, cr = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n') {
+            ++lf;
+        } else if (text[i] == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++crlf;
+                ++i;
+            } else {
+                ++cr;
+            }
+        }
+    }
+    if (lf > crlf && lf >= cr)
+        return QStringLiteral("\n");
+    if (cr > crlf && cr > lf)
+        return QStringLiteral("\r");
+    return QStringLiteral("\r\n");
+}
+
 } // namespace
 
 UnitFile decodeUnitFile(const QByteArray &bytes)
@@ -33,8 +56,7 @@ UnitFile decodeUnitFile(const QByteArray &bytes)
     } else {
         file.text = decodeText(bytes);
     }
-    if (!file.text.contains(u"\r\n") && file.text.contains(u'\n'))
-        file.lineBreak = QStringLiteral("\n");
+    file.lineBreak = dominantLineBreak(file.text);
     return file;
 }
 

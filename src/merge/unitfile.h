@@ -11,7 +11,9 @@ struct UnitFile {
 
     QString text;
     Encoding encoding = Encoding::Windows1252;
-    QString lineBreak = QStringLiteral("\r\n");   // "\n" for a file without CR LF
+    // The line end most lines of the file end with, which new lines get:
+    // CR LF, LF or CR; CR LF for a file of one line.
+    QString lineBreak = QStringLiteral("\r\n");
 };
 
 // UTF-8 (with or without a byte-order mark) when the bytes are valid UTF-8
@@ -19,5 +21,5 @@ struct UnitFile {
 UnitFile decodeUnitFile(const QByteArray &bytes);
 
 // The bytes of text in encoding; Windows-1252 text that does not fit the
-// code page is written as UTF-8.
+// code page is written as UTF-8 (an update refuses such text first).
 QByteArray encodeUnitFile(const QString &text, UnitFile::Encoding encoding);

@@ -14,11 +14,15 @@ struct UnitFileUpdate {
     QString readError;   // why the file could not be read; then nothing else is set
     UnitFile file;       // the file as read
     UnitMerge merge;     // merge.error: one of the two units does not read
+    // Why the merged unit cannot be written in the file's encoding: a
+    // character a Windows-1252 unit cannot store, and its line.
+    QString encodingError;
 };
 
 // builtLines: the unit's lines as the build writes them, the empty line after
 // the last line break included. Only a regular file is read: a device such
-// as /dev/zero would never end.
+// as /dev/zero would never end. UTF-16 text is not read. The new lines get
+// the line end most of the file's lines have.
 UnitFileUpdate mergeIntoUnitFile(const QString &path, const QStringList &builtLines);
 
 // Writes the merged unit over path in the file's encoding. False, with the

@@ -114,9 +114,13 @@ Merger::Merger(const QString &newText, const PascalUnit &newUnit, const QString 
             }
         }
     }
-    const qsizetype lineBreak = m_newText.indexOf(u'\n');
-    if (lineBreak >= 0 && (lineBreak == 0 || m_newText[lineBreak - 1] != u'\r'))
-        m_lineBreak = u"\n"_s;
+    // Lines the merge adds end as the new build's first line does.
+    for (qsizetype i = 0; i < m_newText.size(); ++i) {
+        if (isBreak(m_newText[i])) {
+            m_lineBreak = m_newText.mid(i, QStringView(m_newText).sliced(i).startsWith(u"\r\n") ? 2 : 1);
+            break;
+        }
+    }
 }
 
 QString Merger::key(const PascalRoutine &routine, QStringView ownClass) const

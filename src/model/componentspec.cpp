@@ -3,8 +3,11 @@
 #include "awk/awk.h"
 #include "model/handlername.h"
 #include "model/methoddirectives.h"
+#include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
+#include "model/storedlists.h"
 #include "model/stringlists.h"
+#include "model/usermessage.h"
 
 using namespace Qt::StringLiterals;
 
@@ -26,14 +29,14 @@ QString quotedDefault(const QString &type, const QString &value)
 // around it come off. Edit-back shows the stored type, and Add quotes for
 // that type exactly when these quotes are taken off here, so a value comes
 // back whole: 'x' of a char, it's of a string, 'abc' of a ^string.
-QString typedDefault(const QString &storedType, const QString &stored)
+QString typedDefault(const QString &storedType, const std::optional<QString> &stored)
 {
-    if (stored == kNone)
+    if (!stored)
         return QString();
-    if (quotesDefault(storedType) && stored.size() >= 2 && stored.startsWith(u'\'')
-        && stored.endsWith(u'\''))
-        return stored.mid(1, stored.size() - 2);
-    return stored;
+    if (quotesDefault(storedType) && stored->size() >= 2 && stored->startsWith(u'\'')
+        && stored->endsWith(u'\''))
+        return stored->mid(1, stored->size() - 2);
+    return *stored;
 }
 
 } // namespace
@@ -192,13 +195,13 @@ QString ComponentSpec::methodHeading(const MethodInput &input)
         heading += u" : "_s + input.returnType;
     heading += u";"_s;
     if (input.directive == MethodDirective::Virtual)
-        heading += kVirtualDirective;
+        heading += headingDirectiveText(HeadingDirective::Virtual);
     else if (input.directive == MethodDirective::Dynamic)
-        heading += kDynamicDirective;
+        heading += headingDirectiveText(HeadingDirective::Dynamic);
     if (input.isOverride)
-        heading += kOverrideDirective;
+        heading += headingDirectiveText(HeadingDirective::Override);
     if (input.isAbstract)
-        heading += kAbstractDirective;
+        heading += headingDirectiveText(HeadingDirective::Abstract);
     return heading;
 }
 
@@ -229,14 +232,15 @@ void ComponentSpec::addUserMessage(const QString &name, int offset)
 
 namespace {
 
-void removePropertyEntries(ComponentSpec &spec, qsizetype i)
+// Removes entry i of every list of the group (and, of a property, its constructor statement).
+void removeEntries(ComponentSpec &spec, StoredList::Group group, qsizetype i)
 {
-    for (QStringList *list : { &spec.Properties, &spec.ArrayProperties, &spec.PropertyComments,
-                               &spec.Variables, &spec.Types, &spec.Sections, &spec.ReadWrite,
-                               &spec.RMethods, &spec.WMethods, &spec.Attributes,
-                               &spec.DefaultValues, &spec.Storage, &spec.Initializers }) {
-        removeEntryAt(*list, i);
+    for (const StoredList &stored : storedLists()) {
+        if (stored.group == group)
+            removeEntryAt(spec.*stored.list, i);
     }
+    if (group == StoredList::Group::Property)
+        removeEntryAt(spec.Initializers, i);
 }
 
 } // namespace
@@ -249,7 +253,7 @@ bool ComponentSpec::removeDefinedProperty(int row)
     if (i < 0)
         return false;
     DefinedProperties.removeAt(row);
-    removePropertyEntries(*this, i);
+    removeEntries(*this, StoredList::Group::Property, i);
     return true;
 }
 
@@ -259,138 +263,254 @@ void ComponentSpec::removeDefinedHandler(int row)
         return;
     const qsizetype i = indexOfText(Properties, DefinedHandlers.at(row));
     if (i >= 0) {
-        removePropertyEntries(*this, i);
-        for (QStringList *list : { &Events, &EventTypes, &EventParams, &EProtected })
-            removeEntryAt(*list, row);
+        removeEntries(*this, StoredList::Group::Property, i);
+        removeEntries(*this, StoredList::Group::Event, row);
     }
     DefinedHandlers.removeAt(row);
 }
 
 void ComponentSpec::removeMethod(int row)
 {
-    for (QStringList *list : { &Methods, &MethodComments, &MethodSections, &DefinedMethods })
-        removeEntryAt(*list, row);
+    removeEntries(*this, StoredList::Group::Method, row);
+    removeEntryAt(DefinedMethods, row);
 }
 
 void ComponentSpec::removeUserMessage(int row)
 {
-    removeEntryAt(UserMessages, row);
+    removeEntries(*this, StoredList::Group::UserMessage, row);
+}
+
+namespace {
+
+// A stored value, absent when it is the none marker.
+std::optional<QString> unlessNone(const QString &stored)
+{
+    return stored == kNone ? std::nullopt : std::optional<QString>(stored);
+}
+
+// An access method's name; empty when the clause names the field ("*" or nothing).
+QString accessMethod(const QString &stored)
+{
+    return stored == kNone ? QString() : stored;
+}
+
+} // namespace
+
+Visibility visibilityOf(const QString &section)
+{
+    if (section == u"private"_s)
+        return Visibility::Private;
+    if (section == u"protected"_s)
+        return Visibility::Protected;
+    if (section == u"public"_s)
+        return Visibility::Public;
+    if (section == u"published"_s)
+        return Visibility::Published;
+    return Visibility::Undeclared;
+}
+
+PropertyAccess parseAccessClause(const QString &clause)
+{
+    const QStringList words = clause.simplified().split(u' ', Qt::SkipEmptyParts);
+    PropertyAccess access;
+    bool namesOk = true;
+    qsizetype i = 0;
+    if (i + 1 < words.size() && asciiLower(words.at(i)) == u"read"_s) {
+        access.reads = true;
+        access.reader = words.at(i + 1);
+        namesOk = namesOk && isPascalIdentifier(access.reader);
+        i += 2;
+    }
+    if (i + 1 < words.size() && asciiLower(words.at(i)) == u"write"_s) {
+        access.writes = true;
+        access.writer = words.at(i + 1);
+        namesOk = namesOk && isPascalIdentifier(access.writer);
+        i += 2;
+    }
+    access.wellFormed = namesOk && i > 0 && i == words.size();
+    return access;
+}
+
+PropertyEntry ComponentSpec::property(qsizetype i) const
+{
+    PropertyEntry entry;
+    entry.name = Properties.value(i);
+    entry.type = Types.value(i);
+    entry.indexed = ArrayProperties.value(i) != kNone;
+    if (i >= 0 && i < Variables.size())
+        entry.field = unlessNone(Variables.at(i));
+    entry.readMethod = accessMethod(RMethods.value(i));
+    entry.writeMethod = accessMethod(WMethods.value(i));
+    entry.accessClause = ReadWrite.value(i);
+    entry.access = parseAccessClause(entry.accessClause);
+    entry.defaultValue = unlessNone(DefaultValues.value(i));
+    entry.storage = unlessNone(Storage.value(i, kNone));
+    entry.section = Sections.value(i);
+    entry.visibility = visibilityOf(entry.section);
+    const QString attributes = Attributes.value(i);
+    entry.runtimeOnly = attributes.mid(0, 1) == u"U"_s;
+    entry.readOnly = attributes.mid(1, 1) == u"R"_s;
+    entry.writeOnly = attributes.mid(2, 1) == u"W"_s;
+    entry.isProtected = attributes.mid(3, 1) == u"P"_s;
+    entry.comment = PropertyComments.value(i);
+    return entry;
+}
+
+QList<PropertyEntry> ComponentSpec::properties() const
+{
+    QList<PropertyEntry> entries;
+    entries.reserve(Properties.size());
+    for (qsizetype i = 0; i < Properties.size(); ++i)
+        entries.append(property(i));
+    return entries;
+}
+
+qsizetype ComponentSpec::propertyIndexOfRow(int row) const
+{
+    if (row < 0 || row >= DefinedProperties.size())
+        return -1;
+    return indexOfText(Properties, DefinedProperties.at(row));
+}
+
+EventEntry ComponentSpec::event(qsizetype row) const
+{
+    EventEntry entry;
+    entry.name = DefinedHandlers.value(row);
+    entry.propertyIndex = row < 0 || row >= DefinedHandlers.size()
+        ? -1 : indexOfText(Properties, entry.name);
+    if (entry.propertyIndex >= 0) {
+        entry.name = Properties.at(entry.propertyIndex);
+        entry.comment = PropertyComments.value(entry.propertyIndex);
+    }
+    entry.type = EventTypes.value(row);
+    entry.isProtected = EProtected.value(row) == u"protected"_s;
+    entry.parameters = accessMethod(EventParams.value(row));
+    return entry;
+}
+
+MethodEntry ComponentSpec::method(qsizetype i) const
+{
+    MethodEntry entry;
+    entry.heading = Methods.value(i);
+    entry.parts = parseMethodHeading(entry.heading);
+    entry.isProcedure = asciiLower(entry.parts.kind) == u"procedure"_s;
+    const PageDirectives directives = pageDirectives(entry.parts.directives);
+    entry.isVirtual = directives.isVirtual;
+    entry.isDynamic = directives.isDynamic;
+    entry.isOverride = directives.isOverride;
+    entry.isAbstract = directives.isAbstract;
+    entry.section = MethodSections.value(i);
+    entry.visibility = visibilityOf(entry.section);
+    entry.comment = MethodComments.value(i);
+    return entry;
+}
+
+QList<MethodEntry> ComponentSpec::methods() const
+{
+    QList<MethodEntry> entries;
+    entries.reserve(Methods.size());
+    for (qsizetype i = 0; i < Methods.size(); ++i)
+        entries.append(method(i));
+    return entries;
+}
+
+UserMessageEntry ComponentSpec::userMessage(qsizetype i) const
+{
+    UserMessageEntry entry;
+    entry.stored = UserMessages.value(i);
+    TAwk awk;
+    const UserMessageParts parts = splitUserMessage(awk, entry.stored);
+    entry.name = parts.name;
+    entry.value = parts.value;
+    entry.offset = userMessageOffsetText(parts.value);
+    entry.isEmpty = !parts.hasFields;
+    return entry;
+}
+
+QList<UserMessageEntry> ComponentSpec::userMessages() const
+{
+    QList<UserMessageEntry> entries;
+    entries.reserve(UserMessages.size());
+    for (qsizetype i = 0; i < UserMessages.size(); ++i)
+        entries.append(userMessage(i));
+    return entries;
 }
 
 bool ComponentSpec::decodeProperty(int row, PropertyInput &out) const
 {
-    const qsizetype i = indexOfText(Properties, entryAt(DefinedProperties, row));
-    if (row < 0 || row >= DefinedProperties.size() || i < 0)
+    const qsizetype i = propertyIndexOfRow(row);
+    if (i < 0)
         return false;
+    const PropertyEntry entry = property(i);
     out = PropertyInput();
-    out.name = Properties.at(i);
-    out.indexed = entryAt(ArrayProperties, i) != kNone;
-    out.comment = entryAt(PropertyComments, i);
-    out.stored = entryAt(Storage, i) == kNone;
-    out.type = entryAt(Types, i);
-    out.pointer = out.type.startsWith(u'^');
-    const QString read = entryAt(RMethods, i);
-    const QString write = entryAt(WMethods, i);
-    out.readMethod = read == kNone ? QString() : read;
-    out.writeMethod = write == kNone ? QString() : write;
-    out.defaultValue = typedDefault(out.type, entryAt(DefaultValues, i));
-    const QString attributes = entryAt(Attributes, i);
-    out.runtimeOnly = attributes.mid(0, 1) == u"U"_s;
-    out.readOnly = attributes.mid(1, 1) == u"R"_s;
-    out.writeOnly = attributes.mid(2, 1) == u"W"_s;
-    out.isProtected = attributes.mid(3, 1) == u"P"_s;
+    out.name = entry.name;
+    out.indexed = entry.indexed;
+    out.comment = entry.comment;
+    out.stored = entry.isStored();
+    out.type = entry.type;
+    out.pointer = entry.isPointer();
+    out.readMethod = entry.readMethod;
+    out.writeMethod = entry.writeMethod;
+    out.defaultValue = typedDefault(entry.type, entry.defaultValue);
+    out.runtimeOnly = entry.runtimeOnly;
+    out.readOnly = entry.readOnly;
+    out.writeOnly = entry.writeOnly;
+    out.isProtected = entry.isProtected;
     return true;
 }
 
 bool ComponentSpec::decodeEventHandler(int row, EventInput &out) const
 {
-    if (row < 0 || row >= DefinedHandlers.size())
-        return false;
-    const qsizetype i = indexOfText(Properties, DefinedHandlers.at(row));
-    if (i < 0)
+    const EventEntry entry = event(row);
+    if (entry.propertyIndex < 0)
         return false;
     out = EventInput();
-    out.name = Properties.at(i);
-    out.comment = entryAt(PropertyComments, i);
-    out.type = entryAt(EventTypes, row);
-    out.isProtected = entryAt(EProtected, row) == u"protected"_s;
-    const QString params = entryAt(EventParams, row);
-    out.params = params == kNone ? QString() : params;
+    out.name = entry.name;
+    out.comment = entry.comment;
+    out.type = entry.type;
+    out.isProtected = entry.isProtected;
+    out.params = entry.parameters;
     return true;
 }
 
-namespace {
-
-// The ")" that closes the "(" at open; -1 when none does.
-qsizetype matchingParenthesis(const QString &text, qsizetype open)
-{
-    int depth = 0;
-    for (qsizetype i = open; i < text.size(); ++i) {
-        if (text.at(i) == u'(')
-            ++depth;
-        else if (text.at(i) == u')' && --depth == 0)
-            return i;
-    }
-    return -1;
-}
-
-} // namespace
-
-// The inverse of methodHeading: directives only where Add puts them, and the
+// The inverse of methodHeading: the directives the page writes, the
 // parameters from the first "(" to the ")" that closes it, so that a heading
 // decoded and composed again is the heading stored.
-bool ComponentSpec::decodeMethod(int row, TAwk &awk, MethodInput &out) const
+bool ComponentSpec::decodeMethod(int row, MethodInput &out) const
 {
     if (row < 0 || row >= Methods.size())
         return false;
+    const MethodEntry entry = method(row);
     out = MethodInput();
-    out.comment = entryAt(MethodComments, row);
-    const HeadingDirectives directives = trailingDirectives(Methods.at(row));
-    out.isAbstract = directives.isAbstract;
-    if (directives.isDynamic)
+    out.comment = entry.comment;
+    out.isAbstract = entry.isAbstract;
+    if (entry.isDynamic)
         out.directive = MethodDirective::Dynamic;
-    else if (directives.isVirtual)
+    else if (entry.isVirtual)
         out.directive = MethodDirective::Virtual;
     else
         out.directive = MethodDirective::Static;
-    out.isOverride = directives.isOverride;
-    const QString section = entryAt(MethodSections, row);
-    out.isPrivate = section == u"private"_s;
-    out.isPublic = section == u"public"_s;
-    out.isProtected = section == u"protected"_s;
-
-    QString heading = directives.heading;
-    const qsizetype open = heading.indexOf(u'(');
-    if (open >= 0) {
-        qsizetype close = matchingParenthesis(heading, open);
-        if (close < 0)   // a "(" of the parameters' own that is never closed
-            close = heading.lastIndexOf(u')');
-        if (close > open) {
-            out.params = heading.mid(open + 1, close - open - 1);
-            heading.remove(open, close - open + 1);
-        }
-    }
-
-    awk.split(u" ();:"_s, heading);
-    out.name = awk.Field(1);
-    if (asciiLower(awk.Field(0)) == u"procedure"_s) {
+    out.isOverride = entry.isOverride;
+    out.isPrivate = entry.visibility == Visibility::Private;
+    out.isPublic = entry.visibility == Visibility::Public;
+    out.isProtected = entry.visibility == Visibility::Protected;
+    out.name = entry.parts.name;
+    out.params = entry.parts.parameters;
+    if (entry.isProcedure) {
         out.kind = u"Procedure"_s;
     } else {
         out.kind = u"Function"_s;
-        out.returnType = awk.Field(2);
+        out.returnType = entry.parts.returnType;
     }
     return true;
 }
 
 void ComponentSpec::reset()
 {
-    for (QStringList *list : { &Properties, &ArrayProperties, &PropertyComments, &DefaultValues,
-                               &Initializers, &Storage, &Attributes, &Sections, &Variables,
-                               &Types, &ReadWrite, &RMethods, &WMethods, &Events, &EventTypes,
-                               &EventParams, &EProtected, &Methods, &MethodComments,
-                               &MethodSections, &UserMessages, &StandardProperties,
-                               &StandardEvents, &DefinedProperties,
-                               &DefinedMethods, &DefinedHandlers }) {
+    for (const StoredList &stored : storedLists())
+        (this->*stored.list).clear();
+    for (QStringList *list : { &Initializers, &StandardProperties, &StandardEvents,
+                               &DefinedProperties, &DefinedMethods, &DefinedHandlers }) {
         list->clear();
     }
     clearStandardMessageSelection();

@@ -1,13 +1,16 @@
 // The component being described: the four header fields and the aligned lists
 // of properties, event handlers, methods and messages, each entry stored as the
-// ready-made source fragment that the generator only concatenates.
+// text that the specification file holds. Readers take an entry as a typed
+// value (componententries.h) through property(), event(), method() and
+// userMessage().
 #pragma once
 
 #include <QBitArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-class TAwk;
+#include "model/componententries.h"
 
 // The none marker: stands for an absent value in most lists.
 inline const QString kNone = QStringLiteral("*");
@@ -139,11 +142,35 @@ public:
     void removeMethod(int row);
     void removeUserMessage(int row);
 
+    // ---- the entries as typed values. Tolerant of lists that are shorter
+    // than they should be (only a specification built by hand has them): a
+    // missing value reads as an empty one, except that a missing field or
+    // storage specifier reads as none.
+
+    // Property i of the property lists (event handlers included).
+    qsizetype propertyCount() const { return Properties.size(); }
+    PropertyEntry property(qsizetype i) const;
+    QList<PropertyEntry> properties() const;
+    // The property that row `row` of DefinedProperties lists; -1 when none.
+    qsizetype propertyIndexOfRow(int row) const;
+
+    // The handler on row `row` of DefinedHandlers.
+    qsizetype eventCount() const { return DefinedHandlers.size(); }
+    EventEntry event(qsizetype row) const;
+
+    qsizetype methodCount() const { return Methods.size(); }
+    MethodEntry method(qsizetype i) const;
+    QList<MethodEntry> methods() const;
+
+    qsizetype userMessageCount() const { return UserMessages.size(); }
+    UserMessageEntry userMessage(qsizetype i) const;
+    QList<UserMessageEntry> userMessages() const;
+
     // Decoding of a stored entry back into a page's fields (edit-back).
     // Each returns false when the entry cannot be found.
     bool decodeProperty(int row, PropertyInput &out) const;
     bool decodeEventHandler(int row, EventInput &out) const;
-    bool decodeMethod(int row, TAwk &awk, MethodInput &out) const;
+    bool decodeMethod(int row, MethodInput &out) const;
 
     // Empties every list and the selection; the header fields stay.
     void reset();

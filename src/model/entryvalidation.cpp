@@ -70,7 +70,7 @@ EntryCheck<EventInput> checkEventHandler(const EventInput &fields, const QString
     return entry;
 }
 
-EntryCheck<UserMessageEntry> checkUserMessage(const QString &name, int offset,
+EntryCheck<UserMessageInput> checkUserMessage(const QString &name, int offset,
                                               const QStringList &messages, TAwk &awk)
 {
     // The splitter lets the window run pending work: walk a copy, not the live list.
@@ -93,7 +93,7 @@ EntryCheck<UserMessageEntry> checkUserMessage(const QString &name, int offset,
             return refusal(u"WM_USER + "_s + QString::number(offset) + u" has already been"_s
                            + u" chosen."_s);
     }
-    return UserMessageEntry{name, offset, !name.contains(u'_')};
+    return UserMessageInput{name, offset, !name.contains(u'_')};
 }
 
 QString userMessageNamingQuestion()

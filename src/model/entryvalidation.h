@@ -40,7 +40,8 @@ EntryCheck<MethodInput> checkMethod(const MethodInput &fields, const QStringList
 // already defined handler, an empty type.
 EntryCheck<EventInput> checkEventHandler(const EventInput &fields, const QStringList &definedHandlers);
 
-struct UserMessageEntry {
+// What the Message Handlers page adds for one user message.
+struct UserMessageInput {
     QString name;
     int offset = 1;
     // The name has no "_": the page asks whether to go on.
@@ -50,7 +51,7 @@ struct UserMessageEntry {
 // User messages: a message of the same name (letter case included), an
 // offset already used, a stored line whose offset is not a number. The offset
 // of a stored line is the number after "WM_USER +" in its bracketed part.
-EntryCheck<UserMessageEntry> checkUserMessage(const QString &name, int offset,
+EntryCheck<UserMessageInput> checkUserMessage(const QString &name, int offset,
                                               const QStringList &userMessages, TAwk &awk);
 
 // "Message names generally take the form XX_MESSAGENAME ".

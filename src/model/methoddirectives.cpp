@@ -1,9 +1,23 @@
 #include "model/methoddirectives.h"
 
+const QString &headingDirectiveText(HeadingDirective directive)
+{
+    static const QString texts[] = {
+        QString(),
+        headingDirectiveWord(HeadingDirective::Virtual) + u';',
+        headingDirectiveWord(HeadingDirective::Dynamic) + u';',
+        headingDirectiveWord(HeadingDirective::Override) + u';',
+        headingDirectiveWord(HeadingDirective::Abstract) + u';',
+    };
+    return texts[int(directive)];
+}
+
 const QStringList &methodDirectives()
 {
-    static const QStringList directives{kVirtualDirective, kDynamicDirective, kAbstractDirective,
-                                        kOverrideDirective};
+    static const QStringList directives{headingDirectiveText(HeadingDirective::Virtual),
+                                        headingDirectiveText(HeadingDirective::Dynamic),
+                                        headingDirectiveText(HeadingDirective::Abstract),
+                                        headingDirectiveText(HeadingDirective::Override)};
     return directives;
 }
 
@@ -17,29 +31,35 @@ QString withoutDirectives(QString heading)
     return heading;
 }
 
-HeadingDirectives trailingDirectives(QString heading)
+bool namesAbstract(QStringView heading)
 {
-    HeadingDirectives found;
-    bool cut = true;
-    while (cut) {
-        cut = false;
-        for (const QString &directive : methodDirectives()) {
-            if (!heading.endsWith(directive)
-                || !QStringView(heading).chopped(directive.size()).endsWith(u';'))
-                continue;
-            heading.chop(directive.size());
-            if (directive == kVirtualDirective)
-                found.isVirtual = true;
-            else if (directive == kDynamicDirective)
-                found.isDynamic = true;
-            else if (directive == kAbstractDirective)
-                found.isAbstract = true;
-            else
-                found.isOverride = true;
-            cut = true;
-            break;
+    return heading.contains(headingDirectiveText(HeadingDirective::Abstract));
+}
+
+bool isMethodDirective(QStringView word)
+{
+    return pascalWordHas(word, PascalWordEntry::MethodDirective);
+}
+
+HeadingDirective headingDirectiveOf(QStringView word)
+{
+    const PascalWordEntry *entry = findPascalWord(word);
+    return entry ? entry->heading : HeadingDirective::None;
+}
+
+PageDirectives pageDirectives(const QStringList &written)
+{
+    PageDirectives found;
+    for (const QString &word : written) {
+        if (headingDirectiveWord(headingDirectiveOf(word)) != word)
+            continue;
+        switch (headingDirectiveOf(word)) {
+        case HeadingDirective::Virtual: found.isVirtual = true; break;
+        case HeadingDirective::Dynamic: found.isDynamic = true; break;
+        case HeadingDirective::Override: found.isOverride = true; break;
+        case HeadingDirective::Abstract: found.isAbstract = true; break;
+        case HeadingDirective::None: break;
         }
     }
-    found.heading = heading;
     return found;
 }

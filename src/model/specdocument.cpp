@@ -1,7 +1,6 @@
 #include "model/specdocument.h"
 
 #include "model/ancestortable.h"
-#include "specfile/profilefile.h"
 
 #include <QFileInfo>
 
@@ -153,10 +152,10 @@ std::optional<EventInput> SpecDocument::takeEventHandler(int row)
     return input;
 }
 
-std::optional<MethodInput> SpecDocument::takeMethod(int row, TAwk &awk)
+std::optional<MethodInput> SpecDocument::takeMethod(int row)
 {
     MethodInput input;
-    if (!m_spec.decodeMethod(row, awk, input))
+    if (!m_spec.decodeMethod(row, input))
         return std::nullopt;
     removeMethod(row);
     return input;
@@ -170,31 +169,26 @@ void SpecDocument::reset()
     emit changed(PropertyList | EventList | MethodList | MessageList | AncestorMembers);
 }
 
-SpecDocument::OpenResult SpecDocument::open(const QString &path, TAwk &awk)
+SpecDocument::OpenResult SpecDocument::open(const SpecStore &store, const QString &path, TAwk &awk)
 {
     OpenResult result;
-    ProfileFile file;
-    if (file.load(path) != ProfileFile::LoadResult::Loaded) {
-        result.message = file.errorString();
+    ComponentSpec read;
+    const SpecStore::ReadResult outcome = store.read(path, read, awk);
+    result.message = outcome.message;
+    if (!outcome.read)
         return result;
-    }
-    if (const std::optional<QString> problem = notASpecificationFile(file, path)) {
-        result.message = *problem;
-        return result;
-    }
     m_currentFile = QFileInfo(path).absoluteFilePath();
-    m_spec.reset();
+    m_spec = std::move(read);
     m_buildCounts = {};
-    readSpecification(m_spec, file, awk, &result.message);
     m_modified = false;
     result.opened = true;
     emit changed(Everything);
     return result;
 }
 
-bool SpecDocument::save(const QString &path, QString *error)
+bool SpecDocument::save(const SpecStore &store, const QString &path, QString *error)
 {
-    if (!saveSpecification(m_spec, path, error, m_buildCounts, m_currentFile))
+    if (!store.write(m_spec, path, error, m_buildCounts, m_currentFile))
         return false;
     m_modified = false;
     emit changed(FileState);

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "model/componentspec.h"
-#include "specfile/specfile.h"
+#include "model/specstore.h"
 
 #include <QObject>
 #include <optional>
@@ -65,7 +65,7 @@ public:
     // neither decoded nor removed; an event handler's row goes in any case.
     std::optional<PropertyInput> takeProperty(int row);
     std::optional<EventInput> takeEventHandler(int row);
-    std::optional<MethodInput> takeMethod(int row, TAwk &awk);
+    std::optional<MethodInput> takeMethod(int row);
 
     // Empties every list and the ancestor's members; the header fields stay.
     void reset();
@@ -75,11 +75,11 @@ public:
         QString message;
     };
     // Open: the file becomes the current file, the specification is reset and
-    // the file read into it. A file that cannot be read or is no
-    // specification file is refused, and nothing changes.
-    OpenResult open(const QString &path, TAwk &awk);
-    // Writes the specification into path. The current file does not change.
-    bool save(const QString &path, QString *error);
+    // the file read into it through store. A file that cannot be read or is
+    // no specification file is refused, and nothing changes.
+    OpenResult open(const SpecStore &store, const QString &path, TAwk &awk);
+    // Writes the specification into path through store. The current file does not change.
+    bool save(const SpecStore &store, const QString &path, QString *error);
 
     // What the last build left for a saved specification to record.
     BuildCounts buildCounts() const { return m_buildCounts; }

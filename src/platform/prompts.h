@@ -9,7 +9,8 @@ class Prompts
 {
 public:
     enum class Kind { Warning, Error, Information, Confirm };   // the box captions
-    enum class Buttons { Ok, YesNo, YesNoCancel };
+    // YesNoDefaultNo: a question that confirms a loss, so Enter alone keeps the work.
+    enum class Buttons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
     enum class Answer { Ok, Yes, No, Cancel };                   // a box closed without a button: Cancel
 
     // A file dialog's settings.

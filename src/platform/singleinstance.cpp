@@ -1,7 +1,11 @@
 #include "platform/singleinstance.h"
 
+#include "platform/privatefolder.h"
+
 #include <QDir>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 SingleInstance::SingleInstance(const QString &lockPath)
     : m_path(lockPath.isEmpty() ? defaultLockPath() : lockPath)
@@ -10,14 +14,18 @@ SingleInstance::SingleInstance(const QString &lockPath)
 
 QString SingleInstance::defaultLockPath()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Never a fixed name in a folder other users can write: any of them could
+    // take the name first.
+    QString dir = privateFolder(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/unitforge.lock");
+        dir = privateFolder(QDir::tempPath() + QStringLiteral("/unitforge-") + QString::number(geteuid()));
+    return dir.isEmpty() ? QString() : dir + QStringLiteral("/unitforge.lock");
 }
 
 QString SingleInstance::socketPath() const
 {
+    if (m_path.isEmpty())
+        return {};
     const QString lock = QStringLiteral(".lock");
     const QString base = m_path.endsWith(lock) ? m_path.chopped(lock.size()) : m_path;
     return base + QStringLiteral(".socket");
@@ -25,7 +33,7 @@ QString SingleInstance::socketPath() const
 
 bool SingleInstance::acquire()
 {
-    if (held())
+    if (held() || m_path.isEmpty())
         return true;
     m_lock = std::make_unique<QLockFile>(m_path);
     // The lock is never stale while its owner lives; a dead owner's lock is removed by tryLock.

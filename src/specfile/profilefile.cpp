@@ -1,7 +1,10 @@
 #include "specfile/profilefile.h"
 
+#include "specfile/regularfile.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -9,37 +12,99 @@
 #include "specfile/filewriter.h"
 #include "specfile/textcodec.h"
 
-using namespace ProfileText;
+namespace {
 
-ProfileFile::ProfileFile()
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+// Blanks are ASCII white space only: QString::trimmed() would also take
+// characters such as U+00A0, which belong to the value.
+QStringView trimBlanks(QStringView text)
 {
-    clear();
+    const auto isBlank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
 }
 
-ProfileFile::ProfileFile(const QString &path)
+// The text without its blanks, shared rather than copied when it has none.
+QString trimmed(const QString &text)
 {
-    load(path);
+    const QStringView inner = trimBlanks(text);
+    return inner.size() == text.size() ? text : inner.toString();
 }
 
-void ProfileFile::clear()
+// The form under which section and key names match; a name already in that
+// form (as numbered keys are) is shared, not copied.
+QString fold(const QString &name)
 {
-    m_sections.clear();
+    const auto plain = [](QChar c) { return c.unicode() < 0x80 && (c < u'A' || c > u'Z'); };
+    const QString inner = trimmed(name);
+    return std::all_of(inner.begin(), inner.end(), plain) ? inner : inner.toCaseFolded();
+}
+
+// The key of line n (from 2) of a value written over several lines.
+QString continuationKey(QStringView key, int n)
+{
+    return trimBlanks(key).toString() + u'.' + QString::number(n);
+}
+
+// The value of digits in base 10 or 16; a very long number gives the largest qint64.
+std::optional<qint64> valueOf(QStringView digits, int base)
+{
+    qint64 n = 0;
+    for (const QChar c : digits) {
+        const char16_t u = c.unicode() | 0x20;   // ASCII letters in lower case
+        const int digit = isDigit(c) ? c.unicode() - u'0' : base == 16 && u >= u'a' && u <= u'f' ? u - u'a' + 10 : -1;
+        if (digit < 0)
+            return std::nullopt;
+        n = n > std::numeric_limits<qint64>::max() / base - 1 ? std::numeric_limits<qint64>::max()
+                                                            : n * base + digit;
+    }
+    return digits.isEmpty() ? std::nullopt : std::optional(n);
+}
+
+// The number after prefix in key, both folded, when the rest is a decimal
+// number without leading zeros ("007" is not the key of 7).
+std::optional<qint64> numberAfter(QStringView key, QStringView prefix)
+{
+    const QStringView digits = key.sliced(std::min(prefix.size(), key.size()));
+    if (!key.startsWith(prefix) || (digits.size() > 1 && digits.front() == u'0'))
+        return std::nullopt;
+    return valueOf(digits, 10);
+}
+
+} // namespace
+
+QStringView ProfileFile::blanksTrimmed(QStringView text) { return trimBlanks(text); }
+
+bool ProfileFile::Line::isBlank() const { return !isKey && trimBlanks(text).isEmpty(); }
+
+void ProfileFile::indexSections()
+{
     m_sectionIndex.clear();
-    m_sections.emplace_back();   // the lines before the first section
+    for (qsizetype i = 1; i < m_sections.size(); ++i)
+        m_sectionIndex[fold(m_sections[i].name)].append(i);
 }
 
 ProfileFile::LoadResult ProfileFile::load(const QString &path)
 {
     m_path = path;
     m_error.clear();
-    clear();
-    QFile file(path);
-    if (!file.exists()) {
+    parse(QString());
+    QFile file;
+    QString reason;
+    switch (openRegularFile(file, path, &reason)) {
+    case RegularFileOpen::Opened:
+        break;
+    case RegularFileOpen::NotFound:
         m_error = QStringLiteral("File not found: ") + path;
         return LoadResult::NotFound;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString();
+    case RegularFileOpen::NotRegular:
+        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": it is not a regular file");
+        return LoadResult::Failed;
+    case RegularFileOpen::Failed:
+        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason;
         return LoadResult::Failed;
     }
     if (file.size() > kMaxFileSize) {
@@ -55,366 +120,213 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     return LoadResult::Loaded;
 }
 
+// Most keys of a specification file are the numbers 0, 1, 2, ...: their
+// lines are kept in a table, unless a number is absurd for the section's size.
+qsizetype *ProfileFile::Section::slot(const QString &key, bool add)
+{
+    const QString folded = fold(key);
+    const auto n = numberAfter(folded, {});
+    if (n && *n < numbered.size() && numbered[*n] != 0)
+        return &numbered[*n];
+    if (n && add && *n <= 4 * lines.size() + 64 && (keys.isEmpty() || !keys.contains(folded))) {
+        numbered.resize(std::max(numbered.size(), *n + 1));
+        return &numbered[*n];
+    }
+    const auto it = keys.find(folded);
+    return it != keys.end() ? &*it : add ? &keys[folded] : nullptr;
+}
+
+void ProfileFile::addKey(Section &section, qsizetype line)
+{
+    const QString &name = section.lines[line].text;
+    if (qsizetype *first = section.slot(name, true); *first == 0)   // no key is on line 0, the header
+        *first = line;
+    section.hasDottedKeys = section.hasDottedKeys || name.contains(u'.');
+}
+
 void ProfileFile::parse(const QString &text)
 {
-    clear();
-    const QStringView all(text);
-    qsizetype start = 0;
-    while (start < all.size()) {
-        // Lines are short: a plain loop beats a vectorised search here.
-        qsizetype end = start;
-        while (end < all.size() && all[end] != u'\n')
-            ++end;
-        QStringView raw = all.mid(start, end - start);
+    m_sections = {Section()};
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        end = end < 0 ? text.size() : end;
+        QStringView raw = QStringView(text).sliced(start, end - start);
         start = end + 1;
         if (raw.endsWith(u'\r'))
             raw.chop(1);
-
         const QStringView trimmed = trimBlanks(raw);
+        const qsizetype equals = trimmed.isEmpty() || trimmed.startsWith(u';') ? -1 : raw.indexOf(u'=');
+        Section &section = m_sections.last();
         if (trimmed.startsWith(u'[')) {
             const qsizetype close = trimmed.lastIndexOf(u']');
-            Section section;
-            section.name = (close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1)).toString();
-            section.lines.emplace_back(raw.toString());
-            section.insertAt = 1;
-            m_sectionIndex[section.name].append(qsizetype(m_sections.size()));
-            m_sections.push_back(std::move(section));
-            continue;
-        }
-
-        Section &section = m_sections.back();
-        const qsizetype index = qsizetype(section.lines.size());
-        const qsizetype equals =
-            trimmed.isEmpty() || trimmed.startsWith(u';') ? -1 : raw.indexOf(u'=');
-        if (equals < 0) {
-            section.lines.emplace_back(raw.toString());
+            const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
+            m_sections.append(Section{name.toString(), {Line{raw.toString(), {}, false}}, {}, {}, false});
+        } else if (equals < 0) {
+            section.lines.append(Line{raw.toString(), {}, false});
         } else {
-            section.lines.emplace_back(raw.left(equals).toString(), raw.mid(equals + 1).toString());
-            section.keys.insert(section.lines.back().text, index, index + 1);
+            section.lines.append(Line{raw.left(equals).toString(), raw.sliced(equals + 1).toString(), true});
+            addKey(section, section.lines.size() - 1);
         }
-        if (!trimmed.isEmpty())
-            section.insertAt = index + 1;
     }
+    indexSections();
 }
 
-const ProfileFile::Section *ProfileFile::findSection(QStringView section) const
+const ProfileFile::Section *ProfileFile::findSection(const QString &section) const
 {
-    const auto it = m_sectionIndex.find(section);
-    // Of sections of the same name, the first counts.
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[size_t(it->second.first())];
+    const auto it = m_sectionIndex.constFind(fold(section));   // the first of equal names counts
+    return it == m_sectionIndex.cend() ? nullptr : &m_sections[it->first()];
 }
 
-const ProfileFile::Line *ProfileFile::findLine(const Section &section, QStringView key) const
+const ProfileFile::Line *ProfileFile::findLine(const Section *section, const QString &key) const
 {
-    const qsizetype line = section.keys.find(key);
-    return line < 0 ? nullptr : &section.lines[size_t(line)];
+    const qsizetype *line = section ? const_cast<Section *>(section)->slot(key, false) : nullptr;
+    return line ? &section->lines[*line] : nullptr;
 }
 
-QString ProfileFile::trimmedValue(const Line &line)
+QString ProfileFile::readValue(const Section *section, const QString &key, const QString &def) const
 {
-    const QStringView value = trimBlanks(line.value);
-    return value.size() == line.value.size() ? line.value : value.toString();
-}
-
-QString ProfileFile::readValue(const Section *section, QStringView key, const QString &def) const
-{
-    const Line *line = section ? findLine(*section, key) : nullptr;
+    const Line *line = findLine(section, key);
     if (!line)
         return def;
-    QString value = trimmedValue(*line);
-    if (!section->keys.hasDottedKeys())
-        return value;
-    const QStringView name = trimBlanks(key);
-    for (int n = 2;; ++n) {
-        const Line *next = findLine(*section, continuationKey(name, n));
-        if (!next)
-            break;
-        value += u'\n';
-        value += trimmedValue(*next);
-    }
+    QString value = trimmed(line->value);
+    const Line *next = nullptr;
+    for (int n = 2; section->hasDottedKeys && (next = findLine(section, continuationKey(key, n))); ++n)
+        value += u'\n' + trimmed(next->value);
     return value;
 }
 
-QString ProfileFile::readString(const QString &section, const QString &key, const QString &def) const
+QStringList ProfileFile::readStrings(const QString &section, const QStringList &keys, const QString &def) const
 {
-    return readValue(findSection(section), key, def);
-}
-
-QStringList ProfileFile::readStrings(const QString &section, const QStringList &keys,
-                                     const QString &def) const
-{
-    const Section *s = findSection(section);
     QStringList values;
-    values.reserve(keys.size());
-    for (const QString &key : keys)
+    for (const Section *s = findSection(section); const QString &key : keys)
         values.append(readValue(s, key, def));
     return values;
 }
 
 int ProfileFile::readInteger(const QString &section, const QString &key, int def) const
 {
-    const Section *s = findSection(section);
-    const Line *line = s ? findLine(*s, key) : nullptr;
-    if (!line)
-        return def;
-    return parseInteger(trimBlanks(line->value)).value_or(def);
-}
-
-qint64 ProfileFile::largestNumberedKey(const QString &section, const QString &prefix) const
-{
-    const Section *s = findSection(section);
-    return s ? s->keys.largestNumbered(prefix) : -1;
+    const Line *line = findLine(findSection(section), key);
+    return line ? parseInteger(trimBlanks(line->value)).value_or(def) : def;
 }
 
 QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &prefix) const
 {
+    QList<qint64> numbers;
     const Section *s = findSection(section);
-    return s ? s->keys.numbered(prefix) : QList<qint64>();
-}
-
-bool ProfileFile::hasSection(const QString &section) const
-{
-    return findSection(section) != nullptr;
-}
-
-bool ProfileFile::hasKey(const QString &section, const QString &key) const
-{
-    const Section *s = findSection(section);
-    return s && findLine(*s, key);
+    for (const QString folded = fold(prefix); const Line &line : s ? s->lines : QList<Line>()) {
+        if (const auto n = line.isKey ? numberAfter(fold(line.text), folded) : std::nullopt)
+            numbers.append(*n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());   // equal keys
+    return numbers;
 }
 
 std::optional<int> ProfileFile::parseInteger(QStringView text)
 {
-    int base = 10;
-    bool negative = false;
-    if (text.startsWith(u"0x") || text.startsWith(u"0X")) {
-        base = 16;
-        text = text.mid(2);
-    } else if (text.startsWith(u'$')) {
-        base = 16;
-        text = text.mid(1);
-    } else if (text.startsWith(u'+') || text.startsWith(u'-')) {
-        negative = text.front() == u'-';
-        text = text.mid(1);
-    }
-    if (text.isEmpty())
+    const bool hex = text.startsWith(u"0x", Qt::CaseInsensitive) || text.startsWith(u'$');
+    const bool negative = !hex && text.startsWith(u'-');
+    text = text.sliced(hex ? (text.startsWith(u'$') ? 1 : 2) : negative || text.startsWith(u'+') ? 1 : 0);
+    // Beyond int a number saturates: an absurd count is a large count, not a missing one.
+    const auto value = valueOf(text, hex ? 16 : 10);
+    if (!value)
         return std::nullopt;
-    // Accumulated as a negative number, so that the smallest int fits. A
-    // number beyond the range of int saturates: an absurd count is a large
-    // count, not a missing one.
-    const qint64 limit = negative ? qint64(std::numeric_limits<int>::min())
-                                  : -qint64(std::numeric_limits<int>::max());
-    qint64 value = 0;
-    for (const QChar c : text) {
-        int digit;
-        const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9')
-            digit = u - u'0';
-        else if (base == 16 && u >= u'a' && u <= u'f')
-            digit = u - u'a' + 10;
-        else if (base == 16 && u >= u'A' && u <= u'F')
-            digit = u - u'A' + 10;
-        else
-            return std::nullopt;
-        value = std::max(value * base - digit, limit);
-    }
-    return int(negative ? value : -value);
+    return int(std::clamp(negative ? -*value : *value, qint64(std::numeric_limits<int>::min()),
+                          qint64(std::numeric_limits<int>::max())));
 }
 
 ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
 {
     if (const Section *found = findSection(section))
-        return m_sections[size_t(found - m_sections.data())];
-
+        return m_sections[found - m_sections.constData()];
     // A blank line parts the new section from the text before it.
-    for (auto last = m_sections.rbegin(); last != m_sections.rend(); ++last) {
-        if (last->removed)
-            continue;
-        const auto visible = std::find_if(last->lines.rbegin(), last->lines.rend(),
-                                          [](const Line &l) { return !l.removed; });
-        if (visible == last->lines.rend())
-            continue;
-        if (visible->isKey || !trimBlanks(visible->text).isEmpty())
-            last->lines.emplace_back();
-        break;
-    }
-    Section created;
-    created.name = trimBlanks(section).toString();
-    created.lines.emplace_back(u'[' + created.name + u']');
-    created.insertAt = 1;
-    m_sectionIndex[created.name] = {qsizetype(m_sections.size())};
-    m_sections.push_back(std::move(created));
-    return m_sections.back();
+    if (QList<Line> &last = m_sections.last().lines; !last.isEmpty() && !last.last().isBlank())
+        last.append(Line{{}, {}, false});
+    const QString name = trimBlanks(section).toString();
+    m_sectionIndex[fold(name)] = {m_sections.size()};
+    m_sections.append(Section{name, {Line{u'[' + name + u']', {}, false}}, {}, {}, false});
+    return m_sections.last();
 }
 
 void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
 {
-    const qsizetype found = section.keys.find(key);
-    if (found >= 0) {
-        // The key keeps its spelling and spacing; only the value changes.
-        section.lines[size_t(found)].value = value;
-        return;
-    }
-    const QStringView name = trimBlanks(key);
-    Line line(name.size() == key.size() ? key : name.toString(), value);
-    const qsizetype at = section.insertAt++;
-    // Only blank lines follow the insertion point, so no indexed line moves.
-    section.lines.insert(section.lines.begin() + at, std::move(line));
-    section.keys.insert(section.lines[size_t(at)].text, at, qsizetype(section.lines.size()));
+    // A key that is there keeps its spelling and spacing.
+    if (const qsizetype *found = section.slot(key, false))
+        return void(section.lines[*found].value = value);
+    // After the last line that is not blank: no key line moves.
+    qsizetype at = section.lines.size();
+    while (at > 0 && section.lines[at - 1].isBlank())
+        --at;
+    section.lines.insert(at, Line{trimBlanks(key).toString(), value, true});
+    addKey(section, at);
 }
 
 void ProfileFile::writeKey(Section &section, const QString &key, const QString &value)
 {
-    if (!hasLineBreak(value) && !section.keys.hasDottedKeys()) {
-        setKey(section, key, value);
-        return;
-    }
-    const QStringList lines = valueLines(value);
-    const QStringView name = trimBlanks(key);
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    if (!section.hasDottedKeys && !value.contains(u'\n') && !value.contains(u'\r'))
+        return setKey(section, key, value);
+    const QStringList lines = value.split(lineBreak);
     setKey(section, key, lines.first());
     for (int n = 2; n <= lines.size(); ++n)
-        setKey(section, continuationKey(name, n), lines.at(n - 1));
+        setKey(section, continuationKey(key, n), lines.at(n - 1));
     // Continuation lines left from a longer earlier value would join this one.
-    for (int n = int(lines.size()) + 1;; ++n) {
-        const qsizetype stale = section.keys.take(continuationKey(name, n));
-        if (stale < 0)
-            break;
-        section.lines[size_t(stale)].removed = true;
+    // take() gives 0 for an absent key: line 0 is the section's header.
+    for (qsizetype n = lines.size() + 1, stale;
+         (stale = section.keys.take(fold(continuationKey(key, int(n))))) != 0; ++n) {
+        section.lines.removeAt(stale);
+        for (qsizetype &line : section.keys)
+            line -= line > stale ? 1 : 0;
+        for (qsizetype &line : section.numbered)
+            line -= line > stale ? 1 : 0;
     }
 }
 
-void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+void ProfileFile::writeStrings(const QString &section, const QString *keys, const QString *values, qsizetype count)
 {
-    writeKey(sectionForWriting(section), key, value);
-}
-
-void ProfileFile::writeStrings(const QString &section, const QString *keys,
-                               const QString *values, qsizetype count)
-{
-    if (count <= 0)
-        return;
-    Section &s = sectionForWriting(section);
-    s.lines.reserve(s.lines.size() + size_t(count));
+    Section *s = count > 0 ? &sectionForWriting(section) : nullptr;   // none made for no keys
     for (qsizetype i = 0; i < count; ++i)
-        writeKey(s, keys[i], values[i]);
-}
-
-void ProfileFile::writeInteger(const QString &section, const QString &key, int value)
-{
-    writeString(section, key, QString::number(value));
+        writeKey(*s, keys[i], values[i]);
 }
 
 void ProfileFile::eraseSection(const QString &section)
 {
-    const auto it = m_sectionIndex.find(QStringView(section));
-    if (it == m_sectionIndex.end())
-        return;
-    for (const qsizetype index : std::as_const(it->second))
-        m_sections[size_t(index)].removed = true;
-    m_sectionIndex.erase(it);
+    const QList<qsizetype> erased = m_sectionIndex.value(fold(section));
+    for (auto index = erased.crbegin(); index != erased.crend(); ++index)
+        m_sections.removeAt(*index);
+    indexSections();
 }
 
-QStringList ProfileFile::sectionNames() const
+void ProfileFile::copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep)
 {
-    QStringList names;
-    for (size_t i = 1; i < m_sections.size(); ++i) {
-        const Section &section = m_sections[i];
-        if (!section.removed && m_sectionIndex.find(QStringView(section.name))->second.first() == qsizetype(i))
-            names.append(section.name);
-    }
-    return names;
-}
-
-void ProfileFile::copySections(const ProfileFile &other,
-                               const std::function<bool(const QString &)> &keep)
-{
-    for (const QString &name : other.sectionNames()) {
-        if (!keep(name))
+    for (qsizetype first = 1; first < other.m_sections.size(); ++first) {
+        const QString &name = other.m_sections[first].name;
+        const QList<qsizetype> sources = other.m_sectionIndex.value(fold(name));
+        if (sources.first() != first || !keep(name))
             continue;
         eraseSection(name);
         // sectionForWriting parts the new section from the text before it.
-        bool first = true;
-        for (const qsizetype index : other.m_sectionIndex.find(QStringView(name))->second) {
-            const Section &source = other.m_sections[size_t(index)];
-            if (first) {
-                Section &target = sectionForWriting(name);
-                target = source;
-                first = false;
-            } else {
-                m_sectionIndex[name].append(qsizetype(m_sections.size()));
-                m_sections.push_back(source);
-            }
-        }
+        sectionForWriting(name) = other.m_sections[sources.first()];
+        for (qsizetype i = 1; i < sources.size(); ++i)
+            m_sections.append(other.m_sections[sources[i]]);
+        indexSections();
     }
-}
-
-// Characters of the file's text, line ends included.
-qsizetype ProfileFile::textLength() const
-{
-    qsizetype size = 0;
-    for (const Section &section : m_sections) {
-        if (section.removed)
-            continue;
-        for (const Line &line : section.lines) {
-            if (!line.removed)
-                size += line.text.size() + (line.isKey ? 1 + line.value.size() : 0) + 2;
-        }
-    }
-    return size;
 }
 
 QString ProfileFile::toText() const
 {
     QString text;
-    text.reserve(textLength());
-    for (const Section &section : m_sections) {
-        if (section.removed)
-            continue;
-        for (const Line &line : section.lines) {
-            if (line.removed)
-                continue;
-            text += line.text;
-            if (line.isKey) {
-                text += u'=';
-                text += line.value;
-            }
-            text += QLatin1String("\r\n");
-        }
-    }
+    for (const Section &section : m_sections)
+        for (const Line &line : section.lines)
+            ((text += line.text) += line.isKey ? u'=' + line.value : QString()) += QLatin1StringView("\r\n");
     return text;
-}
-
-QByteArray ProfileFile::toBytes() const
-{
-    // Encoded as Windows-1252 line by line, without the whole text as a
-    // string in between; a character outside it means UTF-8 for the whole
-    // file, made from the text.
-    QByteArray bytes(textLength(), Qt::Uninitialized);
-    char *out = bytes.data();
-    for (const Section &section : m_sections) {
-        if (section.removed)
-            continue;
-        for (const Line &line : section.lines) {
-            if (line.removed)
-                continue;
-            if (!fitsWindows1252(line.text) || !fitsWindows1252(line.value))
-                return encodeText(toText());
-            out = encodeWindows1252(line.text, out);
-            if (line.isKey) {
-                *out++ = '=';
-                out = encodeWindows1252(line.value, out);
-            }
-            *out++ = '\r';
-            *out++ = '\n';
-        }
-    }
-    return bytes;
 }
 
 bool ProfileFile::save()
 {
     m_error.clear();
-    if (writeFileAtomically(m_path, toBytes()))
+    m_writeFailureReason.clear();
+    if (writeFileAtomically(m_path, toBytes(), &m_writeFailureReason))
         return true;
     m_error = QStringLiteral("Unable to write to ") + QFileInfo(m_path).absoluteFilePath();
     return false;

@@ -3,17 +3,14 @@
 // Section and key names match without regard to letter case.
 #pragma once
 
-#include <QList>
+#include <QHash>
 #include <QStringList>
-#include <functional>
-#include <QString>
 
+#include <functional>
 #include <optional>
-#include <vector>
 
 #include "generator/bodysource.h"
-#include "specfile/profilekeyindex.h"
-#include "specfile/profiletext.h"
+#include "specfile/textcodec.h"
 
 class ProfileFile : public BodySource
 {
@@ -21,13 +18,12 @@ public:
     enum class LoadResult { Loaded, NotFound, Failed };
     static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 
-    ProfileFile();
+    ProfileFile() = default;
     // Loads path; a file that cannot be read gives an empty profile.
-    explicit ProfileFile(const QString &path);
+    explicit ProfileFile(const QString &path) { load(path); }
 
-    // Replaces the contents with those of the file at path and makes path the
-    // file that save() writes. NotFound and Failed leave the profile empty and
-    // set errorString(); a file larger than kMaxFileSize fails.
+    // Replaces the contents with those of the file at path, which save() then writes.
+    // NotFound and Failed (also a file over kMaxFileSize) leave it empty, with errorString().
     LoadResult load(const QString &path);
     // Replaces the contents with text (line ends CR LF or LF).
     void parse(const QString &text);
@@ -36,83 +32,87 @@ public:
     void setPath(const QString &path) { m_path = path; }
     QString errorString() const { return m_error; }
 
-    // Reading. A value is read whole, without the blanks at its two ends; the
-    // continuation keys key.2, key.3, ... of a value written over several
-    // lines are joined to it with "\n".
+    // Reading. A value is read without the blanks at its two ends; the lines of
+    // its continuation keys key.2, key.3, ... are joined to it with "\n".
     QString readString(const QString &section, const QString &key,
-                       const QString &def = QString()) const override;
+                       const QString &def = QString()) const override
+    {
+        return readValue(findSection(section), key, def);
+    }
     // readString(section, key, def) for each of keys.
-    QStringList readStrings(const QString &section, const QStringList &keys,
-                            const QString &def = QString()) const;
+    QStringList readStrings(const QString &section, const QStringList &keys, const QString &def = {}) const;
     int readInteger(const QString &section, const QString &key, int def) const override;
     QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
     // The largest n such that prefix + n is a key of section; -1 when none is.
-    qint64 largestNumberedKey(const QString &section, const QString &prefix) const;
-    bool hasSection(const QString &section) const;
-    bool hasKey(const QString &section, const QString &key) const;
+    qint64 largestNumberedKey(const QString &section, const QString &prefix) const
+    {
+        const QList<qint64> numbers = numberedKeys(section, prefix);
+        return numbers.isEmpty() ? -1 : numbers.last();
+    }
+    bool hasSection(const QString &section) const { return findSection(section); }
 
-    // Writing. A key that exists gets its new value in place; a new key goes
-    // to the end of its section, a new section to the end of the file. A value
-    // with line breaks is written as key, key.2, key.3, ...
-    void writeString(const QString &section, const QString &key, const QString &value);
-    void writeInteger(const QString &section, const QString &key, int value);
+    // Writing. A key that exists gets its new value in place, a new key goes to the end of
+    // its section, a new section to the end of the file; a value of several lines is
+    // written as key, key.2, key.3, ...
+    void writeString(const QString &section, const QString &key, const QString &value)
+    {
+        writeKey(sectionForWriting(section), key, value);
+    }
+    void writeInteger(const QString &section, const QString &key, int value)
+    {
+        writeString(section, key, QString::number(value));
+    }
     // writeString(section, keys[i], values[i]) for i from 0 to count - 1.
-    void writeStrings(const QString &section, const QString *keys, const QString *values,
-                      qsizetype count);
+    void writeStrings(const QString &section, const QString *keys, const QString *values, qsizetype count);
     // Removes every section of that name with all its lines.
     void eraseSection(const QString &section);
-
-    // The names of the sections in file order, each once, as first spelled.
-    QStringList sectionNames() const;
-    // Copies the sections of other that keep accepts, their lines as they
-    // stand, to the end of this file; a section of the same name here goes.
+    // Copies the sections of other that keep accepts, as they stand, to the end of this
+    // file, replacing the sections of the same name.
     void copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep);
 
     // The file's text, each line followed by CR LF, and its encoded bytes.
     QString toText() const;
-    QByteArray toBytes() const;
-    // Writes the file atomically to path(); on failure the old file stays and
-    // errorString() is "Unable to write to " + the file's full name.
+    QByteArray toBytes() const { return encodeText(toText()); }
+    // Writes the file atomically to path(); on failure the old file stays and errorString()
+    // is "Unable to write to " + the file's full name.
     bool save();
+    // Why the last save failed, as the system gave it ("Permission denied").
+    QString writeFailureReason() const { return m_writeFailureReason; }
 
-    // A whole integer value: signed decimal, or hexadecimal after "0x", "0X"
-    // or "$", brought into the range of int; nothing when the text is
-    // anything else.
+    // A whole integer value: signed decimal, or hexadecimal after "0x", "0X" or
+    // "$", brought into the range of int; nothing when the text is anything else.
     static std::optional<int> parseInteger(QStringView text);
+    // The text without leading and trailing ASCII blanks (tab to CR, and space).
+    static QStringView blanksTrimmed(QStringView text);
 
 private:
-    // A line as read or written. Its strings share the text they were given
-    // (the keys and values a caller writes), so writing copies no text.
     struct Line {
-        Line() = default;
-        explicit Line(QString whole) : text(std::move(whole)) {}
-        Line(QString key, QString value) : text(std::move(key)), value(std::move(value)), isKey(true) {}
-
         QString text;        // the whole line; for a key line, the text before its "="
         QString value;       // the text after the "=" of a key line
         bool isKey = false;
-        bool removed = false;
+        bool isBlank() const;
     };
     struct Section {
-        QString name;                // as in its header
-        std::vector<Line> lines;     // lines[0] is the header, except before the first section
-        ProfileKeyIndex keys;
-        qsizetype insertAt = 0;      // where a new key goes: after the last non-blank line
-        bool removed = false;
+        QString name;                     // as in its header
+        QList<Line> lines;                // lines[0] is the header, except before the first section
+        QList<qsizetype> numbered;        // line of key "n" at [n]; 0: none
+        QHash<QString, qsizetype> keys;   // the other keys, folded, and their lines
+        bool hasDottedKeys = false;       // continuation keys are possible
+        qsizetype *slot(const QString &key, bool add);   // where a key's line is kept; add: made, 0
     };
 
-    void clear();
-    const Section *findSection(QStringView section) const;
-    const Line *findLine(const Section &section, QStringView key) const;
-    static QString trimmedValue(const Line &line);
-    QString readValue(const Section *section, QStringView key, const QString &def) const;
+    void indexSections();
+    void addKey(Section &section, qsizetype line);
+    const Section *findSection(const QString &section) const;
+    const Line *findLine(const Section *section, const QString &key) const;   // null section: none
+    QString readValue(const Section *section, const QString &key, const QString &def) const;
     Section &sectionForWriting(const QString &section);
-    void writeKey(Section &section, const QString &key, const QString &value);
     void setKey(Section &section, const QString &key, const QString &value);
-    qsizetype textLength() const;
+    void writeKey(Section &section, const QString &key, const QString &value);
 
     QString m_path;
     QString m_error;
-    std::vector<Section> m_sections;                          // [0] holds the lines before the first section
-    ProfileText::FoldedNameMap<QList<qsizetype>> m_sectionIndex;   // name -> its sections in file order
+    QString m_writeFailureReason;
+    QList<Section> m_sections{Section()};   // [0] holds the lines before the first section
+    QHash<QString, QList<qsizetype>> m_sectionIndex;   // folded name -> its sections in file order
 };

@@ -1,17 +1,20 @@
 #include "specfile/specfile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "awk/awk.h"
 #include "generator/unitgenerator.h"
 #include "model/ancestortable.h"
 #include "model/componentspec.h"
 #include "model/handlername.h"
+#include "model/storedlists.h"
 #include "model/unitname.h"
 #include "specfile/profilefile.h"
+#include "specfile/regularfile.h"
+#include "specfile/textcodec.h"
 
 namespace {
 
@@ -45,7 +48,7 @@ void writeList(ProfileFile &file, const QString &section, const QStringList &lis
 // How many indexes, from 0, a loop over count reads: never past the largest
 // decimal key present in the loop's sections, nor past the safety limit
 // (which sets *truncated when it cuts the loop short).
-qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QString> sections,
+qint64 loopBound(int count, const ProfileFile &file, const QStringList &sections,
                  bool *truncated)
 {
     if (count <= 0)
@@ -60,24 +63,27 @@ qint64 loopBound(int count, const ProfileFile &file, std::initializer_list<QStri
     return std::min(bound, qint64(kMaxSpecListEntries));
 }
 
-// The list sections a save writes anew: erased first, so that no entry of a
-// longer list saved before stays behind.
-const char *const kErased[] = {
-    "Properties", "Storage", "Methods", "MethodSections", "RMethods", "WMethods",
-    "Sections", "Variables", "types", "ReadWrite", "DefaultValues", "Procedures",
-    "Functions", "Attributes", "Events", "EventParams", "Eventtypes", "EProtected",
-    "StandardMessages", "UserMessages", "PropertyComments", "MethodComments",
-    "ArrayProperties",
-};
+// The sections a save writes anew: erased first, so that no entry of a
+// longer list saved before stays behind. They are the stored lists', the
+// selection's, and those of the access routines that older files have.
+const QStringList &erasedSections()
+{
+    static const QStringList sections = [] {
+        QStringList names;
+        for (const StoredList &stored : storedLists())
+            names.append(stored.section);
+        names << QStringLiteral("StandardMessages") << QStringLiteral("Procedures")
+              << QStringLiteral("Functions");
+        return names;
+    }();
+    return sections;
+}
 
 // Whether a section is one that a save writes, or erases and writes anew.
 bool isWrittenBySave(const QString &section)
 {
-    if (section.compare(kComponent, Qt::CaseInsensitive) == 0)
-        return true;
-    return std::any_of(std::begin(kErased), std::end(kErased), [&](const char *name) {
-        return section.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
-    });
+    return section.compare(kComponent, Qt::CaseInsensitive) == 0
+        || erasedSections().contains(section, Qt::CaseInsensitive);
 }
 
 // Appends the values that are not empty.
@@ -107,54 +113,38 @@ void writeSpecification(const ComponentSpec &spec, ProfileFile &file, BuildCount
     file.writeInteger(kComponent, QStringLiteral("UserMessageCount"), int(spec.UserMessages.size()));
     file.writeInteger(kComponent, QStringLiteral("EventCount"), int(spec.Events.size()));
 
-    for (const char *section : kErased)
-        file.eraseSection(QLatin1String(section));
+    for (const QString &section : erasedSections())
+        file.eraseSection(section);
 
     const QStringList selected = spec.selectedStandardMessages();
     qsizetype longest = selected.size() + 1;
-    for (const QStringList *list : {&spec.UserMessages, &spec.Events, &spec.EventTypes,
-                                    &spec.EventParams, &spec.EProtected, &spec.Properties,
-                                    &spec.Methods, &spec.MethodSections, &spec.Types,
-                                    &spec.DefaultValues})
-        longest = std::max(longest, list->size());
+    for (const StoredList &stored : storedLists())
+        longest = std::max(longest, (spec.*stored.list).size());
     const NumberKeys keys(longest);
 
     file.writeInteger(kComponent, QStringLiteral("StandardMessagecount"), standardCount);
     file.writeStrings(QStringLiteral("StandardMessages"), keys.data(1), selected.constData(),
                       selected.size());
-
     file.writeInteger(kComponent, QStringLiteral("UserMessagecount"), int(spec.UserMessages.size()));
-    writeList(file, QStringLiteral("UserMessages"), spec.UserMessages, longest, keys);
-
-    writeList(file, QStringLiteral("Events"), spec.Events, longest, keys);
-    writeList(file, QStringLiteral("Eventtypes"), spec.EventTypes, longest, keys);
-    writeList(file, QStringLiteral("Eventparams"), spec.EventParams, longest, keys);
-    writeList(file, QStringLiteral("Eprotected"), spec.EProtected, longest, keys);
 
     // Every list section was erased above, so each is created by its first
     // write, at index 0: writing list by list gives the same file as writing
     // index by index across the lists, and keeps each run in one section.
     const qsizetype properties = spec.Properties.size();
-    writeList(file, QStringLiteral("Properties"), spec.Properties, properties, keys);
-    writeList(file, QStringLiteral("Storage"), spec.Storage, properties, keys);
-    writeList(file, QStringLiteral("PropertyComments"), spec.PropertyComments, properties, keys);
-    // ArrayProperties entry i goes with RMethods entry i.
-    const qsizetype withReadMethod = std::min(properties, spec.RMethods.size());
-    writeList(file, QStringLiteral("RMethods"), spec.RMethods, withReadMethod, keys);
-    writeList(file, QStringLiteral("ArrayProperties"), spec.ArrayProperties, withReadMethod, keys);
-    writeList(file, QStringLiteral("Attributes"), spec.Attributes, properties, keys);
-    writeList(file, QStringLiteral("WMethods"), spec.WMethods, properties, keys);
-    writeList(file, QStringLiteral("Sections"), spec.Sections, properties, keys);
-    writeList(file, QStringLiteral("Variables"), spec.Variables, properties, keys);
-    writeList(file, QStringLiteral("ReadWrite"), spec.ReadWrite, properties, keys);
-
-    const qsizetype methods = spec.Methods.size();
-    writeList(file, QStringLiteral("Methods"), spec.Methods, methods, keys);
-    writeList(file, QStringLiteral("MethodComments"), spec.MethodComments, methods, keys);
-
-    writeList(file, QStringLiteral("MethodSections"), spec.MethodSections, longest, keys);
-    writeList(file, QStringLiteral("Types"), spec.Types, longest, keys);
-    writeList(file, QStringLiteral("DefaultValues"), spec.DefaultValues, longest, keys);
+    for (const StoredList &stored : storedLists()) {
+        const QStringList &list = spec.*stored.list;
+        qsizetype count = longest;
+        switch (stored.saved) {
+        case StoredList::SavedCount::All: break;
+        case StoredList::SavedCount::Properties: count = properties; break;
+        case StoredList::SavedCount::Methods: count = spec.Methods.size(); break;
+        // ArrayProperties entry i goes with RMethods entry i.
+        case StoredList::SavedCount::ReadMethods:
+            count = std::min(properties, spec.RMethods.size());
+            break;
+        }
+        writeList(file, stored.section, list, count, keys);
+    }
 }
 
 bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *error,
@@ -198,14 +188,12 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
     // The event and method loops append entries for every index, present or
     // not, so they run over every index up to their bound.
     bool truncated = false;
-    const qint64 events = loopBound(eventCount, file,
-        {QStringLiteral("Events"), QStringLiteral("EventParams"),
-         QStringLiteral("Eventtypes"), QStringLiteral("EProtected")}, &truncated);
+    const qint64 events = loopBound(eventCount, file, storedSections(StoredList::Group::Event),
+                                    &truncated);
     // Both method loops share one bound, so the three method lists stay aligned.
     const qint64 methods = loopBound(
         file.readInteger(kComponent, QStringLiteral("Methodcount"), 0), file,
-        {QStringLiteral("Methods"), QStringLiteral("Methodcomments"),
-         QStringLiteral("Methodsections")}, &truncated);
+        storedSections(StoredList::Group::Method), &truncated);
     if (truncated && warning) {
         *warning = QStringLiteral("The file names more than %1 events or methods; "
                                   "only the first %1 were read.").arg(kMaxSpecListEntries);
@@ -213,11 +201,22 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
     const NumberKeys numbers(std::max(events, methods));
 
     // Each list is read whole: a list's entries do not depend on another's.
+    const auto readList = [&spec, &file](const StoredList &stored, const QStringList &keys) {
+        const QStringList values = file.readStrings(stored.section, keys, stored.missing);
+        if (stored.keepsEmpty)
+            spec.*stored.list += values;
+        else
+            appendNonEmpty(spec.*stored.list, values);
+    };
     const QStringList eventKeys = numbers.first(events);
-    appendNonEmpty(spec.Events, file.readStrings(QStringLiteral("Events"), eventKeys));
-    appendNonEmpty(spec.EventParams, file.readStrings(QStringLiteral("EventParams"), eventKeys));
-    spec.EventTypes += file.readStrings(QStringLiteral("Eventtypes"), eventKeys);
-    spec.EProtected += file.readStrings(QStringLiteral("EProtected"), eventKeys);
+    const QStringList methodKeys = numbers.first(methods);
+    const qsizetype firstMethod = spec.Methods.size();
+    for (const StoredList &stored : storedLists()) {
+        if (stored.group == StoredList::Group::Event)
+            readList(stored, eventKeys);
+        else if (stored.group == StoredList::Group::Method)
+            readList(stored, methodKeys);
+    }
 
     // The other loops skip an index whose entry is absent, so they visit only
     // the keys present: an absurd count or key costs nothing. A property
@@ -239,25 +238,17 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
         (beginsWithOn(name) ? spec.DefinedHandlers : spec.DefinedProperties).append(name);
         spec.Properties.append(name);
     }
-    const auto read = [&file, &keys](const char *section, const QString &def = QString()) {
-        return file.readStrings(QLatin1String(section), keys, def);
-    };
-    spec.ArrayProperties += read("ArrayProperties", kNone);
-    spec.Storage += read("Storage", kNone);
-    spec.PropertyComments += read("PropertyComments");
-    const QStringList variables = read("Variables");
-    spec.Variables += variables;
-    spec.RMethods += read("rmethods");
-    spec.WMethods += read("wmethods");
-    spec.Sections += read("Sections");
-    spec.Types += read("Types");
-    spec.ReadWrite += read("Readwrite");
-    const QStringList defaults = read("Defaultvalues");
-    spec.DefaultValues += defaults;
-    spec.Attributes += read("Attributes");
+    const qsizetype firstVariable = spec.Variables.size();
+    const qsizetype firstDefault = spec.DefaultValues.size();
+    for (const StoredList &stored : storedLists()) {
+        if (stored.group == StoredList::Group::Property && stored.list != &ComponentSpec::Properties)
+            readList(stored, keys);
+    }
     // The file has no constructor statements; they follow from the defaults.
-    for (qsizetype i = 0; i < variables.size(); ++i)
-        spec.Initializers.append(ComponentSpec::initializerFor(variables.at(i), defaults.at(i)));
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        spec.Initializers.append(ComponentSpec::initializerFor(
+            spec.Variables.at(firstVariable + i), spec.DefaultValues.at(firstDefault + i)));
+    }
 
     const int userMessageCount = file.readInteger(kComponent, QStringLiteral("UserMessageCount"), 0);
     for (const qint64 i : file.numberedKeys(QStringLiteral("UserMessages"), QString())) {
@@ -279,15 +270,10 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
             spec.selectStandardMessage(name);
     }
 
-    const QStringList methodKeys = numbers.first(methods);
-    const QStringList headings = file.readStrings(QStringLiteral("Methods"), methodKeys);
-    spec.Methods += headings;
-    for (const QString &heading : headings) {
+    for (const QString &heading : spec.Methods.sliced(firstMethod)) {
         const QStringList &fields = awk.split(QStringLiteral(" ();"), heading);
         spec.DefinedMethods.append(fields.isEmpty() ? heading : fields.value(1));
     }
-    spec.MethodComments += file.readStrings(QStringLiteral("Methodcomments"), methodKeys);
-    spec.MethodSections += file.readStrings(QStringLiteral("Methodsections"), methodKeys);
 
     spec.Classname = file.readString(kComponent, QStringLiteral("classname"));
     spec.Filename = file.readString(kComponent, QStringLiteral("Filename"));
@@ -304,6 +290,68 @@ void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk, 
     }
 }
 
+bool beginsLikeSpecification(QByteArrayView head)
+{
+    if (head.startsWith("\xEF\xBB\xBF"))
+        head = head.sliced(3);
+    while (!head.isEmpty()) {
+        const qsizetype end = head.indexOf('\n');
+        const QString line = QString::fromLatin1(end < 0 ? head : head.first(end));
+        const QStringView trimmed = ProfileFile::blanksTrimmed(line);
+        if (!trimmed.isEmpty() && !trimmed.startsWith(u';')) {
+            if (!trimmed.startsWith(u'['))
+                return false;
+            const qsizetype close = trimmed.lastIndexOf(u']');
+            const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
+            return name.compare(kComponent, Qt::CaseInsensitive) == 0;
+        }
+        if (end < 0)
+            return false;
+        head = head.sliced(end + 1);
+    }
+    return false;
+}
+
+SpecificationFileLoad loadSpecificationFile(ProfileFile &file, const QString &path)
+{
+    using Result = SpecificationFileLoad::Result;
+    const QString name = QFileInfo(path).fileName();
+    QFile device;
+    QString reason;
+    switch (openRegularFile(device, path, &reason)) {
+    case RegularFileOpen::Opened:
+        break;
+    case RegularFileOpen::NotFound:
+        return {Result::Unreadable, QStringLiteral("File not found: ") + path};
+    case RegularFileOpen::NotRegular:
+        return {Result::Refused, name + QStringLiteral(" is not a regular file (a folder, a device "
+                                                       "or a pipe); it is not read.")};
+    case RegularFileOpen::Failed:
+        return {Result::Unreadable, QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason};
+    }
+    const SpecificationFileLoad tooLarge{
+        Result::Refused, name + QStringLiteral(" is larger than %1 MB, more than any component "
+                                               "specification file; it is not read.")
+                                    .arg(kMaxSpecificationFileSize / (1024 * 1024))};
+    if (device.size() > kMaxSpecificationFileSize)
+        return tooLarge;
+    // The first lines tell a specification from any other file, however large.
+    constexpr qint64 kHeadBytes = 4096;
+    QByteArray bytes = device.read(kHeadBytes);
+    if (!beginsLikeSpecification(bytes))
+        return {Result::Refused, name + QStringLiteral(" is not a component specification file.")};
+    // The size again: the file may have grown since.
+    bytes += device.read(kMaxSpecificationFileSize + 1 - bytes.size());
+    if (device.error() != QFileDevice::NoError)
+        return {Result::Unreadable, QStringLiteral("Unable to read ") + path + QStringLiteral(": ")
+                                        + device.errorString()};
+    if (bytes.size() > kMaxSpecificationFileSize)
+        return tooLarge;
+    file.parse(decodeText(bytes));
+    file.setPath(path);
+    return {};
+}
+
 std::optional<QString> notASpecificationFile(const ProfileFile &file, const QString &path)
 {
     if (file.hasSection(kComponent))
@@ -314,4 +362,42 @@ std::optional<QString> notASpecificationFile(const ProfileFile &file, const QStr
 QString proposedSpecificationPath(const QString &filename)
 {
     return directoryPart(filename) + unitIdentifier(filename) + QStringLiteral(".spc");
+}
+
+namespace {
+
+class SpecificationFiles final : public SpecStore
+{
+public:
+    ReadResult read(const QString &path, ComponentSpec &spec, TAwk &awk) const override
+    {
+        ReadResult result;
+        ProfileFile file;
+        const SpecificationFileLoad load = loadSpecificationFile(file, path);
+        if (load.result != SpecificationFileLoad::Result::Loaded) {
+            result.message = load.message;
+            return result;
+        }
+        if (const std::optional<QString> problem = notASpecificationFile(file, path)) {
+            result.message = *problem;
+            return result;
+        }
+        readSpecification(spec, file, awk, &result.message);
+        result.read = true;
+        return result;
+    }
+
+    bool write(const ComponentSpec &spec, const QString &path, QString *error, BuildCounts counts,
+               const QString &currentFile) const override
+    {
+        return saveSpecification(spec, path, error, counts, currentFile);
+    }
+};
+
+} // namespace
+
+const SpecStore &specificationFiles()
+{
+    static const SpecificationFiles files;
+    return files;
 }

@@ -3,8 +3,11 @@
 // is missing or damaged reads as its default.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
+
+#include "model/specstore.h"
 
 class ComponentSpec;
 class ProfileFile;
@@ -19,13 +22,6 @@ inline constexpr int kMaxSpecListEntries = 1000000;
 // specification does not use (hand-written bodies among them). The file is
 // replaced atomically: on failure it is unchanged, *error says
 // "Unable to write to " + its full name, and false is returned.
-// The counts of access procedures and functions that the last build declared;
-// a saved specification records them ("ProcCount", "FuncCount").
-struct BuildCounts {
-    int procedures = 0;
-    int functions = 0;
-};
-
 // currentFile, when it names another file, is the specification file the
 // specification came from: its sections that a save does not write (the
 // hand-written bodies) are read from it at this moment and go along into
@@ -47,6 +43,25 @@ void readSpecification(ComponentSpec &spec, const QString &path, TAwk &awk,
 void readSpecification(ComponentSpec &spec, const ProfileFile &file, TAwk &awk,
                        QString *warning = nullptr);
 
+// No specification comes near this size; a larger file is refused unread.
+inline constexpr qint64 kMaxSpecificationFileSize = 64 * 1024 * 1024;
+
+// Reads the specification file at path into file, refusing before it reads
+// the whole file one that is no specification: not a regular file (a device
+// or a pipe), larger than kMaxSpecificationFileSize, or not beginning with
+// the "Component" section.
+struct SpecificationFileLoad {
+    enum class Result { Loaded, Unreadable, Refused };
+    Result result = Result::Loaded;
+    QString message;   // why it was not loaded
+};
+SpecificationFileLoad loadSpecificationFile(ProfileFile &file, const QString &path);
+
+// Whether head, the first bytes of a file, begin like a specification: after
+// a byte-order mark, blank lines and ";" comment lines, the header of the
+// "Component" section (in any letter case).
+bool beginsLikeSpecification(QByteArrayView head);
+
 // Why a file read as a profile is no component specification file: it has no
 // "Component" section. Nothing when it is one.
 std::optional<QString> notASpecificationFile(const ProfileFile &file, const QString &path);
@@ -55,3 +70,7 @@ std::optional<QString> notASpecificationFile(const ProfileFile &file, const QStr
 // the directory part of the unit name (up to its last "\", ":" or "/"), the
 // unit identifier and ".spc".
 QString proposedSpecificationPath(const QString &filename);
+
+// The specification files as a document reaches them: reading refuses a file
+// that cannot be read or has no "Component" section.
+const SpecStore &specificationFiles();

@@ -2,42 +2,49 @@
 
 #include "specfile/profilefile.h"
 
-namespace {
-const QString kLineChar = QStringLiteral("linechar");
-const QString kNumChars = QStringLiteral("numchars");
-const QString kCommentsBefore = QStringLiteral("commentsbefore");
-const QString kLineBreak = QStringLiteral("linebreak");
-const QString kIndent = QStringLiteral("indent");
-const QString kTarget = QStringLiteral("Target");
-} // namespace
-
 Style readStyle(const ProfileFile &file, const QString &section, const Style &defaults)
 {
-    Style style;
-    style.separatorChar = file.readString(section, kLineChar, defaults.separatorChar);
-    style.separatorLength = file.readInteger(section, kNumChars, defaults.separatorLength);
-    style.commentsBefore = file.readInteger(section, kCommentsBefore, defaults.commentsBefore) != 0;
-    style.blankLines = file.readInteger(section, kLineBreak, defaults.blankLines);
-    style.indent = file.readInteger(section, kIndent, defaults.indent);
-    style.target = targetFromName(file.readString(section, kTarget, targetName(defaults.target)))
-                       .value_or(defaults.target);
-    return style.withinRanges();
+    Style style = defaults;
+    for (const StyleOption &option : kStyleOptions) {
+        const QString key = QLatin1StringView(option.key);
+        switch (option.kind()) {
+        case StyleOption::Kind::Number:
+        case StyleOption::Kind::Switch:
+            setStyleNumber(style, option,
+                           file.readInteger(section, key, styleNumber(defaults, option)));
+            break;
+        case StyleOption::Kind::Text:
+        case StyleOption::Kind::Choice:
+            setStyleText(style, option, file.readString(section, key, styleText(defaults, option)));
+            break;
+        }
+    }
+    return style;
+}
+
+static void writeStyleKeys(ProfileFile &file, const QString &section, const Style &style,
+                           bool afterLook)
+{
+    for (const StyleOption &option : kStyleOptions) {
+        if (option.afterLook == afterLook && !option.last)
+            file.writeString(section, QLatin1StringView(option.key), styleText(style, option));
+    }
 }
 
 void writeStyleHead(ProfileFile &file, const QString &section, const Style &style)
 {
-    file.writeInteger(section, kLineBreak, style.blankLines);
-    file.writeInteger(section, kCommentsBefore, style.commentsBefore ? 1 : 0);
-    file.writeInteger(section, kIndent, style.indent);
+    writeStyleKeys(file, section, style, false);
 }
 
 void writeStyleTail(ProfileFile &file, const QString &section, const Style &style)
 {
-    file.writeInteger(section, kNumChars, style.separatorLength);
-    file.writeString(section, kLineChar, style.separatorChar);
+    writeStyleKeys(file, section, style, true);
 }
 
-void writeStyleTarget(ProfileFile &file, const QString &section, const Style &style)
+void writeStyleEnd(ProfileFile &file, const QString &section, const Style &style)
 {
-    file.writeString(section, kTarget, targetName(style.target));
+    for (const StyleOption &option : kStyleOptions) {
+        if (option.last)
+            file.writeString(section, QLatin1StringView(option.key), styleText(style, option));
+    }
 }

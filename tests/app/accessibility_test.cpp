@@ -151,7 +151,7 @@ TEST_F(OutputTextKeys, ShiftTabLeavesTheOutputText)
     builder->showPage(TBuilder::OutputPageIndex);
     QApplication::setActiveWindow(builder.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(builder.get()));
-    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    QPlainTextEdit *memo = builder->outputPage()->Memo1;
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_Tab);
     EXPECT_EQ(memo->toPlainText(), "\t");

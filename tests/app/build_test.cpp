@@ -6,6 +6,7 @@
 #include "editor/classpage.h"
 #include "specfile/profilefile.h"
 #include "specfile/textcodec.h"
+#include "rowname.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,7 +27,7 @@ class BuildInWindow : public BuilderTest
 {
 protected:
     QString status() { return find<QLabel>("Panel1")->text(); }
-    QStringList output() { return builder->outputPage->lines(); }
+    QStringList output() { return builder->outputPage()->lines(); }
     int page() { return find<QTabWidget>("PageControl1")->currentIndex(); }
 };
 
@@ -41,7 +42,7 @@ TEST_F(BuildInWindow, WithoutAClassNameRefusesAndReturnsToTheClassName)
     EXPECT_EQ(prompts.log()[0].text, "You need to enter the class name");
     EXPECT_EQ(page(), TBuilder::ClassPageIndex);
     EXPECT_EQ(builder->focusWidget(), builder->classPage->clname);
-    EXPECT_EQ(builder->outputPage->Panel5->text(), "c:\\work\\btnplus.pas");
+    EXPECT_EQ(builder->outputPage()->Panel5->text(), "c:\\work\\btnplus.pas");
     EXPECT_EQ(status(), "");
     EXPECT_FALSE(find<QWidget>("BitBtn3")->isEnabled());
     EXPECT_FALSE(action("SelectAll1")->isEnabled());
@@ -54,7 +55,7 @@ TEST_F(BuildInWindow, WithAClassNameWritesTheUnitAndShowsIt)
     EXPECT_TRUE(prompts.log().isEmpty());
     const QString unitName = dir.path() + QStringLiteral("/unit1.pas");
     EXPECT_EQ(status(), unitName + " built");
-    EXPECT_EQ(builder->outputPage->Panel5->text(), unitName.toLower());
+    EXPECT_EQ(builder->outputPage()->Panel5->text(), unitName.toLower());
     EXPECT_EQ(page(), TBuilder::OutputPageIndex);
     EXPECT_TRUE(find<QWidget>("BitBtn3")->isEnabled());
     EXPECT_TRUE(action("SelectAll1")->isEnabled());
@@ -70,13 +71,13 @@ TEST_F(BuildInWindow, WithAClassNameWritesTheUnitAndShowsIt)
 TEST_F(BuildInWindow, UsesTheStyleShownAtThatMoment)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
-    builder->stylePage->indent->setValue(4);
-    builder->stylePage->charcombo->setEditText(QStringLiteral("-"));
-    builder->stylePage->numchars->setValue(10);
+    builder->stylePage()->indent->setValue(4);
+    builder->stylePage()->charcombo->setEditText(QStringLiteral("-"));
+    builder->stylePage()->numchars->setValue(10);
     action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains("    TGauge = class(TComponent)"));
     EXPECT_TRUE(output().contains("{----------}"));
-    builder->stylePage->indent->setValue(1);
+    builder->stylePage()->indent->setValue(1);
     action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains(" TGauge = class(TComponent)"));
 }
@@ -84,12 +85,14 @@ TEST_F(BuildInWindow, UsesTheStyleShownAtThatMoment)
 TEST_F(BuildInWindow, LazarusTargetOnTheStylePageBuildsForTheLcl)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
-    builder->stylePage->targetcombo->setCurrentText(QStringLiteral("Lazarus"));
-    EXPECT_EQ(builder->stylePage->style().target, Target::Lazarus);
+    auto *targetcombo = builder->stylePage()->findChild<QComboBox *>(QStringLiteral("targetcombo"));
+    ASSERT_NE(targetcombo, nullptr);
+    targetcombo->setCurrentText(QStringLiteral("Lazarus"));
+    EXPECT_EQ(builder->stylePage()->style().target, Target::Lazarus);
     action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains("{$mode delphi}"));
     EXPECT_TRUE(output().contains("  {$I unit1_icon.lrs}"));
-    builder->stylePage->targetcombo->setCurrentText(QStringLiteral("Delphi 2.0"));
+    targetcombo->setCurrentText(QStringLiteral("Delphi 2.0"));
     action("BuildOutput1")->trigger();
     EXPECT_FALSE(output().contains("{$mode delphi}"));
 }
@@ -146,7 +149,7 @@ TEST_P(EmptiedSpinBox, CountsAsItsMinimum)
     builder->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(builder.get()));
     builder->showPage(TBuilder::StylePageIndex);
-    QSpinBox *indent = builder->stylePage->indent;
+    QSpinBox *indent = builder->stylePage()->indent;
     indent->setFocus();
     indent->selectAll();
     QTest::keyClick(indent, Qt::Key_Backspace);
@@ -156,7 +159,7 @@ TEST_P(EmptiedSpinBox, CountsAsItsMinimum)
     else
         action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains("TGauge = class(TComponent)"));
-    EXPECT_EQ(builder->stylePage->style().indent, 0);
+    EXPECT_EQ(builder->stylePage()->style().indent, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(BuildInWindow, EmptiedSpinBox, ::testing::Values(false, true),
@@ -167,7 +170,7 @@ TEST_F(BuildInWindow, SelectAllSelectsTheWholeUnit)
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
     action("BuildOutput1")->trigger();
     action("SelectAll1")->trigger();
-    const QPlainTextEdit *memo = builder->outputPage->Memo1;
+    const QPlainTextEdit *memo = builder->outputPage()->Memo1;
     EXPECT_EQ(memo->textCursor().selectedText().size(), memo->toPlainText().size());
 }
 
@@ -209,8 +212,8 @@ TEST_F(SpecFiles, SaveProposesTheUnitsNameBesideIt)
 
 TEST_F(SpecFiles, OpenReadsTheFileIntoThePages)
 {
-    const QString gauge = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("one line"));
+    const QString gauge = QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc");
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("one line"));
     prompts.openFile(gauge);
     QTest::mouseClick(find<QWidget>("BitBtn5"), Qt::LeftButton);
     EXPECT_EQ(prompts.log()[0].request.filter, "Component Specifications (*.spc)");
@@ -222,13 +225,13 @@ TEST_F(SpecFiles, OpenReadsTheFileIntoThePages)
     EXPECT_FALSE(builder->spec().Properties.isEmpty());
     EXPECT_TRUE(builder->spec().StandardProperties.contains("HelpContext"));
     EXPECT_EQ(page(), TBuilder::PropertiesPageIndex);
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "");
 }
 
 TEST_F(SpecFiles, SaveProposesTheCurrentFileAfterOpen)
 {
     const QString copy = path("gauge.spc");
-    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"), copy));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"), copy));
     prompts.openFile(copy).saveFile(QString());
     action("Openspcfile1")->trigger();
     action("Savespcfile1")->trigger();
@@ -256,23 +259,23 @@ TEST_F(SpecFiles, OpenShowsACustomAncestorAndBuildsWithIt)
     file.write("[Component]\r\nClassname=TKnob\r\nAncestor=TNoSuchClass\r\n");
     file.close();
     builder->classPage->ancestorbox->setCurrentIndex(builder->classPage->ancestorbox->findText("TTimer"));
-    prompts.openFile(path("odd.spc"));
+    prompts.answer(Answer::No).openFile(path("odd.spc"));
     action("Openspcfile1")->trigger();
     EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TNoSuchClass");
     EXPECT_EQ(builder->classPage->ancestorbox->currentIndex(), -1);
     EXPECT_TRUE(builder->spec().StandardProperties.isEmpty()) << "emptied by the reset";
     action("BuildOutput1")->trigger();
-    EXPECT_TRUE(builder->outputPage->Memo1->toPlainText().contains("  TKnob = class(TNoSuchClass)\n"));
+    EXPECT_TRUE(builder->outputPage()->Memo1->toPlainText().contains("  TKnob = class(TNoSuchClass)\n"));
 }
 
 TEST_F(SpecFiles, CancelledOpenChangesNothing)
 {
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("kept"));
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("kept"));
     builder->showPage(TBuilder::StylePageIndex);
     prompts.openFile(QString());
     action("Openspcfile1")->trigger();
     EXPECT_EQ(page(), TBuilder::StylePageIndex);
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "kept");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "kept");
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
 }
 
@@ -280,17 +283,19 @@ TEST_F(SpecFiles, CancelledOpenChangesNothing)
 TEST_F(SpecFiles, OpenRefusesAFileThatIsNoSpecification)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("kept"));
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("kept"));
     QFile file(path("cert.spc"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("-----BEGIN PKCS7-----\r\n[Other]\r\nx=1\r\n");
     file.close();
-    prompts.openFile(path("cert.spc")).answer(Answer::Ok);
+    prompts.answer(Answer::No).openFile(path("cert.spc")).answer(Answer::Ok);
     action("Openspcfile1")->trigger();
-    EXPECT_EQ(prompts.messageTexts(), QStringList{"cert.spc is not a component specification file."});
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList({"Do you want to save the current component specifications ?",
+                           "cert.spc is not a component specification file."}));
     EXPECT_EQ(prompts.log().last().kind, UserPrompts::Kind::Error);
     EXPECT_EQ(builder->classPage->clname->text(), "TGauge");
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "kept");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "kept");
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
 }
 
@@ -300,14 +305,14 @@ TEST_F(SpecFiles, OpenAsksBothSaveQuestionsFirst)
     input.name = QStringLiteral("Value");
     input.type = QStringLiteral("integer");
     builder->document().addProperty(input);
-    builder->outputPage->Memo1->setPlainText(QStringLiteral("a\nb"));
+    builder->outputPage()->Memo1->setPlainText(QStringLiteral("a\nb"));
     prompts.answer(Answer::No).answer(Answer::Cancel);
     action("Openspcfile1")->trigger();
     EXPECT_EQ(prompts.messageTexts(),
               QStringList({"Do you want to save the current component specifications ?",
                            "Do you want to save the source (*.pas) file ?"}));
     EXPECT_EQ(builder->spec().Properties.size(), 1);
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "a\nb");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "a\nb");
 }
 
 TEST_F(SpecFiles, OpenGoesNoFurtherWhenItsSaveFails)
@@ -325,10 +330,12 @@ TEST_F(SpecFiles, OpenGoesNoFurtherWhenItsSaveFails)
 // ---- the window's build equals the headless command's ---------------------------
 
 struct SameUnitRow {
+    const char *name;
     const char *example;
     int indent;
     const char *separator;
 };
+UF_ROW_NAME(SameUnitRow)
 
 class SameUnitAsCommand : public BuildInWindow, public ::testing::WithParamInterface<SameUnitRow>
 {
@@ -337,11 +344,11 @@ class SameUnitAsCommand : public BuildInWindow, public ::testing::WithParamInter
 TEST_P(SameUnitAsCommand, OpenedAndBuiltInTheWindow)
 {
     const SameUnitRow row = GetParam();
-    const QString spec = QStringLiteral(UF_SOURCE_DIR "/examples/") + QLatin1String(row.example);
+    const QString spec = QStringLiteral(UF_TEST_DATA_DIR "/") + QLatin1String(row.example);
 
     QProcess command;
     command.start(QStringLiteral(UF_BUILD_COMMAND),
-                  {QStringLiteral("--indent"), QString::number(row.indent),
+                  {QStringLiteral("--default-style"), QStringLiteral("--indent"), QString::number(row.indent),
                    QStringLiteral("--separator-char"), QLatin1String(row.separator), spec});
     ASSERT_TRUE(command.waitForFinished(30000));
     ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
@@ -349,8 +356,8 @@ TEST_P(SameUnitAsCommand, OpenedAndBuiltInTheWindow)
 
     prompts.openFile(spec);
     action("Openspcfile1")->trigger();
-    builder->stylePage->indent->setValue(row.indent);
-    builder->stylePage->charcombo->setEditText(QLatin1String(row.separator));
+    builder->stylePage()->indent->setValue(row.indent);
+    builder->stylePage()->charcombo->setEditText(QLatin1String(row.separator));
     action("BuildOutput1")->trigger();
     // The lines of the file the window's Save would write.
     const QStringList actual = decodeText(sourceFileBytes(output())).split(QStringLiteral("\r\n"));
@@ -361,10 +368,6 @@ TEST_P(SameUnitAsCommand, OpenedAndBuiltInTheWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(BuildInWindow, SameUnitAsCommand,
-                         ::testing::Values(SameUnitRow{"gauge.spc", 2, ""},
-                                           SameUnitRow{"gauge.spc", 4, "="},
-                                           SameUnitRow{"tank.spc", 3, "*"}),
-                         [](const auto &info) {
-                             return std::string(info.param.example).substr(0, 4) + "Indent"
-                                 + std::to_string(info.param.indent);
-                         });
+                         ::testing::Values(SameUnitRow{"GaugeIndent2", "gauge.spc", 2, ""},
+                                           SameUnitRow{"GaugeIndent4", "gauge.spc", 4, "="},
+                                           SameUnitRow{"TankIndent3", "tank.spc", 3, "*"}), RowName());

@@ -64,8 +64,20 @@ protected:
         builder.reset();
         builder = std::make_unique<TBuilder>(services);
         builder->show();
-        builder->ensurePages();
+        makeLaterPages();
         builder->listenForHandedOverFiles();
+    }
+
+    // The pages a window makes when first needed, made now, so that the
+    // tests find every control by its name.
+    void makeLaterPages()
+    {
+        builder->propertiesPage();
+        builder->methodsPage();
+        builder->eventHandlersPage();
+        builder->messageHandlersPage();
+        builder->outputPage();
+        builder->stylePage();
     }
 
     template <class T>

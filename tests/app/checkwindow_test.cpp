@@ -1,6 +1,7 @@
 // The check of the specification in the window: the findings below the Output
 // text, the way from a finding to its entry, and what the status line says.
 #include "builderfixture.h"
+#include "rowname.h"
 #include "model/specbuilders.h"
 
 #include "app/findingslist.h"
@@ -50,7 +51,7 @@ protected:
         builder->classPage->clname->setText(u"TGauge"_s);
     }
 
-    FindingsList *list() { return builder->outputPage->findingsList; }
+    FindingsList *list() { return builder->outputPage()->findingsList; }
     QString status() { return find<QLabel>("Panel1")->text(); }
     int page() { return builder->PageControl1->currentIndex(); }
 
@@ -89,10 +90,7 @@ struct EntryRow {
     int row;            // the list's row that is selected; -1: a field, its text selected
 };
 
-void PrintTo(const EntryRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(EntryRow)
 
 class FindingEntry : public CheckInWindow, public ::testing::WithParamInterface<EntryRow>
 {
@@ -140,8 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "palette page 'Tom's'", TBuilder::ClassPageIndex, "palpage", -1},
         EntryRow{"SeparatorCharacter",
                  [](TBuilder &w, SpecDocument &) {
-                     w.stylePage->numchars->setValue(10);
-                     w.stylePage->charcombo->setEditText(u"}"_s);
+                     w.stylePage()->numchars->setValue(10);
+                     w.stylePage()->charcombo->setEditText(u"}"_s);
                  },
                  "style '}'", TBuilder::StylePageIndex, "charcombo", -1},
         // Events share the property lists but not ListBox1: the row is found by name.
@@ -199,10 +197,7 @@ struct StatusRow {
     int page;
 };
 
-void PrintTo(const StatusRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(StatusRow)
 
 class CheckStatus : public CheckInWindow, public ::testing::WithParamInterface<StatusRow>
 {
@@ -212,7 +207,7 @@ TEST_P(CheckStatus, SaysHowManyFindingsAndShowsThemInTheList)
 {
     const StatusRow &row = GetParam();
     row.setUp(builder->document());
-    builder->outputPage->setLines({u"unit earlier;"_s});
+    builder->outputPage()->setLines({u"unit earlier;"_s});
     // What an earlier check showed goes.
     list()->setFindings({Finding{Kind::Class, u"TOld"_s, -1, u"old"_s, Finding::Severity::Error}});
     builder->showPage(TBuilder::MethodsPageIndex);
@@ -232,7 +227,7 @@ TEST_P(CheckStatus, SaysHowManyFindingsAndShowsThemInTheList)
     EXPECT_EQ(list()->isVisible(), !severities.isEmpty());
     EXPECT_EQ(page(), row.page);
     if (!built)
-        EXPECT_EQ(builder->outputPage->lines(), QStringList({u"unit earlier;"_s, QString()}));
+        EXPECT_EQ(builder->outputPage()->lines(), QStringList({u"unit earlier;"_s, QString()}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -276,7 +271,7 @@ TEST_F(CheckInWindow, NewTakesTheFindingsAwayWithTheUnit)
 // For a person to look at: screenshots/output-findings-*.png in the build tree.
 TEST_F(CheckInWindow, RenderTheOutputPageWithFindings)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.answer(UserPrompts::Answer::No).openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     SpecDocument &document = builder->document();
     document.addProperty(property(u"Ratio"_s, u"Double"_s, u"1.5"_s));
@@ -295,7 +290,7 @@ TEST_F(CheckInWindow, RenderTheOutputPageWithFindings)
                                  .arg(size.width()).arg(size.height());
         EXPECT_TRUE(builder->grab().save(name));
         // The text keeps most of the page; the list shows its first four lines whole.
-        EXPECT_GT(builder->outputPage->Memo1->height(), list()->height()) << size.width();
+        EXPECT_GT(builder->outputPage()->Memo1->height(), list()->height()) << size.width();
         EXPECT_GE(list()->viewport()->height(),
                   4 * list()->visualItemRect(list()->topLevelItem(0)).height()) << size.width();
         const QRect inWindow(list()->mapTo(builder.get(), QPoint(0, 0)), list()->size());

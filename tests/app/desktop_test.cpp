@@ -7,6 +7,8 @@
 #include "app/outputpage.h"
 #include "app/recentspecifications.h"
 #include "editor/classpage.h"
+#include "platform/handoverprotocol.h"
+#include "rowname.h"
 
 #include <QDeadlineTimer>
 #include <QDialog>
@@ -15,13 +17,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <vector>
 
 using Answer = UserPrompts::Answer;
 using Kind = UserPrompts::Kind;
@@ -70,7 +80,7 @@ TEST_F(OutsideFilesTest, AFileNamedAtStartIsOpenedWithoutQuestions)
 {
     services.fileToOpen = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
     createBuilder();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(builder->currentSpecificationFile(), services.fileToOpen);
     EXPECT_EQ(classname(), "TGauge");
     EXPECT_EQ(page(), TBuilder::PropertiesPageIndex);
@@ -90,13 +100,13 @@ TEST_F(OutsideFilesTest, ASecondStartHandsItsFileToTheRunningWindowAndEnds)
     second.setWorkingDirectory(path(QStringLiteral("elsewhere")));
     second.start(QStringLiteral(UF_PROGRAM), {QStringLiteral("knob.spc")});
     ASSERT_TRUE(second.waitForStarted());
-    const bool ended = waitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
+    const bool ended = QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
     if (!ended)
         second.kill();
     ASSERT_TRUE(ended) << "the second start did not end";
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(builder->currentSpecificationFile(), file);
     EXPECT_EQ(classname(), "TKnob");
     EXPECT_TRUE(prompts.log().isEmpty());
@@ -108,7 +118,7 @@ TEST_F(OutsideFilesTest, ASecondStartWaitsForTheWindowToListen)
 {
     builder.reset();
     builder = std::make_unique<TBuilder>(services);
-    builder->ensurePages();
+    makeLaterPages();
     const QString file = specFile(QStringLiteral("dial.spc"), QStringLiteral("TDial"));
     QProcess second;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -117,15 +127,15 @@ TEST_F(OutsideFilesTest, ASecondStartWaitsForTheWindowToListen)
     second.setProcessEnvironment(environment);
     second.start(QStringLiteral(UF_PROGRAM), {file});
     ASSERT_TRUE(second.waitForStarted());
-    QTest::qWait(500);
-    ASSERT_EQ(second.state(), QProcess::Running) << "the second start gave up at once";
+    QSignalSpy finished(&second, &QProcess::finished);
+    ASSERT_FALSE(finished.wait(500)) << "the second start gave up at once";
     builder->listenForHandedOverFiles();
-    const bool ended = waitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
+    const bool ended = QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000);
     if (!ended)
         second.kill();
     ASSERT_TRUE(ended) << "the second start did not end";
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(classname(), "TDial");
 }
 
@@ -150,7 +160,7 @@ TEST_F(OutsideFilesTest, AHandedOverFileAsksOpensQuestionsFirst)
     addProperty();
     prompts.answer(Answer::Cancel);
     builder->outsideFiles().request(specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge")));
-    ASSERT_TRUE(waitFor([&] { return !prompts.log().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.log().isEmpty(); }));
     EXPECT_EQ(prompts.messageTexts(), QStringList({kOpenQuestion}));
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty()) << "Cancel keeps the work";
     EXPECT_EQ(builder->spec().Properties.size(), 1);
@@ -165,12 +175,131 @@ TEST_F(OutsideFilesTest, AHandedOverFileWaitsUntilNoDialogIsUp)
     ASSERT_TRUE(QApplication::activeModalWidget());
     const QString file = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
     builder->outsideFiles().request(file);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();   // the first try to open it
     EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
     EXPECT_TRUE(builder->outsideFiles().hasWaitingFiles());
     box.hide();
-    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
     EXPECT_EQ(builder->currentSpecificationFile(), file);
+}
+
+// Several files waiting together make one question, however many came.
+TEST_F(OutsideFilesTest, SeveralWaitingFilesMakeOneQuestionForTheLast)
+{
+    QDialog box(builder.get());
+    box.setModal(true);
+    box.show();
+    for (int i = 0; i < 150; ++i)
+        builder->outsideFiles().request(path(QStringLiteral("missing%1.spc").arg(i)));
+    const QString last = specFile(QStringLiteral("knob.spc"), QStringLiteral("TKnob"));
+    builder->outsideFiles().request(last);
+    prompts.answer(Answer::Yes);
+    box.hide();
+    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList{QStringLiteral("151 specification files were handed over at once. Only one can "
+                                         "be open: open the last of them, ") + last + u'?'});
+    EXPECT_EQ(classname(), "TKnob");
+    EXPECT_FALSE(builder->outsideFiles().hasWaitingFiles());
+}
+
+TEST_F(OutsideFilesTest, NoToTheQuestionOpensNone)
+{
+    QDialog box(builder.get());
+    box.setModal(true);
+    box.show();
+    builder->outsideFiles().request(specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge")));
+    builder->outsideFiles().request(specFile(QStringLiteral("knob.spc"), QStringLiteral("TKnob")));
+    prompts.answer(Answer::No);
+    box.hide();
+    ASSERT_TRUE(waitFor([&] { return !builder->outsideFiles().hasWaitingFiles() && !prompts.log().isEmpty(); }));
+    EXPECT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
+}
+
+// A pipe named like a specification would block the window in its open.
+TEST_F(OutsideFilesTest, APipeIsRefusedWithoutBeingOpened)
+{
+    const QString fifo = path(QStringLiteral("fifo.spc"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    prompts.answer(Answer::Ok);
+    builder->outsideFiles().request(fifo);
+    ASSERT_TRUE(waitFor([&] { return !prompts.log().isEmpty(); }));
+    EXPECT_EQ(prompts.messageTexts(),
+              QStringList{"fifo.spc is not a regular file (a folder, a device or a pipe); it is not read."});
+    EXPECT_TRUE(builder->currentSpecificationFile().isEmpty());
+}
+
+// ---- the hand-over socket under strain ----------------------------------------------
+
+class HandOverSocket : public OutsideFilesTest
+{
+protected:
+    QString socketPath() const { return path(QStringLiteral("unitforge.socket")); }
+    // A raw connection to the window's socket.
+    std::unique_ptr<QLocalSocket> connectRaw()
+    {
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->connectToServer(socketPath());
+        EXPECT_TRUE(socket->waitForConnected(2000)) << socket->errorString().toStdString();
+        return socket;
+    }
+};
+
+TEST_F(HandOverSocket, AConnectionThatSendsNothingIsClosed)
+{
+    const auto idle = connectRaw();
+    QSignalSpy closed(idle.get(), &QLocalSocket::disconnected);
+    EXPECT_TRUE(closed.wait(10000));
+}
+
+TEST_F(HandOverSocket, ConnectionsBeyondTheLimitAreClosedAtOnce)
+{
+    std::vector<std::unique_ptr<QLocalSocket>> sockets;
+    for (int i = 0; i < 40; ++i)
+        sockets.push_back(connectRaw());
+    const auto closedCount = [&] {
+        return std::count_if(sockets.begin(), sockets.end(), [](const auto &socket) {
+            return socket->state() == QLocalSocket::UnconnectedState;
+        });
+    };
+    // Well before a quiet connection's time is up.
+    ASSERT_TRUE(waitFor([&] { return closedCount() >= 8; }, 1500)) << closedCount() << " closed";
+    EXPECT_EQ(closedCount(), 8);
+}
+
+TEST_F(HandOverSocket, AGoodRequestIsAnsweredBeforeABadOneClosesTheLine)
+{
+    const QString file = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
+    const auto socket = connectRaw();
+    socket->write(HandOverProtocol::openRequest(file) + "nonsense\n");
+    QByteArray answer;
+    ASSERT_TRUE(waitFor([&] {
+        answer += socket->readAll();
+        return socket->state() == QLocalSocket::UnconnectedState;
+    }));
+    answer += socket->readAll();
+    EXPECT_EQ(answer, HandOverProtocol::acknowledgement());
+    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_EQ(classname(), "TGauge");
+}
+
+// Out of descriptors, the server stops listening and takes its socket away;
+// it listens again once it can.
+TEST_F(HandOverSocket, AServerThatStoppedListensAgain)
+{
+    auto *server = builder->findChild<QLocalServer *>();
+    ASSERT_TRUE(server);
+    server->close();
+    ASSERT_FALSE(QFile::exists(socketPath()));
+    ASSERT_TRUE(waitFor([&] { return server->isListening(); }, 5000));
+    const QString file = specFile(QStringLiteral("gauge.spc"), QStringLiteral("TGauge"));
+    const auto socket = connectRaw();
+    socket->write(HandOverProtocol::openRequest(file));
+    QByteArray answer;
+    EXPECT_TRUE(waitFor([&] { return (answer += socket->readAll()) == HandOverProtocol::acknowledgement(); }));
+    ASSERT_TRUE(waitFor([&] { return !builder->currentSpecificationFile().isEmpty(); }));
+    EXPECT_EQ(classname(), "TGauge");
 }
 
 // ---- dropping --------------------------------------------------------------------------
@@ -199,7 +328,7 @@ protected:
 TEST_F(Dropping, ASpecificationFileDroppedOnTheOutputTextIsOpenedNotTyped)
 {
     const QString file = specFile(QStringLiteral("Gauge.SPC"), QStringLiteral("TGauge"));
-    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    QPlainTextEdit *memo = builder->outputPage()->Memo1;
     EXPECT_TRUE(drop(memo->viewport(), {url(file)}));
     EXPECT_EQ(builder->currentSpecificationFile(), file);
     EXPECT_EQ(memo->toPlainText(), "");
@@ -225,6 +354,7 @@ struct RefusedDrop {
     const char *name;
     QStringList files;   // under the test folder; "http:" for a remote one
 };
+UF_ROW_NAME(RefusedDrop)
 
 class DroppingOther : public Dropping, public testing::WithParamInterface<RefusedDrop>
 {

@@ -2,6 +2,7 @@
 // Open and New do to them, and the questions Build and Exit ask about the
 // method and the event typed but not added.
 #include "builderfixture.h"
+#include "rowname.h"
 
 #include "app/outputpage.h"
 #include "editor/classpage.h"
@@ -50,7 +51,7 @@ using EditorPages = BuilderTest;
 
 TEST_F(EditorPages, OpenFillsTheListsAndEnablesRemoveNewEmptiesThem)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     EXPECT_EQ(linesOf(find<QListWidget>("ListBox2")), QStringList({u"Ratio"_s, u"Paint"_s}));
     EXPECT_EQ(linesOf(find<QListWidget>("ListBox3")), QStringList({u"OnChange"_s}));
@@ -60,13 +61,13 @@ TEST_F(EditorPages, OpenFillsTheListsAndEnablesRemoveNewEmptiesThem)
     EXPECT_TRUE(find<QPushButton>("Button6")->isEnabled());
     EXPECT_FALSE(find<QPushButton>("Button8")->isEnabled()) << "only a click on a line enables it";
 
-    builder->methodsPage->Methodname->setText(u"Typed"_s);
+    builder->methodsPage()->Methodname->setText(u"Typed"_s);
     prompts.answer(Answer::No);
     action("New1")->trigger();
     for (const char *list : {"ListBox2", "ListBox3", "ListBox5", "userlist"})
         EXPECT_TRUE(linesOf(find<QListWidget>(list)).isEmpty()) << list;
     EXPECT_TRUE(selectedOf(find<QListWidget>("winlist")).isEmpty());
-    EXPECT_EQ(builder->methodsPage->Methodname->text(), "Typed");
+    EXPECT_EQ(builder->methodsPage()->Methodname->text(), "Typed");
 
     // Open's last step enables; it never disables, not even after a cancelled dialog.
     prompts.openFile(QString());
@@ -85,10 +86,7 @@ struct PendingAnswersRow {
     bool running;
 };
 
-void PrintTo(const PendingAnswersRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(PendingAnswersRow)
 
 class PendingMethodAndEvent : public BuilderTest, public ::testing::WithParamInterface<PendingAnswersRow>
 {
@@ -98,8 +96,8 @@ TEST_P(PendingMethodAndEvent, AreAskedAboutMethodFirstAndAddedOnTheirPages)
 {
     const PendingAnswersRow row = GetParam();
     builder->classPage->clname->setText(u"TGauge"_s);
-    builder->methodsPage->Methodname->setText(u"Reset"_s);
-    builder->eventHandlersPage->eventname->setText(u"Change"_s);
+    builder->methodsPage()->Methodname->setText(u"Reset"_s);
+    builder->eventHandlersPage()->eventname->setText(u"Change"_s);
     for (Answer answer : row.answers)
         prompts.answer(answer);
     action(row.command)->trigger();
@@ -135,13 +133,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EditorPages, BuildWritesTheMethodAndTheEventAddedByItsQuestions)
 {
     builder->classPage->clname->setText(u"TGauge"_s);
-    builder->methodsPage->Methodname->setText(u"Reset"_s);
-    builder->eventHandlersPage->eventname->setText(u"Change"_s);
+    builder->methodsPage()->Methodname->setText(u"Reset"_s);
+    builder->eventHandlersPage()->eventname->setText(u"Change"_s);
     prompts.answer(Answer::Yes).answer(Answer::Yes);
     action("BuildOutput1")->trigger();
-    const QString unit = builder->outputPage->Memo1->toPlainText();
+    const QString unit = builder->outputPage()->Memo1->toPlainText();
     EXPECT_TRUE(unit.contains(u"\n    Procedure Reset;\n"_s));
     EXPECT_TRUE(unit.contains(u"\n    Property OnChange : TNotifyEvent read FOnChange write FOnChange ;\n"_s));
-    EXPECT_EQ(builder->methodsPage->Methodname->text(), "");
-    EXPECT_EQ(builder->eventHandlersPage->eventname->text(), "");
+    EXPECT_EQ(builder->methodsPage()->Methodname->text(), "");
+    EXPECT_EQ(builder->eventHandlersPage()->eventname->text(), "");
 }

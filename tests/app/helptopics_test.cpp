@@ -5,6 +5,7 @@
 
 #include "app/helptopics.h"
 #include "app/helpwindow.h"
+#include "rowname.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,6 +79,7 @@ struct NearestTopicRow {
     const char *control;
     int topic;
 };
+UF_ROW_NAME(NearestTopicRow)
 
 class NearestTopic : public BuilderTest, public ::testing::WithParamInterface<NearestTopicRow>
 {

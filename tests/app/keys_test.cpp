@@ -4,6 +4,7 @@
 #include "app/outputpage.h"
 #include "app/stylepage.h"
 #include "editor/classpage.h"
+#include "rowname.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -32,10 +33,12 @@ public:
 using WindowKeys = BuilderTest;
 
 struct PageKeyRow {
+    const char *name;
     int from;
     Qt::Key key;
     int to;
 };
+UF_ROW_NAME(PageKeyRow)
 
 class PageKeys : public BuilderTest, public ::testing::WithParamInterface<PageKeyRow>
 {
@@ -51,15 +54,11 @@ TEST_P(PageKeys, TurnThePagesWithWrapAround)
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowKeys, PageKeys,
-                         ::testing::Values(PageKeyRow{0, Qt::Key_PageDown, 1},
-                                           PageKeyRow{5, Qt::Key_PageDown, 6},
-                                           PageKeyRow{6, Qt::Key_PageDown, 0},
-                                           PageKeyRow{0, Qt::Key_PageUp, 6},
-                                           PageKeyRow{3, Qt::Key_PageUp, 2}),
-                         [](const auto &info) {
-                             return std::string(info.param.key == Qt::Key_PageDown ? "Down" : "Up")
-                                 + "FromPage" + std::to_string(info.param.from);
-                         });
+                         ::testing::Values(PageKeyRow{"DownFromPage0", 0, Qt::Key_PageDown, 1},
+                                           PageKeyRow{"DownFromPage5", 5, Qt::Key_PageDown, 6},
+                                           PageKeyRow{"DownFromPage6", 6, Qt::Key_PageDown, 0},
+                                           PageKeyRow{"UpFromPage0", 0, Qt::Key_PageUp, 6},
+                                           PageKeyRow{"UpFromPage3", 3, Qt::Key_PageUp, 2}), RowName());
 
 TEST_F(WindowKeys, PageDownTurnsOncePerKeyFromADeepControl)
 {
@@ -74,7 +73,7 @@ TEST_F(WindowKeys, PageDownTurnsOncePerKeyFromADeepControl)
 TEST_F(WindowKeys, TheFocusedControlStillGetsTheKey)
 {
     builder->showPage(TBuilder::OutputPageIndex);
-    QPlainTextEdit *memo = builder->outputPage->Memo1;
+    QPlainTextEdit *memo = builder->outputPage()->Memo1;
     ReleaseCounter counter;
     memo->installEventFilter(&counter);
     QTest::keyClick(memo, Qt::Key_PageDown);
@@ -101,6 +100,7 @@ struct PageKeyFieldRow {
     int page;
     const char *field;
 };
+UF_ROW_NAME(PageKeyFieldRow)
 
 class PageKeysLeaveFields : public WindowKeys, public ::testing::WithParamInterface<PageKeyFieldRow>
 {

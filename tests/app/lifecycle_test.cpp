@@ -6,6 +6,7 @@
 #include "model/pendingentries.h"
 #include "editor/classpage.h"
 #include "model/ancestortable.h"
+#include "rowname.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -27,7 +28,7 @@ const QString kSourceQuestion = QStringLiteral("Do you want to save the source (
 class Lifecycle : public BuilderTest
 {
 protected:
-    void setOutput(const QString &text) { builder->outputPage->Memo1->setPlainText(text); }
+    void setOutput(const QString &text) { builder->outputPage()->Memo1->setPlainText(text); }
     void addProperty()
     {
         PropertyInput input;
@@ -94,9 +95,11 @@ TEST_F(Lifecycle, ExitStaysWhenTheSpecificationCannotBeWritten)
 }
 
 struct SourceAnswerRow {
+    const char *name;
     Answer answer;
     bool endsProgram;
 };
+UF_ROW_NAME(SourceAnswerRow)
 
 class ExitSourceQuestion : public Lifecycle, public ::testing::WithParamInterface<SourceAnswerRow>
 {
@@ -113,14 +116,9 @@ TEST_P(ExitSourceQuestion, CancelKeepsTheProgramRunning)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lifecycle, ExitSourceQuestion,
-                         ::testing::Values(SourceAnswerRow{Answer::Cancel, false},
-                                           SourceAnswerRow{Answer::No, true},
-                                           SourceAnswerRow{Answer::Yes, true}),
-                         [](const auto &info) {
-                             return info.param.answer == Answer::Cancel ? "Cancel"
-                                 : info.param.answer == Answer::No      ? "No"
-                                                                        : "Yes";
-                         });
+                         ::testing::Values(SourceAnswerRow{"Cancel", Answer::Cancel, false},
+                                           SourceAnswerRow{"No", Answer::No, true},
+                                           SourceAnswerRow{"Yes", Answer::Yes, true}), RowName());
 
 TEST_F(Lifecycle, TitleBarCloseWithNothingUnsavedAsksNothing)
 {
@@ -134,7 +132,7 @@ TEST_F(Lifecycle, TitleBarCloseAsksExitsQuestionsWhenWorkIsUnsaved)
 {
     builder->classPage->clname->setText(QStringLiteral("TGauge"));
     addProperty();
-    builder->outputPage->setLines({QStringLiteral("unit unit1;"), QStringLiteral("end.")});
+    builder->outputPage()->setLines({QStringLiteral("unit unit1;"), QStringLiteral("end.")});
     prompts.answer(Answer::No).answer(Answer::Cancel);
     EXPECT_FALSE(builder->close());
     EXPECT_EQ(prompts.messageTexts(), QStringList({kSpecQuestion, kSourceQuestion}));
@@ -194,17 +192,19 @@ TEST_F(Lifecycle, NewResetsListsAndOutputButKeepsTheHeaderFields)
     EXPECT_TRUE(builder->spec().Properties.isEmpty());
     EXPECT_TRUE(builder->spec().Types.isEmpty());
     EXPECT_TRUE(builder->spec().StandardProperties.isEmpty());
-    EXPECT_EQ(builder->outputPage->Memo1->toPlainText(), "");
+    EXPECT_EQ(builder->outputPage()->Memo1->toPlainText(), "");
     EXPECT_EQ(builder->classPage->clname->text(), "TGauge");
     EXPECT_EQ(builder->classPage->ancestorbox->currentText(), "TComponent");
     EXPECT_TRUE(running());
 }
 
 struct NewCancelRow {
+    const char *name;
     bool withEntries;
     bool withOutput;
     int cancelAt;   // index of the question answered Cancel
 };
+UF_ROW_NAME(NewCancelRow)
 
 class NewCancel : public Lifecycle, public ::testing::WithParamInterface<NewCancelRow>
 {
@@ -223,19 +223,14 @@ TEST_P(NewCancel, ChangesNothing)
     action("New1")->trigger();
     EXPECT_EQ(builder->spec().Properties.size(), row.withEntries ? 1 : 0);
     EXPECT_EQ(builder->spec().StandardProperties, QStringList({"Name", "Tag"}));
-    EXPECT_EQ(builder->outputPage->lineCount(), row.withOutput ? 2 : 1);
+    EXPECT_EQ(builder->outputPage()->lineCount(), row.withOutput ? 2 : 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lifecycle, NewCancel,
-                         ::testing::Values(NewCancelRow{true, false, 0},
-                                           NewCancelRow{true, true, 0},
-                                           NewCancelRow{true, true, 1},
-                                           NewCancelRow{false, true, 0}),
-                         [](const auto &info) {
-                             return std::string(info.param.withEntries ? "Entries" : "NoEntries")
-                                 + (info.param.withOutput ? "Output" : "") + "CancelAt"
-                                 + std::to_string(info.param.cancelAt);
-                         });
+                         ::testing::Values(NewCancelRow{"EntriesCancelAt0", true, false, 0},
+                                           NewCancelRow{"EntriesOutputCancelAt0", true, true, 0},
+                                           NewCancelRow{"EntriesOutputCancelAt1", true, true, 1},
+                                           NewCancelRow{"NoEntriesOutputCancelAt0", false, true, 0}), RowName());
 
 // ---- a second instance ---------------------------------------------------------
 

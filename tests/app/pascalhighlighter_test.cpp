@@ -8,6 +8,7 @@
 #include <QTextLayout>
 
 #include "app/pascalhighlighter.h"
+#include "rowname.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ struct PascalCase {
     const char *source;   // lines separated by "|"
     const char *kinds;
 };
+UF_ROW_NAME(PascalCase)
 
 class PascalColouring : public testing::TestWithParam<PascalCase>
 {
@@ -225,6 +227,7 @@ struct Backdrop {
     QRgb text;
     QRgb background;
 };
+UF_ROW_NAME(Backdrop)
 
 class ReadableColours : public testing::TestWithParam<Backdrop>
 {

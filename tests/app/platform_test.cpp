@@ -9,6 +9,7 @@
 #include "platform/writersguide.h"
 #include "editor/classpage.h"
 #include "platform/delphiinstallation.h"
+#include "rowname.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -71,9 +72,11 @@ TEST_F(WritersGuideInWindow, StatusLineSaysWhenNothingCouldStartIt)
 // ---- the real message box ----------------------------------------------------------------
 
 struct EscapeRow {
+    const char *name;
     UserPrompts::Buttons buttons;
     UserPrompts::Answer answer;
 };
+UF_ROW_NAME(EscapeRow)
 
 class RealMessageBox : public ::testing::TestWithParam<EscapeRow>
 {
@@ -95,10 +98,9 @@ TEST_P(RealMessageBox, ClosedWithoutAButtonAnswersCancel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Platform, RealMessageBox,
-                         ::testing::Values(EscapeRow{UserPrompts::Buttons::YesNo, UserPrompts::Answer::Cancel},
-                                           EscapeRow{UserPrompts::Buttons::YesNoCancel, UserPrompts::Answer::Cancel},
-                                           EscapeRow{UserPrompts::Buttons::Ok, UserPrompts::Answer::Ok}),
-                         [](const auto &info) { return toString(info.param.buttons).remove(u'/').toStdString(); });
+                         ::testing::Values(EscapeRow{"YesNo", UserPrompts::Buttons::YesNo, UserPrompts::Answer::Cancel},
+                                           EscapeRow{"YesNoCancel", UserPrompts::Buttons::YesNoCancel, UserPrompts::Answer::Cancel},
+                                           EscapeRow{"Ok", UserPrompts::Buttons::Ok, UserPrompts::Answer::Ok}), RowName());
 
 TEST(RealMessageBoxButtons, YesNoShowsOnlyYesAndNo)
 {

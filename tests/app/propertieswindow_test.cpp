@@ -2,6 +2,7 @@
 // Exit ask about, Open and New filling and emptying the defined list, and a
 // property added by hand built as the headless command builds the saved file.
 #include "builderfixture.h"
+#include "rowname.h"
 
 #include "app/outputpage.h"
 #include "app/stylepage.h"
@@ -38,7 +39,7 @@ const QString kSpecQuestion = u"Do you want to save the component specification 
 class PropertiesInWindow : public BuilderTest
 {
 protected:
-    PropertiesPage *page() const { return builder->propertiesPage; }
+    PropertiesPage *page() const { return builder->propertiesPage(); }
     int currentPage() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
     bool running() const { return builder->isVisible(); }
 
@@ -62,7 +63,7 @@ struct PendingExitRow {
     bool endsProgram;
 };
 
-void PrintTo(const PendingExitRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(PendingExitRow)
 
 class PendingPropertyOnExit : public PropertiesInWindow,
                               public ::testing::WithParamInterface<PendingExitRow>
@@ -106,7 +107,7 @@ struct PendingBuildRow {
     QString nameAfter;
 };
 
-void PrintTo(const PendingBuildRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(PendingBuildRow)
 
 class PendingPropertyOnBuild : public PropertiesInWindow,
                                public ::testing::WithParamInterface<PendingBuildRow>
@@ -123,7 +124,7 @@ TEST_P(PendingPropertyOnBuild, AsksFirst)
     EXPECT_EQ(prompts.messageTexts(), QStringList{kPendingValue});
     EXPECT_EQ(builder->spec().Properties, row.added ? QStringList{u"Value"_s} : QStringList());
     EXPECT_EQ(page()->propname->text(), row.nameAfter);
-    const QStringList lines = builder->outputPage->lines();
+    const QStringList lines = builder->outputPage()->lines();
     EXPECT_EQ(lines.contains(u"    FValue : integer;"_s), row.added);
     EXPECT_EQ(lines.size() > 1, row.built);
     EXPECT_EQ(find<QWidget>("BitBtn3")->isEnabled(), row.built);
@@ -139,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(PropertiesInWindow, PendingPropertyOnBuild,
 
 TEST_F(PropertiesInWindow, OpenFillsTheDefinedListAndEnablesRemove)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     QStringList shown;
     for (int row = 0; row < page()->ListBox1->count(); ++row)
@@ -182,7 +183,7 @@ TEST_F(PropertiesInWindow, AddedPropertyIsBuiltAsTheCommandBuildsTheSavedFile)
     QTest::mouseClick(find<QWidget>("btnBuild"), Qt::LeftButton);
     EXPECT_TRUE(prompts.log().isEmpty());
 
-    const QStringList lines = builder->outputPage->lines();
+    const QStringList lines = builder->outputPage()->lines();
     const qsizetype privateAt = lines.indexOf(u"  private"_s);
     const qsizetype publishedAt = lines.indexOf(u"  published"_s);
     EXPECT_EQ(lines.indexOf(u"    FValue : integer;"_s), privateAt + 1);
@@ -200,10 +201,10 @@ TEST_F(PropertiesInWindow, AddedPropertyIsBuiltAsTheCommandBuildsTheSavedFile)
     EXPECT_EQ(ProfileFile(path("gauge.spc")).readString(u"PropertyComments"_s, u"0"_s),
               u"The gauge's reading"_s);
 
-    const Style style = builder->stylePage->style();
+    const Style style = builder->stylePage()->style();
     QProcess command;
     command.start(QStringLiteral(UF_BUILD_COMMAND),
-                  {u"--indent"_s, QString::number(style.indent), u"--blank-lines"_s,
+                  {u"--default-style"_s, u"--indent"_s, QString::number(style.indent), u"--blank-lines"_s,
                    QString::number(style.blankLines), u"--separator-length"_s,
                    QString::number(style.separatorLength), u"--separator-char"_s,
                    style.separatorChar, path("gauge.spc")});

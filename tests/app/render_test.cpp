@@ -96,7 +96,7 @@ TEST_F(Render, EveryPageAtTheInitialSize)
 
 TEST_F(Render, PropertiesPageWithPropertiesAndTheCommentDialog)
 {
-    PropertiesPage *page = builder->propertiesPage;
+    PropertiesPage *page = builder->propertiesPage();
     builder->showPage(TBuilder::PropertiesPageIndex);
     const QStringList names{"Value", "Caption", "Items", "Level", "Interval", "Handle"};
     for (const QString &name : names) {
@@ -125,7 +125,7 @@ TEST_F(Render, PropertiesPageWithPropertiesAndTheCommentDialog)
 
 TEST_F(Render, BuiltUnitAndStatusLine)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     action("BuildOutput1")->trigger();
     save(builder.get(), QStringLiteral("page-5-output-built"));
@@ -200,17 +200,17 @@ TEST_F(Render, Dialogs)
 // half-typed fields, at the window's first size and at a larger one.
 TEST_F(Render, EditorPagesWithEntries)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     builder->classPage->ancestorbox->setEditText(QStringLiteral("TPanel"));
     builder->classPage->ancestorboxChange();   // an ancestor that publishes events
-    auto *page = builder->methodsPage;
+    auto *page = builder->methodsPage();
     page->Methodname->setText(QStringLiteral("Recalibrate"));
     page->plist->setText(QStringLiteral("Low, High: integer"));
     page->vcheck->setChecked(true);
-    builder->eventHandlersPage->eventname->setText(QStringLiteral("OnOverflow"));
-    builder->messageHandlersPage->messname->setText(QStringLiteral("WM_RESET"));
-    builder->messageHandlersPage->winlist->item(3)->setSelected(true);
+    builder->eventHandlersPage()->eventname->setText(QStringLiteral("OnOverflow"));
+    builder->messageHandlersPage()->messname->setText(QStringLiteral("WM_RESET"));
+    builder->messageHandlersPage()->winlist->item(3)->setSelected(true);
 
     const struct {
         int page;

@@ -138,6 +138,7 @@ QString toString(UserPrompts::Buttons buttons)
     case UserPrompts::Buttons::Ok: return QStringLiteral("OK");
     case UserPrompts::Buttons::YesNo: return QStringLiteral("Yes/No");
     case UserPrompts::Buttons::YesNoCancel: return QStringLiteral("Yes/No/Cancel");
+    case UserPrompts::Buttons::YesNoDefaultNo: return QStringLiteral("Yes/No, No the default");
     }
     return {};
 }

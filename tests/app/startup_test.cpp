@@ -9,6 +9,7 @@
 #include "editor/messagehandlerspage.h"
 #include "editor/methodspage.h"
 #include "editor/propertiespage.h"
+#include "rowname.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,10 +85,10 @@ TEST_F(StartUp, TheWindowComesBackWhereAndAsLargeAsItWasLeft)
     EXPECT_FALSE(builder->isMaximized());
 }
 
-// The pages after the Class page are made once the window has been painted
-// (the fixture makes them at once); made then, they are the tabs' pages and
-// take their settings as if made with the window.
-class LaterPages : public BuilderTest
+// The pages after the Class page are made when first needed (the fixture
+// makes them at once); made then, they are the tabs' pages and take their
+// settings as if made with the window.
+class PagesMadeLater : public BuilderTest
 {
 protected:
     void restartWithSettings()
@@ -99,14 +100,18 @@ protected:
         file.close();
         builder = std::make_unique<TBuilder>(services);
         builder->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(builder.get()));
     }
 
-    void expectPagesInPlace() const
+    // A page is named after its class ("OutputPage"); its stand-in has no name.
+    bool made(int index) const { return !builder->PageControl1->widget(index)->objectName().isEmpty(); }
+
+    void expectPagesInPlace()
     {
-        const QList<QWidget *> pages{builder->classPage, builder->propertiesPage,
-                                     builder->methodsPage, builder->eventHandlersPage,
-                                     builder->messageHandlersPage, builder->outputPage,
-                                     builder->stylePage};
+        const QList<QWidget *> pages{builder->classPage, builder->propertiesPage(),
+                                     builder->methodsPage(), builder->eventHandlersPage(),
+                                     builder->messageHandlersPage(), builder->outputPage(),
+                                     builder->stylePage()};
         const QStringList captions{"Class", "Properties", "Methods", "Event Handlers",
                                    "Message Handlers", "Output", "Style"};
         ASSERT_EQ(builder->PageControl1->count(), pages.size());
@@ -114,28 +119,45 @@ protected:
             EXPECT_EQ(builder->PageControl1->widget(i), pages[i]) << "page " << i;
             EXPECT_EQ(builder->PageControl1->tabText(i), captions[i]);
         }
-        EXPECT_EQ(builder->stylePage->indent->value(), 7);
-        EXPECT_EQ(builder->outputPage->Memo1->font().pixelSize(), 20);
+        EXPECT_EQ(builder->stylePage()->indent->value(), 7);
+        EXPECT_EQ(builder->outputPage()->Memo1->font().pixelSize(), 20);
     }
 };
 
-TEST_F(LaterPages, AreMadeOnceTheWindowIsPaintedWithTheClassPageStillShown)
+TEST_F(PagesMadeLater, AreNotMadeForAWindowThatIsOnlyShown)
 {
     restartWithSettings();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return builder->outputPage != nullptr; }));
+    QCoreApplication::processEvents();   // what the window does once painted
+    for (int i = TBuilder::PropertiesPageIndex; i < TBuilder::PageCount; ++i)
+        EXPECT_FALSE(made(i)) << "page " << i;
     expectPagesInPlace();
     EXPECT_EQ(builder->PageControl1->currentIndex(), TBuilder::ClassPageIndex);
-    QTest::qWait(20);   // the layout takes the new pages in
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);   // the layout takes the new pages in
     EXPECT_EQ(builder->size(), QSize(552, 408)) << "the window does not jump when they come";
 }
 
-TEST_F(LaterPages, ATabChosenBeforeThenShowsItsPage)
+TEST_F(PagesMadeLater, ATabChosenMakesOnlyItsPage)
 {
     restartWithSettings();
     builder->PageControl1->setCurrentIndex(TBuilder::OutputPageIndex);
+    EXPECT_TRUE(made(TBuilder::OutputPageIndex));
+    EXPECT_FALSE(made(TBuilder::StylePageIndex));
+    EXPECT_EQ(builder->PageControl1->currentIndex(), TBuilder::OutputPageIndex);
+    EXPECT_EQ(builder->PageControl1->currentWidget(), builder->outputPage());
     expectPagesInPlace();
     EXPECT_EQ(builder->PageControl1->currentIndex(), TBuilder::OutputPageIndex);
-    EXPECT_EQ(builder->PageControl1->currentWidget(), builder->outputPage);
+}
+
+TEST_F(PagesMadeLater, APropertyTypedOnAPageMadeLateIsStillAskedAboutByBuild)
+{
+    restartWithSettings();
+    builder->showPage(TBuilder::PropertiesPageIndex);
+    find<QLineEdit>("clname")->setText(QStringLiteral("TLamp"));
+    find<QLineEdit>("propname")->setText(QStringLiteral("Lit"));
+    prompts.answer(UserPrompts::Answer::No);
+    builder->btnBuildClick();
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    EXPECT_TRUE(prompts.messageTexts()[0].contains(QStringLiteral("Lit"))) << prompts.messageTexts()[0].toStdString();
 }
 
 struct ButtonRow {
@@ -145,6 +167,7 @@ struct ButtonRow {
     int left;           // -1: at the right edge
     bool enabled;
 };
+UF_ROW_NAME(ButtonRow)
 
 class ButtonBarButton : public BuilderTest, public ::testing::WithParamInterface<ButtonRow>
 {
@@ -195,6 +218,7 @@ struct MenuRow {
     const char *shortcut;
     bool enabled;
 };
+UF_ROW_NAME(MenuRow)
 
 class MenuItems : public BuilderTest, public ::testing::WithParamInterface<MenuRow>
 {
@@ -303,7 +327,7 @@ TEST_F(StartUp, StylePageShowsTheSeparatorCharactersInPlatformOrder)
 {
     EXPECT_EQ(StylePage::separatorCharacters(),
               QStringList({"-", "#", "*", "/", "\\", "_", "|", "~", "+", "<", "=", ">"}));
-    QComboBox *charcombo = builder->stylePage->charcombo;
+    QComboBox *charcombo = builder->stylePage()->charcombo;
     ASSERT_EQ(charcombo->count(), 12);
     EXPECT_EQ(charcombo->itemText(0), "-");
     EXPECT_EQ(charcombo->itemText(11), ">");
@@ -311,7 +335,7 @@ TEST_F(StartUp, StylePageShowsTheSeparatorCharactersInPlatformOrder)
 
 TEST_F(StartUp, StyleControlsKeepTheirRanges)
 {
-    StylePage *page = builder->stylePage;
+    StylePage *page = builder->stylePage();
     page->setStyle({50, 12, 500, QStringLiteral("=="), true});
     const Style style = page->style();
     EXPECT_EQ(style.indent, 20);
@@ -321,9 +345,26 @@ TEST_F(StartUp, StyleControlsKeepTheirRanges)
     EXPECT_TRUE(style.commentsBefore);
 }
 
+// Each option of the style table has its control, with the table's range
+// and the built-in value at start.
+TEST_F(StartUp, StylePageHasAControlForEachOption)
+{
+    for (const StyleOption &option : kStyleOptions) {
+        const QWidget *control =
+            builder->stylePage()->findChild<QWidget *>(QLatin1StringView(option.control));
+        ASSERT_TRUE(control) << option.control;
+        if (const auto *box = qobject_cast<const QSpinBox *>(control)) {
+            EXPECT_EQ(box->minimum(), option.range.min) << option.control;
+            EXPECT_EQ(box->maximum(), option.range.max) << option.control;
+        }
+        EXPECT_EQ(styleText(builder->stylePage()->style(), option), styleText(Style(), option))
+            << option.control;
+    }
+}
+
 TEST_F(StartUp, SeparatorCharacterTakesOneTypedCharacter)
 {
-    QComboBox *charcombo = builder->stylePage->charcombo;
+    QComboBox *charcombo = builder->stylePage()->charcombo;
     charcombo->setEditText(QString());
     QTest::keyClicks(charcombo->lineEdit(), QStringLiteral("#*"));
     EXPECT_EQ(charcombo->currentText(), "#");

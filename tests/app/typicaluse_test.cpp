@@ -27,7 +27,7 @@ using Answer = UserPrompts::Answer;
 QByteArray commandOutput(const QString &spec)
 {
     QProcess command;
-    command.start(QStringLiteral(UF_BUILD_COMMAND), {spec});
+    command.start(QStringLiteral(UF_BUILD_COMMAND), {QStringLiteral("--default-style"), spec});
     if (!command.waitForFinished(30000) || command.exitCode() != 0)
         return "unitforge-build failed: " + command.readAllStandardError();
     return command.readAllStandardOutput();
@@ -58,7 +58,7 @@ protected:
         QTest::mouseClick(b, Qt::LeftButton);
     }
     void click(const char *button) { click(builder.get(), button); }
-    QString unitText() const { return builder->outputPage->Memo1->toPlainText(); }
+    QString unitText() const { return builder->outputPage()->Memo1->toPlainText(); }
 };
 
 TEST_F(TypicalUse, DescribeBuildSaveReopenEditAndBuildAgain)
@@ -70,11 +70,11 @@ TEST_F(TypicalUse, DescribeBuildSaveReopenEditAndBuildAgain)
     type("propname", QStringLiteral("Value"));
     type("typebox", QStringLiteral("integer"));
     type("dval", QStringLiteral("0"));
-    click(builder->propertiesPage, "Button1");
+    click(builder->propertiesPage(), "Button1");
 
     builder->showPage(TBuilder::EventHandlersPageIndex);
     type("eventname", QStringLiteral("OnChange"));
-    click(builder->eventHandlersPage, "Button5");
+    click(builder->eventHandlersPage(), "Button5");
 
     click("btnBuild");
     EXPECT_EQ(find<QTabWidget>("PageControl1")->currentIndex(), TBuilder::OutputPageIndex);
@@ -103,7 +103,7 @@ TEST_F(TypicalUse, DescribeBuildSaveReopenEditAndBuildAgain)
                        defined->visualItemRect(defined->item(0)).center());
     EXPECT_EQ(find<QLineEdit>("dval")->text(), QStringLiteral("0"));
     type("dval", QStringLiteral("5"));
-    click(builder->propertiesPage, "Button1");
+    click(builder->propertiesPage(), "Button1");
     builder->classPage->unitname->setText(path(QStringLiteral("second.pas")));
     click("btnBuild");
     EXPECT_TRUE(unitText().contains(QStringLiteral("     FValue := 5;\n")));

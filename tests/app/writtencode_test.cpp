@@ -5,6 +5,7 @@
 #include "app/outputpage.h"
 #include "editor/classpage.h"
 #include "merge/unitfixtures.h"
+#include "rowname.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextCursor>
 
 #include <csignal>
@@ -76,17 +78,17 @@ protected:
         builder->document().addProperty(level);
     }
     void build() { action("BuildOutput1")->trigger(); }
-    QString outputText() const { return builder->outputPage->lines().join(u'\n'); }
+    QString outputText() const { return builder->outputPage()->lines().join(u'\n'); }
     // As a paste over the whole text does it.
     void writeIntoOutput(const QString &text)
     {
-        QTextCursor cursor(builder->outputPage->Memo1->document());
+        QTextCursor cursor(builder->outputPage()->Memo1->document());
         cursor.select(QTextCursor::Document);
         cursor.insertText(text);
     }
     void writeFlashBody() { writeIntoOutput(withBody(outputText(), u"TGauge.Flash"_s, kFlashBody)); }
     QString status() const { return find<QLabel>("Panel1")->text(); }
-    QString unitPanel() const { return builder->outputPage->Panel5->text(); }
+    QString unitPanel() const { return builder->outputPage()->Panel5->text(); }
     int page() const { return find<QTabWidget>("PageControl1")->currentIndex(); }
     QString unitFile() const { return dir.filePath(u"unit1.pas"_s); }
 };
@@ -108,7 +110,7 @@ TEST_P(NothingWritten, BuildReplacesTheTextWithoutAQuestion)
     const QString rebuilt = outputText();
     EXPECT_EQ(status(), unitFile() + u" built"_s);
 
-    builder->outputPage->clear();
+    builder->outputPage()->clear();
     build();
     EXPECT_EQ(rebuilt, outputText());
     EXPECT_TRUE(prompts.log().isEmpty());
@@ -137,7 +139,7 @@ TEST_F(WrittenCode, BuildKeepsTheWrittenBodyAndBringsInTheNewProperty)
     EXPECT_TRUE(merged.contains(u"FLevel := 7;"_s));
     EXPECT_EQ(status(), unitFile() + u" built, written code kept"_s);
     EXPECT_EQ(page(), TBuilder::OutputPageIndex);
-    EXPECT_TRUE(builder->outputPage->isUnsaved());
+    EXPECT_TRUE(builder->outputPage()->isUnsaved());
 
     // Nothing written since: the code written before the last Build stays.
     build();
@@ -146,6 +148,13 @@ TEST_F(WrittenCode, BuildKeepsTheWrittenBodyAndBringsInTheNewProperty)
 }
 
 // The method with the written body is removed from the specification.
+// Answers by name in the test output.
+void PrintTo(UserPrompts::Answer answer, std::ostream *os)
+{
+    static const char *const kNames[] = {"Ok", "Yes", "No", "Cancel"};
+    *os << kNames[int(answer)];
+}
+
 class DiscardQuestion : public WrittenCode, public ::testing::WithParamInterface<Answer>
 {
 };
@@ -158,15 +167,14 @@ TEST_P(DiscardQuestion, NamesWhatWouldGoAndOnlyYesBuilds)
     const QString written = outputText();
     builder->document().removeMethod(0);
     builder->showPage(TBuilder::StylePageIndex);
-    builder->outputPage->Panel5->setText(u"before"_s);
-    const QString statusBefore = status();
+    builder->outputPage()->Panel5->setText(u"before"_s);
 
     prompts.answer(GetParam());
     build();
 
     ASSERT_EQ(prompts.log().size(), 1);
     EXPECT_EQ(prompts.log()[0].kind, Kind::Confirm);
-    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(prompts.log()[0].buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(prompts.log()[0].text, "Build will discard: TGauge.Flash (4 lines). Build anyway?");
     if (GetParam() == Answer::Yes) {
         EXPECT_FALSE(outputText().contains(u"Flash"_s));
@@ -176,7 +184,7 @@ TEST_P(DiscardQuestion, NamesWhatWouldGoAndOnlyYesBuilds)
         return;
     }
     EXPECT_EQ(outputText(), written);
-    EXPECT_EQ(status(), statusBefore);
+    EXPECT_EQ(status(), "Nothing was written") << "not the last Build's status";
     EXPECT_EQ(unitPanel(), "before");
     EXPECT_EQ(page(), TBuilder::StylePageIndex);
 }
@@ -223,7 +231,7 @@ protected:
         build();
         QString text = withBody(outputText(), u"TGauge.Flash"_s, kFlashBody) + u'\n';
         writeFile(gauge(), text.replace(u"\n"_s, lineBreak).toLatin1());
-        builder->outputPage->clear();
+        builder->outputPage()->clear();
     }
     void update() { action("UpdateExistingUnit1")->trigger(); }
     QString gauge() const { return dir.filePath(u"Gauge.pas"_s); }
@@ -243,13 +251,44 @@ TEST_F(UpdateUnit, MergesIntoTheFileInItsOwnLineEndsAndShowsTheResult)
     EXPECT_EQ(bodyOf(file, u"TGauge.Flash"_s), kFlashBody);
     EXPECT_TRUE(file.contains(u"procedure TGauge.SetLevel(Value:integer);"_s));
     EXPECT_EQ(outputText() + u'\n', file);
-    EXPECT_FALSE(builder->outputPage->isUnsaved());
+    EXPECT_FALSE(builder->outputPage()->isUnsaved());
     EXPECT_EQ(status(), gauge() + u" updated"_s);
     EXPECT_EQ(page(), TBuilder::OutputPageIndex);
 
     // The shown code counts as written: a Build keeps it.
     build();
     EXPECT_EQ(bodyOf(outputText(), u"TGauge.Flash"_s), kFlashBody);
+}
+
+TEST_F(UpdateUnit, ACarriageReturnOnlyFileStaysSo)
+{
+    writeEditedGauge(u"\r"_s);
+    addLevel();
+    prompts.openFile(gauge());
+    update();
+    const QByteArray file = readFile(gauge());
+    EXPECT_FALSE(file.contains('\n'));
+    EXPECT_TRUE(file.contains("procedure TGauge.SetLevel(Value:integer);\r"));
+    EXPECT_EQ(outputText() + u'\n', QString::fromLatin1(file).replace(u'\r', u'\n'));
+}
+
+// Written as UTF-8, every "\u00fc" of the unit would change its bytes.
+TEST_F(UpdateUnit, AWindows1252UnitIsNotTurnedIntoUtf8)
+{
+    describeGauge();
+    build();
+    QString text = withBody(outputText(), u"TGauge.Flash"_s, u"\nbegin\n  Caption := 'Gr\u00fc\u00dfe';\nend;"_s) + u'\n';
+    writeFile(gauge(), text.replace(u"\n"_s, u"\r\n"_s).toLatin1());
+    const QByteArray before = readFile(gauge());
+    builder->document().addProperty(propertyInput(u"Needle"_s, u"string"_s, u"A \u2192 B"_s));
+    prompts.openFile(gauge()).answer(Answer::Ok);
+    update();
+    ASSERT_EQ(prompts.messageTexts().size(), 1);
+    const QString message = prompts.messageTexts().first();
+    EXPECT_TRUE(message.startsWith(gauge() + u" was not updated: \"\u2192\" (U+2192) on line "_s))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(u" cannot be stored in Windows-1252, the unit's encoding"_s)) << message.toStdString();
+    EXPECT_EQ(readFile(gauge()), before);
 }
 
 TEST_F(UpdateUnit, WithoutAClassNameIsRefusedBeforeTheDialog)
@@ -270,10 +309,9 @@ TEST_P(UpdateDiscardQuestion, OnlyYesChangesTheFile)
     writeEditedGauge();
     const QByteArray before = readFile(gauge());
     builder->document().removeMethod(0);
-    builder->outputPage->setLines({u"unit earlier;"_s});
-    builder->outputPage->markSaved();
+    builder->outputPage()->setLines({u"unit earlier;"_s});
+    builder->outputPage()->markSaved();
     builder->showPage(TBuilder::StylePageIndex);
-    const QString statusBefore = status();
     prompts.openFile(gauge()).answer(GetParam());
     update();
 
@@ -286,7 +324,8 @@ TEST_P(UpdateDiscardQuestion, OnlyYesChangesTheFile)
     }
     EXPECT_EQ(readFile(gauge()), before);
     EXPECT_EQ(outputText(), u"unit earlier;\n"_s);
-    EXPECT_EQ(status(), statusBefore);
+    EXPECT_EQ(status(), u"Nothing was written"_s) << "not an earlier update's status";
+    EXPECT_EQ(prompts.log()[1].buttons, Buttons::YesNoDefaultNo);
     EXPECT_EQ(page(), TBuilder::StylePageIndex);
 }
 
@@ -313,6 +352,7 @@ struct StopRow {
     const char *name;
     bool writtenOutput;
 };
+UF_ROW_NAME(StopRow)
 
 class UpdateStops : public UpdateUnit, public ::testing::WithParamInterface<StopRow>
 {
@@ -369,7 +409,7 @@ TEST_F(UpdateUnit, ARefusedWriteLeavesTheFileAndSaysSo)
         if (!out.open(QIODevice::WriteOnly))
             ::_exit(2);
         out.write((prompts.messageTexts().join(u'\n') + u'\n' + status() + u'\n'
-                   + (builder->outputPage->isUnsaved() ? u"unsaved"_s : u"saved"_s))
+                   + (builder->outputPage()->isUnsaved() ? u"unsaved"_s : u"saved"_s))
                       .toUtf8());
         out.close();
         ::_exit(0);
@@ -377,11 +417,7 @@ TEST_F(UpdateUnit, ARefusedWriteLeavesTheFileAndSaysSo)
     // A child stuck all the same is ended rather than waited for.
     int exitStatus = -1;
     pid_t ended = 0;
-    for (int tries = 0; tries < 3000 && ended == 0; ++tries) {
-        ended = ::waitpid(child, &exitStatus, WNOHANG);
-        if (ended == 0)
-            ::usleep(10000);
-    }
+    QTest::qWaitFor([&] { return (ended = ::waitpid(child, &exitStatus, WNOHANG)) != 0; }, 30000);
     if (ended == 0) {
         ::kill(child, SIGKILL);
         ::waitpid(child, &exitStatus, 0);

@@ -25,7 +25,7 @@ struct SplitCase
     QStringList expected;
 };
 
-void PrintTo(const SplitCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(SplitCase)
 
 class AwkSplit : public testing::TestWithParam<SplitCase>
 {};
@@ -134,7 +134,7 @@ struct PairCutCase
     int kept;          // of the line "before, the pair, b", in code units
 };
 
-void PrintTo(const PairCutCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(PairCutCase)
 
 class AwkLineCut : public testing::TestWithParam<PairCutCase>
 {};

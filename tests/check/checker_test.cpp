@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "awk/awk.h"
+#include "rowname.h"
 #include "model/specbuilders.h"
 #include "check/checker.h"
 #include "generator/style.h"
@@ -63,10 +64,7 @@ struct RuleCase {
     QString message;   // a part of the message that names the fault
 };
 
-void PrintTo(const RuleCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(RuleCase)
 
 class CheckRule : public testing::TestWithParam<RuleCase> {};
 
@@ -264,10 +262,7 @@ struct CleanCase {
     Change change;
 };
 
-void PrintTo(const CleanCase &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(CleanCase)
 
 class CheckClean : public testing::TestWithParam<CleanCase> {};
 
@@ -308,9 +303,11 @@ INSTANTIATE_TEST_SUITE_P(Edges, CheckClean, testing::Values(
     [](const testing::TestParamInfo<CleanCase> &info) { return std::string(info.param.name); });
 
 struct ExampleCase {
+    const char *name;
     const char *file;
     QStringList findings;   // described, in order
 };
+UF_ROW_NAME(ExampleCase)
 
 class CheckExample : public testing::TestWithParam<ExampleCase> {};
 
@@ -318,7 +315,7 @@ TEST_P(CheckExample, GivesOnlyTheExpectedFindings)
 {
     ComponentSpec spec;
     TAwk awk;
-    readSpecification(spec, QStringLiteral(UF_SOURCE_DIR "/examples/") + QLatin1String(GetParam().file), awk);
+    readSpecification(spec, QStringLiteral(UF_TEST_DATA_DIR "/") + QLatin1String(GetParam().file), awk);
     QStringList described;
     for (const Finding &finding : checkSpecification(spec, Style()))
         described.append(severityLabel(finding.severity) + u": "_s + describeFinding(finding));
@@ -326,14 +323,11 @@ TEST_P(CheckExample, GivesOnlyTheExpectedFindings)
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CheckExample, testing::Values(
-    ExampleCase{"tank.spc", {}},
+    ExampleCase{"tank", "tank.spc", {}},
     // The one string default of the examples is not written to its property.
-    ExampleCase{"gauge.spc", {u"warning: property 'Caption': string properties take no default "
+    ExampleCase{"gauge", "gauge.spc", {u"warning: property 'Caption': string properties take no default "
                               "clause, so the default is not written; the constructor still sets "
-                              "the field to 'Gauge'"_s}}),
-    [](const testing::TestParamInfo<ExampleCase> &info) {
-        return QString::fromLatin1(info.param.file).section(u'.', 0, 0).toStdString();
-    });
+                              "the field to 'Gauge'"_s}}), RowName());
 
 TEST(CheckSpecification, LeavesTheSpecificationAsItWas)
 {

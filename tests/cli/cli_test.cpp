@@ -41,7 +41,7 @@ struct ExampleCase {
     const char *unit;
 };
 
-void PrintTo(const ExampleCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(ExampleCase)
 
 class BuildCommandExample : public testing::TestWithParam<ExampleCase> {};
 
@@ -109,7 +109,8 @@ TEST(BuildCommand, WritesIntoAPipeInPlace)
     const int fd = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(fd, 0);
     QProcess process;
-    process.start(QStringLiteral(UF_BUILD_COMMAND), {QStringLiteral("-o"), QFile::decodeName(fifo), kTank});
+    process.start(QStringLiteral(UF_BUILD_COMMAND),
+                  {QStringLiteral("--default-style"), QStringLiteral("-o"), QFile::decodeName(fifo), kTank});
     QByteArray received;
     bool finished = false;
     for (int round = 0; round < 3000; ++round) {
@@ -155,6 +156,43 @@ TEST(BuildCommand, OptionsOverrideTheSettingsFile)
     EXPECT_TRUE(overridden.out.contains("end;\r\n \r\n{}\r\n\r\nconstructor"));
 }
 
+// Without --settings a build takes the style the window on this machine
+// keeps; --settings and the options go over it, --default-style ignores it.
+TEST(BuildCommand, TakesTheStyleOfTheWindowsSettingsFile)
+{
+    QTemporaryDir dir;
+    const QString windowFile = dir.filePath(QStringLiteral("uforge.ini"));
+    writeBytes(windowFile, "[Settings]\r\nindent=4\r\ncommentsbefore=1\r\n");
+    const QString other = dir.filePath(QStringLiteral("other.ini"));
+    writeBytes(other, "[Settings]\r\nindent=0\r\n");
+    const QStringList locations{dir.filePath(QStringLiteral("missing/uforge.ini")), windowFile};
+    // The indent shows in the uses clause's continuation line.
+    const auto indentOf = [&](QStringList arguments) {
+        const CommandResult run = runInProcess(arguments << kTank, locations);
+        for (const QByteArray &line : lines(run.out)) {
+            if (line.contains("SysUtils,WinTypes"))
+                return line.indexOf('S');
+        }
+        return qsizetype(-1);
+    };
+    EXPECT_EQ(indentOf({}), 4);
+    EXPECT_EQ(indentOf({QStringLiteral("--settings"), other}), 0);
+    EXPECT_EQ(indentOf({QStringLiteral("--indent"), QStringLiteral("1")}), 1);
+    EXPECT_EQ(indentOf({QStringLiteral("--default-style")}), 2);
+
+    const auto commentFirst = [&](QStringList arguments) {
+        return runInProcess(arguments << kTank, locations)
+            .out.contains("{ Adds liquid }\r\nProcedure TTank.Fill");
+    };
+    EXPECT_TRUE(commentFirst({}));
+    EXPECT_FALSE(commentFirst({QStringLiteral("--no-comments-before")}));
+    EXPECT_FALSE(commentFirst({QStringLiteral("--default-style")}));
+
+    EXPECT_TRUE(runInProcess({QStringLiteral("--help")}, locations).out.contains(windowFile.toLocal8Bit()));
+    EXPECT_EQ(runInProcess({QStringLiteral("--default-style"), QStringLiteral("--settings"), other, kTank},
+                           locations).status, 2);
+}
+
 TEST(BuildCommand, RefusesASpecificationWithoutClassName)
 {
     QTemporaryDir dir;
@@ -177,13 +215,59 @@ TEST(BuildCommand, RefusesAFileThatIsNoSpecification)
     EXPECT_EQ(run.err.trimmed(), QByteArray("cert.spc is not a component specification file."));
 }
 
+// What is no specification is refused before it is read whole, and a pipe
+// before it is even opened: each would hang or flood the command.
+struct RefusalCase {
+    const char *name;
+    const char *file;
+    bool (*make)(const QString &path);
+    const char *message;
+};
+
+class BuildCommandRefusal : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(BuildCommandRefusal, ExitsWithOneAndSaysWhy)
+{
+    QTemporaryDir dir;
+    const QString spec = dir.filePath(QString::fromLatin1(GetParam().file));
+    ASSERT_TRUE(GetParam().make(spec));
+    // A process of its own, ended after 30 s, in case reading does hang.
+    for (const QStringList &options : {QStringList(), QStringList{QStringLiteral("--check")}}) {
+        const CommandResult run = runCommand(options + QStringList{spec});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_EQ(run.err.trimmed().toStdString(), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandRefusal, testing::Values(
+    RefusalCase{"Pipe", "fifo.spc", [](const QString &path) {
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    }, "fifo.spc is not a regular file (a folder, a device or a pipe); it is not read."},
+    RefusalCase{"LinkToADevice", "zero.spc", [](const QString &path) {
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    }, "zero.spc is not a regular file (a folder, a device or a pipe); it is not read."},
+    RefusalCase{"Folder", "folder.spc", [](const QString &path) { return QDir().mkdir(path); },
+                "folder.spc is not a regular file (a folder, a device or a pipe); it is not read."},
+    RefusalCase{"LargerThan64MB", "huge.spc", [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("[Component]\r\nClassname=TX\r\n;") > 0
+            && file.resize(64 * 1024 * 1024 + 1);
+    }, "huge.spc is larger than 64 MB, more than any component specification file; it is not read."},
+    RefusalCase{"SectionFurtherDown", "page.spc", [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly)
+            && file.write(QByteArray(5000, 'x') + "\n[Component]\nClassname=TX\n") > 0;
+    }, "page.spc is not a component specification file."}),
+    RowName());
+
 struct FailureCase {
     const char *name;
     QStringList arguments;
     const char *message;
 };
 
-void PrintTo(const FailureCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(FailureCase)
 
 class BuildCommandFailure : public testing::TestWithParam<FailureCase> {};
 
@@ -202,7 +286,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"MissingValue", {kTank, QStringLiteral("--indent")}, "Missing value after '--indent'"},
     FailureCase{"NotANumber", {QStringLiteral("--indent"), QStringLiteral("two"), kTank}, "--indent needs a whole number"},
     FailureCase{"MissingSpecification", {QStringLiteral("/nonexistent/x.spc")}, "cannot read the specification file"},
-    FailureCase{"DirectoryAsSpecification", {QStringLiteral(UF_SOURCE_DIR)}, "cannot read the specification file"},
     FailureCase{"MissingSettings", {QStringLiteral("--settings"), QStringLiteral("/nonexistent/u.ini"), kTank}, "cannot read the settings file"},
     FailureCase{"UnwritableOutput", {QStringLiteral("-o"), QStringLiteral(UF_SOURCE_DIR), kTank}, "Unable to write to " UF_SOURCE_DIR},
     FailureCase{"UpdateOfAMissingUnit", {QStringLiteral("--update"), QStringLiteral("/nonexistent/u.pas"), kTank}, "cannot read the unit /nonexistent/u.pas"},
@@ -210,8 +293,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"UpdateWithoutAUnit", {QStringLiteral("--update="), kTank}, "--update needs the unit to update"},
     FailureCase{"DiscardWithoutUpdate", {QStringLiteral("--discard"), kTank}, "--discard goes with --update"},
     FailureCase{"UpdateWithOutput", {QStringLiteral("--update"), QStringLiteral("u.pas"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o cannot go with it"},
-    FailureCase{"UnknownTarget", {QStringLiteral("--target"), QStringLiteral("kylix"), kTank}, "--target is delphi or lazarus, not \"kylix\""},
-    FailureCase{"TargetNamedAsInSettings", {QStringLiteral("--target"), QStringLiteral("Delphi 2.0"), kTank}, "--target is delphi or lazarus"},
+    FailureCase{"UnknownTarget", {QStringLiteral("--target"), QStringLiteral("kylix"), kTank}, "--target needs one of delphi, lazarus, not \"kylix\""},
+    FailureCase{"TargetNamedAsInSettings", {QStringLiteral("--target"), QStringLiteral("Delphi 2.0"), kTank}, "--target needs one of delphi, lazarus"},
     FailureCase{"PackageWithOutput", {QStringLiteral("--package"), QStringLiteral("p"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o and --update cannot go with it"},
     FailureCase{"PackageForDelphi", {QStringLiteral("--package"), QStringLiteral("p"), QStringLiteral("--target"), QStringLiteral("delphi"), kTank}, "--target delphi cannot go with it"},
     FailureCase{"PackageIntoAFile", {QStringLiteral("--package"), testDataPath("tank.pas"), kTank}, "Unable to make the folder"},
@@ -229,7 +312,7 @@ struct WriteFailureCase {
     const char *message;
 };
 
-void PrintTo(const WriteFailureCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(WriteFailureCase)
 
 void limitFileSize()
 {
@@ -291,6 +374,16 @@ TEST(BuildCommand, HelpPrintsTheUsage)
     const CommandResult run = runCommand({QStringLiteral("--help")});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.startsWith("Usage: unitforge-build [options] SPEC.spc"));
+    // --check exits with 1, not 3, for a file that is no specification.
+    EXPECT_TRUE(run.out.simplified().contains(
+        "1 build refused, SPEC.spc not a specification file (with --check too)"))
+        << run.out.toStdString();
+    for (const StyleOption &option : kStyleOptions)
+        EXPECT_TRUE(run.out.contains(option.option)) << option.option;
+    for (const QByteArray &line : lines(run.out)) {
+        if (!line.startsWith("  /"))   // the settings file's name
+            EXPECT_LE(line.size(), 82) << line.toStdString();
+    }
 }
 
 TEST(BuildCommand, VersionNeedsNoSpecificationAndBuildsNothing)
@@ -307,7 +400,7 @@ struct StyleCase {
     Style expected;
 };
 
-void PrintTo(const StyleCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(StyleCase)
 
 class StyleSettings : public testing::TestWithParam<StyleCase> {};
 

@@ -3,8 +3,12 @@
 
 #include <QTemporaryDir>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include "commandrun.h"
 #include "merge/unitfixtures.h"
+#include "rowname.h"
 #include "specfile/filebytes.h"
 #include "specfile/specfile.h"
 
@@ -101,8 +105,7 @@ TEST_F(UpdateCommand, RefusesToLoseWrittenCodeUnlessToldToDiscardIt)
     const CommandResult refused = update(withoutFlash);
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(readBytes(unit()), before);
-    EXPECT_EQ(refused.out.toStdString(), "kept: TGauge.Create (1 own line)\n"
-                                         "would discard: TGauge.Flash (4 lines)\n");
+    EXPECT_EQ(refused.out.toStdString(), "would discard: TGauge.Flash (4 lines)\n");
     EXPECT_EQ(refused.err.toStdString(),
               "unitforge-build: " + unit().toStdString()
                   + " not updated: the update would discard TGauge.Flash (4 lines). "
@@ -158,6 +161,115 @@ TEST_F(UpdateCommand, RefusesAUnitThatIsNoRegularFile)
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err.toStdString(),
               "unitforge-build: cannot read the unit /dev/zero: it is not a regular file\n");
+}
+
+// Each file keeps its own line end; the lines the update brings get the one
+// most of the file's lines have.
+struct LineEndCase {
+    const char *name;
+    const char *lineBreak;      // of the file, and of the lines the update adds
+    const char *writtenBody;    // the body written into TGauge.Flash, line ends as stored
+};
+
+class UpdateLineEnds : public UpdateCommand, public testing::WithParamInterface<LineEndCase> {};
+
+TEST_P(UpdateLineEnds, AreKeptAndGivenToNewLines)
+{
+    const LineEndCase &row = GetParam();
+    const QString lineBreak = QString::fromLatin1(row.lineBreak);
+    const QString body = QString::fromLatin1(row.writtenBody);
+    const auto inFileLineEnds = [&](const ComponentSpec &specification) {
+        const QString built = decodeText(build(specification)).replace(QStringLiteral("\r\n"), lineBreak);
+        return withBody(built, QStringLiteral("TGauge.Flash"), body);
+    };
+    writeBytes(unit(), inFileLineEnds(gaugeSpec()).toLatin1());
+    const CommandResult run = update(withLevel());
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(readBytes(unit()), inFileLineEnds(withLevel()).toLatin1());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UpdateLineEnds, testing::Values(
+    LineEndCase{"CarriageReturnOnly", "\r", "\rbegin\r  Beep;\rend;"},
+    LineEndCase{"LineFeedWithOneCrLfLine", "\n", "\nbegin\r\n  Beep;\nend;"},
+    LineEndCase{"CrLfWithOneLineFeedLine", "\r\n", "\r\nbegin\n  Beep;\r\nend;"}),
+    RowName());
+
+// A unit in Windows-1252 with text in it that the code page has; the new
+// build brings a character it has not.
+TEST_F(UpdateCommand, RefusesToTurnAWindows1252UnitIntoUtf8)
+{
+    ComponentSpec arrow = gaugeSpec();
+    arrow.addProperty(propertyInput(QStringLiteral("Needle"), QStringLiteral("string"), QStringLiteral("A \u2192 B")));
+    writeEditedUnit(gaugeSpec(), QStringLiteral("\r\nbegin\r\n  Caption := 'Gr\u00fc\u00dfe';\r\nend;"));
+    const QByteArray before = readBytes(unit());
+    ASSERT_TRUE(before.contains("Gr\xFC\xDF" "e"));
+
+    const CommandResult run = update(arrow);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(readBytes(unit()), before);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    QString merged = withBody(decodeText(build(arrow)), QStringLiteral("TGauge.Flash"),
+                              QStringLiteral("\r\nbegin\r\n  Caption := 'Gr\u00fc\u00dfe';\r\nend;"));
+    merged.replace(QStringLiteral("  inherited Create(AOwner);\r\n"),
+                   QStringLiteral("  inherited Create(AOwner);\r\n  Width := 100;\r\n"));
+    const int line = int(merged.first(merged.indexOf(QChar(0x2192))).count(u'\n')) + 1;
+    EXPECT_EQ(run.err.toStdString(),
+              "unitforge-build: " + unit().toStdString() + " not updated: \"\u2192\" (U+2192) on line "
+                  + std::to_string(line) + " cannot be stored in Windows-1252, the unit's encoding\n");
+}
+
+// Neither a UTF-8 unit nor one of plain ASCII has Windows-1252 text to keep.
+TEST_F(UpdateCommand, AUtf8OrAsciiUnitTakesAnyCharacter)
+{
+    ComponentSpec arrow = gaugeSpec();
+    arrow.addProperty(propertyInput(QStringLiteral("Needle"), QStringLiteral("string"), QStringLiteral("A \u2192 B")));
+    for (const QString &written : {QStringLiteral("'Gr\u00fc\u00dfe'"), QStringLiteral("'plain'")}) {
+        writeBytes(unit(), withBody(decodeText(build(gaugeSpec())), QStringLiteral("TGauge.Flash"),
+                                    QStringLiteral("\r\nbegin\r\n  Caption := ") + written + QStringLiteral(";\r\nend;"))
+                               .toUtf8());
+        const CommandResult run = update(arrow);
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        const QByteArray after = readBytes(unit());
+        EXPECT_TRUE(after.contains(written.toUtf8())) << written.toStdString();
+        EXPECT_TRUE(after.contains("A \xE2\x86\x92 B"));
+    }
+}
+
+TEST_F(UpdateCommand, SaysThatAUtf16UnitIsNotRead)
+{
+    const QString text = decodeText(build(gaugeSpec()));
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : text)
+        utf16 += char(c.unicode() & 0xFF) + QByteArray(1, char(c.unicode() >> 8));
+    for (const QByteArray &bytes : {utf16, utf16.mid(2)}) {
+        writeBytes(unit(), bytes);
+        const CommandResult run = update(gaugeSpec());
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.toStdString(), "unitforge-build: cannot read the unit " + unit().toStdString()
+                                             + ": it is UTF-16 text, which is not read; save it as "
+                                               "UTF-8 or Windows-1252\n");
+        EXPECT_EQ(readBytes(unit()), bytes);
+    }
+}
+
+// What was kept is told once the file holds it, not before a write that fails.
+TEST_F(UpdateCommand, TellsWhatWasKeptOnlyAfterTheWrite)
+{
+    writeEditedUnit(gaugeSpec(), kWrittenFlash);
+    const QByteArray before = readBytes(unit());
+    ASSERT_GT(before.size(), 1024);
+    const CommandResult run = runCommand(
+        QStringList{QStringLiteral("--update"), unit(), spec(withLevel())}, [](QProcess &process) {
+            process.setChildProcessModifier([] {
+                ::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{1024, 1024};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
+        });
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_TRUE(run.err.startsWith("Unable to write to ")) << run.err.toStdString();
+    EXPECT_EQ(readBytes(unit()), before);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "editor/selectpathdialog.h"
 #include "awk/awk.h"
 #include "model/specdocument.h"
+#include "specfile/specfile.h"
+#include "rowname.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -52,10 +54,12 @@ TEST_F(ClassPageTest, StartsOnTComponentWithTheSortedList)
 }
 
 struct MembersRow {
+    const char *name;
     const char *ancestor;
     QStringList properties;
     QStringList events;
 };
+UF_ROW_NAME(MembersRow)
 
 class AncestorMembers : public ClassPageTest, public ::testing::WithParamInterface<MembersRow>
 {
@@ -70,13 +74,12 @@ TEST_P(AncestorMembers, FollowTheChosenAncestor)
 
 INSTANTIATE_TEST_SUITE_P(
     ClassPage, AncestorMembers,
-    ::testing::Values(MembersRow{"TTimer", {"Enabled", "Interval", "Name", "Tag"}, {"OnTimer"}},
-                      MembersRow{"TComponent", {"Name", "Tag"}, {}},
-                      MembersRow{"TBrush", {"Color", "Style"}, {}},
-                      MembersRow{"TIniFile", {}, {}},
-                      MembersRow{"TBlobStream", {}, {}},
-                      MembersRow{"TStringList", {}, {}}),
-    [](const auto &info) { return std::string(info.param.ancestor); });
+    ::testing::Values(MembersRow{"TTimer", "TTimer", {"Enabled", "Interval", "Name", "Tag"}, {"OnTimer"}},
+                      MembersRow{"TComponent", "TComponent", {"Name", "Tag"}, {}},
+                      MembersRow{"TBrush", "TBrush", {"Color", "Style"}, {}},
+                      MembersRow{"TIniFile", "TIniFile", {}, {}},
+                      MembersRow{"TBlobStream", "TBlobStream", {}, {}},
+                      MembersRow{"TStringList", "TStringList", {}, {}}), RowName());
 
 TEST_F(ClassPageTest, QueryEventsIncludeTheDatabaseEvents)
 {
@@ -96,10 +99,12 @@ TEST_F(ClassPageTest, ChoosingTComponentAgainRestoresItsMembers)
 }
 
 struct TypedAncestorRow {
+    const char *name;
     const char *typed;
     int selected;              // the list entry marked selected; -1 none
     QStringList properties;
 };
+UF_ROW_NAME(TypedAncestorRow)
 
 class TypedAncestor : public ClassPageTest, public ::testing::WithParamInterface<TypedAncestorRow>
 {
@@ -118,11 +123,10 @@ TEST_P(TypedAncestor, SelectsTheEntryEqualToTheTextWithoutRegardToCase)
 
 INSTANTIATE_TEST_SUITE_P(
     ClassPage, TypedAncestor,
-    ::testing::Values(TypedAncestorRow{"TBrush", 8, {"Color", "Style"}},
-                      TypedAncestorRow{"tbrush", 8, {"Color", "Style"}},
-                      TypedAncestorRow{"TMyBase", -1, {}},
-                      TypedAncestorRow{"TBrus", -1, {}}),
-    [](const auto &info) { return std::string(info.param.typed); });
+    ::testing::Values(TypedAncestorRow{"TBrush", "TBrush", 8, {"Color", "Style"}},
+                      TypedAncestorRow{"tbrush", "tbrush", 8, {"Color", "Style"}},
+                      TypedAncestorRow{"TMyBase", "TMyBase", -1, {}},
+                      TypedAncestorRow{"TBrus", "TBrus", -1, {}}), RowName());
 
 TEST_F(ClassPageTest, SelectionsByTheProgramRefillNothing)
 {
@@ -143,11 +147,13 @@ TEST_F(ClassPageTest, FieldsGoIntoTheDocumentAsTheyAreTyped)
 }
 
 struct OpenedAncestorRow {
+    const char *name;
     const char *stored;
     const char *shown;
     int selected;
     bool hasMembers;
 };
+UF_ROW_NAME(OpenedAncestorRow)
 
 class OpenedAncestor : public ClassPageTest, public ::testing::WithParamInterface<OpenedAncestorRow>
 {
@@ -166,7 +172,7 @@ TEST_P(OpenedAncestor, IsShownAsTheDocumentHoldsIt)
     file.close();
     choose(QStringLiteral("TTimer"));
     TAwk awk;
-    document.open(path, awk);
+    document.open(specificationFiles(), path, awk);
     EXPECT_EQ(page.ancestorbox->currentText(), QString::fromLatin1(GetParam().shown));
     EXPECT_EQ(page.ancestorbox->currentIndex(), GetParam().selected);
     EXPECT_EQ(!spec.StandardProperties.isEmpty(), GetParam().hasMembers);
@@ -177,9 +183,8 @@ TEST_P(OpenedAncestor, IsShownAsTheDocumentHoldsIt)
 
 INSTANTIATE_TEST_SUITE_P(
     ClassPage, OpenedAncestor,
-    ::testing::Values(OpenedAncestorRow{"tcustomcontrol", "TCustomControl", 24, true},
-                      OpenedAncestorRow{"TMyBase", "TMyBase", -1, false}),
-    [](const auto &info) { return std::string(info.param.shown); });
+    ::testing::Values(OpenedAncestorRow{"TCustomControl", "tcustomcontrol", "TCustomControl", 24, true},
+                      OpenedAncestorRow{"TMyBase", "TMyBase", "TMyBase", -1, false}), RowName());
 
 // ---- Select Path --------------------------------------------------------------------
 
@@ -190,6 +195,7 @@ struct SelectPathRow {
     int result;
     const char *unitName;    // expected; "%1" is the temporary folder
 };
+UF_ROW_NAME(SelectPathRow)
 
 class SelectPath : public ClassPageTest, public ::testing::WithParamInterface<SelectPathRow>
 {

@@ -2,11 +2,13 @@
 // event adds to the property and event lists, Remove keeping the lists
 // aligned, and edit-back.
 #include "editor/eventhandlerspage.h"
+#include "rowname.h"
 
 #include "editor/documentlistbox.h"
 #include "generator/unitgenerator.h"
 #include "model/ancestortable.h"
 #include "pagetestbed.h"
+#include "specfile/specfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,6 +41,7 @@ struct EventCheckRow {
     const char *focus;     // the control focused afterwards
     QString shown;         // the name field afterwards
 };
+UF_ROW_NAME(EventCheckRow)
 
 struct EventEntryRow {
     const char *name;
@@ -46,19 +49,18 @@ struct EventEntryRow {
     QStringList properties;   // the thirteen property lists, as in propertyRow()
     QStringList events;       // Events, EventTypes, EventParams, EProtected
 };
+UF_ROW_NAME(EventEntryRow)
 
 struct EventPendingRow {
     const char *name;
     Answer answer;
     QStringList defined;
 };
+UF_ROW_NAME(EventPendingRow)
 
 template <class Row>
     requires requires(const Row &row) { row.name; }
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(Row)
 
 QStringList propertyRow(const ComponentSpec &s, qsizetype i)
 {
@@ -375,7 +377,7 @@ TEST_F(EventHandlersPageTest, EditBackLeavesTheParametersWhenTheirEntryIsMissing
     file.write("[Component]\r\nPropertyCount=1\r\nEventCount=1\r\n[Events]\r\n0=OnTick\r\n"
                "[Eventtypes]\r\n0=TNotifyEvent\r\n[Properties]\r\n0=OnTick\r\n");
     file.close();
-    document.open(path, awk);
+    document.open(specificationFiles(), path, awk);
     ASSERT_TRUE(spec.EventParams.isEmpty());
 
     retype(page.Edit5, u"A: integer"_s);

@@ -1,6 +1,7 @@
 // The comment dialog: opened by the comment button, its text kept whichever
 // way it is closed, and its length limit on what the user types.
 #include "editor/memoform.h"
+#include "rowname.h"
 
 #include "awk/awk.h"
 #include "editor/propertiespage.h"
@@ -27,7 +28,7 @@ struct ClosingRow {
     Closing closing;
 };
 
-void PrintTo(const ClosingRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(ClosingRow)
 
 } // namespace
 

@@ -2,11 +2,13 @@
 // as the document's, the checks of a user message, the naming question, the
 // offset's range, and Remove.
 #include "editor/messagehandlerspage.h"
+#include "rowname.h"
 
 #include "editor/documentlistbox.h"
 #include "editor/numberspinbox.h"
 #include "model/standardmessages.h"
 #include "pagetestbed.h"
+#include "specfile/specfile.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -29,18 +31,21 @@ struct UserMessageRow {
     QString message;        // empty: accepted
     QStringList after;      // userlist afterwards
 };
+UF_ROW_NAME(UserMessageRow)
 
 struct NamingRow {
     const char *name;
     Answer answer;
     bool added;
 };
+UF_ROW_NAME(NamingRow)
 
 struct OffsetRow {
     const char *name;
     QString typed;
     QString line;           // the line added
 };
+UF_ROW_NAME(OffsetRow)
 
 struct LeavingRow {
     const char *name;
@@ -50,10 +55,7 @@ struct LeavingRow {
 
 template <class Row>
     requires requires(const Row &row) { row.name; }
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(Row)
 
 } // namespace
 
@@ -75,7 +77,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
         file.close();
-        document.open(file.fileName(), awk);
+        document.open(specificationFiles(), file.fileName(), awk);
     }
 
     void add(const QString &name, const QString &offset = u"1"_s)

@@ -1,6 +1,7 @@
 // The Methods page: its controls, the checks of Add, the headings it
 // composes, the binding and section interlocks, Remove, and edit-back.
 #include "editor/methodspage.h"
+#include "rowname.h"
 
 #include "editor/documentlistbox.h"
 #include "pagetestbed.h"
@@ -41,6 +42,7 @@ struct MethodCheckRow {
     QString message;
     const char *focus;        // the control focused afterwards
 };
+UF_ROW_NAME(MethodCheckRow)
 
 struct HeadingRow {
     const char *name;
@@ -48,25 +50,25 @@ struct HeadingRow {
     QString heading;
     QString section;
 };
+UF_ROW_NAME(HeadingRow)
 
 struct SectionRow {
     const char *name;
     QStringList clicks;
     QStringList states;   // methprivate, methpublic, methprotected
 };
+UF_ROW_NAME(SectionRow)
 
 struct MethodPendingRow {
     const char *name;
     Answer answer;
     QStringList defined;   // after the edit-back
 };
+UF_ROW_NAME(MethodPendingRow)
 
 template <class Row>
     requires requires(const Row &row) { row.name; }
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(Row)
 
 } // namespace
 

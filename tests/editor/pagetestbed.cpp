@@ -13,11 +13,6 @@
 #include <QSpinBox>
 #include <QTest>
 
-void PrintTo(const ControlRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
-
 QString stateOf(const QWidget *control)
 {
     QString state = control->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");

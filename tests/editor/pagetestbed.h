@@ -8,6 +8,7 @@
 #include "editor/pagecontext.h"
 #include "model/specdocument.h"
 #include "scriptedprompts.h"
+#include "rowname.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ struct ControlRow {
     QStringList items = {};  // a combo box's or list's lines, in order
 };
 
-void PrintTo(const ControlRow &row, std::ostream *os);
+UF_ROW_NAME(ControlRow)
 
 // "enabled" or "disabled", then "checked" or "unchecked" for a check box or
 // radio button and the text of an edit or combo box.

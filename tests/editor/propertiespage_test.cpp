@@ -2,6 +2,7 @@
 // checks and the entries it makes, the interlocks, the state after Add and
 // Remove, and edit-back with its pending question.
 #include "editor/documentlistbox.h"
+#include "rowname.h"
 #include "model/specbuilders.h"
 #include "editor/propertiespage.h"
 
@@ -178,7 +179,7 @@ struct PropertiesControlRow {
     int help;
 };
 
-void PrintTo(const PropertiesControlRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(PropertiesControlRow)
 
 class PropertiesPageControls : public PropertiesPageTest, public ::testing::WithParamInterface<PropertiesControlRow>
 {
@@ -275,7 +276,7 @@ struct RefusalRow {
     QString nameAfter;     // what the name field holds afterwards
 };
 
-void PrintTo(const RefusalRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(RefusalRow)
 
 class AddRefusal : public PropertiesPageTest, public ::testing::WithParamInterface<RefusalRow>
 {
@@ -327,7 +328,7 @@ struct EncodingRow {
     QStringList entries;
 };
 
-void PrintTo(const EncodingRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(EncodingRow)
 
 class AddEncoding : public PropertiesPageTest, public ::testing::WithParamInterface<EncodingRow>
 {
@@ -465,7 +466,7 @@ struct InterlockRow {
     const char *otherMethod;  // and its method field
 };
 
-void PrintTo(const InterlockRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(InterlockRow)
 
 class Interlock : public PropertiesPageTest, public ::testing::WithParamInterface<InterlockRow>
 {
@@ -577,7 +578,7 @@ struct EditBackRow {
     PropertyInput shown;    // what the fields show after the double-click
 };
 
-void PrintTo(const EditBackRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(EditBackRow)
 
 class EditBack : public PropertiesPageTest, public ::testing::WithParamInterface<EditBackRow>
 {
@@ -672,7 +673,7 @@ struct PendingRow {
     bool pendingAdded;
 };
 
-void PrintTo(const PendingRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(PendingRow)
 
 class EditBackPending : public PropertiesPageTest, public ::testing::WithParamInterface<PendingRow>
 {

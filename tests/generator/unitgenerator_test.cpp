@@ -157,7 +157,7 @@ struct PropertyLineCase {
     const char *line;
 };
 
-void PrintTo(const PropertyLineCase &c, std::ostream *os) { *os << c.name; }
+UF_ROW_NAME(PropertyLineCase)
 
 class PropertyLines : public ::testing::TestWithParam<PropertyLineCase> {};
 

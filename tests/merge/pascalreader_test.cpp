@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "merge/pascalreader.h"
+#include "rowname.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ struct ReaderCase {
     const char *routines;     // names, ";"-separated
     const char *lastRoutine;  // the last routine's whole text, or nullptr to skip
 };
+UF_ROW_NAME(ReaderCase)
 
 class PascalReaderRoutines : public testing::TestWithParam<ReaderCase> {};
 
@@ -131,6 +133,7 @@ struct RefusalCase {
     const char *text;      // the whole unit
     const char *error;
 };
+UF_ROW_NAME(RefusalCase)
 
 class PascalReaderRefusals : public testing::TestWithParam<RefusalCase> {};
 
@@ -160,6 +163,19 @@ INSTANTIATE_TEST_SUITE_P(Units, PascalReaderRefusals, testing::Values(
     RefusalCase{"UnclosedComment",
         "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  { never closed\nend;\nend.\n",
         "a comment that is not closed (line 6)"},
+    // The "}" forgotten, the comment runs on to the next comment's "}" and
+    // the reading fails further down: the comment is what is reported.
+    RefusalCase{"CommentClosedOnlyByTheNextComment",
+        "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  if X then begin { forgot to close\n"
+        "  end;\nend;\nprocedure B;\nbegin\n  {customize here}\nend;\nend.\n",
+        "a comment that is not closed (line 6)"},
+    RefusalCase{"ParenthesisCommentClosedOnlyByTheNextOne",
+        "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  if X then begin (* forgot to close\n"
+        "  end;\nend;\nprocedure B;\nbegin\n  (* here *)\nend;\nend.\n",
+        "a comment that is not closed (line 6)"},
+    RefusalCase{"CarriageReturnLineEnds",
+        "unit U;\rinterface\rimplementation\rprocedure A;\rbegin\rend;\rend;\rend.\r",
+        "\"end\" without a block (line 7)"},
     RefusalCase{"UnclosedString",
         "unit U;\ninterface\nimplementation\nprocedure A;\nbegin\n  S := 'abc;\nend;\nend.\n",
         "a string that is not closed on its line (line 6)"},

@@ -3,6 +3,7 @@
 
 #include "merge/unitmerge.h"
 #include "unitfixtures.h"
+#include "rowname.h"
 
 namespace {
 
@@ -111,6 +112,7 @@ struct ConstructorCase {
     const char *merged;
     int ownLines;
 };
+UF_ROW_NAME(ConstructorCase)
 
 class ConstructorMergeRule : public testing::TestWithParam<ConstructorCase> {};
 

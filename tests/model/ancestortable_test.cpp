@@ -17,7 +17,7 @@ struct MemberRow {
     const char *events;
 };
 
-void PrintTo(const MemberRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(MemberRow)
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Entry encodings of the specification and its add, remove, decode and reset operations.
 #include "awk/awk.h"
+#include "rowname.h"
 #include "model/componentspec.h"
 #include "model/specbuilders.h"
 #include "model/standardmessages.h"
@@ -124,7 +125,7 @@ struct DefaultDecodeRow {
     QString shown;       // the default field after edit-back
 };
 
-void PrintTo(const DefaultDecodeRow &row, std::ostream *os) { *os << row.name; }
+UF_ROW_NAME(DefaultDecodeRow)
 
 class DefaultDecode : public ::testing::TestWithParam<DefaultDecodeRow>
 {
@@ -239,7 +240,7 @@ TEST(ComponentSpecMethods, HeadingsSectionsAndDecoding)
 
     TAwk awk;
     MethodInput decoded;
-    ASSERT_TRUE(spec.decodeMethod(0, awk, decoded));
+    ASSERT_TRUE(spec.decodeMethod(0, decoded));
     EXPECT_EQ(decoded.kind, u"Function"_s);
     EXPECT_EQ(decoded.name, u"Total"_s);
     EXPECT_EQ(decoded.params, u"A, B: integer"_s);
@@ -249,7 +250,7 @@ TEST(ComponentSpecMethods, HeadingsSectionsAndDecoding)
     EXPECT_TRUE(decoded.isPublic);
     EXPECT_EQ(ComponentSpec::methodHeading(decoded), spec.Methods.at(0));
 
-    ASSERT_TRUE(spec.decodeMethod(1, awk, decoded));
+    ASSERT_TRUE(spec.decodeMethod(1, decoded));
     EXPECT_EQ(decoded.kind, u"Procedure"_s);
     EXPECT_EQ(decoded.directive, MethodDirective::Dynamic);
     EXPECT_TRUE(decoded.isOverride);
@@ -332,10 +333,7 @@ struct DecodeRow {
     bool isAbstract;
 };
 
-void PrintTo(const DecodeRow &row, std::ostream *os)
-{
-    *os << row.name;
-}
+UF_ROW_NAME(DecodeRow)
 
 } // namespace
 
@@ -354,7 +352,7 @@ TEST_P(MethodDecoding, GivesBackTheFieldsOfTheHeading)
     spec.MethodSections = { u"protected"_s };
     TAwk awk;
     MethodInput decoded;
-    ASSERT_TRUE(spec.decodeMethod(0, awk, decoded));
+    ASSERT_TRUE(spec.decodeMethod(0, decoded));
     EXPECT_EQ(decoded.kind, row.kind);
     EXPECT_EQ(decoded.name, row.methodName);
     EXPECT_EQ(decoded.params, row.params);

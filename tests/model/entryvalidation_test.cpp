@@ -3,6 +3,7 @@
 #include "model/entryvalidation.h"
 
 #include "awk/awk.h"
+#include "rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,7 @@ struct PropertyRow {
     QString type;
     Outcome outcome;
 };
+UF_ROW_NAME(PropertyRow)
 
 class PropertyChecks : public ::testing::TestWithParam<PropertyRow>
 {
@@ -103,6 +105,7 @@ struct MethodRow {
     QString returnType;
     Outcome outcome;
 };
+UF_ROW_NAME(MethodRow)
 
 class MethodChecks : public ::testing::TestWithParam<MethodRow>
 {
@@ -140,6 +143,7 @@ struct EventRow {
     Outcome outcome;
     QString added;   // the name of the entry added
 };
+UF_ROW_NAME(EventRow)
 
 class EventChecks : public ::testing::TestWithParam<EventRow>
 {
@@ -179,6 +183,7 @@ struct UserMessageRow {
     Outcome outcome;
     bool naming = false;   // the naming question is asked
 };
+UF_ROW_NAME(UserMessageRow)
 
 class UserMessageChecks : public ::testing::TestWithParam<UserMessageRow>
 {
@@ -190,7 +195,7 @@ TEST_P(UserMessageChecks, NameThenOffsetThenNaming)
     const auto check = checkUserMessage(GetParam().messageName, GetParam().offset, GetParam().stored, awk);
     expectOutcome(check, GetParam().outcome);
     if (GetParam().outcome.accepted)
-        EXPECT_EQ(std::get<UserMessageEntry>(check).askNamingQuestion, GetParam().naming);
+        EXPECT_EQ(std::get<UserMessageInput>(check).askNamingQuestion, GetParam().naming);
 }
 
 INSTANTIATE_TEST_SUITE_P(

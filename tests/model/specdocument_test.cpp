@@ -1,5 +1,6 @@
 // The specification document: what each change reports, the unsaved state,
 // the current file, and edit-back taking entries out.
+#include "specfile/specfile.h"
 #include "model/specdocument.h"
 
 #include "awk/awk.h"
@@ -64,15 +65,15 @@ TEST(SpecDocument, OpenAndSaveLeaveNothingUnsavedAndOnlyOpenChangesTheCurrentFil
     TAwk awk;
     doc.setClassname(u"TGauge"_s);
     QString error;
-    ASSERT_TRUE(doc.save(dir.filePath(u"a.spc"_s), &error)) << error.toStdString();
+    ASSERT_TRUE(doc.save(specificationFiles(), dir.filePath(u"a.spc"_s), &error)) << error.toStdString();
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(doc.currentFile().isEmpty()) << "saving does not make a file current";
 
     doc.setClassname(u"TOther"_s);
-    EXPECT_FALSE(doc.save(dir.path(), &error)) << "a folder cannot be written";
+    EXPECT_FALSE(doc.save(specificationFiles(), dir.path(), &error)) << "a folder cannot be written";
     EXPECT_TRUE(doc.isModified()) << "a failed save leaves the changes unsaved";
 
-    doc.open(dir.filePath(u"a.spc"_s), awk);
+    doc.open(specificationFiles(), dir.filePath(u"a.spc"_s), awk);
     EXPECT_EQ(doc.currentFile(), dir.filePath(u"a.spc"_s));
     EXPECT_EQ(doc.spec().Classname, u"TGauge"_s);
     EXPECT_FALSE(doc.isModified());
@@ -108,11 +109,11 @@ TEST(SpecDocument, SavingAsAnotherFileTakesTheHandWrittenBodiesAlong)
 {
     QTemporaryDir dir;
     const QString gauge = dir.filePath(u"gauge.spc"_s);
-    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"), gauge));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"), gauge));
     QFile::setPermissions(gauge, QFile::ReadOwner | QFile::WriteOwner);
     SpecDocument doc;
     TAwk awk;
-    ASSERT_TRUE(doc.open(gauge, awk).opened);
+    ASSERT_TRUE(doc.open(specificationFiles(), gauge, awk).opened);
     {
         QFile edited(gauge);
         ASSERT_TRUE(edited.open(QIODevice::Append));
@@ -125,7 +126,7 @@ TEST(SpecDocument, SavingAsAnotherFileTakesTheHandWrittenBodiesAlong)
         target.write("[Notes]\r\nkept=yes\r\n[functionTGauge.GetValue]\r\ncount=1\r\n1=Result := 0;\r\n");
     }
     QString error;
-    ASSERT_TRUE(doc.save(other, &error)) << error.toStdString();
+    ASSERT_TRUE(doc.save(specificationFiles(), other, &error)) << error.toStdString();
 
     ProfileFile saved(other);
     EXPECT_EQ(saved.readString(u"functionTGauge.GetValue"_s, u"1"_s), u"Result := FValue;"_s)

@@ -6,6 +6,7 @@
 
 #include "platform/handoverprotocol.h"
 #include "platform/singleinstance.h"
+#include "rowname.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ struct PathRow {
     const char *name;
     const char16_t *path;
 };
+UF_ROW_NAME(PathRow)
 
 class HandOverPaths : public testing::TestWithParam<PathRow>
 {
@@ -59,6 +61,7 @@ struct BadRow {
     const char *name;
     QByteArray bytes;
 };
+UF_ROW_NAME(BadRow)
 
 class HandOverRefuses : public testing::TestWithParam<BadRow>
 {

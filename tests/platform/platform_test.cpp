@@ -4,6 +4,7 @@
 #include "platform/singleinstance.h"
 #include "platform/wineregistry.h"
 #include "platform/writersguide.h"
+#include "rowname.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -58,9 +59,11 @@ TEST(WineRegistry, DamagedLinesAreSkipped)
 // ---- Delphi installation -------------------------------------------------------------
 
 struct HelpDirRow {
+    const char *name;
     const char *componentLibrary;
     const char *helpDirectory;
 };
+UF_ROW_NAME(HelpDirRow)
 
 class DelphiHelpDirectory : public ::testing::TestWithParam<HelpDirRow>
 {
@@ -74,12 +77,12 @@ TEST_P(DelphiHelpDirectory, ComesFromTheComponentLibrary)
 
 INSTANTIATE_TEST_SUITE_P(
     Platform, DelphiHelpDirectory,
-    ::testing::Values(HelpDirRow{"C:\\DELPHI20\\bin\\cmplib32.dcl", "C:\\DELPHI20\\help"},
-                      HelpDirRow{"C:\\DELPHI20\\BIN\\CMPLIB32.DCL", ""},
-                      HelpDirRow{"path", ""},
-                      HelpDirRow{"", ""},
-                      HelpDirRow{"D:\\bin\\cmplib32.dcl\\x\\bin\\cmplib32.dcl", "D:\\help"},
-                      HelpDirRow{"bin\\cmplib32.dcl", "help"}));
+    ::testing::Values(HelpDirRow{"Standard", "C:\\DELPHI20\\bin\\cmplib32.dcl", "C:\\DELPHI20\\help"},
+                      HelpDirRow{"UpperCase", "C:\\DELPHI20\\BIN\\CMPLIB32.DCL", ""},
+                      HelpDirRow{"NoBackslash", "path", ""},
+                      HelpDirRow{"Empty", "", ""},
+                      HelpDirRow{"LastBinCounts", "D:\\bin\\cmplib32.dcl\\x\\bin\\cmplib32.dcl", "D:\\help"},
+                      HelpDirRow{"Relative", "bin\\cmplib32.dcl", "help"}), RowName());
 
 TEST(DelphiInstallation, NothingInstalledGivesNothing)
 {
@@ -91,9 +94,11 @@ TEST(DelphiInstallation, NothingInstalledGivesNothing)
 // ---- writers' guide ----------------------------------------------------------------------
 
 struct CommandRow {
+    const char *name;
     QString directory;
     std::optional<QString> command;
 };
+UF_ROW_NAME(CommandRow)
 
 class WritersGuideCommand : public ::testing::TestWithParam<CommandRow>
 {
@@ -107,14 +112,14 @@ TEST_P(WritersGuideCommand, IsBuiltFromTheHelpDirectory)
 INSTANTIATE_TEST_SUITE_P(
     Platform, WritersGuideCommand,
     ::testing::Values(
-        CommandRow{"", QStringLiteral("winhelp.exe cwg.hlp")},
-        CommandRow{"C:\\DELPHI20\\help", QStringLiteral("winhelp.exe C:\\DELPHI20\\help\\cwg.hlp")},
-        CommandRow{"C:\\DELPHI20\\help\\", QStringLiteral("winhelp.exe C:\\DELPHI20\\help\\cwg.hlp")},
-        CommandRow{"C:\\Program Files\\Delphi\\help",
+        CommandRow{"NoDirectory", "", QStringLiteral("winhelp.exe cwg.hlp")},
+        CommandRow{"Directory", "C:\\DELPHI20\\help", QStringLiteral("winhelp.exe C:\\DELPHI20\\help\\cwg.hlp")},
+        CommandRow{"TrailingBackslash", "C:\\DELPHI20\\help\\", QStringLiteral("winhelp.exe C:\\DELPHI20\\help\\cwg.hlp")},
+        CommandRow{"BlankInPath", "C:\\Program Files\\Delphi\\help",
                    QStringLiteral("winhelp.exe C:\\Program Files\\Delphi\\help\\cwg.hlp")},
         // 12 + 235 + 1 + 7 = 255 characters fit; one more does not.
-        CommandRow{QString(235, u'd'), QStringLiteral("winhelp.exe ") + QString(235, u'd') + "\\cwg.hlp"},
-        CommandRow{QString(236, u'd'), std::nullopt}));
+        CommandRow{"LongestThatFits", QString(235, u'd'), QStringLiteral("winhelp.exe ") + QString(235, u'd') + "\\cwg.hlp"},
+        CommandRow{"OneTooLong", QString(236, u'd'), std::nullopt}), RowName());
 
 TEST(WritersGuide, ReportsWhatKeptItFromStarting)
 {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/textsearch.h"
+#include "rowname.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ struct SearchCase {
     SearchOptions options;
     int expected;   // -1: no match
 };
+UF_ROW_NAME(SearchCase)
 
 constexpr SearchOptions kDown{true, false, false};
 constexpr SearchOptions kUp{false, false, false};

@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         BuilderTest::SetUp();
-        page = builder->outputPage;
+        page = builder->outputPage();
         memo = page->Memo1;
     }
 
@@ -33,7 +33,7 @@ protected:
     void reopen()
     {
         createBuilder();
-        page = builder->outputPage;
+        page = builder->outputPage();
         memo = page->Memo1;
     }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -467,7 +469,7 @@ TEST_F(OutputPageTest, SaveAndSearchKeepNoBreakSpaces)
 
 TEST_F(OutputPageTest, SavedBuiltUnitMatchesTheBuildCommand)
 {
-    const QString spec = QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc");
+    const QString spec = QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc");
     prompts.openFile(spec);
     action("Openspcfile1")->trigger();
     builder->btnBuild->click();
@@ -491,7 +493,7 @@ TEST_F(OutputPageTest, SettingsAreWrittenOnCloseAndAppliedAtTheNextStart)
     EXPECT_TRUE(QFile::exists(path("uforge.ini")));
     EXPECT_TRUE(fileBytes("uforge.ini").startsWith("[Settings]\r\nCreateDate="));
     EXPECT_EQ(memo->font().family(), QStringLiteral("Courier"));
-    builder->stylePage->indent->setValue(4);
+    builder->stylePage()->indent->setValue(4);
     action("Matchfont1")->trigger();
     page->setLook(OutputLook{0xFF, 0, 0, -20, true, false, QStringLiteral("DejaVu Sans Mono")});
     builder->close();   // as the title bar's close button does
@@ -510,9 +512,9 @@ TEST_F(OutputPageTest, SettingsAreWrittenOnCloseAndAppliedAtTheNextStart)
     file.write(edited);
     file.close();
     reopen();
-    page = builder->outputPage;
-    EXPECT_EQ(builder->stylePage->indent->value(), 4);
-    EXPECT_EQ(builder->stylePage->linebreak->value(), 5);
+    page = builder->outputPage();
+    EXPECT_EQ(builder->stylePage()->indent->value(), 4);
+    EXPECT_EQ(builder->stylePage()->linebreak->value(), 5);
     EXPECT_TRUE(builder->Matchfont1->isChecked());
     EXPECT_FALSE(builder->UseDefault1->isChecked());
     EXPECT_EQ(page->backgroundColor(), QColor(Qt::red));
@@ -529,9 +531,33 @@ TEST_F(OutputPageTest, IndentOfFiftyInTheFileShowsTwenty)
     file.write("[Settings]\r\nindent=50\r\nbFontsize=12\r\nbFontheight=-20\r\nmatchfont=2\r\n");
     file.close();
     reopen();
-    EXPECT_EQ(builder->stylePage->indent->value(), 20);
-    EXPECT_EQ(builder->outputPage->Memo1->font().pixelSize(), 20);
+    EXPECT_EQ(builder->stylePage()->indent->value(), 20);
+    EXPECT_EQ(builder->outputPage()->Memo1->font().pixelSize(), 20);
     EXPECT_TRUE(builder->UseDefault1->isChecked());
 }
 
 } // namespace
+
+// The toolbar button's own hint does not cover the message when the boxes
+// printing asks in take the pointer away from the button and give it back.
+TEST_F(OutputPageTest, PrintedToStaysWhenABoxTookThePointerFromTheButton)
+{
+    const QString pdf = path("hint.pdf");
+    page->setLines({"unit unit1;", "end."});
+    builder->outputPrinter().setPrinterCheck([] { return false; });
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(page->btnPrint, &enter);
+    ASSERT_EQ(find<QLabel>("Panel1")->text(), page->btnPrint->statusTip());
+
+    QDialog box(builder.get());
+    box.setModal(true);
+    box.show();   // as the "No printer" box does while it is open
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(page->btnPrint, &leave);
+    box.hide();
+    prompts.answer(Answer::Yes).saveFile(pdf);
+    page->btnPrint->click();
+    QApplication::sendEvent(page->btnPrint, &enter);
+
+    EXPECT_EQ(find<QLabel>("Panel1")->text(), "Printed to " + pdf);
+}

@@ -8,6 +8,7 @@
 #include "app/replacedialog.h"
 #include "app/pascalhighlighter.h"
 #include "editor/classpage.h"
+#include "../../rowname.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -112,6 +113,7 @@ struct PositionRow {
     int position;      // in the text below
     const char *shown;
 };
+UF_ROW_NAME(PositionRow)
 
 class CursorPosition : public OutputPageTest, public testing::WithParamInterface<PositionRow>
 {
@@ -173,6 +175,7 @@ struct KeyRow {
     const char *item;
     const char *focus;   // the control the key is pressed in
 };
+UF_ROW_NAME(KeyRow)
 
 class EditorKey : public EditorKeys, public testing::WithParamInterface<KeyRow>
 {

@@ -27,7 +27,7 @@ using RenderOutput = OutputPageTest;
 
 TEST_F(RenderOutput, BuiltUnitPickListsAndDialogs)
 {
-    prompts.openFile(QStringLiteral(UF_SOURCE_DIR "/examples/gauge.spc"));
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
     action("Openspcfile1")->trigger();
     builder->show();
     builder->btnBuild->click();

@@ -9,6 +9,7 @@
 
 #include "app/sourcefilesaver.h"
 #include "scriptedprompts.h"
+#include "../../rowname.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST_F(SaveSourceFile, OverwriteAnsweredNoWritesNothing)
     EXPECT_EQ(result.outcome, Outcome::Declined);
     ASSERT_EQ(prompts.log().size(), 1);
     EXPECT_EQ(prompts.log()[0].kind, UserPrompts::Kind::Confirm);
-    EXPECT_EQ(prompts.log()[0].buttons, UserPrompts::Buttons::YesNo);
+    EXPECT_EQ(prompts.log()[0].buttons, UserPrompts::Buttons::YesNoDefaultNo);
     EXPECT_EQ(prompts.log()[0].text, "Overwrite existing file " + path("old.pas") + " ?");
     EXPECT_EQ(readAll(path("old.pas")), QByteArray("old"));
 }
@@ -175,6 +176,7 @@ struct WindowsNameRow {
     Outcome outcome;
     const char *written;      // relative to the folder; empty: nothing written
 };
+UF_ROW_NAME(WindowsNameRow)
 
 class WindowsUnitName : public SaveSourceFile, public testing::WithParamInterface<WindowsNameRow>
 {

@@ -1,6 +1,8 @@
-#include "app/buildmerge.h"
+#include "session/buildmerge.h"
 
 #include "platform/prompts.h"
+
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -57,12 +59,46 @@ QString outputTextOf(const QStringList &unitLines)
     return withLineFeeds(unitLines.join(u'\n') + u'\n');
 }
 
+QStringList outputLinesOf(const UnitFileUpdate &update)
+{
+    QString text = update.merge.text;
+    if (text.endsWith(update.file.lineBreak))
+        text.chop(update.file.lineBreak.size());
+    return outputLinesOf(text);
+}
+
 bool confirmDiscard(Prompts &prompts, const QString &command, const QList<MergeItem> &lost)
 {
     const QString question =
         command + u" will discard: "_s + lossSummary(lost) + u". "_s + command + u" anyway?"_s;
-    return prompts.message(Prompts::Kind::Confirm, question, Prompts::Buttons::YesNo)
+    return prompts.message(Prompts::Kind::Confirm, question, Prompts::Buttons::YesNoDefaultNo)
         == Prompts::Answer::Yes;
+}
+
+QList<MergeItem> writtenCodeDroppedBy(const QStringList &lines, const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return {};
+    const UnitFileUpdate update = mergeIntoUnitFile(path, lines);
+    if (!update.readError.isEmpty() || !update.merge.error.isEmpty())
+        return {};
+    QStringList saved = lines;
+    while (!saved.isEmpty() && saved.last().isEmpty())
+        saved.removeLast();
+    QStringList merged = outputLinesOf(update);
+    while (!merged.isEmpty() && merged.last().isEmpty())
+        merged.removeLast();
+    // The file's written code is all in the text when merging it in changes nothing.
+    if (merged == saved)
+        return {};
+    // A body the text leaves out goes as a method Build no longer writes
+    // goes, and is named the same way: "TLedLamp.Blink (4 lines)".
+    QList<MergeItem> dropped = update.merge.kept;
+    for (MergeItem &item : dropped) {
+        if (item.kind == MergeItem::Kind::WrittenBody)
+            item.kind = MergeItem::Kind::VanishedMethod;
+    }
+    return dropped + update.merge.lost;
 }
 
 BuildMerge::BuildMerge(Prompts &prompts)
@@ -93,7 +129,7 @@ std::optional<BuildMerge::Output> BuildMerge::merge(const QStringList &unitLines
     const UnitMerge merged = mergeUnits(built, outputLines.join(u'\n'));
     if (!merged.error.isEmpty()) {
         if (m_prompts.message(Prompts::Kind::Confirm, replaceQuestion(merged.error),
-                              Prompts::Buttons::YesNo)
+                              Prompts::Buttons::YesNoDefaultNo)
             != Prompts::Answer::Yes)
             return std::nullopt;
         return Output{outputLinesOf(built), false};
@@ -101,4 +137,18 @@ std::optional<BuildMerge::Output> BuildMerge::merge(const QStringList &unitLines
     if (merged.losesWork() && !confirmDiscard(m_prompts, u"Build"_s, merged.lost))
         return std::nullopt;
     return Output{outputLinesOf(merged.text), !merged.kept.isEmpty()};
+}
+
+BuildMerge::FileMerge BuildMerge::mergeWithUnitFile(const QStringList &unitLines, const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QStringList lines = unitLines;
+    lines.append(QString());   // the Output text's last empty line, as Save writes it
+    const UnitFileUpdate update = mergeIntoUnitFile(path, lines);
+    if (!update.readError.isEmpty() || !update.merge.error.isEmpty())
+        return {};
+    if (update.merge.losesWork() && !confirmDiscard(m_prompts, u"Build"_s, update.merge.lost))
+        return {FileMerge::Result::Declined, {}};
+    return {FileMerge::Result::Merged, {outputLinesOf(update), !update.merge.kept.isEmpty()}};
 }

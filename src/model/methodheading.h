@@ -1,6 +1,6 @@
-// A user method's heading taken apart for the check: "Function Total(A, B:
-// integer) : longint;virtual;abstract;" gives its kind, name, parameters,
-// return type and directives.
+// A stored method heading taken apart: "Function Total(A, B: integer) :
+// longint;virtual;abstract;" gives its kind, name, parameters, return type
+// and directives. The check, edit-back and the build all read headings so.
 #pragma once
 
 #include <QString>
@@ -10,10 +10,11 @@ struct MethodHeading {
     QString kind;            // the first word as written ("Function", "Procedure", ...)
     QString name;
     bool hasParameters = false;
-    QString parameters;      // between the parentheses
+    QString parameters;      // from the first "(" to the ")" that closes it (or, when
+                             // none does, the last ")")
     bool hasReturnType = false;
     QString returnType;
-    QStringList directives;  // the words after the first ";", lower case
+    QStringList directives;  // the words after the ";" that ends the heading, as written
     QString damage;          // why the heading cannot be read; empty when it can
 };
 

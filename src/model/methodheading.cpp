@@ -1,6 +1,5 @@
-#include "check/methodheading.h"
+#include "model/methodheading.h"
 
-#include "check/pascalnames.h"
 #include "model/stringlists.h"
 
 using namespace Qt::StringLiterals;
@@ -10,6 +9,21 @@ namespace {
 bool isNameChar(QChar c)
 {
     return c.isLetterOrNumber() || c == u'_';
+}
+
+// The ")" that closes the "(" at open; when none does, the last ")" after
+// it; -1 when there is no ")" after it at all.
+qsizetype closingParenthesis(const QString &text, qsizetype open)
+{
+    int depth = 0;
+    for (qsizetype i = open; i < text.size(); ++i) {
+        if (text.at(i) == u'(')
+            ++depth;
+        else if (text.at(i) == u')' && --depth == 0)
+            return i;
+    }
+    const qsizetype last = text.lastIndexOf(u')');
+    return last > open ? last : -1;
 }
 
 } // namespace
@@ -38,7 +52,7 @@ MethodHeading parseMethodHeading(const QString &heading)
     while (i < n && text.at(i).isSpace())
         ++i;
     if (i < n && text.at(i) == u'(') {
-        const qsizetype close = text.indexOf(u')', i);
+        const qsizetype close = closingParenthesis(text, i);
         if (close < 0) {
             result.damage = u"the parameter list has no closing parenthesis"_s;
             return result;
@@ -83,7 +97,7 @@ QList<ParameterGroup> parseParameters(const QString &parameters, QString *damage
             }
         }
         names = names.trimmed();
-        for (const QString modifier : {u"var"_s, u"const"_s}) {
+        for (const QString &modifier : {u"var"_s, u"const"_s}) {
             if (asciiLower(names).startsWith(modifier)
                 && names.size() > modifier.size() && names.at(modifier.size()).isSpace()) {
                 group.modifier = modifier;

@@ -4,6 +4,7 @@
 // when the merge would leave some of the written code out.
 #pragma once
 
+#include "merge/unitfileupdate.h"
 #include "merge/unitmerge.h"
 
 #include <QString>
@@ -22,9 +23,19 @@ QStringList outputLinesOf(const QString &text);
 // own, and a line break follows the last line.
 QString outputTextOf(const QStringList &unitLines);
 
+// The merged unit of an update, for OutputPage::setLines. A saved Output text
+// ends every line, its last empty one too, with a line break: the last break
+// of the file is the one after that empty line.
+QStringList outputLinesOf(const UnitFileUpdate &update);
+
 // "Build will discard: TGauge.OldMethod (12 lines). Build anyway?", a Confirm
-// box with Yes and No; true for Yes.
+// box with Yes and No, No the default; true for Yes.
 bool confirmDiscard(Prompts &prompts, const QString &command, const QList<MergeItem> &lost);
+
+// Before the Output text's lines (as Save writes them) replace the unit
+// file at path: the written code of that file they leave out. Empty when
+// they keep it all, or the file is missing or does not read as a unit.
+QList<MergeItem> writtenCodeDroppedBy(const QStringList &lines, const QString &path);
 
 class BuildMerge
 {
@@ -49,6 +60,17 @@ public:
     // before written code is lost, and whether to replace a text that does
     // not read as a unit; nothing when the user keeps the text as it is.
     std::optional<Output> merge(const QStringList &unitLines, const QStringList &outputLines);
+
+    // With no written code in the Output text: the new unit merged into the
+    // unit file at path, as Update Existing Unit merges. Skipped when there is
+    // no such file or it does not read as a unit; Declined when the user
+    // keeps the written code the merge would leave out.
+    struct FileMerge {
+        enum class Result { Skipped, Declined, Merged };
+        Result result = Result::Skipped;
+        Output output;
+    };
+    FileMerge mergeWithUnitFile(const QStringList &unitLines, const QString &path);
 
 private:
     Prompts &m_prompts;

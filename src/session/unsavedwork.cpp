@@ -1,4 +1,4 @@
-#include "app/unsavedwork.h"
+#include "session/unsavedwork.h"
 
 #include "model/pendingentries.h"
 #include "model/specdocument.h"
@@ -55,7 +55,7 @@ bool UnsavedWork::beforeOpen()
 
 bool UnsavedWork::offerSpecification(const QString &question, bool cancelledDialogStops)
 {
-    if (!m_document.hasEntries())
+    if (!m_document.hasEntries() && !m_document.isModified())
         return true;
     const auto answer = m_prompts.message(Prompts::Kind::Confirm, question, Prompts::Buttons::YesNoCancel);
     if (answer == Prompts::Answer::Cancel)
@@ -77,6 +77,6 @@ bool UnsavedWork::offerSource()
         return false;
     if (answer != Prompts::Answer::Yes)
         return true;
-    const SaveResult saved = m_window.saveSource();
-    return saved != SaveResult::Failed && saved != SaveResult::Cancelled;
+    // A declined overwrite saved nothing either.
+    return m_window.saveSource() == SaveResult::Saved;
 }

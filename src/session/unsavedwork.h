@@ -33,8 +33,9 @@ public:
     // Exit: the pending entries, the specification (always asked), the source.
     // False: stop, the program goes on.
     bool beforeExit();
-    // New and Open: the specification when it has entries, then the source.
-    // A save dialog cancelled stops New; Open goes on to its own dialog.
+    // New and Open: the specification when it has entries or changes not
+    // saved, then the source. A save dialog cancelled stops New; Open goes on
+    // to its own dialog. A source not saved, for whatever reason, stops both.
     bool beforeNew();
     bool beforeOpen();
 
