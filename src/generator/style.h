@@ -84,7 +84,7 @@ inline const StyleOption kStyleOptions[] = {
     {"linechar", "separator-char", "charcombo", "characters",
      "character of the separator line, may be empty", &Style::separatorChar, {}, {}, true},
     {"Target", "target", "targetcombo", "Write the unit for:",
-     "the unit is for delphi (Delphi 2.0) or lazarus (the Lazarus component library, LCL)",
+     "the class library the unit is for, Delphi 2.0 or the Lazarus LCL",
      styleChoice<&Style::target>(), {}, kTargetNames, false, true, kTargetOptionNames},
 };
 
