@@ -44,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Style style;
     style.separatorChar = size % 3 == 0 ? QStringLiteral("}") : QStringLiteral("=");
+    style.target = (size / 3) % 2 == 0 ? Target::Delphi2 : Target::Lazarus;
     for (const Finding &finding : checkSpecification(spec, style)) {
         const qsizetype count = entryCount(spec, finding.kind);
         const bool header = count == 0 && finding.index == -1;

@@ -11,6 +11,8 @@ packages=(
     xvfb xauth fonts-dejavu-core fonts-liberation
     desktop-file-utils libxml2-utils shared-mime-info libglib2.0-bin man-db
     dpkg-dev file lintian appstream
+    python3 fp-compiler fpc-source
+    lcl-units-2.2 lcl-gtk2-2.2 lcl-nogui-2.2 lcl-utils-2.2 lazarus-src-2.2
 )
 if [ $# -gt 0 ]; then
     packages=("$@")

@@ -230,6 +230,7 @@ void TBuilder::connectCommands()
     connect(SavetoFile1, &QAction::triggered, this, &TBuilder::saveSourceFile);
     connect(CheckSpecification1, &QAction::triggered, this, [this] { m_buildRun->check(); });
     connect(UpdateExistingUnit1, &QAction::triggered, this, [this] { m_buildRun->update(); });
+    connect(SaveLazarusPackage1, &QAction::triggered, this, [this] { m_buildRun->savePackage(); });
     connect(UnitforgeHelp1, &QAction::triggered, this, [this] { help().showContents(); });
     connect(DelphiComponentWritersGuide1, &QAction::triggered, this, [this] {
         const QString problem =

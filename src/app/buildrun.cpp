@@ -3,6 +3,7 @@
 
 #include "app/builder.h"
 #include "app/busyscope.h"
+#include "app/lazaruspackagesaver.h"
 #include "app/existingunitupdate.h"
 #include "app/outputpage.h"
 #include "app/sourcefilesaver.h"
@@ -15,6 +16,8 @@
 #include "model/unitname.h"
 #include "session/buildmerge.h"
 #include "specfile/profilefile.h"
+
+#include <QScopeGuard>
 
 #include <memory>
 
@@ -104,6 +107,29 @@ void BuildRun::check()
     if (!findings.isEmpty())
         m_window.showPage(TBuilder::OutputPageIndex);
     m_window.setStatus(checkedStatusText(findings));
+}
+
+void BuildRun::savePackage()
+{
+    if (m_window.busy)
+        return;
+    const QString shownFileName = m_window.output().unitFileName();
+    const auto restore = qScopeGuard([&] { m_window.output().setUnitFileName(shownFileName); });
+    if (!readyToBuild())
+        return;
+    QStringList lines;
+    {
+        const BusyScope busy(m_window.busy, m_window.window);
+        std::unique_ptr<ProfileFile> bodies;
+        if (!m_window.document.currentFile().isEmpty())
+            bodies = std::make_unique<ProfileFile>(m_window.document.currentFile());
+        Style style = m_window.style();
+        style.target = Target::Lazarus;
+        lines = generateUnit(spec(), style, m_window.awk, bodies.get()).lines;
+    }
+    const std::optional<QString> status = saveLazarusPackage(spec(), lines, m_window.prompts);
+    if (status)
+        m_window.setStatus(*status);
 }
 
 bool BuildRun::readyToBuild()

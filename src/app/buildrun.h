@@ -55,6 +55,9 @@ public:
     void update();
     // The check on its own: the findings show on the Output page, the unit stays as it is.
     void check();
+    // A build for Lazarus, whatever the Style page's target, written with its
+    // icon and package file; the Output page keeps what it shows.
+    void savePackage();
 
 private:
     const ComponentSpec &spec() const;

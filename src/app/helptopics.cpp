@@ -27,6 +27,7 @@ constexpr NamedTopic kTopics[] = {
     {"PrinterSetup1", OutputPage},
     {"UpdateExistingUnit1", UpdateExistingUnit},
     {"ImportUnit1", ImportUnit},
+    {"SaveLazarusPackage1", StylePage},
     {"RecentSpecifications1", RecentSpecifications},
     {"Exit1", SpecificationFiles},
     {"Edit1", OutputPage},

@@ -27,6 +27,7 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     file->addSeparator();
     Openspcfile1 = menuItem(file, QStringLiteral("&Open *.spc file"), "Openspcfile1");
     Savespcfile1 = menuItem(file, QStringLiteral("Sa&ve *.spc file"), "Savespcfile1");
+    SaveLazarusPackage1 = menuItem(file, QStringLiteral("Save &Lazarus Package..."), "SaveLazarusPackage1");
     file->addSeparator();
     Print1 = menuItem(file, QStringLiteral("&Print"), "Print1");
     PrinterSetup1 = menuItem(file, QStringLiteral("Printer &Setup..."), "PrinterSetup1");

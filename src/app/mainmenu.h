@@ -22,6 +22,7 @@ struct MainMenu {
     QMenu *RecentSpecifications1;   // filled by RecentSpecifications
     QAction *UpdateExistingUnit1;
     QAction *ImportUnit1;
+    QAction *SaveLazarusPackage1;
     QAction *Cut1, *Copy1, *Paste1, *SelectAll1;
     QMenu *Preferences1, *Printerfont;
     QAction *UseDefault1, *Matchfont1, *Wordwrap1, *BackgroundColor1, *Options1, *FontColor1;

@@ -163,6 +163,7 @@ bool SettingsFile::write(const Settings &settings, UserPrompts &prompts)
     integer("bfontbold", look.bold ? 1 : 0);
     integer("bfontitalic", look.italic ? 1 : 0);
     m_profile.writeInteger(kWriteSection, kSyntaxColors, settings.syntaxColors ? 1 : 0);
+    writeStyleEnd(m_profile, kWriteSection, style);
     RecentFiles(settings.recentFiles).write(m_profile);
     if (!settings.windowGeometry.isEmpty())
         m_profile.writeString(kWriteSection, kWindowGeometry,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Style page: how a build formats the unit (indent width, blank lines and
-// a separator line between routines, where method comments go).
+// a separator line between routines, where method comments go) and the
+// class library it is written for.
 #pragma once
 
 #include "generator/style.h"

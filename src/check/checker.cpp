@@ -8,6 +8,7 @@
 #include "awk/awk.h"
 #include "check/classlibrary.h"
 #include "check/findinglist.h"
+#include "check/lclrules.h"
 #include "check/membernames.h"
 #include "check/messagerules.h"
 #include "check/methodrules.h"
@@ -176,6 +177,8 @@ QList<Finding> checkSpecification(const ComponentSpec &spec, const Style &style)
     for (qsizetype m = 0; m < spec.Methods.size(); ++m)
         checkMethodEntry(spec, m, findings);
     checkMessages(spec, findings);
+    if (style.target == Target::Lazarus)
+        checkLazarusTarget(spec, findings);
     checkMessageConstants(spec, referenced, findings);
     checkMemberNames(spec, awk, findings);
 

@@ -7,15 +7,19 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <cstring>
 
 #include "awk/awk.h"
 #include "check/checker.h"
 #include "cli/unitupdate.h"
+#include "generator/lazaruspackage.h"
+#include "generator/paletteicon.h"
 #include "generator/unitgenerator.h"
 #include "merge/unitfile.h"
 #include "merge/unitimport.h"
 #include "model/componentspec.h"
 #include "specfile/filewriter.h"
+#include "specfile/packagefolder.h"
 #include "specfile/profilefile.h"
 #include "specfile/regularfile.h"
 #include "specfile/settingslocation.h"
@@ -56,10 +60,16 @@ QString helpEntry(const QString &option, const QString &description)
     return text + u'\n';
 }
 
+// The names the command line gives a choice's values.
+std::span<const char *const> optionChoices(const StyleOption &option)
+{
+    return option.optionChoices.empty() ? option.choices : option.optionChoices;
+}
+
 QString choiceNames(const StyleOption &option)
 {
     QStringList names;
-    for (const char *choice : option.choices)
+    for (const char *choice : optionChoices(option))
         names.append(QLatin1StringView(choice));
     return names.join(QStringLiteral(", "));
 }
@@ -71,7 +81,9 @@ QString styleHelp()
     for (const StyleOption &option : kStyleOptions) {
         const QString name = QStringLiteral("--") + QLatin1StringView(option.option);
         const QString description = QLatin1StringView(option.description);
-        const QString value = styleText(defaults, option);
+        const QString value = option.kind() == StyleOption::Kind::Choice
+            ? QString::fromLatin1(optionChoices(option)[size_t(styleNumber(defaults, option))])
+            : styleText(defaults, option);
         switch (option.kind()) {
         case StyleOption::Kind::Number:
             help += helpEntry(name + QStringLiteral(" N"),
@@ -113,15 +125,22 @@ std::variant<std::vector<StyleOptionValue>, QString> styleValues(const QCommandL
         }
         if (!parser.isSet(name))
             continue;
-        const QString value = parser.value(name);
+        QString value = parser.value(name);
         bool ok = true;
         if (option.kind() == StyleOption::Kind::Number)
             value.trimmed().toInt(&ok);
         if (!ok)
             return QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, value);
-        if (option.kind() == StyleOption::Kind::Choice && choiceIndex(option, value) < 0)
-            return QStringLiteral("--%1 needs one of %2, not \"%3\"")
-                .arg(name, choiceNames(option), value);
+        if (option.kind() == StyleOption::Kind::Choice) {
+            const auto names = optionChoices(option);
+            const auto found = std::find_if(names.begin(), names.end(), [&](const char *choice) {
+                return value.compare(QLatin1StringView(choice), Qt::CaseInsensitive) == 0;
+            });
+            if (found == names.end())
+                return QStringLiteral("--%1 needs one of %2, not \"%3\"")
+                    .arg(name, choiceNames(option), value);
+            value = choiceName(option, int(found - names.begin()));
+        }
         values.push_back({&option, value});
     }
     return values;
@@ -172,6 +191,9 @@ QString buildUsage(const QStringList &settingsLocations)
         + helpEntry(QStringLiteral("--default-style"),
                     QStringLiteral("the built-in style; no settings file is read"))
         + styleHelp()
+        + helpEntry(QStringLiteral("--package DIR"),
+                    QStringLiteral("write a Lazarus package into DIR: the unit for Lazarus, "
+                                   "its palette icon and the package file to install"))
         + QStringLiteral(
         "  --check                 check the specification instead of building: print\n"
         "                          what will not compile (error) or not work as meant\n"
@@ -196,6 +218,7 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
                                     QString(), QStringLiteral("FILE"));
     const QCommandLineOption settings(QStringLiteral("settings"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption defaultStyle(QStringLiteral("default-style"));
+    const QCommandLineOption package(QStringLiteral("package"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption check(QStringLiteral("check"));
     const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
@@ -204,8 +227,8 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption className(QStringLiteral("class"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({output, settings, defaultStyle, check, warnings, update, discard, import,
-                       className, help, version});
+    parser.addOptions({output, settings, defaultStyle, package, check, warnings, update, discard,
+                       import, className, help, version});
     for (const StyleOption &option : kStyleOptions) {
         const QString name = QLatin1StringView(option.option);
         if (option.kind() == StyleOption::Kind::Switch) {
@@ -236,6 +259,18 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     options.defaultStyle = parser.isSet(defaultStyle);
     if (options.defaultStyle && parser.isSet(settings))
         return QStringLiteral("--default-style reads no settings file; --settings cannot go with it");
+    const auto givenTarget = std::find_if(options.style.begin(), options.style.end(),
+                                          [](const StyleOptionValue &given) {
+                                              return std::strcmp(given.option->key, "Target") == 0;
+                                          });
+    options.packageDir = parser.value(package);
+    if (parser.isSet(package) && options.packageDir.isEmpty())
+        return QStringLiteral("--package needs the folder to write the package into");
+    if (parser.isSet(package) && (parser.isSet(output) || parser.isSet(update)))
+        return QStringLiteral("--package writes the unit into its folder; -o and --update cannot go with it");
+    if (parser.isSet(package) && givenTarget != options.style.end()
+        && choiceIndex(*givenTarget->option, givenTarget->value) != int(Target::Lazarus))
+        return QStringLiteral("--package writes a Lazarus package; --target delphi cannot go with it");
     options.check = parser.isSet(check);
     options.warnings = parser.isSet(warnings);
     options.outputPath = parser.value(output);
@@ -287,6 +322,8 @@ Style applyStyleOptions(Style style, const BuildOptions &options)
         else
             setStyleText(style, *given.option, given.value);
     }
+    if (!options.packageDir.isEmpty())
+        style.target = Target::Lazarus;
     return style;
 }
 
@@ -400,6 +437,17 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
         return kBuildRefused;
     }
     QStringList lines = generateUnit(spec, style, awk, &specFile).lines;
+    if (!options.packageDir.isEmpty()) {
+        QString reason;
+        if (!writePackageFolder(options.packageDir,
+                                lazarusPackageFiles(spec, lines, defaultPaletteIconPng()), &reason)) {
+            writeMessage(err, reason);
+            return kBuildUsageOrFileError;
+        }
+        if (options.warnings)
+            writeFindings(err, options.specPath, checkSpecification(spec, style));
+        return kBuildOk;
+    }
     lines.append(QString());   // the Output text ends with a line break
     if (!options.updatePath.isEmpty()) {
         const int status = runUnitUpdate(options.updatePath, options.discard, lines, out, err);

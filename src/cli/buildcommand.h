@@ -31,6 +31,7 @@ struct BuildOptions {
     QString settingsPath;            // empty: the settings file the window uses, if any
     bool defaultStyle = false;       // --default-style: no settings file at all
     std::vector<StyleOptionValue> style;   // in the order of the table
+    QString packageDir;              // --package: the Lazarus package's folder
     bool check = false;              // --check: findings only, no unit
     bool warnings = false;           // --warnings: findings after the unit
     QString updatePath;              // --update: the unit to merge into in place

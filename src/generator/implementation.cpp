@@ -3,10 +3,12 @@
 
 #include "awk/awk.h"
 #include "generator/bodysource.h"
+#include "generator/lazarusunit.h"
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
 #include "model/methoddirectives.h"
+#include "model/unitname.h"
 
 #include <algorithm>
 
@@ -89,6 +91,8 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
     out.EmitSeparator();
     out.Emit(u"procedure Register;"_s);
     out.Emit(u"begin"_s);
+    if (out.style().target == Target::Lazarus)
+        out.Emit(out.J() + lazarusIconInclude(unitIdentifier(spec.Filename)));
     out.Emit(out.J() + u"RegisterComponents('"_s + spec.Palettepage + u"',["_s + cls + u"]);"_s);
     out.Emit(u"end;"_s);
 

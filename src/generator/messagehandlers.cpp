@@ -2,6 +2,7 @@
 #include "generator/messagehandlers.h"
 
 #include "awk/awk.h"
+#include "generator/lazarusunit.h"
 #include "generator/interfacespelling.h"
 #include "generator/sourcewriter.h"
 #include "model/componentspec.h"
@@ -16,6 +17,18 @@ namespace {
 QString messageRecordType(const QString &message, const QString &handler)
 {
     return message.startsWith(u"WM_"_s) ? u"T"_s + handler : u"TMessage"_s;
+}
+
+MessageBinding standardBinding(const SourceWriter &out, const QString &message, const QString &handler)
+{
+    if (out.style().target == Target::Lazarus)
+        return lazarusMessageBinding(message);
+    return {messageRecordType(message, handler), message};
+}
+
+QString userMessageRecord(const SourceWriter &out)
+{
+    return out.style().target == Target::Lazarus ? lazarusUserMessageRecord() : u"TMessage"_s;
 }
 
 } // namespace
@@ -35,10 +48,14 @@ QString messageHandlerName(TAwk &awk, const QString &message, bool keepFirstAsSt
 
 void emitMessageConstants(SourceWriter &out, const ComponentSpec &spec)
 {
-    if (spec.UserMessages.isEmpty())
+    const QStringList windowsConstants = out.style().target == Target::Lazarus
+        ? lazarusWindowsMessageConstants(spec) : QStringList();
+    if (spec.UserMessages.isEmpty() && windowsConstants.isEmpty())
         return;
     out.Emit(QString());
     out.Emit(u"const"_s);
+    for (const QString &line : windowsConstants)
+        out.Emit(out.J() + line);
     for (const UserMessageEntry &message : spec.userMessages()) {
         if (!message.isEmpty)
             out.Emit(out.J() + message.name + InterfaceSpelling::kConstantSeparator + message.value
@@ -51,14 +68,14 @@ void emitMessageDeclarations(SourceWriter &out, const ComponentSpec &spec, TAwk 
 {
     for (const QString &message : spec.selectedStandardMessages()) {
         const QString handler = messageHandlerName(awk, message);
-        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s
-                 + messageRecordType(message, handler) + u")"_s + InterfaceSpelling::kMessageClause
-                 + message + u";"_s);
+        const MessageBinding binding = standardBinding(out, message, handler);
+        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s + binding.record
+                 + u")"_s + InterfaceSpelling::kMessageClause + binding.constant + u";"_s);
     }
     for (const UserMessageEntry &message : spec.userMessages()) {
         const QString handler = messageHandlerName(awk, message.name, true);
-        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: TMessage)"_s
-                 + InterfaceSpelling::kMessageClause + message.name + u";"_s);
+        out.Emit(out.K() + u"procedure "_s + handler + u"(var Message: "_s + userMessageRecord(out)
+                 + u")"_s + InterfaceSpelling::kMessageClause + message.name + u";"_s);
     }
 }
 
@@ -70,7 +87,7 @@ void emitMessageBodies(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
         out.EmitSpacers(spacers);
         out.EmitSeparator();
         out.Emit(u"procedure "_s + spec.Classname + u"."_s + handler + u"(var Message: "_s
-                 + messageRecordType(message, handler) + u");"_s);
+                 + standardBinding(out, message, handler).record + u");"_s);
         out.Emit(u"begin"_s);
         out.Emit(u"{customize message handling here}"_s);
         out.Emit(out.J() + u"inherited;"_s);
@@ -80,7 +97,8 @@ void emitMessageBodies(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
         const QString handler = messageHandlerName(awk, message.name);
         out.EmitSpacers(spacers);
         out.EmitSeparator();
-        out.Emit(u"procedure "_s + spec.Classname + u"."_s + handler + u"(var Message: TMessage);"_s);
+        out.Emit(u"procedure "_s + spec.Classname + u"."_s + handler + u"(var Message: "_s
+                 + userMessageRecord(out) + u");"_s);
         out.Emit(u"begin"_s);
         out.Emit(u"{customize message handling here}"_s);
         out.Emit(QString());

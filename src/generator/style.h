@@ -14,12 +14,16 @@
 #include <utility>
 #include <variant>
 
+// The class library and compiler a unit is written for.
+enum class Target { Delphi2, Lazarus };
+
 struct Style {
     int indent = 2;               // spaces of one indentation level
     int blankLines = 2;           // spacer lines before each routine
     int separatorLength = 80;     // repetitions of separatorChar; 0 turns the line off
     QString separatorChar = QStringLiteral("=");   // may be empty, or longer than one character
     bool commentsBefore = false;  // a method's comment goes above its heading
+    Target target = Target::Delphi2;
 
     // The style with each number brought into its row's range.
     Style withinRanges() const;
@@ -56,9 +60,14 @@ struct StyleOption {
     StyleRange range{0, 0};                   // Number: the values kept to
     std::span<const char *const> choices{};   // Choice: the names of the values 0, 1, ...
     bool afterLook = false;    // the settings file writes it after the Output look's keys
+    bool last = false;         // the settings file writes it after the window's own keys
+    std::span<const char *const> optionChoices{};   // Choice: the command line's names
 
     Kind kind() const { return Kind(member.index()); }
 };
+
+inline constexpr const char *kTargetNames[] = {"Delphi 2.0", "Lazarus"};
+inline constexpr const char *kTargetOptionNames[] = {"delphi", "lazarus"};
 
 // In the order the settings file writes them (those before the Output look's
 // keys, then those after it), which is also the order of the command line's help.
@@ -75,6 +84,9 @@ inline const StyleOption kStyleOptions[] = {
      &Style::separatorLength, {0, 120}, {}, true},
     {"linechar", "separator-char", "charcombo", "characters",
      "character of the separator line, may be empty", &Style::separatorChar, {}, {}, true},
+    {"Target", "target", "targetcombo", "Write the unit for:",
+     "the class library the unit is for, Delphi 2.0 or the Lazarus LCL",
+     styleChoice<&Style::target>(), {}, kTargetNames, false, true, kTargetOptionNames},
 };
 
 const StyleOption &styleOption(const char *key);

@@ -2,6 +2,7 @@
 #include "generator/unitgenerator.h"
 
 #include "generator/implementation.h"
+#include "generator/lazarusunit.h"
 #include "generator/interfacespelling.h"
 #include "generator/messagehandlers.h"
 #include "generator/sourcewriter.h"
@@ -51,16 +52,20 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     const QString &J = out.J();
     const QString &K = out.K();
 
+    const bool lazarus = out.style().target == Target::Lazarus;
     out.EmitPair(kUnit + unit + u";"_s);
+    if (lazarus)
+        out.EmitPair(lazarusModeLine());
     out.EmitPair(u"interface"_s);
     out.Emit(u"uses"_s);
-    for (const QString &line : usesClauseLines())
+    for (const QString &line : lazarus ? lazarusUsesLines(spec) : usesClauseLines())
         out.Emit(J + line);
     out.EmitSpacers(1);
     emitMessageConstants(out, spec);
 
     out.Emit(u"type"_s);
-    out.Emit(J + spec.Classname + kClassOpening + spec.Ancestor + u")"_s);
+    const QString ancestor = lazarus ? lazarusAncestor(spec) : spec.Ancestor;
+    out.Emit(J + spec.Classname + kClassOpening + ancestor + u")"_s);
     const QList<PropertyEntry> properties = spec.properties();
     const QList<MethodEntry> methods = spec.methods();
     out.Emit(J + u"private"_s);
@@ -101,9 +106,8 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
 
     out.Emit(J + u"published"_s);
     emitProperties(out, properties, Visibility::Published);
-    for (const QString &name : spec.StandardProperties)
-        out.Emit(K + kProperty + name + u";"_s);
-    for (const QString &name : spec.StandardEvents)
+    const QStringList standardMembers = spec.StandardProperties + spec.StandardEvents;
+    for (const QString &name : lazarus ? lazarusRedeclaredMembers(spec, standardMembers) : standardMembers)
         out.Emit(K + kProperty + name + u";"_s);
     out.EmitPair(u"end;"_s);
     out.EmitPair(u"procedure Register;"_s);

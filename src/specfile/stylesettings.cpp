@@ -27,7 +27,7 @@ static void writeStyleKeys(ProfileFile &file, const QString &section, const Styl
                            bool afterLook)
 {
     for (const StyleOption &option : kStyleOptions) {
-        if (option.afterLook == afterLook)
+        if (option.afterLook == afterLook && !option.last)
             file.writeString(section, QLatin1StringView(option.key), styleText(style, option));
     }
 }
@@ -40,4 +40,12 @@ void writeStyleHead(ProfileFile &file, const QString &section, const Style &styl
 void writeStyleTail(ProfileFile &file, const QString &section, const Style &style)
 {
     writeStyleKeys(file, section, style, true);
+}
+
+void writeStyleEnd(ProfileFile &file, const QString &section, const Style &style)
+{
+    for (const StyleOption &option : kStyleOptions) {
+        if (option.last)
+            file.writeString(section, QLatin1StringView(option.key), styleText(style, option));
+    }
 }

@@ -15,3 +15,6 @@ Style readStyle(const ProfileFile &file, const QString &section, const Style &de
 // of the Output look (which the caller writes in between), then those after.
 void writeStyleHead(ProfileFile &file, const QString &section, const Style &style);
 void writeStyleTail(ProfileFile &file, const QString &section, const Style &style);
+
+// Writes the keys the settings file has after the window's own ("Target").
+void writeStyleEnd(ProfileFile &file, const QString &section, const Style &style);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -80,6 +81,61 @@ TEST_F(BuildInWindow, UsesTheStyleShownAtThatMoment)
     builder->stylePage()->indent->setValue(1);
     action("BuildOutput1")->trigger();
     EXPECT_TRUE(output().contains(" TGauge = class(TComponent)"));
+}
+
+TEST_F(BuildInWindow, LazarusTargetOnTheStylePageBuildsForTheLcl)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    auto *targetcombo = builder->stylePage()->findChild<QComboBox *>(QStringLiteral("targetcombo"));
+    ASSERT_NE(targetcombo, nullptr);
+    targetcombo->setCurrentText(QStringLiteral("Lazarus"));
+    EXPECT_EQ(builder->stylePage()->style().target, Target::Lazarus);
+    action("BuildOutput1")->trigger();
+    EXPECT_TRUE(output().contains("{$mode delphi}"));
+    EXPECT_TRUE(output().contains("  {$I unit1_icon.lrs}"));
+    targetcombo->setCurrentText(QStringLiteral("Delphi 2.0"));
+    action("BuildOutput1")->trigger();
+    EXPECT_FALSE(output().contains("{$mode delphi}"));
+}
+
+TEST_F(BuildInWindow, SaveLazarusPackageWritesTheFolderAndKeepsTheOutput)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    action("BuildOutput1")->trigger();
+    const QStringList delphiUnit = output();
+    const QString folder = dir.path() + QStringLiteral("/pkg");
+    QDir().mkpath(folder);
+    prompts.saveFile(folder + QStringLiteral("/unit1package.lpk")).answer(Answer::No);
+    action("SaveLazarusPackage1")->trigger();
+    EXPECT_TRUE(prompts.exhausted());
+    ASSERT_EQ(prompts.log().size(), 2);
+    EXPECT_EQ(prompts.log()[0].request.proposedName, "unit1package.lpk");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              (QStringList{"unit1.pas", "unit1_icon.lrs", "unit1package.lpk"}));
+    QFile unit(folder + QStringLiteral("/unit1.pas"));
+    ASSERT_TRUE(unit.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(unit.readAll().contains("{$mode delphi}")) << "the package's unit is built for Lazarus";
+    EXPECT_EQ(output(), delphiUnit) << "the Output page keeps the unit it showed";
+    EXPECT_EQ(status(), "Lazarus package written to " + folder);
+}
+
+TEST_F(BuildInWindow, SaveLazarusPackageWithAnImageThatIsNone)
+{
+    builder->classPage->clname->setText(QStringLiteral("TGauge"));
+    const QString folder = dir.path() + QStringLiteral("/pkg");
+    const QString notAnImage = dir.path() + QStringLiteral("/notes.png");
+    QFile notes(notAnImage);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("plain text");
+    notes.close();
+    prompts.saveFile(folder + QStringLiteral("/unit1package.lpk")).answer(Answer::Yes)
+        .openFile(notAnImage).answer(Answer::Ok);
+    action("SaveLazarusPackage1")->trigger();
+    EXPECT_TRUE(prompts.exhausted());
+    ASSERT_EQ(prompts.messageTexts().size(), 2);
+    EXPECT_EQ(prompts.messageTexts().last(),
+              notAnImage + " is no image that can be read; the package was not written");
+    EXPECT_FALSE(QFileInfo::exists(folder)) << "nothing is written";
 }
 
 // An emptied spin box counts as its minimum, whether the build starts from the

@@ -11,6 +11,7 @@
 #include "platform/handoverprotocol.h"
 #include "rowname.h"
 
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDropEvent>
 #include <QLabel>

@@ -269,8 +269,10 @@ TEST_F(StartUp, LaysOutTheMenus)
         bar.append(a->text());
     EXPECT_EQ(bar, QStringList({"&File", "&Edit", "&Page", "&Build", "&Help"}));
     EXPECT_EQ(captions(find<QMenu>("File1")),
-              QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file", "-", "&Print",
-                           "Printer &Setup...", "-", "&Update Existing Unit...", "&Import Unit...", "&Recent Specifications", "-", "E&xit"}));
+              QStringList({"&New", "-", "&Open *.spc file", "Sa&ve *.spc file",
+                           "Save &Lazarus Package...", "-", "&Print", "Printer &Setup...", "-",
+                           "&Update Existing Unit...", "&Import Unit...", "&Recent Specifications",
+                           "-", "E&xit"}));
     EXPECT_EQ(captions(find<QMenu>("Edit1")),
               QStringList({"C&ut", "&Copy", "&Paste", "Select &All", "-", "P&references", "-",
                            "&Find...", "Find &Next", "Find Pre&vious", "R&eplace..."}));

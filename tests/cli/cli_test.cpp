@@ -62,7 +62,32 @@ INSTANTIATE_TEST_SUITE_P(Examples, BuildCommandExample, testing::Values(
                  QStringLiteral("--separator-char"), QStringLiteral("-")},
                 "tank.pas"},
     // The default style, and hand-written bodies.
-    ExampleCase{"Gauge", "gauge.spc", {}, "gauge.pas"}), RowName());
+    ExampleCase{"Gauge", "gauge.spc", {}, "gauge.pas"},
+    ExampleCase{"GaugeForDelphi", "gauge.spc", {QStringLiteral("--target"), QStringLiteral("delphi")}, "gauge.pas"},
+    ExampleCase{"TankForLazarus", "tank.spc",
+                {QStringLiteral("--indent"), QStringLiteral("2"), QStringLiteral("--blank-lines"),
+                 QStringLiteral("1"), QStringLiteral("--separator-length"), QStringLiteral("10"),
+                 QStringLiteral("--separator-char"), QStringLiteral("-"), QStringLiteral("--target"),
+                 QStringLiteral("Lazarus")},
+                "tank-lazarus.pas"}), RowName());
+
+TEST(BuildCommand, PackageFolderHoldsTheLazarusUnitItsIconAndThePackageFile)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("new/package"));
+    const CommandResult run = runCommand({QStringLiteral("--indent"), QStringLiteral("2"),
+                                          QStringLiteral("--blank-lines"), QStringLiteral("1"),
+                                          QStringLiteral("--separator-length"), QStringLiteral("10"),
+                                          QStringLiteral("--separator-char"), QStringLiteral("-"),
+                                          QStringLiteral("--package"), folder, kTank});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              (QStringList{u"tank.pas"_s, u"tank_icon.lrs"_s, u"tankpackage.lpk"_s}));
+    expectSameAsDataFile(readBytes(folder + u"/tank.pas"_s), "tank-lazarus.pas");
+    EXPECT_TRUE(readBytes(folder + u"/tank_icon.lrs"_s).startsWith("LazarusResources.Add('ttank','PNG',["));
+    EXPECT_TRUE(readBytes(folder + u"/tankpackage.lpk"_s).contains("<Filename Value=\"tank.pas\"/>"));
+}
 
 TEST(BuildCommand, OutputFileHoldsTheUnit)
 {
@@ -268,7 +293,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"UpdateOfADirectory", {QStringLiteral("--update"), QStringLiteral(UF_SOURCE_DIR), kTank}, "cannot read the unit " UF_SOURCE_DIR ": it is a directory"},
     FailureCase{"UpdateWithoutAUnit", {QStringLiteral("--update="), kTank}, "--update needs the unit to update"},
     FailureCase{"DiscardWithoutUpdate", {QStringLiteral("--discard"), kTank}, "--discard goes with --update"},
-    FailureCase{"UpdateWithOutput", {QStringLiteral("--update"), QStringLiteral("u.pas"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o cannot go with it"}),
+    FailureCase{"UpdateWithOutput", {QStringLiteral("--update"), QStringLiteral("u.pas"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o cannot go with it"},
+    FailureCase{"UnknownTarget", {QStringLiteral("--target"), QStringLiteral("kylix"), kTank}, "--target needs one of delphi, lazarus, not \"kylix\""},
+    FailureCase{"TargetNamedAsInSettings", {QStringLiteral("--target"), QStringLiteral("Delphi 2.0"), kTank}, "--target needs one of delphi, lazarus"},
+    FailureCase{"PackageWithOutput", {QStringLiteral("--package"), QStringLiteral("p"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o and --update cannot go with it"},
+    FailureCase{"PackageForDelphi", {QStringLiteral("--package"), QStringLiteral("p"), QStringLiteral("--target"), QStringLiteral("delphi"), kTank}, "--target delphi cannot go with it"},
+    FailureCase{"PackageIntoAFile", {QStringLiteral("--package"), testDataPath("tank.pas"), kTank}, "Unable to make the folder"},
+    FailureCase{"PackageIntoAnUnwritableFolder", {QStringLiteral("--package"), QStringLiteral("/proc/uf-package"), kTank}, "Unable to make the folder /proc/uf-package"}),
     RowName());
 
 // Output that the system refuses part-way: a full device, and a file-size
@@ -385,10 +416,13 @@ TEST_P(StyleSettings, DefaultsAndRangesApply)
     EXPECT_EQ(style.separatorLength, expected.separatorLength);
     EXPECT_EQ(style.separatorChar, expected.separatorChar);
     EXPECT_EQ(style.commentsBefore, expected.commentsBefore);
+    EXPECT_EQ(style.target, expected.target);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StyleSettings, testing::Values(
     StyleCase{"EmptyFile", "", Style{2, 2, 80, QStringLiteral("="), false}},
+    StyleCase{"LazarusTarget", "[Settings]\nTarget=lazarus\n", Style{2, 2, 80, QStringLiteral("="), false, Target::Lazarus}},
+    StyleCase{"UnknownTargetKeepsDelphi", "[Settings]\nTarget=Kylix\n", Style{2, 2, 80, QStringLiteral("="), false, Target::Delphi2}},
     StyleCase{"OutOfRange", "[Settings]\nindent=50\nlinebreak=-3\nnumchars=121\nlinechar=\ncommentsbefore=2\n",
               Style{20, 0, 120, QString(), true}},
     StyleCase{"LetterCaseAndOddNumbers", "[SETTINGS]\nIndent=0x3\nLineBreak=x\nNumChars=\nLINECHAR=~*\nCommentsBefore=no\n",

@@ -81,6 +81,21 @@ TEST_F(UpdateCommand, KeepsWrittenCodeAndBringsInTheNewProperty)
     EXPECT_TRUE(after.contains(QStringLiteral("    Property Level : integer read FLevel write SetLevel default 7;\r\n")));
 }
 
+TEST_F(UpdateCommand, UnitForLazarusKeepsWrittenCodeAndItsDirectives)
+{
+    const QStringList lazarus{QStringLiteral("--target"), QStringLiteral("lazarus")};
+    QString text = decodeText(build(gaugeSpec(), lazarus));
+    ASSERT_TRUE(text.contains(QStringLiteral("{$I gauge_icon.lrs}")));
+    writeBytes(unit(), encodeText(withBody(text, QStringLiteral("TGauge.Flash"), kWrittenFlash)));
+    const CommandResult run = update(withLevel(), lazarus);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString after = decodeText(readBytes(unit()));
+    EXPECT_EQ(bodyOf(after, QStringLiteral("TGauge.Flash")), kWrittenFlash);
+    EXPECT_TRUE(after.startsWith(QStringLiteral("unit Gauge;\r\n\r\n{$mode delphi}\r\n")));
+    EXPECT_EQ(after.count(QStringLiteral("{$I gauge_icon.lrs}")), 1);
+    EXPECT_TRUE(after.contains(QStringLiteral("    Property Level : integer read FLevel write SetLevel default 7;\r\n")));
+}
+
 TEST_F(UpdateCommand, RefusesToLoseWrittenCodeUnlessToldToDiscardIt)
 {
     writeEditedUnit(gaugeSpec(), QStringLiteral("\r\nbegin\r\n  Beep;\r\nend;"));
