@@ -5,6 +5,7 @@
 #include "generator/unitgenerator.h"
 #include "merge/pascalreader.h"
 #include "merge/unitimport.h"
+#include "manyroutines.h"
 #include "model/componentspec.h"
 
 #include <benchmark/benchmark.h>
@@ -15,29 +16,7 @@ namespace {
 
 QString manyRoutinesUnit()
 {
-    ComponentSpec spec;
-    spec.Filename = u"many.pas"_s;
-    spec.Classname = u"TMany"_s;
-    spec.Palettepage = u"Samples"_s;
-    for (int i = 0; i < 2000; ++i) {
-        PropertyInput p;
-        p.name = u"Prop"_s + QString::number(i);
-        p.type = u"integer"_s;
-        p.defaultValue = i % 2 ? QString::number(i) : QString();
-        p.writeMethod = u"Set"_s + p.name;
-        if (i % 2 == 0)
-            p.readMethod = u"Get"_s + p.name;
-        spec.addProperty(p);
-    }
-    for (int i = 0; i < 2000; ++i) {
-        MethodInput m;
-        m.kind = i % 2 ? u"Procedure"_s : u"Function"_s;
-        m.name = u"Method"_s + QString::number(i);
-        m.params = u"A, B: integer"_s;
-        m.returnType = u"longint"_s;
-        m.comment = i % 4 ? QString() : u"Does the work"_s;
-        spec.addMethod(m);
-    }
+    const ComponentSpec spec = manyRoutines();
     TAwk awk;
     QStringList lines = generateUnit(spec, Style(), awk, nullptr).lines;
     lines.append(QString());
