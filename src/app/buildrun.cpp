@@ -117,19 +117,45 @@ void BuildRun::savePackage()
     const auto restore = qScopeGuard([&] { m_window.output().setUnitFileName(shownFileName); });
     if (!readyToBuild())
         return;
-    QStringList lines;
-    {
-        const BusyScope busy(m_window.busy, m_window.window);
-        std::unique_ptr<ProfileFile> bodies;
-        if (!m_window.document.currentFile().isEmpty())
-            bodies = std::make_unique<ProfileFile>(m_window.document.currentFile());
-        Style style = m_window.style();
-        style.target = Target::Lazarus;
-        lines = generateUnit(spec(), style, m_window.awk, bodies.get()).lines;
-    }
+    const QStringList lines = lazarusUnit();
     const std::optional<QString> status = saveLazarusPackage(spec(), lines, m_window.prompts);
     if (status)
         m_window.setStatus(*status);
+}
+
+std::optional<QStringList> BuildRun::testDriveUnit()
+{
+    if (m_window.busy)
+        return std::nullopt;
+    const QString shownFileName = m_window.output().unitFileName();
+    const auto restore = qScopeGuard([&] { m_window.output().setUnitFileName(shownFileName); });
+    if (!readyToBuild())
+        return std::nullopt;
+    const QStringList lines = lazarusUnit();
+    const QStringList written = m_window.output().lines();
+    if (!m_window.merge.hasWrittenCode(written))
+        return lines;
+    const std::optional<BuildMerge::Output> merged = m_window.merge.merge(lines, written);
+    if (!merged) {
+        m_window.setStatus(kNothingWritten);
+        return std::nullopt;
+    }
+    // The Output text's lines end with the empty line after its last break.
+    QStringList unit = merged->lines;
+    if (!unit.isEmpty() && unit.last().isEmpty())
+        unit.removeLast();
+    return unit;
+}
+
+QStringList BuildRun::lazarusUnit()
+{
+    const BusyScope busy(m_window.busy, m_window.window);
+    std::unique_ptr<ProfileFile> bodies;
+    if (!m_window.document.currentFile().isEmpty())
+        bodies = std::make_unique<ProfileFile>(m_window.document.currentFile());
+    Style style = m_window.style();
+    style.target = Target::Lazarus;
+    return generateUnit(spec(), style, m_window.awk, bodies.get()).lines;
 }
 
 bool BuildRun::readyToBuild()
