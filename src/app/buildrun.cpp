@@ -14,6 +14,7 @@
 #include "model/pendingentries.h"
 #include "model/specdocument.h"
 #include "model/unitname.h"
+#include "merge/unitmerge.h"
 #include "session/buildmerge.h"
 #include "specfile/profilefile.h"
 
@@ -131,17 +132,19 @@ std::optional<QStringList> BuildRun::testDriveUnit()
     const auto restore = qScopeGuard([&] { m_window.output().setUnitFileName(shownFileName); });
     if (!readyToBuild())
         return std::nullopt;
-    const QStringList lines = lazarusUnit();
+    // As the Output text would hold it: a comment of several lines is several
+    // lines, so that fpc's line numbers are the text's.
+    QString text = outputTextOf(lazarusUnit());
     const QStringList written = m_window.output().lines();
-    if (!m_window.merge.hasWrittenCode(written))
-        return lines;
-    const std::optional<BuildMerge::Output> merged = m_window.merge.merge(lines, written);
-    if (!merged) {
-        m_window.setStatus(kNothingWritten);
-        return std::nullopt;
+    if (m_window.merge.hasWrittenCode(written)) {
+        // Build's merge without its questions: what it would leave out is
+        // only left out of the drive, the Output text keeps it. A text that
+        // does not read as a unit leaves the build as it is.
+        const UnitMerge merged = mergeUnits(text, written.join(u'\n'));
+        if (merged.error.isEmpty())
+            text = merged.text;
     }
-    // The Output text's lines end with the empty line after its last break.
-    QStringList unit = merged->lines;
+    QStringList unit = outputLinesOf(text);
     if (!unit.isEmpty() && unit.last().isEmpty())
         unit.removeLast();
     return unit;

@@ -62,7 +62,7 @@ public:
     // The unit a test drive compiles: built for Lazarus whatever the Style
     // page's target, with the code written into the Output text merged in as
     // Build merges it; the Output text stays as it is. None when the build is
-    // refused or the user keeps written code the merge would leave out.
+    // refused.
     std::optional<QStringList> testDriveUnit();
 
 private:

@@ -23,6 +23,7 @@ TestDriveCommand::TestDriveCommand(Window window, QObject *parent)
     , m_window(std::move(window))
     , m_drive(new TestDrive(this))
 {
+    setObjectName(u"testDriveCommand"_s);
     m_progress = new QWidget(m_window.statusLine);
     m_progress->setObjectName(u"testDriveProgress"_s);
     auto *bar = new QProgressBar(m_progress);

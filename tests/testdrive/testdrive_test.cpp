@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// A test drive run against a stand-in for fpc: a script that logs where and
-// how it was called and "links" a program that announces its window and waits.
+// A test drive run against a stand-in for fpc (faketoolchain.h).
 #include "generator/lazaruspackage.h"
+#include "testdrive/faketoolchain.h"
 #include "testdrive/testdrive.h"
 
 #include <QDir>
@@ -17,24 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Logs "folder|files|arguments" per call; a unit holding BROKEN fails at its line 7.
-const char kFakeFpc[] = R"(#!/bin/sh
-for a; do last=$a; done
-echo "$PWD|$(LC_ALL=C ls | tr '\n' ' ')|$*" >> "$LOG"
-case "$last" in
-*buildintf.pas)
-    for a; do case $a in -FU*) touch "${a#-FU}/buildintf.ppu";; esac; done ;;
-*.lpr)
-    if grep -q BROKEN gauge.pas; then
-        echo 'gauge.pas(7,3) Error: Identifier not found "BROKEN"'
-        echo 'gauge.pas(9) Fatal: There were 1 errors compiling module, stopping'
-        exit 1
-    fi
-    printf '#!/bin/sh\necho $$ >> "$HOSTS"\necho "test drive shown"\nexec sleep 60\n' > uftestdrivehost
-    chmod +x uftestdrivehost ;;
-esac
-)";
-
 bool processAlive(qint64 pid)
 {
     return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
@@ -46,27 +28,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_root.isValid());
-        for (const char *file : {"lazarus/lcl/units/x86_64-linux/forms.ppu",
-                                 "lazarus/lcl/units/x86_64-linux/gtk2/interfaces.ppu",
-                                 "lazarus/components/rtticontrols/lib/x86_64-linux/gtk2/rttigrids.ppu",
-                                 "lazarus/components/buildintf/buildintf.pas", "libgtk-x11-2.0.so"}) {
-            const QString path = m_root.filePath(QLatin1StringView(file));
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            QFile(path).open(QIODevice::WriteOnly);
-        }
-        QFile fpc(m_root.filePath(u"fpc"_s));
-        ASSERT_TRUE(fpc.open(QIODevice::WriteOnly));
-        fpc.write(kFakeFpc);
-        fpc.close();
-        fpc.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("LOG", QFile::encodeName(m_root.filePath(u"log"_s)));
-        qputenv("HOSTS", QFile::encodeName(m_root.filePath(u"hosts"_s)));
-
-        TestDriveLocations where;
-        where.fpc = fpc.fileName();
-        where.lazarus = m_root.filePath(u"lazarus"_s);
-        where.gtkLibrary = m_root.filePath(u"libgtk-x11-2.0.so"_s);
-        m_drive.setLocations(where);
+        m_drive.setLocations(makeFakeToolchain(m_root.path()));
         m_drive.setCacheFolder(cacheFolder());
     }
 
@@ -158,7 +120,7 @@ TEST_F(TestDriveRun, CompileErrorIsReportedAtTheUnitsLine)
     EXPECT_EQ(failed.first().first().toString(), u"gauge.pas did not compile: Identifier not found \"BROKEN\""_s);
     ASSERT_EQ(m_drive.errors().size(), 1);
     EXPECT_EQ(m_drive.errors()[0].file, u"gauge.pas"_s);
-    EXPECT_EQ(m_drive.errors()[0].line, 7);
+    EXPECT_EQ(m_drive.errors()[0].line, 2);
     EXPECT_TRUE(shown.isEmpty());
     EXPECT_FALSE(m_drive.isCompiling());
     EXPECT_TRUE(hosts().isEmpty());
