@@ -29,7 +29,9 @@ QStringList unitPathArguments(const QStringList &paths)
     return arguments;
 }
 
-// Ends a process without hearing from it again.
+// Ends a process without hearing from it again. It goes once control is back
+// in the event loop, as this may run inside one of its own signals, or with
+// the drive that is its parent.
 void endProcess(std::unique_ptr<QProcess> &process)
 {
     if (!process)
@@ -39,7 +41,7 @@ void endProcess(std::unique_ptr<QProcess> &process)
         process->kill();
         process->waitForFinished(5000);
     }
-    process.reset();
+    process.release()->deleteLater();
 }
 
 } // namespace
@@ -123,7 +125,7 @@ void TestDrive::start(const QString &unitFile, const QList<PackageFile> &files)
 
 std::unique_ptr<QProcess> TestDrive::compiler(const QString &folder, const QStringList &arguments)
 {
-    auto process = std::make_unique<QProcess>();
+    auto process = std::make_unique<QProcess>(this);
     process->setProgram(m_tools.fpc);
     process->setArguments(arguments);
     process->setWorkingDirectory(folder);
@@ -143,7 +145,7 @@ void TestDrive::compileBuildIntf()
                               + QStringList{m_tools.buildIntfSource()});
     connect(m_compiler.get(), &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         const QString output = QString::fromLocal8Bit(m_compiler->readAll());
-        m_compiler.reset();
+        endProcess(m_compiler);
         if (status != QProcess::NormalExit || exitCode != 0) {
             m_errors = compilerErrors(output);
             return fail(u"BuildIntf did not compile: "_s
@@ -173,7 +175,7 @@ void TestDrive::compileHost()
                                       + QStringList{testDriveHostName() + u".lpr"_s});
     connect(m_compiler.get(), &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         const QString output = QString::fromLocal8Bit(m_compiler->readAll());
-        m_compiler.reset();
+        endProcess(m_compiler);
         if (status != QProcess::NormalExit || exitCode != 0) {
             m_errors = compilerErrors(output);
             if (m_errors.isEmpty())
@@ -195,7 +197,7 @@ void TestDrive::compileHost()
 void TestDrive::startProgram()
 {
     emit progress(u"Starting the test drive"_s);
-    m_program = std::make_unique<QProcess>();
+    m_program = std::make_unique<QProcess>(this);
     m_program->setProgram(m_folder->filePath(testDriveHostName()));
     m_program->setWorkingDirectory(m_folder->path());
     m_program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -204,14 +206,14 @@ void TestDrive::startProgram()
         readProgramOutput();
         if (!m_programOutput.isEmpty())
             emit programOutput(QString::fromLocal8Bit(m_programOutput));
-        m_program.release()->deleteLater();
+        endProcess(m_program);
         m_folder.reset();
         emit programFinished(status == QProcess::NormalExit ? exitCode : -1);
     });
     connect(m_program.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
             const QString reason = m_program->errorString();
-            m_program.release()->deleteLater();
+            endProcess(m_program);
             fail(u"The test drive could not be started: "_s + reason);
         }
     });
