@@ -35,10 +35,22 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/nu
 pids+=($!)
 read -r -t 30 display <"$work/display" || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$display
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-timeout 30 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done' \
-    || { cat "$work/openbox.log"; xprop -root _NET_SUPPORTING_WM_CHECK || true; echo "openbox did not start"; exit 1; }
+# openbox once did not come up on a busy machine: it gets three tries.
+wm_ready() {
+    timeout 20 bash -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do
+        kill -0 "$1" 2>/dev/null || exit 1; sleep 0.05; done' _ "$1"
+}
+for try in 1 2 3; do
+    openbox >>"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wm_ready $! && break
+    kill $! 2>/dev/null || true
+    if [ "$try" = 3 ]; then
+        cat "$work/openbox.log"
+        echo "openbox did not start"
+        exit 1
+    fi
+done
 export XDG_CACHE_HOME=$work/cache
 
 # The window shows and closing it ends the drive.
