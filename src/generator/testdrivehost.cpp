@@ -19,10 +19,19 @@ const char *const kHostTemplate = R"(program %HOST%;
 {$mode delphi}
 
 uses
-  Interfaces, %UNIT%, Classes, SysUtils, TypInfo, Variants, Forms, Controls,
-  Graphics, StdCtrls, ObjectInspector, RTTIGrids;
+  Interfaces, %UNIT%, Classes, SysUtils, TypInfo, Variants, InterfaceBase,
+  Gtk2Int, Forms, Controls, Graphics, StdCtrls, ObjectInspector, RTTIGrids;
 
 type
+  // The widget set Interfaces makes, with every message box (the grid shows
+  // a value it could not set in one) shown in the line under the form: a
+  // modal box would hide the window behind it.
+  TUfDriveWidgetSet = class(TGtk2WidgetSet)
+  public
+    function PromptUser(const DialogCaption, DialogMessage: string; DialogType: LongInt;
+      Buttons: PLongInt; ButtonCount, DefaultIndex, EscapeResult: LongInt): LongInt; override;
+  end;
+
   TUfDriveStage = class(TCustomControl)
   public
     Framed: TControl;
@@ -42,7 +51,19 @@ type
     procedure SetThroughGrid(const Assignment: string);
   public
     constructor Create(AOwner: TComponent); override;
+    procedure ShowLine(const Text: string);
   end;
+
+var
+  DriveForm: TUfDriveForm;
+
+function TUfDriveWidgetSet.PromptUser(const DialogCaption, DialogMessage: string;
+  DialogType: LongInt; Buttons: PLongInt; ButtonCount, DefaultIndex, EscapeResult: LongInt): LongInt;
+begin
+  if DriveForm <> nil then
+    DriveForm.ShowLine(DialogMessage);
+  Result := EscapeResult;
+end;
 
 procedure TUfDriveStage.Paint;
 var
@@ -106,11 +127,16 @@ begin
   Application.AddOnIdleHandler(FirstIdle);
 end;
 
+procedure TUfDriveForm.ShowLine(const Text: string);
+begin
+  FErrorLine.Caption := Text;
+  WriteLn('exception: ', Text);
+  Flush(Output);
+end;
+
 procedure TUfDriveForm.ShowException(Sender: TObject; E: Exception);
 begin
-  FErrorLine.Caption := E.ClassName + ': ' + E.Message;
-  WriteLn('exception: ', E.ClassName, ': ', E.Message);
-  Flush(Output);
+  ShowLine(E.ClassName + ': ' + E.Message);
 end;
 
 procedure TUfDriveForm.GridModified(Sender: TObject);
@@ -154,10 +180,10 @@ begin
   Close;
 end;
 
-var
-  DriveForm: TUfDriveForm;
 begin
   RequireDerivedFormResource := False;
+  // The class adds no fields, so the widget set already made can take it on.
+  PPointer(WidgetSet)^ := Pointer(TUfDriveWidgetSet);
   Application.Initialize;
   Application.CreateForm(TUfDriveForm, DriveForm);
   Application.Run;

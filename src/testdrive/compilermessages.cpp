@@ -20,7 +20,8 @@ QList<CompilerMessage> compilerErrors(const QString &output)
         if (const QRegularExpressionMatch match = placed.match(trimmed); match.hasMatch()) {
             message.file = match.captured(1);
             message.line = match.captured(2).toInt();
-            message.column = match.captured(3).toInt();
+            // A line fpc cannot have given (0, or too large to hold) places nothing.
+            message.column = message.line > 0 ? match.captured(3).toInt() : 0;
             message.text = match.captured(4);
         } else if (const QRegularExpressionMatch match = unplaced.match(trimmed); match.hasMatch()) {
             message.text = match.captured(1);

@@ -84,8 +84,12 @@ TEST_P(TestDriveHostTable, HostsTheComponentOnItsForm)
     EXPECT_GE(lineWith(lines, u"FGrid.Filter := FGrid.Filter - [tkMethod];"_s), 0);
     EXPECT_GE(lineWith(lines, u"Caption := 'Test Drive: "_s + QString::fromLatin1(row.classname) + u"';"_s), 0);
 
+    const qsizetype initialize = lines.indexOf(u"  Application.Initialize;"_s);
     const qsizetype noResource = lines.indexOf(u"  RequireDerivedFormResource := False;"_s);
-    EXPECT_TRUE(noResource >= 0 && noResource < lines.indexOf(u"  Application.Initialize;"_s));
+    EXPECT_TRUE(noResource >= 0 && noResource < initialize);
+    // Message boxes go to the line under the form from the first one on.
+    const qsizetype ownWidgetSet = lines.indexOf(u"  PPointer(WidgetSet)^ := Pointer(TUfDriveWidgetSet);"_s);
+    EXPECT_TRUE(ownWidgetSet >= 0 && ownWidgetSet < initialize);
     EXPECT_EQ(lines.last(), u"end."_s);
 }
 

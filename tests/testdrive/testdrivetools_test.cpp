@@ -112,10 +112,16 @@ TEST(CompilerErrors, TakesErrorsWithTheirPlaceAndLeavesTheRest)
     EXPECT_EQ(errors[2].text, u"/usr/bin/ld: cannot find -lgtk-x11-2.0"_s);
 }
 
-TEST(CompilerErrors, LineWithoutColumn)
+TEST(CompilerErrors, LineWithoutColumnAndLinesNoUnitHas)
 {
-    const QList<CompilerMessage> errors = compilerErrors(u"dial.pas(12) Error: Illegal expression"_s);
-    ASSERT_EQ(errors.size(), 1);
+    const QList<CompilerMessage> errors = compilerErrors(u"dial.pas(12) Error: Illegal expression\n"
+                                                         "dial.pas(0,75) Error: Zero\n"
+                                                         "dial.pas(99999999999,3) Error: Huge"_s);
+    ASSERT_EQ(errors.size(), 3);
     EXPECT_EQ(errors[0].line, 12);
     EXPECT_EQ(errors[0].column, 0);
+    for (const int i : {1, 2}) {
+        EXPECT_EQ(errors[i].line, 0);
+        EXPECT_EQ(errors[i].column, 0);
+    }
 }
