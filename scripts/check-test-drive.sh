@@ -3,14 +3,20 @@
 # Test drives a specification under Xvfb with a window manager (without one the
 # gtk2 LCL waits seconds for frame sizes): the window must show, close with
 # Alt+F4 and end unitforge-build; then a property set through the grid must be
-# read back. Exits 77 (skipped) when the LCL for gtk2, Xvfb or openbox is missing.
-#   check-test-drive.sh UNITFORGE_BUILD SPEC.spc CLASS PROPERTY=VALUE [SCREENSHOT.png]
+# read back: the program prints each LINE given (default PROPERTY=VALUE), an
+# exception as "exception: ..." (shown under its form instead of a message box).
+# Exits 77 (skipped) when the LCL for gtk2, Xvfb or openbox is missing.
+#   check-test-drive.sh UNITFORGE_BUILD SPEC.spc CLASS PROPERTY=VALUE [LINE...]
+#   SCREENSHOT=FILE.png: the screen once the window shows
 set -euo pipefail
 build=$1
 spec=$2
 class=$3
 assignment=$4
-screenshot=${5:-}
+shift 4
+expected=("$@")
+[ ${#expected[@]} -gt 0 ] || expected=("$assignment")
+screenshot=${SCREENSHOT:-}
 
 if [ ! -e /usr/lib/lazarus/default/lcl/units/x86_64-linux/gtk2/interfaces.ppu ]; then
     echo "skipped: the LCL for gtk2 (lcl-gtk2-2.2) is not installed"
@@ -76,9 +82,11 @@ grep "shows after" "$work/err"
 # A property set through the grid reads back.
 UNITFORGE_TESTDRIVE_SET=$assignment timeout 120 "$build" --test-drive "$spec" >"$work/out" 2>"$work/err" \
     || { cat "$work/err" "$work/out"; echo "the probe's drive failed"; exit 1; }
-if ! grep -qxF "$assignment" "$work/out"; then
-    cat "$work/out"
-    echo "$assignment was not read back"
-    exit 1
-fi
-echo "$class: window after $(awk "BEGIN { printf \"%.2f\", $shown - $start }") s from the command (first drive, BuildIntf compiled), $assignment read back through the grid"
+for line in "${expected[@]}"; do
+    if ! grep -qxF "$line" "$work/out"; then
+        cat "$work/out"
+        echo "the test drive did not print \"$line\""
+        exit 1
+    fi
+done
+echo "$class: window after $(awk "BEGIN { printf \"%.2f\", $shown - $start }") s from the command (first drive, BuildIntf compiled), ${expected[*]} after $assignment through the grid"

@@ -174,7 +174,10 @@ begin
   begin
     FGrid.ItemIndex := Row.Index;
     FGrid.SetCurrentRowValue(Copy(Assignment, Pos('=', Assignment) + 1, MaxInt));
-    WriteLn(Name, '=', VarToStr(GetPropValue(FComponent, Name, True)));
+    if PropType(FComponent, Name) in [tkBool, tkEnumeration] then
+      WriteLn(Name, '=', GetEnumProp(FComponent, Name))
+    else
+      WriteLn(Name, '=', VarToStr(GetPropValue(FComponent, Name, True)));
   end;
   Flush(Output);
   Close;
