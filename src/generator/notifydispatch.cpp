@@ -19,7 +19,7 @@ namespace {
 const QStringList &baseClassMethods()
 {
     static const QStringList names{
-        u"Assign"_s,  u"Change"_s,   u"Changed"_s,  u"Click"_s,   u"Close"_s,     u"DblClick"_s,
+        u"Assign"_s,  u"Changed"_s,  u"Click"_s,   u"Close"_s,     u"DblClick"_s,
         u"Dispatch"_s, u"DropDown"_s, u"Execute"_s, u"Exit"_s,    u"Free"_s,      u"Hide"_s,
         u"Invalidate"_s, u"Loaded"_s, u"Notification"_s, u"Open"_s, u"Paint"_s,   u"Refresh"_s,
         u"Repaint"_s, u"Resize"_s,   u"Scroll"_s,   u"Select"_s,  u"Show"_s,      u"Timer"_s,
