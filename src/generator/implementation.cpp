@@ -125,12 +125,13 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
     out.Emit(u"constructor "_s + cls + u".Create(AOwner:TComponent);"_s);
     out.Emit(u"begin"_s);
     out.Emit(out.J() + u"inherited Create(AOwner);"_s);
-    if (working)
-        emitOwnedCreations(out, spec);
     for (const QString &statement : spec.Initializers) {
         if (statement != kNone)
             out.Emit(statement);
     }
+    // After the defaults, so that a default of nil does not lose an owned object.
+    if (working)
+        emitOwnedCreations(out, spec);
     out.Emit(u"end;"_s);
 
     emitRoutineFrame(out);
