@@ -8,6 +8,7 @@
 # Exits 77 (skipped) when the LCL for gtk2, Xvfb or openbox is missing.
 #   check-test-drive.sh UNITFORGE_BUILD SPEC.spc CLASS PROPERTY=VALUE [LINE...]
 #   SCREENSHOT=FILE.png: the screen once the window shows
+#   OPTIONS="--working-bodies": options for unitforge-build
 set -euo pipefail
 build=$1
 spec=$2
@@ -17,6 +18,7 @@ shift 4
 expected=("$@")
 [ ${#expected[@]} -gt 0 ] || expected=("$assignment")
 screenshot=${SCREENSHOT:-}
+read -r -a options <<<"${OPTIONS:-}"
 
 if [ ! -e /usr/lib/lazarus/default/lcl/units/x86_64-linux/gtk2/interfaces.ppu ]; then
     echo "skipped: the LCL for gtk2 (lcl-gtk2-2.2) is not installed"
@@ -61,7 +63,7 @@ export XDG_CACHE_HOME=$work/cache
 
 # The window shows and closing it ends the drive.
 start=$(date +%s.%N)
-"$build" --test-drive "$spec" >"$work/out" 2>"$work/err" &
+"$build" --test-drive "${options[@]}" "$spec" >"$work/out" 2>"$work/err" &
 drive=$!
 pids+=($drive)
 if ! window=$(timeout 120 xdotool search --sync --name "^Test Drive: $class\$" | head -n 1); then
@@ -80,7 +82,8 @@ wait "$drive" || { cat "$work/err"; echo "unitforge-build --test-drive failed"; 
 grep "shows after" "$work/err"
 
 # A property set through the grid reads back.
-UNITFORGE_TESTDRIVE_SET=$assignment timeout 120 "$build" --test-drive "$spec" >"$work/out" 2>"$work/err" \
+UNITFORGE_TESTDRIVE_SET=$assignment timeout 120 "$build" --test-drive "${options[@]}" "$spec" \
+    >"$work/out" 2>"$work/err" \
     || { cat "$work/err" "$work/out"; echo "the probe's drive failed"; exit 1; }
 for line in "${expected[@]}"; do
     if ! grep -qxF "$line" "$work/out"; then
