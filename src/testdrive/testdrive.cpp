@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "testdrive/testdrive.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,6 +12,9 @@
 #include "generator/testdrivehost.h"
 #include "platform/privatefolder.h"
 #include "specfile/packagefolder.h"
+
+#include <csignal>
+#include <sys/prctl.h>
 
 using namespace Qt::StringLiterals;
 
@@ -42,6 +46,17 @@ void endProcess(std::unique_ptr<QProcess> &process)
         process->waitForFinished(5000);
     }
     process.release()->deleteLater();
+}
+
+// A drive's folder goes with its program; one whose owner was killed stays.
+// A day later no program can be running from it any more.
+void removeAbandonedDrives(const QString &cache)
+{
+    const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+    for (const QFileInfo &drive : QDir(cache).entryInfoList({u"drive-*"_s}, QDir::Dirs | QDir::NoSymLinks)) {
+        if (drive.lastModified() < dayAgo)
+            QDir(drive.absoluteFilePath()).removeRecursively();
+    }
 }
 
 } // namespace
@@ -108,6 +123,7 @@ void TestDrive::start(const QString &unitFile, const QList<PackageFile> &files)
     const QString cache = privateFolder(m_cacheFolder);
     if (cache.isEmpty())
         return fail(u"Unable to make the private folder "_s + m_cacheFolder);
+    removeAbandonedDrives(cache);
     m_folder = std::make_unique<QTemporaryDir>(cache + u"/drive-XXXXXX"_s);
     QString error;
     if (!m_folder->isValid())
@@ -201,6 +217,8 @@ void TestDrive::startProgram()
     m_program->setProgram(m_folder->filePath(testDriveHostName()));
     m_program->setWorkingDirectory(m_folder->path());
     m_program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // A window left behind by a program that was killed or crashed would outlive it.
+    m_program->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     connect(m_program.get(), &QProcess::readyReadStandardOutput, this, &TestDrive::readProgramOutput);
     connect(m_program.get(), &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         readProgramOutput();

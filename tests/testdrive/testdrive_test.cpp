@@ -4,6 +4,7 @@
 #include "testdrive/faketoolchain.h"
 #include "testdrive/testdrive.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <utime.h>
 #include <cerrno>
 
 using namespace Qt::StringLiterals;
@@ -109,6 +111,24 @@ TEST_F(TestDriveRun, SecondDriveEndsTheFirstProgramAndClosingEndsTheSecond)
     EXPECT_FALSE(m_drive.isProgramRunning());
     // The drive's folder goes with its program.
     EXPECT_EQ(QDir(cacheFolder()).entryList({u"drive-*"_s}, QDir::Dirs).size(), 0);
+}
+
+TEST_F(TestDriveRun, RemovesTheFolderOfADriveAbandonedADayAgo)
+{
+    const QString abandoned = cacheFolder() + u"/drive-old"_s;
+    const QString recent = cacheFolder() + u"/drive-recent"_s;
+    for (const QString &folder : {abandoned, recent}) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile(folder + u"/uftestdrivehost"_s).open(QIODevice::WriteOnly);
+    }
+    const time_t dayAndHourAgo = QDateTime::currentDateTime().addSecs(-25 * 3600).toSecsSinceEpoch();
+    const utimbuf times{dayAndHourAgo, dayAndHourAgo};
+    ASSERT_EQ(::utime(QFile::encodeName(abandoned).constData(), &times), 0);
+    QSignalSpy shown(&m_drive, &TestDrive::windowShown);
+    m_drive.start(u"gauge.pas"_s, files());
+    ASSERT_TRUE(shown.wait(10000));
+    EXPECT_FALSE(QFileInfo::exists(abandoned));
+    EXPECT_TRUE(QFileInfo::exists(recent));
 }
 
 TEST_F(TestDriveRun, CompileErrorIsReportedAtTheUnitsLine)
