@@ -121,6 +121,8 @@ TEST_F(TestDriveRun, RemovesTheFolderOfADriveAbandonedADayAgo)
         ASSERT_TRUE(QDir().mkpath(folder));
         QFile(folder + u"/uftestdrivehost"_s).open(QIODevice::WriteOnly);
     }
+    // The cache folder is the user's alone, or the drive refuses it.
+    QFile::setPermissions(cacheFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const time_t dayAndHourAgo = QDateTime::currentDateTime().addSecs(-25 * 3600).toSecsSinceEpoch();
     const utimbuf times{dayAndHourAgo, dayAndHourAgo};
     ASSERT_EQ(::utime(QFile::encodeName(abandoned).constData(), &times), 0);
