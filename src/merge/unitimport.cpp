@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "merge/unitimport.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -10,6 +11,7 @@
 #include "merge/pascallexer.h"
 #include "merge/pascalreader.h"
 #include "model/ancestortable.h"
+#include "model/methoddirectives.h"
 #include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
 #include "model/unitname.h"
@@ -89,6 +91,7 @@ struct MethodDecl {
     QString kind;              // lower case: procedure, function, constructor, destructor
     QString name;
     QString heading;           // as written, on one line, directives included
+    QString signature;         // the heading up to the ";" before its directives
     QString parameters;        // between the parentheses; empty when none
     QString returnType;
     QStringList directives;    // lower case
@@ -138,6 +141,7 @@ public:
     }
 
     QString ancestor;
+    QString unreadHeading;   // the class heading up to where it stops reading; empty when read
     QList<FieldDecl> fields;
     QList<MethodDecl> methods;
     QList<PropertyDecl> properties;
@@ -151,19 +155,23 @@ public:
         ++i;
         if (isSymbol(i, u"(")) {
             const qsizetype open = i;
-            while (i < m_tokens.size() && !isSymbol(i, u")"))
-                ++i;
             QStringList names;
-            QString current;
-            for (qsizetype k = open + 1; k < i; ++k) {
-                if (isSymbol(k, u",")) {
-                    names.append(current);
-                    current.clear();
-                } else {
-                    current += textOf(k);
+            qsizetype from = ++i;
+            // Names, dotted or generic, up to ")"; anything else leaves the heading unread.
+            for (; i < m_tokens.size() && !isSymbol(i, u")"); ++i) {
+                if (isSymbol(i, u",")) {
+                    names.append(span(from, i));
+                    from = i + 1;
+                } else if (!(m_tokens[i].kind == Kind::Word && !isReservedWord(textOf(i))) && !isSymbol(i, u".")
+                           && !isSymbol(i, u"<") && !isSymbol(i, u">")) {
+                    break;
                 }
             }
-            names.append(current);
+            names.append(span(from, i));
+            if (!isSymbol(i, u")") || names.contains(QString())) {
+                unreadHeading = span(0, std::min(i + 1, m_tokens.size()));
+                return;
+            }
             ancestor = names.value(0);
             if (names.size() > 1)
                 finding(m_tokens[open].start, u"interface list"_s,
@@ -281,6 +289,8 @@ private:
         int blocks = 0;
         for (; i < m_tokens.size(); ++i) {
             const QString &w = m_lower[i];
+            if (depth > 0 && endsParameters(i))
+                return i;   // a parenthesis that is not closed ends before the next member
             if (m_tokens[i].kind == Kind::Symbol) {
                 if (w == u"(" || w == u"[")
                     ++depth;
@@ -347,6 +357,23 @@ private:
         return m_tokens[i].kind == Kind::Word && words.contains(m_lower[i]);
     }
 
+    // Where the tokens from first to just before last stop being one declaration:
+    // a word that begins the next member, or a parenthesis not closed (last
+    // then); -1 when they are one.
+    qsizetype brokenAt(qsizetype first, qsizetype last) const
+    {
+        int depth = 0;
+        for (qsizetype k = first; k < last && k < m_tokens.size(); ++k) {
+            if (endsParameters(k))
+                return k;
+            if (isSymbol(k, u"(") || isSymbol(k, u"["))
+                ++depth;
+            else if ((isSymbol(k, u")") || isSymbol(k, u"]")) && --depth < 0)
+                return last;
+        }
+        return depth == 0 ? -1 : last;
+    }
+
     qsizetype readMethod(qsizetype i, Visibility section)
     {
         MethodDecl method;
@@ -364,6 +391,12 @@ private:
                 break;
         }
         method.name = name;
+        if (!name.isEmpty() && !isSymbol(i, u"(") && !isSymbol(i, u":") && !isSymbol(i, u";")
+            && !isSymbol(i, u"=")) {
+            i = std::max(skipDeclaration(i), i + 1);
+            unrepresentable(start, i, u"unreadable declaration"_s);
+            return i;
+        }
         if (isSymbol(i, u"(")) {
             const qsizetype open = i;
             int depth = 0;
@@ -393,7 +426,12 @@ private:
         }
         const bool interfaceMapping = isSymbol(i, u"=") || name.contains(u'.');
         i = skipDeclaration(i);
+        method.signature = span(start, i);
         i = skipDirectives(i, &method.directives, &method.messageName);
+        if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
+            unrepresentable(start, broken, u"unreadable declaration"_s);
+            return broken;
+        }
         method.heading = span(start, i);
         if (name.isEmpty() || interfaceMapping) {
             unrepresentable(start, i, u"method resolution clause"_s);
@@ -456,6 +494,10 @@ private:
                    || m_lower[i] == u"experimental")) {
             property.specifiers.insert(m_lower[i], QString());
             i = skipDeclaration(i);
+        }
+        if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
+            unrepresentable(start, broken, u"unreadable declaration"_s);
+            return broken;
         }
         property.text = span(start, i);
         properties.append(property);
@@ -710,6 +752,7 @@ private:
             int order;
         };
         QList<Pending> pending;
+        QSet<QString> accepted;
         int unowned = 0;
         for (const PropertyDecl &p : m_class.properties) {
             const bool onName = p.name.size() >= 2 && p.name.first(2).compare(u"on"_s, Qt::CaseInsensitive) == 0;
@@ -726,7 +769,10 @@ private:
                 finding(p.line, u"ancestor member re-declared with changes"_s, p.text);
                 continue;
             }
-            const QString problem = propertyProblem(p, onName);
+            // The pages hold one entry of a name; the unit keeps the others.
+            const QString problem = accepted.contains(p.name.toUpper())
+                ? (onName ? u"event declared more than once"_s : u"property declared more than once"_s)
+                : propertyProblem(p, onName);
             if (!problem.isEmpty()) {
                 for (const QString &word : {u"read"_s, u"write"_s, u"stored"_s}) {
                     if (p.specifiers.contains(word))
@@ -738,6 +784,7 @@ private:
             const FieldDecl *field = m_fieldsByName.value((u"F"_s + p.name).toUpper());
             const int order = field && field->order >= 0 ? field->order : 100000 + unowned++;
             pending.append({&p, onName, order});
+            accepted.insert(p.name.toUpper());
         }
         std::stable_sort(pending.begin(), pending.end(),
                          [](const Pending &a, const Pending &b) { return a.order < b.order; });
@@ -897,6 +944,12 @@ private:
                 finding(m.line, u"method with the directive "_s + other, m.heading);
                 continue;
             }
+            // A build defines the method under its heading less the directive
+            // texts it knows, wherever they stand: they must be the directives.
+            if (withoutDirectives(m.heading).trimmed() != m.signature) {
+                finding(m.line, u"method heading a build would not copy as written"_s, m.heading);
+                continue;
+            }
             if (m.section == Visibility::Published || m.section == Visibility::Undeclared) {
                 finding(m.line, u"method in a section the pages do not hold"_s, m.heading);
                 continue;
@@ -992,7 +1045,9 @@ public:
 };
 
 // The file's path, its name spelled as the unit's heading spells it when the
-// two differ in letter case only, so that a build names the unit as it was.
+// two differ in letter case only, so that a build names the unit as it was;
+// not where that spelling names no file but the path does (a file system that
+// tells letter case apart), since a build merges into the file of that name.
 QString unitNameField(QStringView text, const QString &path, QList<ImportFinding> &findings)
 {
     PascalLexer lexer(text);
@@ -1005,14 +1060,16 @@ QString unitNameField(QStringView text, const QString &path, QList<ImportFinding
     const QString identifier = unitIdentifier(path);
     if (identifier == declared)
         return path;
-    if (!sameName(identifier, declared)) {
+    const qsizetype at = directoryPart(path).size();
+    const QString respelled = path.left(at) + declared + path.mid(at + identifier.size());
+    if (!sameName(identifier, declared) || !fileNamePart(path).startsWith(identifier)
+        || (QFileInfo::exists(path) && !QFileInfo::exists(respelled))) {
         findings.append({lineNumberAt(text, name.start), u"unit name"_s,
                          u"the unit is named "_s + declared + u", its file "_s + fileNamePart(path)
                              + u"; a build names it "_s + identifier});
         return path;
     }
-    const qsizetype at = directoryPart(path).size();
-    return path.left(at) + declared + path.mid(at + identifier.size());
+    return respelled;
 }
 
 } // namespace
@@ -1098,6 +1155,14 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
     const LineIndex lines(text);
     ClassReader reader(text, declaration->span, lines, result.findings);
     reader.read();
+    if (!reader.unreadHeading.isEmpty()) {
+        result.refusal = ImportRefusal::Unreadable;
+        result.refusalText = u"The unit cannot be read: the class heading on line %1 is not Name = class(Ancestor): %2"_s
+                                 .arg(lineNumberAt(text, declaration->span.start))
+                                 .arg(reader.unreadHeading);
+        result.findings.clear();
+        return result;
+    }
     spec.Ancestor = reader.ancestor.isEmpty() ? u"TObject"_s : reader.ancestor;
     SpecBuilder builder(text, unit, reader, result);
     builder.m_classLine = lineNumberAt(text, declaration->span.start);

@@ -227,6 +227,21 @@ const MemberRow kMemberRows[] = {
          "finding property that reads a field not named F + its name (line 17); "
          "finding property that reads through a method the class does not declare once (line 18); "
          "finding event with access methods (line 19); finding property that reads a field not named F + its name (line 20)"},
+    {"property declared twice",
+     "    FSize : integer;\n  published\n    property Size : integer read FSize write FSize;\n"
+     "    property Size : integer read FSize write FSize default 3;",
+     "", "property Size:integer read FSize write FSize [published] default=- stored; "
+         "finding property declared more than once (line 13)"},
+    {"headings that do not read",
+     "  public\n    function Ratio : double(;\n    procedure Empty;\n    procedure Odd Name;\n"
+     "    property Size : integer read (FSize\n    procedure Last;",
+     "", "method procedure Empty; [public]; method procedure Last; [public]; finding unreadable declaration (line 11); "
+         "finding unreadable declaration (line 13); finding unreadable declaration (line 14)"},
+    {"methods a build would define under another heading",
+     "  public\n    procedure Paint4override;\n    procedure Go; virtual ;\n    procedure Stop; virtual;",
+     "", "method procedure Stop; virtual; [public]; "
+         "finding method heading a build would not copy as written (line 11); "
+         "finding method heading a build would not copy as written (line 12)"},
 };
 
 class UnitImportMembers : public testing::TestWithParam<MemberRow>
@@ -295,6 +310,24 @@ end.
     ASSERT_FALSE(named.findings.isEmpty());
     EXPECT_EQ(named.findings[0].kind, u"registration"_s);
     EXPECT_EQ(named.findings[0].line, 4);
+
+    // Every member is kept in the unit: a class whose ancestor list does not
+    // read would be built with the rest of the class in its heading.
+    for (const QString &heading : {u"class()"_s, u"class(TComponent + 1)"_s, u"class(TComponent, 'I')"_s}) {
+        QString garbled = two;
+        garbled.replace(u"TA = class(TComponent)"_s, u"TA = "_s + heading);
+        const UnitImport unread = importUnit(garbled, u"two.pas"_s, u"TA"_s);
+        EXPECT_EQ(unread.refusal, ImportRefusal::Unreadable) << heading.toStdString();
+        EXPECT_TRUE(unread.refusalText.startsWith(
+            u"The unit cannot be read: the class heading on line 4 is not Name = class(Ancestor): TA = "_s
+            + heading.left(15)))
+            << unread.refusalText.toStdString();
+    }
+    const UnitImport generic = importUnit(QString(two).replace(u"TA = class(TComponent)"_s,
+                                                               u"TA = class(specialize TBase<Double>, IFoo)"_s),
+                                          u"two.pas"_s, u"TA"_s);
+    ASSERT_TRUE(generic.imported()) << generic.refusalText.toStdString();
+    EXPECT_EQ(generic.spec.Ancestor, u"specialize TBase<Double>"_s);
 
     const UnitImport broken = importUnit(u"unit X;\ninterface\nimplementation\nprocedure A;\nbegin\n"_s, u"x.pas"_s);
     EXPECT_EQ(broken.refusal, ImportRefusal::Unreadable);
