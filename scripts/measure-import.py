@@ -30,7 +30,7 @@ lcl/stdctrls.pp TCustomMemo TMemo TCustomScrollBar TScrollBar TCustomGroupBox TG
 lcl/extctrls.pp TCustomPanel TPanel TCustomTimer TTimer TCustomImage TImage TShape TCustomSplitter
 lcl/extctrls.pp TPaintBox TBevel TCustomRadioGroup TRadioGroup TCustomCheckGroup TCustomLabeledEdit
 lcl/extctrls.pp TCustomTrayIcon TCustomFlowPanel TCustomControlBar TNotebook TPage
-lcl/comctrls.pp TCustomStatusBar TStatusBar TCustomProgressBar TCustomTrackBar TCustomTreeView TTreeView
+lcl/comctrls.pp TTabSheet TStatusBar TCustomProgressBar TCustomTrackBar TCustomTreeView TTreeView
 lcl/comctrls.pp TCustomListView TListView TPageControl TCustomTabControl TToolBar TToolButton
 lcl/comctrls.pp TCustomUpDown THeaderControl TCustomHeaderControl
 components/lazcontrols/dividerbevel.pas TDividerBevel
@@ -92,7 +92,7 @@ def main():
                 continue
             kinds = collections.Counter()
             for line in run.stderr.splitlines():
-                match = re.match(re.escape(path) + r':\d+: ([^:]+): ', line)
+                match = re.match(re.escape(path) + r':\d+: ([^:]+(: integer)?): ', line)
                 if match:
                     kinds[match.group(1)] += 1
             ini = configparser.ConfigParser(interpolation=None, strict=False)

@@ -130,7 +130,7 @@ TEST_F(ImportUnit, TheTitleNamesNoSpecificationFileAfterwards)
     ASSERT_TRUE(builder->windowTitle().startsWith(u"gauge.spc"_s)) << builder->windowTitle().toStdString();
     const QString unit = path(u"Gauge.pas"_s);
     writeFile(unit, readFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.pas")));
-    prompts.openFile(unit);
+    prompts.answer(Answer::No).openFile(unit);   // not saving the specification
     import();
     EXPECT_EQ(builder->windowTitle(), u"Unitforge"_s);
     EXPECT_TRUE(builder->windowFilePath().isEmpty());
