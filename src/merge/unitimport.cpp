@@ -109,6 +109,7 @@ struct PropertyDecl {
     QString type;
     QHash<QString, QString> specifiers;   // lower-case word -> argument as written
     bool arrayDefault = false;
+    QString repeatedSpecifier;   // a specifier written twice; empty when none
     Visibility section = Visibility::Published;
     int line = 0;
 };
@@ -481,6 +482,8 @@ private:
                     --depth;
                 ++i;
             }
+            if (property.specifiers.contains(word))
+                property.repeatedSpecifier = word;
             property.specifiers.insert(word, span(first, i));
         }
         if (isSymbol(i, u";"))
@@ -699,6 +702,8 @@ private:
             if (word != u"read" && word != u"write" && word != u"stored" && word != u"default")
                 return u"property with "_s + word;
         }
+        if (!p.repeatedSpecifier.isEmpty())
+            return u"property with "_s + p.repeatedSpecifier + u" written twice"_s;
         if (p.arrayDefault)
             return u"default array property"_s;
         if (p.hasParameters && (event || !isIndexParameter(p.parameters)))
@@ -753,6 +758,7 @@ private:
         };
         QList<Pending> pending;
         QSet<QString> accepted;
+        QSet<QString> claimed;   // the access methods of the accepted ones
         int unowned = 0;
         for (const PropertyDecl &p : m_class.properties) {
             const bool onName = p.name.size() >= 2 && p.name.first(2).compare(u"on"_s, Qt::CaseInsensitive) == 0;
@@ -770,9 +776,21 @@ private:
                 continue;
             }
             // The pages hold one entry of a name; the unit keeps the others.
+            // A build declares an access method for each property that names one.
+            const QString ownField = (u"F"_s + p.name).toUpper();
+            QStringList methods;
+            for (const QString &word : {u"read"_s, u"write"_s}) {
+                const QString accessor = p.specifiers.value(word).toUpper();
+                if (p.specifiers.contains(word) && accessor != ownField)
+                    methods.append(accessor);
+            }
+            const bool shared = std::any_of(methods.begin(), methods.end(),
+                                            [&](const QString &m) { return claimed.contains(m); })
+                || (methods.size() == 2 && methods[0] == methods[1]);
             const QString problem = accepted.contains(p.name.toUpper())
                 ? (onName ? u"event declared more than once"_s : u"property declared more than once"_s)
-                : propertyProblem(p, onName);
+                : shared ? u"property that shares an access method"_s
+                         : propertyProblem(p, onName);
             if (!problem.isEmpty()) {
                 for (const QString &word : {u"read"_s, u"write"_s, u"stored"_s}) {
                     if (p.specifiers.contains(word))
@@ -785,6 +803,8 @@ private:
             const int order = field && field->order >= 0 ? field->order : 100000 + unowned++;
             pending.append({&p, onName, order});
             accepted.insert(p.name.toUpper());
+            for (const QString &m : std::as_const(methods))
+                claimed.insert(m);
         }
         std::stable_sort(pending.begin(), pending.end(),
                          [](const Pending &a, const Pending &b) { return a.order < b.order; });

@@ -242,6 +242,13 @@ const MemberRow kMemberRows[] = {
      "", "method procedure Stop; virtual; [public]; "
          "finding method heading a build would not copy as written (line 11); "
          "finding method heading a build would not copy as written (line 12)"},
+    {"properties sharing an access method or writing a specifier twice",
+     "    FA : integer;\n    FB : integer;\n    procedure SetBoth(Value: integer);\n  published\n"
+     "    property A : integer read FA write SetBoth;\n    property B : integer read FB write SetBoth;\n"
+     "    property C : integer read FC write FC write FC;",
+     "", "property A:integer read FA write SetBoth [published] default=- stored; "
+         "finding field of no property (line 11); finding property that shares an access method (line 15); "
+         "finding property with write written twice (line 16)"},
 };
 
 class UnitImportMembers : public testing::TestWithParam<MemberRow>
