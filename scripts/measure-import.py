@@ -27,7 +27,7 @@ CLASSES = """
 lcl/stdctrls.pp TCustomButton TButton TCustomEdit TEdit TCustomLabel TLabel TCustomCheckBox
 lcl/stdctrls.pp TCheckBox TRadioButton TToggleBox TCustomListBox TListBox TCustomComboBox TComboBox
 lcl/stdctrls.pp TCustomMemo TMemo TCustomScrollBar TScrollBar TCustomGroupBox TGroupBox TCustomStaticText
-lcl/extctrls.pp TCustomPanel TPanel TCustomTimer TTimer TCustomImage TImage TShape TCustomSplitter
+lcl/extctrls.pp TCustomPanel TPanel TBoundLabel TTimer TCustomImage TImage TShape TCustomSplitter
 lcl/extctrls.pp TPaintBox TBevel TCustomRadioGroup TRadioGroup TCustomCheckGroup TCustomLabeledEdit
 lcl/extctrls.pp TCustomTrayIcon TCustomFlowPanel TCustomControlBar TNotebook TPage
 lcl/comctrls.pp TTabSheet TStatusBar TCustomProgressBar TCustomTrackBar TCustomTreeView TTreeView

@@ -781,7 +781,7 @@ private:
             QStringList methods;
             for (const QString &word : {u"read"_s, u"write"_s}) {
                 const QString accessor = p.specifiers.value(word).toUpper();
-                if (p.specifiers.contains(word) && accessor != ownField)
+                if (p.specifiers.contains(word) && accessor != ownField && !m_fieldsByName.contains(accessor))
                     methods.append(accessor);
             }
             const bool shared = std::any_of(methods.begin(), methods.end(),
