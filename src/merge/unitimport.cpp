@@ -642,6 +642,14 @@ bool isIndexParameter(const QString &parameters)
     return p.compare(u"Index:integer"_s, Qt::CaseInsensitive) == 0;
 }
 
+// One quoted string, as a build writes a default: not a constant, an
+// expression or several statements.
+bool isStringLiteral(const QString &value)
+{
+    static const QRegularExpression literal(u"^'(?:[^'\\r\\n]|'')*'$"_s);
+    return literal.match(value).hasMatch();
+}
+
 QString unquoted(const QString &value)
 {
     if (value.size() >= 2 && value.startsWith(u'\'') && value.endsWith(u'\''))
@@ -847,7 +855,7 @@ private:
             const bool isString = p.type.toUpper() == u"STRING";
             if (p.specifiers.contains(u"default"_s))
                 input.defaultValue = p.specifiers.value(u"default"_s);
-            else if (isString && m_initial.contains(field.toUpper()))
+            else if (isString && isStringLiteral(m_initial.value(field.toUpper())))
                 input.defaultValue = unquoted(m_initial.value(field.toUpper()));
             m_spec.addProperty(input);
             // The page places a property by its boxes; the unit says where it is.

@@ -179,6 +179,13 @@ const MemberRow kMemberRows[] = {
      "    property Text : string read FText write FText;",
      "constructor THand.Create(AOwner:TComponent);\nbegin\n  inherited Create(AOwner);\n  FText := 'it''s';\nend;",
      "property Text:string read FText write FText [published] default='it's' stored"},
+    {"string set in the constructor to other than one literal",
+     "    FText : string;\n    FTitle : string;\n  public\n    constructor Create(AOwner:TComponent);override;\n  published\n"
+     "    property Text : string read FText write FText;\n    property Title : string read FTitle write FTitle;",
+     "constructor THand.Create(AOwner:TComponent);\nbegin\n  inherited Create(AOwner);\n  FText := DefaultText;\n"
+     "  FTitle := 'a';Beep;\nend;",
+     "property Text:string read FText write FText [published] default=- stored; "
+     "property Title:string read FTitle write FTitle [published] default=- stored"},
     {"read-only and write-only public",
      "    FCount : integer;\n    FSink : integer;\n  public\n    property Count : integer read FCount;\n"
      "    property Sink : integer write FSink;",
