@@ -544,8 +544,9 @@ private:
 };
 
 struct Registration {
-    QString page;
+    QString page;         // as written between the quotes, which a build writes back
     QString className;
+    QString unreadPage;   // the page argument when it is not one string; empty when it is
 };
 
 QList<Registration> registrations(QStringView text, const PascalUnit &unit)
@@ -566,15 +567,22 @@ QList<Registration> registrations(QStringView text, const PascalUnit &unit)
         for (qsizetype i = 0; i + 4 < words.size(); ++i) {
             if (words[i].compare(u"RegisterComponents"_s, Qt::CaseInsensitive) != 0 || words[i + 1] != u"(")
                 continue;
-            QString page = words[i + 2];
-            if (page.size() >= 2 && page.startsWith(u'\'') && page.endsWith(u'\''))
-                page = page.mid(1, page.size() - 2).replace(u"''"_s, u"'"_s);
+            const QString &argument = words[i + 2];
+            const bool literal = argument.size() >= 2 && argument.startsWith(u'\'') && argument.endsWith(u'\'')
+                && words[i + 3] == u",";
+            const QString page = literal ? argument.mid(1, argument.size() - 2) : QString();
             qsizetype k = i + 3;
             while (k < words.size() && words[k] != u"[")
                 ++k;
+            QString unread;
+            if (!literal) {
+                unread = words.mid(i + 2, k - i - 2).join(u' ');
+                if (unread.endsWith(u" ,"_s))
+                    unread.chop(2);
+            }
             for (++k; k < words.size() && words[k] != u"]"; ++k) {
                 if (words[k] != u"," && isPascalIdentifier(words[k]))
-                    found.append({page, words[k]});
+                    found.append({page, words[k], unread});
             }
         }
     }
@@ -1173,6 +1181,9 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
         if (sameName(r.className, declaration->name)) {
             spec.Palettepage = r.page;
             isRegistered = true;
+            if (!r.unreadPage.isEmpty())
+                result.findings.append({lineNumberAt(text, declaration->span.start), u"registration"_s,
+                                        u"the palette page is not one string: "_s + r.unreadPage});
             break;
         }
     }

@@ -347,3 +347,32 @@ end.
     EXPECT_EQ(broken.refusal, ImportRefusal::Unreadable);
     EXPECT_TRUE(broken.refusalText.startsWith(u"The unit cannot be read: "_s)) << broken.refusalText.toStdString();
 }
+
+// A build writes the palette page between quotes as the field holds it.
+TEST(UnitImport, ThePalettePageIsTheStringAsWritten)
+{
+    const auto registering = [](const QString &arguments) {
+        return u"unit One;\ninterface\ntype\n  TA = class(TComponent) end;\nprocedure Register;\nimplementation\n"
+               "procedure Register;\nbegin\n  RegisterComponents("_s + arguments + u");\nend;\nend.\n"_s;
+    };
+    const auto registrationFindings = [](const UnitImport &imported) {
+        QStringList messages;
+        for (const ImportFinding &f : imported.findings) {
+            if (f.kind == u"registration")
+                messages.append(f.message());
+        }
+        return messages;
+    };
+    const UnitImport quoted = importUnit(registering(u"'Ann''s', [TA]"_s), u"one.pas"_s);
+    ASSERT_TRUE(quoted.imported());
+    EXPECT_EQ(quoted.spec.Palettepage, u"Ann''s"_s);
+    EXPECT_EQ(registrationFindings(quoted), QStringList());
+
+    for (const QString &page : {u"PageName"_s, u"'A' + 'B'"_s}) {
+        const UnitImport named = importUnit(registering(page + u", [TA]"_s), u"one.pas"_s);
+        ASSERT_TRUE(named.imported());
+        EXPECT_TRUE(named.spec.Palettepage.isEmpty());
+        EXPECT_EQ(registrationFindings(named),
+                  QStringList{u"line 4: registration: the palette page is not one string: "_s + page});
+    }
+}
