@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "awk/awk.h"
+#include "generator/messagehandlers.h"
 #include "merge/pascallexer.h"
 #include "merge/pascalreader.h"
 #include "model/ancestortable.h"
@@ -700,6 +702,15 @@ private:
         m_result.findings.append({line, kind, text});
     }
     void recognise(const QString &kind) { ++m_result.recognised[kind]; }
+    // Takes name for a member a build declares; false when one has it already.
+    bool claimName(const QString &name)
+    {
+        const QString upper = name.toUpper();
+        if (m_builtNames.contains(upper))
+            return false;
+        m_builtNames.insert(upper);
+        return true;
+    }
 
     const MethodDecl *soleMethod(const QString &name, const QString &kind) const
     {
@@ -827,6 +838,8 @@ private:
         for (const Pending &item : pending) {
             const PropertyDecl &p = *item.decl;
             m_owned.insert((u"F"_s + p.name).toUpper());
+            claimName(p.name);
+            claimName(u"F"_s + p.name);
             if (item.event) {
                 EventInput input;
                 input.name = p.name;
@@ -911,6 +924,10 @@ private:
                 finding(m.line, u"second handler of a message"_s, m.heading);
                 return;
             }
+            if (!claimName(messageHandlerName(m_awk, standardMessageNames().at(standard)))) {
+                finding(m.line, u"handler a build would name like another member"_s, m.heading);
+                return;
+            }
             m_spec.setStandardMessageSelected(int(standard), true);
             recognise(u"standard message"_s);
             return;
@@ -920,6 +937,10 @@ private:
                 continue;
             if (offset < 1 || offset > 99999 || m_userMessages.contains(name.toUpper())) {
                 finding(m.line, u"user message the pages cannot hold"_s, m.heading);
+                return;
+            }
+            if (!claimName(messageHandlerName(m_awk, name, true))) {
+                finding(m.line, u"handler a build would name like another member"_s, m.heading);
                 return;
             }
             m_userMessages.insert(name.toUpper(), offset);
@@ -937,12 +958,15 @@ private:
             qsizetype body;
         };
         QList<Pending> pending;
+        // The handlers first: a build names them, and a method may not take those names.
+        for (const MethodDecl &m : m_class.methods) {
+            if (m.directives.contains(u"message"_s))
+                readMessage(m, constants);
+        }
         for (const MethodDecl &m : m_class.methods) {
             const QString upper = m.name.toUpper();
-            if (m.directives.contains(u"message"_s)) {
-                readMessage(m, constants);
+            if (m.directives.contains(u"message"_s))
                 continue;
-            }
             const bool overloaded = m_methodsByName.value(upper).size() > 1
                 || m.directives.contains(u"overload"_s);
             if (m.kind == u"constructor" || m.kind == u"destructor") {
@@ -969,6 +993,10 @@ private:
                 continue;   // a property's access method: the build declares it
             if (m_unheldAccessMethods.contains(upper)) {
                 finding(m.line, u"access method of a property the pages cannot hold"_s, m.heading);
+                continue;
+            }
+            if (m_builtNames.contains(upper)) {
+                finding(m.line, u"method named like a member a build writes"_s, m.heading);
                 continue;
             }
             QString other;
@@ -1075,6 +1103,8 @@ private:
     QSet<QString> m_unheldAccessMethods;
     QHash<QString, int> m_userMessages;
     QHash<QString, qsizetype> m_bodies;
+    QSet<QString> m_builtNames{u"CREATE"_s, u"DESTROY"_s};   // in upper case
+    TAwk m_awk;
 
 public:
     int m_classLine = 0;

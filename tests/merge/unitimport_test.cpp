@@ -256,6 +256,12 @@ const MemberRow kMemberRows[] = {
      "", "property A:integer read FA write SetBoth [published] default=- stored; "
          "finding field of no property (line 11); finding property that shares an access method (line 15); "
          "finding property with write written twice (line 16)"},
+    {"methods named like members a build writes",
+     "    FSize : integer;\n  protected\n    procedure Kick(var M: TMessage); message WM_KICK;\n  public\n"
+     "    procedure WMkick;\n    procedure Size;\n  published\n    property Size : integer read FSize write FSize;",
+     "", "property Size:integer read FSize write FSize [published] default=- stored; user WM_KICK[WM_USER + 7]}; "
+         "finding method named like a member a build writes (line 14); "
+         "finding method named like a member a build writes (line 15)"},
 };
 
 class UnitImportMembers : public testing::TestWithParam<MemberRow>
