@@ -51,6 +51,13 @@ QString oneLine(QString text)
     return text.replace(breaks, u" "_s).trimmed();
 }
 
+// Whether a field's type is a record, which no property owns.
+bool isRecordType(const QString &type)
+{
+    static const QRegularExpression record(u"\\brecord\\b"_s, QRegularExpression::CaseInsensitiveOption);
+    return record.match(type).hasMatch();
+}
+
 QString sectionName(Visibility v)
 {
     switch (v) {
@@ -112,6 +119,7 @@ struct PropertyDecl {
     QHash<QString, QString> specifiers;   // lower-case word -> argument as written
     bool arrayDefault = false;
     QString repeatedSpecifier;   // a specifier written twice; empty when none
+    bool typeIsName = false;     // the type is a name, dotted or generic, as a property's must be
     Visibility section = Visibility::Published;
     int line = 0;
 };
@@ -360,6 +368,27 @@ private:
         return m_tokens[i].kind == Kind::Word && words.contains(m_lower[i]);
     }
 
+    // Whether the tokens from first to just before last name a type: words
+    // joined by "." or in "<...>", as in "Graphics.TColor" or
+    // "specialize TList<integer>".
+    bool isTypeName(qsizetype first, qsizetype last) const
+    {
+        if (first >= last)
+            return false;
+        bool afterWord = false;
+        for (qsizetype k = first; k < last && k < m_tokens.size(); ++k) {
+            const bool word = m_tokens[k].kind == Kind::Word;
+            if (word) {
+                if (afterWord && m_lower[k - 1] != u"specialize")
+                    return false;
+            } else if (!isSymbol(k, u".") && !isSymbol(k, u"<") && !isSymbol(k, u">") && !isSymbol(k, u",")) {
+                return false;
+            }
+            afterWord = word;
+        }
+        return true;
+    }
+
     // Where the tokens from first to just before last stop being one declaration:
     // a word that begins the next member, or a parenthesis not closed (last
     // then); -1 when they are one.
@@ -471,6 +500,7 @@ private:
                 ++i;
             property.hasType = true;
             property.type = span(first, i);
+            property.typeIsName = isTypeName(first, i);
         }
         while (i < m_tokens.size() && !isSymbol(i, u";") && m_lower[i] != u"end") {
             const QString word = m_lower[i];
@@ -531,7 +561,7 @@ private:
         const int line = m_lines.at(m_tokens[start].start);
         for (const QString &name : names) {
             FieldDecl field{name, type, line, int(fields.size())};
-            if (section != Visibility::Private || type.contains(u"record"_s, Qt::CaseInsensitive))
+            if (section != Visibility::Private || isRecordType(type))
                 field.order = -1 - int(fields.size());   // not one a property can own
             fields.append(field);
         }
@@ -729,6 +759,8 @@ private:
             if (word != u"read" && word != u"write" && word != u"stored" && word != u"default")
                 return u"property with "_s + word;
         }
+        if (!p.typeIsName)
+            return u"property whose type is not a type name"_s;
         if (!p.repeatedSpecifier.isEmpty())
             return u"property with "_s + p.repeatedSpecifier + u" written twice"_s;
         if (p.arrayDefault)

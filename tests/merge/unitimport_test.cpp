@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <algorithm>
 
 #include "merge/unitimport.h"
@@ -262,6 +265,13 @@ const MemberRow kMemberRows[] = {
      "", "property Size:integer read FSize write FSize [published] default=- stored; user WM_KICK[WM_USER + 7]}; "
          "finding method named like a member a build writes (line 14); "
          "finding method named like a member a build writes (line 15)"},
+    {"types: a name with record in it, and not a name",
+     "    FItems : TRecordList;\n    FCount : integer;\n    FValue : integer;\n  published\n"
+     "    property Count : integer read FCount write FCount;\n    property Items : TRecordList read FItems write FItems;\n"
+     "    property Value : integer junk read FValue write FValue;",
+     "", "property Items:TRecordList read FItems write FItems [published] default=- stored; "
+         "property Count:integer read FCount write FCount [published] default=- stored; "
+         "finding field of no property (line 12); finding property whose type is not a type name (line 16)"},
 };
 
 class UnitImportMembers : public testing::TestWithParam<MemberRow>
@@ -381,4 +391,28 @@ TEST(UnitImport, ThePalettePageIsTheStringAsWritten)
         EXPECT_EQ(registrationFindings(named),
                   QStringList{u"line 4: registration: the palette page is not one string: "_s + page});
     }
+}
+
+// The unit name field is the file a build merges into: respelled as the
+// unit's heading spells the name only where that spelling finds the file.
+TEST(UnitImport, TheUnitNameIsTheFileItCameFrom)
+{
+    const QString unit = u"unit StdCtrls;\ninterface\ntype\n  TA = class(TComponent) end;\nprocedure Register;\n"
+                         "implementation\nprocedure Register;\nbegin\n  RegisterComponents('P', [TA]);\nend;\nend.\n"_s;
+    QTemporaryDir dir;
+    const QString onDisk = dir.filePath(u"stdctrls.pp"_s);
+    QFile file(onDisk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(unit.toUtf8());
+    file.close();
+    const UnitImport read = importUnit(unit, onDisk);
+    EXPECT_EQ(read.spec.Filename, onDisk);
+    ASSERT_FALSE(read.findings.isEmpty());
+    EXPECT_EQ(read.findings[0].message(),
+              u"line 1: unit name: the unit is named StdCtrls, its file stdctrls.pp; a build names it stdctrls"_s);
+
+    // No such file: the spelling of the heading, which a build then writes.
+    const UnitImport elsewhere = importUnit(unit, u"/units/stdctrls.pp"_s);
+    EXPECT_EQ(elsewhere.spec.Filename, u"/units/StdCtrls.pp"_s);
+    EXPECT_NE(elsewhere.findings.value(0).kind, u"unit name"_s);
 }
