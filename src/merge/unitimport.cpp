@@ -48,6 +48,9 @@ const QSet<QString> &propertySpecifiers()
 QString oneLine(QString text)
 {
     static const QRegularExpression breaks(u"\\s*[\\r\\n]\\s*"_s);
+    // Most declarations are on one line already.
+    if (!text.contains(u'\n') && !text.contains(u'\r'))
+        return text.trimmed();
     return text.replace(breaks, u" "_s).trimmed();
 }
 
