@@ -392,6 +392,17 @@ private:
         return true;
     }
 
+    // Whether a comment stands between the tokens from first to just before last.
+    bool hasComment(qsizetype first, qsizetype last) const
+    {
+        for (qsizetype k = first; k + 1 < last && k + 1 < m_tokens.size(); ++k) {
+            const QStringView gap = m_text.sliced(m_tokens[k].end, m_tokens[k + 1].start - m_tokens[k].end);
+            if (std::any_of(gap.begin(), gap.end(), [](QChar c) { return !c.isSpace(); }))
+                return true;
+        }
+        return false;
+    }
+
     // Where the tokens from first to just before last stop being one declaration:
     // a word that begins the next member, or a parenthesis not closed (last
     // then); -1 when they are one.
@@ -467,6 +478,11 @@ private:
             unrepresentable(start, broken, u"unreadable declaration"_s);
             return broken;
         }
+        if (hasComment(start, i)) {
+            // A build copies a heading into the unit twice and takes it apart.
+            unrepresentable(start, i, u"declaration with a comment inside"_s);
+            return i;
+        }
         method.heading = span(start, i);
         if (name.isEmpty() || interfaceMapping) {
             unrepresentable(start, i, u"method resolution clause"_s);
@@ -536,6 +552,10 @@ private:
         if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
             unrepresentable(start, broken, u"unreadable declaration"_s);
             return broken;
+        }
+        if (hasComment(start, i)) {
+            unrepresentable(start, i, u"declaration with a comment inside"_s);
+            return i;
         }
         property.text = span(start, i);
         properties.append(property);

@@ -272,6 +272,11 @@ const MemberRow kMemberRows[] = {
      "", "property Items:TRecordList read FItems write FItems [published] default=- stored; "
          "property Count:integer read FCount write FCount [published] default=- stored; "
          "finding field of no property (line 12); finding property whose type is not a type name (line 16)"},
+    {"comments inside declarations",
+     "    FSize : integer;\n  public\n    procedure Fill(A: integer { litres });\n    procedure Empty; (* soon *) virtual;\n"
+     "  published\n    property Size : integer read FSize { direct } write FSize;",
+     "", "finding field of no property (line 10); finding declaration with a comment inside (line 12); "
+         "finding declaration with a comment inside (line 13); finding declaration with a comment inside (line 15)"},
 };
 
 class UnitImportMembers : public testing::TestWithParam<MemberRow>
