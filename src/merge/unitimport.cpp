@@ -464,14 +464,26 @@ private:
             method.parameters = oneLine(m_text.sliced(from, std::max<qsizetype>(0, to - from)).toString());
             ++i;
         }
+        bool returnsNothing = false;
         if (isSymbol(i, u":")) {
             const qsizetype first = i + 1;
             while (i < m_tokens.size() && !isSymbol(i, u";") && m_lower[i] != u"end")
                 ++i;
             method.returnType = span(first, i);
+            returnsNothing = method.returnType.isEmpty();
         }
         const bool interfaceMapping = isSymbol(i, u"=") || name.contains(u'.');
         i = skipDeclaration(i);
+        if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
+            unrepresentable(start, broken, u"unreadable declaration"_s);
+            return broken;
+        }
+        if (returnsNothing || !isSymbol(i - 1, u";")) {
+            // The class's end or a symbol ends it: no heading a build could copy.
+            i = std::max(i, start + 1);
+            unrepresentable(start, i, u"unreadable declaration"_s);
+            return i;
+        }
         method.signature = span(start, i);
         i = skipDirectives(i, &method.directives, &method.messageName);
         if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {

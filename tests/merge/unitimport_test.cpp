@@ -244,9 +244,10 @@ const MemberRow kMemberRows[] = {
          "finding property declared more than once (line 13)"},
     {"headings that do not read",
      "  public\n    function Ratio : double(;\n    procedure Empty;\n    procedure Odd Name;\n"
-     "    property Size : integer read (FSize\n    procedure Last;",
+     "    property Size : integer read (FSize\n    procedure Last;\n    function Ratio :\n    function Tail : double",
      "", "method procedure Empty; [public]; method procedure Last; [public]; finding unreadable declaration (line 11); "
-         "finding unreadable declaration (line 13); finding unreadable declaration (line 14)"},
+         "finding unreadable declaration (line 13); finding unreadable declaration (line 14); "
+         "finding unreadable declaration (line 16); finding unreadable declaration (line 17)"},
     {"methods a build would define under another heading",
      "  public\n    procedure Paint4override;\n    procedure Go; virtual ;\n    procedure Stop; virtual;",
      "", "method procedure Stop; virtual; [public]; "
