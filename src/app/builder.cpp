@@ -431,11 +431,14 @@ void TBuilder::updateTestDrive()
 }
 
 // "LedLamp.spc* - Unitforge" once a specification file is named, the star
-// while it has changes not saved.
+// while it has changes not saved; "Unitforge", as at start, while none is.
 void TBuilder::updateTitle()
 {
-    if (m_titleFile.isEmpty())
+    if (m_titleFile.isEmpty()) {
+        setWindowTitle(u"Unitforge"_s);
+        setWindowFilePath(QString());
         return;
+    }
     setWindowTitle(QFileInfo(m_titleFile).fileName() + u"[*] - Unitforge"_s);
     setWindowFilePath(m_titleFile);
     setWindowModified(m_document.isModified());

@@ -359,7 +359,13 @@ static int runImportCommand(const BuildOptions &options, QIODevice &err)
                               + QStringLiteral(": ") + reason);
         return kBuildUsageOrFileError;
     }
-    const UnitFile unit = decodeUnitFile(unitFile.readAll());
+    const std::optional<QByteArray> bytes = readUnitFileBytes(unitFile, &reason);
+    if (!bytes) {
+        writeMessage(err, kCommand + QStringLiteral(": cannot read the unit ") + options.importPath
+                              + QStringLiteral(": ") + reason);
+        return kBuildRefused;
+    }
+    const UnitFile unit = decodeUnitFile(*bytes);
     const UnitImport imported = importUnit(unit.text, options.importPath, options.className);
     if (!imported.imported()) {
         writeMessage(err, kCommand + QStringLiteral(": ") + options.importPath + QStringLiteral(": ")
