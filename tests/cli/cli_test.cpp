@@ -224,6 +224,7 @@ struct RefusalCase {
     bool (*make)(const QString &path);
     const char *message;
 };
+UF_ROW_NAME(RefusalCase)
 
 class BuildCommandRefusal : public testing::TestWithParam<RefusalCase> {};
 

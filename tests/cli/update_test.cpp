@@ -171,6 +171,7 @@ struct LineEndCase {
     const char *lineBreak;      // of the file, and of the lines the update adds
     const char *writtenBody;    // the body written into TGauge.Flash, line ends as stored
 };
+UF_ROW_NAME(LineEndCase)
 
 class UpdateLineEnds : public UpdateCommand, public testing::WithParamInterface<LineEndCase> {};
 

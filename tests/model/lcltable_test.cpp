@@ -15,6 +15,7 @@ struct CounterpartRow {
     QString lclClass;
     QString unit;
 };
+UF_ROW_NAME(CounterpartRow)
 
 class LclCounterpart : public testing::TestWithParam<CounterpartRow> {};
 
@@ -94,6 +95,7 @@ struct MessageRow {
     QString record;
     std::optional<int> windowsValue;
 };
+UF_ROW_NAME(MessageRow)
 
 class LclMessageEntry : public testing::TestWithParam<MessageRow> {};
 

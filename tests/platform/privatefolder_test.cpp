@@ -52,6 +52,7 @@ struct ForeignFolderCase {
     // Puts something at path that is not a private folder of this user.
     bool (*make)(const QString &path);
 };
+UF_ROW_NAME(ForeignFolderCase)
 
 class PrivateFolderRefuses : public testing::TestWithParam<ForeignFolderCase> {};
 
@@ -89,6 +90,7 @@ struct ChangeCase {
     bool folderGivenAway;
     bool safe;
 };
+UF_ROW_NAME(ChangeCase)
 
 class OnlyOwnerCanChange : public testing::TestWithParam<ChangeCase> {};
 

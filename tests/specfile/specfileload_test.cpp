@@ -23,6 +23,7 @@ struct BeginningCase {
     QByteArray head;
     bool specification;
 };
+UF_ROW_NAME(BeginningCase)
 
 class SpecificationBeginning : public testing::TestWithParam<BeginningCase> {};
 
