@@ -248,27 +248,63 @@ TEST(UnitMerge, VanishedMethodIsDroppedWhenEmptyAndListedWhenWritten)
     EXPECT_TRUE(merge.losesWork());
 }
 
-TEST(UnitMerge, EditsOutsideBodiesAreListedWithTheirLines)
+// The author's additions to a unit, made the same way to whichever unit is given.
+QString withOwnDeclarations(QString unit)
 {
-    QString existing = builtUnit(gaugeSpec());
-    existing.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin,Registry;\n"));
-    existing.replace(crlf("    FCaption : string;\n"), crlf("    FCaption : string;\n    FBitmap: TBitmap;\n"
-                                                            "    FTicks : integer;\n"));
-    existing.replace(crlf("    Procedure Flash(Times: integer);\n"),
-                     crlf("    Procedure Flash(Times: integer);\n    procedure Blink;\n"));
-    existing = withBody(existing, QStringLiteral("TGauge.Flash"), crlf("\nbegin\n  Blink;\nend;"));
-    existing = insertedBefore(existing, "end.", crlf("procedure TGauge.Blink;\nbegin\n  Flash(2);\nend;\n"));
+    unit.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin,Registry;\n"));
+    unit.replace(crlf("    FCaption : string;\n"), crlf("    FCaption : string;\n    FBitmap: TBitmap; // the face\n"
+                                                        "    FTicks : integer;\n"));
+    unit.replace(crlf("  public\n"), crlf("  public\n    procedure Blink;\n"));
+    return insertedBefore(unit, "end.", crlf("procedure TGauge.Blink;\nbegin\n  Flash(2);\nend;\n"));
+}
 
+TEST(UnitMerge, DeclarationsWrittenByHandSurviveAChangedSpecification)
+{
+    QString existing = withOwnDeclarations(builtUnit(gaugeSpec()));
+    existing = withBody(existing, QStringLiteral("TGauge.Flash"), crlf("\nbegin\n  Blink;\nend;"));
+
+    // Flash goes; Value is declared anew as a longint.
     ComponentSpec after = gaugeSpec();
     after.removeMethod(0);
+    after.Types[0] = QStringLiteral("longint");
     const UnitMerge merge = mergeUnits(builtUnit(after), existing);
     ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
-    EXPECT_EQ(lossSummary(merge.lost),
-              QStringLiteral("TGauge.Flash (4 lines), TGauge.Blink (4 lines), 1 line changed in the uses "
-                             "clause, 2 lines changed in the class declaration"));
-    ASSERT_EQ(merge.lost.size(), 4);
-    EXPECT_EQ(merge.lost[3].text,
-              QStringList({QStringLiteral("    FBitmap: TBitmap;"), QStringLiteral("    FTicks : integer;")}));
+    EXPECT_EQ(merge.text.toStdString(), withOwnDeclarations(builtUnit(after)).toStdString());
+    EXPECT_FALSE(merge.text.contains(QStringLiteral("FValue : integer;")));
+    EXPECT_EQ(lossSummary(merge.lost), QStringLiteral("TGauge.Flash (4 lines)"));
+    EXPECT_EQ(describe(merge.kept), QStringList({QStringLiteral("own units in the uses clause (Registry)"),
+                                                 QStringLiteral("own declarations in TGauge (3 lines)"),
+                                                 QStringLiteral("TGauge.Blink (own routine, 4 lines)")}));
+}
+
+TEST(UnitMerge, HandEditedDeclarationOfTheSpecificationIsReplacedAndListed)
+{
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("    FCaption : string;\n"), crlf("    FCaption : string; // shown under the needle\n"));
+    existing.replace(crlf("    Property Caption : string read FCaption write FCaption ;\n"),
+                     crlf("    property Caption: string read FCaption write FCaption stored False;\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, builtUnit(gaugeSpec()));
+    ASSERT_EQ(merge.lost.size(), 1);
+    EXPECT_EQ(merge.lost[0].text,
+              QStringList({QStringLiteral("    FCaption : string; // shown under the needle"),
+                           QStringLiteral("    property Caption: string read FCaption write FCaption stored False;")}));
+}
+
+TEST(UnitMerge, MembersThePagesCannotHoldStayWithTheirBodies)
+{
+    // What an import lists instead of taking in: a class constant, a nested
+    // type whose "end;" a build's class has too, and overloads.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  private\n"), crlf("  private\n    const Steps = 10;\n    type\n      TMark = record\n"
+                                               "        At: integer;\n      end;\n"));
+    existing.replace(crlf("  published\n"), crlf("    procedure Fill(A: integer); overload;\n"
+                                                 "    procedure Fill(S: string);\n      overload;\n  published\n"));
+    existing = insertedBefore(existing, "end.", crlf("procedure TGauge.Fill(A: integer);\nbegin\nend;\n\n"
+                                                     "procedure TGauge.Fill(S: string);\nbegin\n  Fill(Length(S));\nend;\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text.toStdString(), existing.toStdString());
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
 }
 
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)

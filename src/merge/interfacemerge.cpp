@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: MIT
+#include "merge/interfacemerge.h"
+
+#include "merge/classmembers.h"
+#include "merge/interfaceedits.h"
+
+#include <QHash>
+#include <QList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+qsizetype lineStart(QStringView text, qsizetype position)
+{
+    while (position > 0 && !isBreak(text[position - 1]))
+        --position;
+    return position;
+}
+
+qsizetype afterLineBreak(QStringView text, qsizetype position)
+{
+    while (position < text.size() && !isBreak(text[position]))
+        ++position;
+    if (position < text.size())
+        position += text[position] == u'\r' && position + 1 < text.size() && text[position + 1] == u'\n' ? 2 : 1;
+    return position;
+}
+
+const PascalClassDeclaration *findClass(const PascalUnit &unit, QStringView name)
+{
+    if (name.isEmpty())
+        return nullptr;
+    for (const PascalClassDeclaration &declaration : unit.classes) {
+        if (declaration.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &declaration;
+    }
+    return nullptr;
+}
+
+// Members that share lines, as whole lines, with the comment lines right above them.
+struct MemberGroup {
+    PascalSpan lines;
+    qsizetype firstMember = 0;
+    qsizetype lastMember = 0;   // inclusive
+    bool movable = true;        // lies wholly between the heading's line and the line of "end"
+    QString key;                // the declarations without blanks, upper case
+};
+
+QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
+{
+    QList<MemberGroup> groups;
+    const qsizetype firstLine = afterLineBreak(text, members.bodyStart);
+    const qsizetype lastLine = lineStart(text, members.bodyEnd);
+    for (qsizetype i = 0; i < members.members.size(); ++i) {
+        const PascalSpan tokens = members.members[i].tokens;
+        const PascalSpan lines{lineStart(text, tokens.start), afterLineBreak(text, tokens.end)};
+        if (!groups.isEmpty() && lines.start < groups.last().lines.end) {
+            groups.last().lines.end = std::max(groups.last().lines.end, lines.end);
+            groups.last().lastMember = i;
+            continue;
+        }
+        groups.append({lines, i, i, true, {}});
+    }
+    qsizetype floor = firstLine;
+    for (MemberGroup &group : groups) {
+        group.movable = group.lines.start >= firstLine && group.lines.end <= lastLine;
+        // Comment lines directly above, up to a blank line.
+        while (group.movable && group.lines.start > floor) {
+            const qsizetype above = lineStart(text, group.lines.start - 1);
+            if (above < floor || text.sliced(above, group.lines.start - above).trimmed().isEmpty())
+                break;
+            group.lines.start = above;
+        }
+        floor = std::max(floor, group.lines.end);
+        const PascalSpan tokens{members.members[group.firstMember].tokens.start,
+                                members.members[group.lastMember].tokens.end};
+        for (const QChar c : text.sliced(tokens.start, tokens.end - tokens.start)) {
+            if (!c.isSpace())
+                group.key += c.toUpper();
+        }
+    }
+    return groups;
+}
+
+QString declaredName(const ClassMember &member, const QString &name)
+{
+    switch (member.kind) {
+    case ClassMember::Kind::Field:
+        return u"F:"_s + name;
+    case ClassMember::Kind::Method:
+        return u"M:"_s + name;
+    case ClassMember::Kind::Property:
+        return u"P:"_s + name;
+    default:
+        return {};
+    }
+}
+
+struct Insertion {
+    qsizetype at = 0;        // in the new text
+    qsizetype replaced = 0;  // characters of the new text it takes the place of
+    QString text;
+};
+
+// The uses clause with the author's units: the edited unit's own clause when
+// it names every unit the build names, else the build's with the others added.
+void mergeUses(QStringView newText, const PascalUnit &newUnit, QStringView oldText, const PascalUnit &oldUnit,
+               QList<Insertion> &insertions, InterfaceMerge &result)
+{
+    if (!newUnit.uses.isValid() || !oldUnit.uses.isValid())
+        return;
+    const QStringView newClause = newText.sliced(newUnit.uses.start, newUnit.uses.end - newUnit.uses.start);
+    const QStringView oldClause = oldText.sliced(oldUnit.uses.start, oldUnit.uses.end - oldUnit.uses.start);
+    const QStringList newUnits = usesClauseUnits(newClause);
+    const QStringList oldUnits = usesClauseUnits(oldClause);
+    const auto names = [](const QStringList &units, const QString &unit) {
+        return units.contains(unit, Qt::CaseInsensitive);
+    };
+    for (const QString &unit : oldUnits) {
+        if (!names(newUnits, unit) && !names(result.ownUnits, unit))
+            result.ownUnits.append(unit);
+    }
+    if (result.ownUnits.isEmpty())
+        return;
+    const bool namesAll = std::all_of(newUnits.begin(), newUnits.end(),
+                                      [&](const QString &unit) { return names(oldUnits, unit); });
+    if (namesAll) {
+        insertions.append({newUnit.uses.start, newClause.size(), oldClause.toString()});
+        return;
+    }
+    // Before the clause's closing ";".
+    insertions.append({newUnit.uses.end - 1, 0, u","_s + result.ownUnits.join(u',')});
+}
+
+void mergeClass(QStringView newText, const PascalUnit &newUnit, QStringView newClass, QStringView oldText,
+                const PascalUnit &oldUnit, QStringView oldClass, QList<Insertion> &insertions,
+                InterfaceMerge &result)
+{
+    const PascalClassDeclaration *newDeclaration = findClass(newUnit, newClass);
+    const PascalClassDeclaration *oldDeclaration = findClass(oldUnit, oldClass);
+    if (!newDeclaration || !oldDeclaration)
+        return;
+    const ClassMembers newMembers = readClassMembers(newText, newDeclaration->span);
+    const ClassMembers oldMembers = readClassMembers(oldText, oldDeclaration->span);
+    if (!newMembers.read || !oldMembers.read)
+        return;
+    const QList<MemberGroup> newGroups = groupMembers(newText, newMembers);
+    const QList<MemberGroup> oldGroups = groupMembers(oldText, oldMembers);
+
+    QHash<QString, QList<qsizetype>> newByKey;
+    for (qsizetype j = 0; j < newGroups.size(); ++j)
+        newByKey[newGroups[j].key].append(j);
+    QSet<QString> newNames;
+    for (const ClassMember &member : newMembers.members) {
+        for (const QString &name : member.names)
+            newNames.insert(declaredName(member, name));
+    }
+    const BuildMemberSpelling spelling(
+        oldText.sliced(oldDeclaration->span.start, oldDeclaration->span.end - oldDeclaration->span.start));
+
+    // Each of the author's groups goes after the new counterpart of the
+    // nearest group above it that the new build has too.
+    qsizetype anchor = afterLineBreak(newText, newMembers.bodyStart);
+    QString pending;
+    const auto flush = [&]() {
+        if (!pending.isEmpty())
+            insertions.append({anchor, 0, pending});
+        pending.clear();
+    };
+    for (const MemberGroup &group : oldGroups) {
+        QList<qsizetype> &counterparts = newByKey[group.key];
+        if (group.movable && !counterparts.isEmpty()) {
+            flush();
+            anchor = newGroups[counterparts.takeFirst()].lines.end;
+            continue;
+        }
+        if (!group.movable)
+            continue;
+        bool redeclared = false;
+        for (qsizetype i = group.firstMember; i <= group.lastMember && !redeclared; ++i) {
+            const ClassMember &member = oldMembers.members[i];
+            for (const QString &name : member.names)
+                redeclared = redeclared || newNames.contains(declaredName(member, name));
+        }
+        if (redeclared)
+            continue;   // the build's declaration takes its place
+        const QStringView text = oldText.sliced(group.lines.start, group.lines.end - group.lines.start);
+        const bool oneLine = text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n") <= 1;
+        if (group.firstMember == group.lastMember && oneLine && spelling.matches(text.trimmed()))
+            continue;   // the specification's once, no longer
+        pending += text;   // whole lines: a movable group ends at a line break
+        result.ownClassLines += int(text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n"));
+        for (qsizetype i = group.firstMember; i <= group.lastMember; ++i) {
+            const ClassMember &member = oldMembers.members[i];
+            if (member.kind == ClassMember::Kind::Method)
+                result.ownMethods.unite(QSet<QString>(member.names.begin(), member.names.end()));
+        }
+    }
+    flush();
+}
+
+} // namespace
+
+InterfaceMerge mergeInterfaces(QStringView newText, const PascalUnit &newUnit, QStringView newClass,
+                               QStringView oldText, const PascalUnit &oldUnit, QStringView oldClass)
+{
+    InterfaceMerge result;
+    QList<Insertion> insertions;
+    mergeUses(newText, newUnit, oldText, oldUnit, insertions, result);
+    mergeClass(newText, newUnit, newClass, oldText, oldUnit, oldClass, insertions, result);
+    std::stable_sort(insertions.begin(), insertions.end(),
+                     [](const Insertion &a, const Insertion &b) { return a.at < b.at; });
+
+    const QStringView interface = newText.first(newUnit.implementation);
+    qsizetype from = 0;
+    result.uses = newUnit.uses;
+    for (const Insertion &insertion : insertions) {
+        result.text += interface.sliced(from, insertion.at - from);
+        if (result.uses.isValid() && insertion.at < newUnit.uses.end) {
+            result.uses.end += insertion.text.size() - insertion.replaced;
+        }
+        result.text += insertion.text;
+        from = insertion.at + insertion.replaced;
+    }
+    result.text += interface.sliced(from);
+    return result;
+}
