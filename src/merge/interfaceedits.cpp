@@ -2,6 +2,7 @@
 #include "merge/interfaceedits.h"
 
 #include "generator/interfacespelling.h"
+#include "generator/lazarusunit.h"
 #include "merge/pascallexer.h"
 #include "merge/pascalreader.h"
 #include "model/methoddirectives.h"
@@ -249,6 +250,19 @@ bool BuildMemberSpelling::matches(QStringView line) const
     if (QString field = captured(fieldLine(), line); !field.isEmpty())
         return m_fields.contains(field);
     return false;
+}
+
+QSet<QString> handledMessages(QStringView classText)
+{
+    return buildNames(linesBefore(classText, classText.size())).messages;
+}
+
+bool isBuildLineOutsideClass(QStringView line, const QSet<QString> &messages)
+{
+    if (unitLine().match(line).hasMatch() || line == lazarusModeLine() || line == u"procedure Register;")
+        return true;
+    const QString constant = captured(constantLine(), line);
+    return !constant.isEmpty() && messages.contains(constant);
 }
 
 QStringList usesClauseUnits(QStringView clause)

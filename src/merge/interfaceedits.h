@@ -48,6 +48,14 @@ private:
     QSet<QString> m_accessMethods;
 };
 
+// The upper-cased messages a class declaration has handlers for ("WM_DRAIN").
+QSet<QString> handledMessages(QStringView classText);
+
+// Whether a line outside the class is one a build writes there: the unit's
+// heading, the mode line of a Lazarus unit, a handled message's constant,
+// "procedure Register;".
+bool isBuildLineOutsideClass(QStringView line, const QSet<QString> &messages);
+
 // The units a uses clause names, as written ("SysUtils", "Vcl.Graphics"), in order.
 QStringList usesClauseUnits(QStringView clause);
 

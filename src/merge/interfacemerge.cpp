@@ -207,6 +207,127 @@ void mergeClass(QStringView newText, const PascalUnit &newUnit, QStringView newC
     flush();
 }
 
+struct RegionLine {
+    QStringView text;   // without its line break
+    qsizetype start = 0;
+    qsizetype end = 0;  // after its line break
+};
+
+QList<RegionLine> regionLines(QStringView text, qsizetype start, qsizetype end)
+{
+    QList<RegionLine> lines;
+    while (start < end) {
+        qsizetype stop = start;
+        while (stop < end && !isBreak(text[stop]))
+            ++stop;
+        const qsizetype next = std::min(afterLineBreak(text, stop), end);
+        lines.append({text.sliced(start, stop - start), start, next});
+        start = next;
+    }
+    return lines;
+}
+
+QStringView withoutTrailingBlanks(QStringView line)
+{
+    while (!line.isEmpty() && line.back().isSpace())
+        line.chop(1);
+    return line;
+}
+
+bool isBareKeyword(QStringView line)
+{
+    const QStringView word = line.trimmed();
+    for (const QStringView keyword : {u"const", u"type", u"var", u"threadvar", u"resourcestring"}) {
+        if (word.compare(keyword, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The author's text in the interface outside the class: each stretch between
+// two lines the new build has too goes after the new one of the upper line,
+// without the lines a build wrote. The uses clause counts as one such line.
+void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, QStringView oldText,
+                 PascalSpan oldRegion, PascalSpan oldUses, const QSet<QString> &messages,
+                 QList<Insertion> &insertions, InterfaceMerge &result)
+{
+    const QList<RegionLine> newLines = regionLines(newText, newRegion.start, newRegion.end);
+    const QList<RegionLine> oldLines = regionLines(oldText, oldRegion.start, oldRegion.end);
+    const auto inUses = [](const RegionLine &line, PascalSpan uses) {
+        return uses.isValid() && line.start < uses.end && uses.start < line.end;
+    };
+    qsizetype newUsesLine = -1;
+    for (qsizetype j = 0; j < newLines.size(); ++j) {
+        if (inUses(newLines[j], newUses))
+            newUsesLine = j;
+    }
+
+    qsizetype matched = -1;   // the new line of the last line both have
+    QList<RegionLine> stretch;
+    const auto flush = [&]() {
+        QList<RegionLine> kept;
+        for (const RegionLine &line : std::as_const(stretch)) {
+            if (!isBuildLineOutsideClass(withoutTrailingBlanks(line.text), messages))
+                kept.append(line);
+        }
+        stretch.clear();
+        const bool own = std::any_of(kept.begin(), kept.end(), [](const RegionLine &line) {
+            return !line.text.trimmed().isEmpty() && !isBareKeyword(line.text);
+        });
+        while (own && kept.first().text.trimmed().isEmpty())
+            kept.removeFirst();
+        while (own && kept.last().text.trimmed().isEmpty())
+            kept.removeLast();
+        if (!own)
+            return;
+        QString text;
+        for (const RegionLine &line : kept)
+            text += oldText.sliced(line.start, line.end - line.start);
+        if (!isBreak(text.back()))
+            text += oldText.sliced(kept.last().start + kept.last().text.size(),
+                                   afterLineBreak(oldText, kept.last().end) - kept.last().end);
+        const qsizetype at = matched >= 0 ? newLines[matched].end : newRegion.start;
+        insertions.append({at, 0, text});
+        result.ownInterfaceLines += int(kept.size());
+    };
+    for (const RegionLine &line : oldLines) {
+        qsizetype counterpart = -1;
+        if (inUses(line, oldUses)) {
+            counterpart = newUsesLine > matched ? newUsesLine : -1;
+        } else if (!line.text.trimmed().isEmpty()) {
+            for (qsizetype j = matched + 1; j < newLines.size() && counterpart < 0; ++j) {
+                if (newLines[j].text.trimmed() == line.text.trimmed() && !inUses(newLines[j], newUses))
+                    counterpart = j;
+            }
+        }
+        if (counterpart < 0 && !inUses(line, oldUses)) {
+            stretch.append(line);
+            continue;
+        }
+        flush();
+        matched = std::max(matched, counterpart);
+    }
+    flush();
+}
+
+void mergeOutsideClass(QStringView newText, const PascalUnit &newUnit, QStringView newClass,
+                       QStringView oldText, const PascalUnit &oldUnit, QStringView oldClass,
+                       QList<Insertion> &insertions, InterfaceMerge &result)
+{
+    const PascalClassDeclaration *newDeclaration = findClass(newUnit, newClass);
+    const PascalClassDeclaration *oldDeclaration = findClass(oldUnit, oldClass);
+    if (!newDeclaration || !oldDeclaration)
+        return;
+    const QSet<QString> messages = handledMessages(oldText.sliced(
+        oldDeclaration->span.start, oldDeclaration->span.end - oldDeclaration->span.start));
+    mergeRegion(newText, {0, lineStart(newText, newDeclaration->span.start)}, newUnit.uses, oldText,
+                {0, lineStart(oldText, oldDeclaration->span.start)}, oldUnit.uses, messages, insertions, result);
+    const PascalSpan newAfter{afterLineBreak(newText, newDeclaration->span.end), lineStart(newText, newUnit.implementation)};
+    const PascalSpan oldAfter{afterLineBreak(oldText, oldDeclaration->span.end), lineStart(oldText, oldUnit.implementation)};
+    if (newAfter.start <= newAfter.end && oldAfter.start <= oldAfter.end)
+        mergeRegion(newText, newAfter, {}, oldText, oldAfter, {}, messages, insertions, result);
+}
+
 } // namespace
 
 InterfaceMerge mergeInterfaces(QStringView newText, const PascalUnit &newUnit, QStringView newClass,
@@ -216,6 +337,7 @@ InterfaceMerge mergeInterfaces(QStringView newText, const PascalUnit &newUnit, Q
     QList<Insertion> insertions;
     mergeUses(newText, newUnit, oldText, oldUnit, insertions, result);
     mergeClass(newText, newUnit, newClass, oldText, oldUnit, oldClass, insertions, result);
+    mergeOutsideClass(newText, newUnit, newClass, oldText, oldUnit, oldClass, insertions, result);
     std::stable_sort(insertions.begin(), insertions.end(),
                      [](const Insertion &a, const Insertion &b) { return a.at < b.at; });
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The interface section of a merged unit: the new build's, with what the
 // author added to the edited unit's interface carried over as written: the
-// units added to the uses clause, and the fields, methods, properties,
-// constants and nested types declared by hand in any section of the class.
+// units added to the uses clause, the fields, methods, properties, constants
+// and nested types declared by hand in any section of the class, and the
+// declarations and comments around the class.
 // A member the new build declares under the same name is the build's; one
 // spelled as a build spells the specification's members went out of it.
 #pragma once
@@ -19,6 +20,7 @@ struct InterfaceMerge {
     PascalSpan uses;           // the uses clause in text
     QStringList ownUnits;      // the author's units kept in the uses clause
     int ownClassLines = 0;     // lines of the author's declarations kept in the class
+    int ownInterfaceLines = 0; // lines of the author's kept elsewhere in the interface
     QSet<QString> ownMethods;  // upper-cased names of the methods among them
 };
 

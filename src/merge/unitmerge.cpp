@@ -306,6 +306,8 @@ UnitMerge Merger::run()
     if (!interface.ownUnits.isEmpty())
         m_result.kept.append({MergeItem::Kind::OwnUnits, interface.ownUnits.join(u", "_s),
                               int(interface.ownUnits.size()), interface.ownUnits});
+    if (interface.ownInterfaceLines > 0)
+        m_result.kept.append({MergeItem::Kind::OwnText, QString(), interface.ownInterfaceLines, {}});
     if (interface.ownClassLines > 0)
         m_result.kept.append({MergeItem::Kind::OwnMembers, m_newClass, interface.ownClassLines, {}});
     pairRoutines();

@@ -307,6 +307,34 @@ TEST(UnitMerge, MembersThePagesCannotHoldStayWithTheirBodies)
     EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
 }
 
+TEST(UnitMerge, DeclarationsAroundTheClassStay)
+{
+    // A type the author's property needs, a constant among the message's, a
+    // heading comment and the interface declaration of a routine of their own.
+    QString existing = crlf("{ Gauges for the plant }\n") + builtUnit(gaugeSpec());
+    existing.replace(crlf("  WM_NEEDLE = WM_USER + 1;\n"), crlf("  WM_NEEDLE = WM_USER + 1;\n  Limit = 10;\n"));
+    existing.replace(crlf("type\n"), crlf("type\n  TNeedle = (ndThin, ndThick);\n\n"));
+    existing.replace(crlf("  published\n"), crlf("  published\n    property Needle: TNeedle read FNeedle;\n"));
+    existing.replace(crlf("  private\n"), crlf("  private\n    FNeedle: TNeedle;\n"));
+    existing.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\nfunction Clamp(X: integer): integer;\n\n"));
+    existing = insertedBefore(existing, "end.", crlf("function Clamp(X: integer): integer;\nbegin\n  Result := X;\nend;\n"));
+
+    // The message goes, and its constant with it: the author's constant keeps a "const" of its own.
+    ComponentSpec after = gaugeSpec();
+    after.removeUserMessage(0);
+    const UnitMerge merge = mergeUnits(builtUnit(after), existing);
+    ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
+    QString expected = crlf("{ Gauges for the plant }\n") + builtUnit(after);
+    expected.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin;\nconst\n  Limit = 10;\n"));
+    expected.replace(crlf("type\n"), crlf("type\n  TNeedle = (ndThin, ndThick);\n"));
+    expected.replace(crlf("  published\n"), crlf("  published\n    property Needle: TNeedle read FNeedle;\n"));
+    expected.replace(crlf("  private\n"), crlf("  private\n    FNeedle: TNeedle;\n"));
+    expected.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\nfunction Clamp(X: integer): integer;\n\n"));
+    expected = insertedBefore(expected, "end.", crlf("function Clamp(X: integer): integer;\nbegin\n  Result := X;\nend;\n"));
+    EXPECT_EQ(merge.text.toStdString(), expected.toStdString());
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+}
+
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
 {
     ComponentSpec after = gaugeSpec();
