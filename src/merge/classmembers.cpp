@@ -3,6 +3,8 @@
 
 #include "merge/pascalcursor.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -59,7 +61,7 @@ void MemberReader::skipToSemicolon()
         if (symbol(m_token, u"(") || symbol(m_token, u"["))
             ++depth;
         else if (symbol(m_token, u")") || symbol(m_token, u"]"))
-            --depth;
+            depth = std::max(0, depth - 1);
         else if (depth == 0 && m_token.is(PascalWord::End))
             return;   // the class ends without the ";" a declaration owes
         else if (opensBlock(false))

@@ -271,6 +271,16 @@ void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, 
                 kept.append(line);
         }
         stretch.clear();
+        // A keyword that introduces nothing of the author's goes with what it introduced.
+        for (qsizetype k = kept.size() - 1; k >= 0; --k) {
+            if (!isBareKeyword(kept[k].text))
+                continue;
+            qsizetype next = k + 1;
+            while (next < kept.size() && kept[next].text.trimmed().isEmpty())
+                ++next;
+            if (next == kept.size() || isBareKeyword(kept[next].text))
+                kept.remove(k);
+        }
         const bool own = std::any_of(kept.begin(), kept.end(), [](const RegionLine &line) {
             return !line.text.trimmed().isEmpty() && !isBareKeyword(line.text);
         });
@@ -280,12 +290,10 @@ void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, 
             kept.removeLast();
         if (!own)
             return;
+        // Whole lines: a region ends at the start of a line.
         QString text;
         for (const RegionLine &line : kept)
             text += oldText.sliced(line.start, line.end - line.start);
-        if (!isBreak(text.back()))
-            text += oldText.sliced(kept.last().start + kept.last().text.size(),
-                                   afterLineBreak(oldText, kept.last().end) - kept.last().end);
         const qsizetype at = matched >= 0 ? newLines[matched].end : newRegion.start;
         insertions.append({at, 0, text});
         result.ownInterfaceLines += int(kept.size());
@@ -346,8 +354,11 @@ InterfaceMerge mergeInterfaces(QStringView newText, const PascalUnit &newUnit, Q
     result.uses = newUnit.uses;
     for (const Insertion &insertion : insertions) {
         result.text += interface.sliced(from, insertion.at - from);
+        const qsizetype growth = insertion.text.size() - insertion.replaced;
         if (result.uses.isValid() && insertion.at < newUnit.uses.end) {
-            result.uses.end += insertion.text.size() - insertion.replaced;
+            if (insertion.at < newUnit.uses.start)
+                result.uses.start += growth;
+            result.uses.end += growth;
         }
         result.text += insertion.text;
         from = insertion.at + insertion.replaced;
