@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -163,8 +164,7 @@ void mergeClass(QStringView newText, const PascalUnit &newUnit, QStringView newC
         for (const QString &name : member.names)
             newNames.insert(declaredName(member, name));
     }
-    const BuildMemberSpelling spelling(
-        oldText.sliced(oldDeclaration->span.start, oldDeclaration->span.end - oldDeclaration->span.start));
+    std::optional<BuildMemberSpelling> spelling;   // read when first needed
 
     // Each of the author's groups goes after the new counterpart of the
     // nearest group above it that the new build has too.
@@ -194,8 +194,13 @@ void mergeClass(QStringView newText, const PascalUnit &newUnit, QStringView newC
             continue;   // the build's declaration takes its place
         const QStringView text = oldText.sliced(group.lines.start, group.lines.end - group.lines.start);
         const bool oneLine = text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n") <= 1;
-        if (group.firstMember == group.lastMember && oneLine && spelling.matches(text.trimmed()))
-            continue;   // the specification's once, no longer
+        if (group.firstMember == group.lastMember && oneLine) {
+            if (!spelling)
+                spelling.emplace(oldText.sliced(oldDeclaration->span.start,
+                                                oldDeclaration->span.end - oldDeclaration->span.start));
+            if (spelling->matches(text.trimmed()))
+                continue;   // the specification's once, no longer
+        }
         pending += text;   // whole lines: a movable group ends at a line break
         result.ownClassLines += int(text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n"));
         for (qsizetype i = group.firstMember; i <= group.lastMember; ++i) {
