@@ -3,6 +3,7 @@
 
 #include "merge/classmembers.h"
 #include "merge/interfaceedits.h"
+#include "merge/pascallexer.h"
 
 #include <QHash>
 #include <QList>
@@ -55,14 +56,59 @@ struct MemberGroup {
     QString key;                // the declarations without blanks, upper case
 };
 
+// The comments from start to end that run over more than one line.
+QList<PascalSpan> longComments(QStringView text, qsizetype start, qsizetype end)
+{
+    QList<PascalSpan> spans;
+    PascalLexer lexer(text);
+    lexer.setPosition(start);
+    for (;;) {
+        const PascalToken token = lexer.next();
+        if (token.kind == PascalToken::Kind::EndOfText || token.kind == PascalToken::Kind::Error
+            || token.start >= end)
+            return spans;
+        const QStringView comment = text.sliced(token.start, token.end - token.start);
+        if (token.kind == PascalToken::Kind::Comment && (comment.contains(u'\n') || comment.contains(u'\r')))
+            spans.append({token.start, token.end});
+    }
+}
+
+bool insideComment(qsizetype position, const QList<PascalSpan> &comments)
+{
+    return std::any_of(comments.begin(), comments.end(), [position](const PascalSpan &comment) {
+        return comment.start < position && position < comment.end;
+    });
+}
+
+// Whole lines, widened until no comment is cut in two.
+PascalSpan widened(QStringView text, PascalSpan lines, const QList<PascalSpan> &comments)
+{
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const PascalSpan &comment : comments) {
+            if (comment.start < lines.start && lines.start < comment.end) {
+                lines.start = lineStart(text, comment.start);
+                changed = true;
+            }
+            if (comment.start < lines.end && lines.end < comment.end) {
+                lines.end = afterLineBreak(text, comment.end);
+                changed = true;
+            }
+        }
+    }
+    return lines;
+}
+
 QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
 {
     QList<MemberGroup> groups;
     const qsizetype firstLine = afterLineBreak(text, members.bodyStart);
     const qsizetype lastLine = lineStart(text, members.bodyEnd);
+    const QList<PascalSpan> comments = longComments(text, members.bodyStart, members.bodyEnd);
     for (qsizetype i = 0; i < members.members.size(); ++i) {
         const PascalSpan tokens = members.members[i].tokens;
-        const PascalSpan lines{lineStart(text, tokens.start), afterLineBreak(text, tokens.end)};
+        const PascalSpan lines = widened(text, {lineStart(text, tokens.start), afterLineBreak(text, tokens.end)},
+                                         comments);
         if (!groups.isEmpty() && lines.start < groups.last().lines.end) {
             groups.last().lines.end = std::max(groups.last().lines.end, lines.end);
             groups.last().lastMember = i;
@@ -75,10 +121,16 @@ QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
         group.movable = group.lines.start >= firstLine && group.lines.end <= lastLine;
         // Comment lines directly above, up to a blank line.
         while (group.movable && group.lines.start > floor) {
-            const qsizetype above = lineStart(text, group.lines.start - 1);
+            qsizetype lineEnd = group.lines.start - 1;   // the line break that ends the line above
+            if (lineEnd > 0 && text[lineEnd] == u'\n' && text[lineEnd - 1] == u'\r')
+                --lineEnd;
+            const qsizetype above = lineStart(text, lineEnd);
             if (above < floor || text.sliced(above, group.lines.start - above).trimmed().isEmpty())
                 break;
-            group.lines.start = above;
+            const PascalSpan candidate = widened(text, {above, group.lines.end}, comments);
+            if (candidate.start < floor)
+                break;
+            group.lines = candidate;
         }
         floor = std::max(floor, group.lines.end);
         const PascalSpan tokens{members.members[group.firstMember].tokens.start,
@@ -239,6 +291,31 @@ QStringView withoutTrailingBlanks(QStringView line)
     return line;
 }
 
+// The line's code without its comments and blanks, upper case, as a key to
+// compare lines by.
+QString codeOf(QStringView line)
+{
+    QString code;
+    PascalLexer lexer(line);
+    for (PascalToken token = lexer.next(); token.kind != PascalToken::Kind::EndOfText; token = lexer.next()) {
+        if (token.kind == PascalToken::Kind::Error)
+            return line.trimmed().toString().toUpper();
+        if (token.kind == PascalToken::Kind::Comment)
+            continue;
+        if (!code.isEmpty())
+            code += u' ';
+        code += line.sliced(token.start, token.end - token.start).toString().toUpper();
+    }
+    return code;
+}
+
+bool overlapsComment(const RegionLine &line, const QList<PascalSpan> &comments)
+{
+    return std::any_of(comments.begin(), comments.end(), [&line](const PascalSpan &comment) {
+        return comment.start < line.end && line.start < comment.end;
+    });
+}
+
 bool isBareKeyword(QStringView line)
 {
     const QStringView word = line.trimmed();
@@ -256,11 +333,22 @@ void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, 
                  PascalSpan oldRegion, PascalSpan oldUses, const QSet<QString> &messages,
                  QList<Insertion> &insertions, InterfaceMerge &result)
 {
+    // A comment that runs over a region's edge belongs to what lies beyond it.
+    const QList<PascalSpan> comments = longComments(oldText, 0, oldRegion.end + 1);
+    for (const PascalSpan &comment : comments) {
+        if (comment.start < oldRegion.start && oldRegion.start < comment.end)
+            oldRegion.start = std::min(afterLineBreak(oldText, comment.end), oldRegion.end);
+        if (comment.start < oldRegion.end && oldRegion.end < comment.end)
+            oldRegion.end = std::max(lineStart(oldText, comment.start), oldRegion.start);
+    }
     const QList<RegionLine> newLines = regionLines(newText, newRegion.start, newRegion.end);
     const QList<RegionLine> oldLines = regionLines(oldText, oldRegion.start, oldRegion.end);
     const auto inUses = [](const RegionLine &line, PascalSpan uses) {
         return uses.isValid() && line.start < uses.end && uses.start < line.end;
     };
+    QStringList newCodes;
+    for (const RegionLine &line : newLines)
+        newCodes.append(codeOf(line.text));
     qsizetype newUsesLine = -1;
     for (qsizetype j = 0; j < newLines.size(); ++j) {
         if (inUses(newLines[j], newUses))
@@ -272,13 +360,14 @@ void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, 
     const auto flush = [&]() {
         QList<RegionLine> kept;
         for (const RegionLine &line : std::as_const(stretch)) {
-            if (!isBuildLineOutsideClass(withoutTrailingBlanks(line.text), messages))
+            if (overlapsComment(line, comments)
+                || !isBuildLineOutsideClass(withoutTrailingBlanks(line.text), messages))
                 kept.append(line);
         }
         stretch.clear();
         // A keyword that introduces nothing of the author's goes with what it introduced.
         for (qsizetype k = kept.size() - 1; k >= 0; --k) {
-            if (!isBareKeyword(kept[k].text))
+            if (!isBareKeyword(kept[k].text) || overlapsComment(kept[k], comments))
                 continue;
             qsizetype next = k + 1;
             while (next < kept.size() && kept[next].text.trimmed().isEmpty())
@@ -307,9 +396,10 @@ void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, 
         qsizetype counterpart = -1;
         if (inUses(line, oldUses)) {
             counterpart = newUsesLine > matched ? newUsesLine : -1;
-        } else if (!line.text.trimmed().isEmpty()) {
+        } else if (!line.text.trimmed().isEmpty() && !overlapsComment(line, comments)) {
+            const QString code = codeOf(line.text);
             for (qsizetype j = matched + 1; j < newLines.size() && counterpart < 0; ++j) {
-                if (newLines[j].text.trimmed() == line.text.trimmed() && !inUses(newLines[j], newUses))
+                if (!code.isEmpty() && newCodes[j] == code && !inUses(newLines[j], newUses))
                     counterpart = j;
             }
         }

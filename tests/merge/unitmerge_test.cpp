@@ -335,6 +335,18 @@ TEST(UnitMerge, DeclarationsAroundTheClassStay)
     EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
 }
 
+TEST(UnitMerge, CommentsOfSeveralLinesStayWhole)
+{
+    // A blank line inside a comment above a field, and lines like the build's inside comments.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  private\n"), crlf("  private\n    { The face,\n\n      drawn once }\n    FFace: TBitmap;\n"));
+    existing.replace(crlf("  WM_NEEDLE = WM_USER + 1;\n"), crlf("  WM_NEEDLE = WM_USER + 1;\n(* Kinds:\ntype\n  a, b *)\n"));
+    existing.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\n{ registers\nprocedure Register;\n}\n\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text.toStdString(), existing.toStdString());
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+}
+
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
 {
     ComponentSpec after = gaugeSpec();
