@@ -99,6 +99,16 @@ PascalSpan widened(QStringView text, PascalSpan lines, const QList<PascalSpan> &
     return lines;
 }
 
+// "{$ENDIF}", "{$ELSE}", "{$IFEND}" alone on its line.
+bool closesConditional(QStringView line)
+{
+    line = line.trimmed();
+    if (!line.startsWith(u"{$") || !line.endsWith(u'}') || line.count(u'}') != 1)
+        return false;
+    return line.startsWith(u"{$ENDIF", Qt::CaseInsensitive) || line.startsWith(u"{$IFEND", Qt::CaseInsensitive)
+        || line.startsWith(u"{$ELSE", Qt::CaseInsensitive);
+}
+
 QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
 {
     QList<MemberGroup> groups;
@@ -117,8 +127,17 @@ QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
         groups.append({lines, i, i, true, {}});
     }
     qsizetype floor = firstLine;
-    for (MemberGroup &group : groups) {
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        MemberGroup &group = groups[g];
         group.movable = group.lines.start >= firstLine && group.lines.end <= lastLine;
+        // The end of a conditional right below the group above closes around that group.
+        while (g > 0 && groups[g - 1].movable && floor < group.lines.start) {
+            const qsizetype next = afterLineBreak(text, floor);
+            if (next > group.lines.start || !closesConditional(text.sliced(floor, next - floor)))
+                break;
+            floor = next;
+            groups[g - 1].lines.end = next;
+        }
         // Comment lines directly above, up to a blank line.
         while (group.movable && group.lines.start > floor) {
             qsizetype lineEnd = group.lines.start - 1;   // the line break that ends the line above

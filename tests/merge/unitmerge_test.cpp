@@ -337,9 +337,11 @@ TEST(UnitMerge, DeclarationsAroundTheClassStay)
 
 TEST(UnitMerge, CommentsOfSeveralLinesStayWhole)
 {
-    // A blank line inside a comment above a field, and lines like the build's inside comments.
+    // A blank line inside a comment above a field, a field under a condition
+    // whose end precedes a field of the build's, and lines like the build's inside comments.
     QString existing = builtUnit(gaugeSpec());
-    existing.replace(crlf("  private\n"), crlf("  private\n    { The face,\n\n      drawn once }\n    FFace: TBitmap;\n"));
+    existing.replace(crlf("  private\n"), crlf("  private\n    { The face,\n\n      drawn once }\n    FFace: TBitmap;\n"
+                                               "    {$IFDEF WIN32}\n    FHandle: THandle;\n    {$ENDIF}\n"));
     existing.replace(crlf("  WM_NEEDLE = WM_USER + 1;\n"), crlf("  WM_NEEDLE = WM_USER + 1;\n(* Kinds:\ntype\n  a, b *)\n"));
     existing.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\n{ registers\nprocedure Register;\n}\n\n"));
     const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
