@@ -73,13 +73,6 @@ QList<PascalSpan> longComments(QStringView text, qsizetype start, qsizetype end)
     }
 }
 
-bool insideComment(qsizetype position, const QList<PascalSpan> &comments)
-{
-    return std::any_of(comments.begin(), comments.end(), [position](const PascalSpan &comment) {
-        return comment.start < position && position < comment.end;
-    });
-}
-
 // Whole lines, widened until no comment is cut in two.
 PascalSpan widened(QStringView text, PascalSpan lines, const QList<PascalSpan> &comments)
 {
