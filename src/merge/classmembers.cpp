@@ -94,7 +94,7 @@ bool MemberReader::readDeclaration(ClassMember &member)
         member.tokens = shifted(start, first.end);
         advance();
         return ok();
-    } else if (first.kind == Kind::Word) {
+    } else if (first.kind == Kind::Word && !opensBlock(false)) {
         // "A, B: integer;" is a field list; "Max = 10;" a constant or type.
         QStringList names{wordText(first).toString().toUpper()};
         advance();
@@ -169,6 +169,12 @@ ClassMembers MemberReader::read()
         result.members.append(member);
     }
     if (!ok() || atEnd())
+        return {};
+    // The "end" must be the one the unit reader closed the class with: the
+    // declaration ends right after it (and its ";").
+    const PascalToken semicolon = peek();
+    const qsizetype after = semicolon.isSymbol(m_text, u";") ? semicolon.end : m_token.end;
+    if (!m_text.sliced(after).trimmed().isEmpty())
         return {};
     result.bodyEnd = m_token.start + m_offset;
     result.read = true;

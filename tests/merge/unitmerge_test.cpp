@@ -349,6 +349,17 @@ TEST(UnitMerge, CommentsOfSeveralLinesStayWhole)
     EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
 }
 
+TEST(UnitMerge, BlockAmongTheClassMembersIsOneOfThem)
+{
+    // Found by fuzzing: a "begin ... end" among the members ended the class
+    // early, and the half of it that was kept did not balance.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  public\n"), crlf("  public\n    FOwn: integer;\n    begin Beep; end;\n"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text.toStdString(), existing.toStdString());
+}
+
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
 {
     ComponentSpec after = gaugeSpec();
