@@ -425,6 +425,21 @@ void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, 
     flush();
 }
 
+// From the "unit" that opens the text to the end of the "interface" after it.
+PascalSpan headingOf(QStringView text)
+{
+    PascalLexer lexer(text);
+    const PascalToken unit = lexer.nextCode();
+    if (!unit.is(PascalWord::Unit))
+        return {};
+    for (PascalToken token = lexer.nextCode(); token.kind != PascalToken::Kind::EndOfText
+         && token.kind != PascalToken::Kind::Error; token = lexer.nextCode()) {
+        if (token.is(PascalWord::Interface))
+            return {unit.start, token.end};
+    }
+    return {};
+}
+
 void mergeOutsideClass(QStringView newText, const PascalUnit &newUnit, QStringView newClass,
                        QStringView oldText, const PascalUnit &oldUnit, QStringView oldClass,
                        QList<Insertion> &insertions, InterfaceMerge &result)
@@ -435,8 +450,17 @@ void mergeOutsideClass(QStringView newText, const PascalUnit &newUnit, QStringVi
         return;
     const QSet<QString> messages = handledMessages(oldText.sliced(
         oldDeclaration->span.start, oldDeclaration->span.end - oldDeclaration->span.start));
-    mergeRegion(newText, {0, lineStart(newText, newDeclaration->span.start)}, newUnit.uses, oldText,
-                {0, lineStart(oldText, oldDeclaration->span.start)}, oldUnit.uses, messages, insertions, result);
+    // The heading, from "unit" through "interface", is the build's; what comes before it stays before it.
+    const PascalSpan newHeading = headingOf(newText);
+    const PascalSpan oldHeading = headingOf(oldText);
+    if (!newHeading.isValid() || !oldHeading.isValid())
+        return;
+    mergeRegion(newText, {0, lineStart(newText, newHeading.start)}, {}, oldText,
+                {0, lineStart(oldText, oldHeading.start)}, {}, messages, insertions, result);
+    const PascalSpan newBefore{afterLineBreak(newText, newHeading.end), lineStart(newText, newDeclaration->span.start)};
+    const PascalSpan oldBefore{afterLineBreak(oldText, oldHeading.end), lineStart(oldText, oldDeclaration->span.start)};
+    if (newBefore.start <= newBefore.end && oldBefore.start <= oldBefore.end)
+        mergeRegion(newText, newBefore, newUnit.uses, oldText, oldBefore, oldUnit.uses, messages, insertions, result);
     const PascalSpan newAfter{afterLineBreak(newText, newDeclaration->span.end), lineStart(newText, newUnit.implementation)};
     const PascalSpan oldAfter{afterLineBreak(oldText, oldDeclaration->span.end), lineStart(oldText, oldUnit.implementation)};
     if (newAfter.start <= newAfter.end && oldAfter.start <= oldAfter.end)

@@ -360,6 +360,16 @@ TEST(UnitMerge, BlockAmongTheClassMembersIsOneOfThem)
     EXPECT_EQ(merge.text.toStdString(), existing.toStdString());
 }
 
+TEST(UnitMerge, UnitHeadingIsTheBuildsWhateverItsLines)
+{
+    // Found by fuzzing: a heading broken over lines was kept beside the new one.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("unit Gauge;\n"), QStringLiteral("{ top }\r\nunit Gau\nge\r;\r\n"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, crlf("{ top }\n") + builtUnit(gaugeSpec()));
+}
+
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
 {
     ComponentSpec after = gaugeSpec();
