@@ -448,8 +448,11 @@ void mergeOutsideClass(QStringView newText, const PascalUnit &newUnit, QStringVi
     const PascalClassDeclaration *oldDeclaration = findClass(oldUnit, oldClass);
     if (!newDeclaration || !oldDeclaration)
         return;
-    const QSet<QString> messages = handledMessages(oldText.sliced(
+    // A message constant is the build's when either class handles the message.
+    QSet<QString> messages = handledMessages(oldText.sliced(
         oldDeclaration->span.start, oldDeclaration->span.end - oldDeclaration->span.start));
+    messages.unite(handledMessages(newText.sliced(
+        newDeclaration->span.start, newDeclaration->span.end - newDeclaration->span.start)));
     // The heading, from "unit" through "interface", is the build's; what comes before it stays before it.
     const PascalSpan newHeading = headingOf(newText);
     const PascalSpan oldHeading = headingOf(oldText);

@@ -370,6 +370,18 @@ TEST(UnitMerge, UnitHeadingIsTheBuildsWhateverItsLines)
     EXPECT_EQ(merge.text, crlf("{ top }\n") + builtUnit(gaugeSpec()));
 }
 
+TEST(UnitMerge, ConstantOfAMessageTheNewBuildHandlesIsTheBuilds)
+{
+    // Found by fuzzing: with its handler deleted by hand, an edited message
+    // constant was kept beside the build's, and the next merge dropped it.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  WM_NEEDLE = WM_USER + 1;\n"), crlf("  WM_NEEDLE = WM_USER + 5;\n"));
+    existing.remove(crlf("    procedure WMneedle(var Message: TMessage); message WM_NEEDLE;\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_FALSE(merge.text.contains(QStringLiteral("WM_USER + 5")));
+    EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
+}
+
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
 {
     ComponentSpec after = gaugeSpec();
