@@ -254,7 +254,14 @@ bool BuildMemberSpelling::matches(QStringView line) const
 
 QSet<QString> handledMessages(QStringView classText)
 {
-    return buildNames(linesBefore(classText, classText.size())).messages;
+    static const QRegularExpression handler(u"^\\s*procedure \\w+\\(var Message: \\w+\\)"_s
+                                            + spelled(kMessageClause) + u"(\\w+);$"_s);
+    QSet<QString> messages;
+    for (const SourceLine &line : linesBefore(classText, classText.size())) {
+        if (QString message = captured(handler, line.text); !message.isEmpty())
+            messages.insert(message);
+    }
+    return messages;
 }
 
 bool isBuildLineOutsideClass(QStringView line, const QSet<QString> &messages)

@@ -48,7 +48,8 @@ private:
     QSet<QString> m_accessMethods;
 };
 
-// The upper-cased messages a class declaration has handlers for ("WM_DRAIN").
+// The upper-cased messages a class declaration has handlers for in the
+// build's spelling ("WM_DRAIN").
 QSet<QString> handledMessages(QStringView classText);
 
 // Whether a line outside the class is one a build writes there: the unit's

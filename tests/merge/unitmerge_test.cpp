@@ -318,6 +318,9 @@ TEST(UnitMerge, DeclarationsAroundTheClassStay)
     existing.replace(crlf("  private\n"), crlf("  private\n    FNeedle: TNeedle;\n"));
     existing.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\nfunction Clamp(X: integer): integer;\n\n"));
     existing = insertedBefore(existing, "end.", crlf("function Clamp(X: integer): integer;\nbegin\n  Result := X;\nend;\n"));
+    // A message of the author's own, with its constant and handler.
+    existing.replace(crlf("  Limit = 10;\n"), crlf("  Limit = 10;\n  WM_TICK = WM_USER + 9;\n"));
+    existing.replace(crlf("  protected\n"), crlf("  protected\n    procedure WMtick(var Msg: TMessage); message WM_TICK;\n"));
 
     // The message goes, and its constant with it: the author's constant keeps a "const" of its own.
     ComponentSpec after = gaugeSpec();
@@ -325,7 +328,8 @@ TEST(UnitMerge, DeclarationsAroundTheClassStay)
     const UnitMerge merge = mergeUnits(builtUnit(after), existing);
     ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
     QString expected = crlf("{ Gauges for the plant }\n") + builtUnit(after);
-    expected.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin;\nconst\n  Limit = 10;\n"));
+    expected.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin;\nconst\n  Limit = 10;\n  WM_TICK = WM_USER + 9;\n"));
+    expected.replace(crlf("  protected\n"), crlf("  protected\n    procedure WMtick(var Msg: TMessage); message WM_TICK;\n"));
     expected.replace(crlf("type\n"), crlf("type\n  TNeedle = (ndThin, ndThick);\n"));
     expected.replace(crlf("  published\n"), crlf("  published\n    property Needle: TNeedle read FNeedle;\n"));
     expected.replace(crlf("  private\n"), crlf("  private\n    FNeedle: TNeedle;\n"));
