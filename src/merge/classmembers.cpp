@@ -113,10 +113,12 @@ bool MemberReader::readDeclaration(ClassMember &member)
     if (!ok() || atEnd())
         return false;
     qsizetype end = m_token.end;
-    if (!symbol(m_token, u";"))
+    if (!symbol(m_token, u";")) {
         end = m_previous.end;   // at the class's "end"
-    else
+        member.closed = false;
+    } else {
         advance();
+    }
     // A method's directives and an array property's "default", each with its ";".
     while (ok() && member.kind != ClassMember::Kind::Field && member.kind != ClassMember::Kind::Other
            && m_token.kind == Kind::Word && !peek().isSymbol(m_text, u":")

@@ -23,6 +23,7 @@ struct ClassMember {
     Kind kind = Kind::Other;
     QStringList names;   // upper case: the fields of a field list, the method's or property's name
     PascalSpan tokens;   // from the first token through the last ";"
+    bool closed = true;  // false: the class's "end" came before the ";"
 };
 
 struct ClassMembers {

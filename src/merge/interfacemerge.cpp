@@ -119,10 +119,18 @@ QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
         }
         groups.append({lines, i, i, true, {}});
     }
+    const auto closed = [&members](const MemberGroup &group) {
+        for (qsizetype i = group.firstMember; i <= group.lastMember; ++i) {
+            if (!members.members[i].closed)
+                return false;
+        }
+        return true;
+    };
     qsizetype floor = firstLine;
     for (qsizetype g = 0; g < groups.size(); ++g) {
         MemberGroup &group = groups[g];
-        group.movable = group.lines.start >= firstLine && group.lines.end <= lastLine;
+        // A member without its ";" would run on into whatever followed it elsewhere.
+        group.movable = group.lines.start >= firstLine && group.lines.end <= lastLine && closed(group);
         // The end of a conditional right below the group above closes around that group.
         while (g > 0 && groups[g - 1].movable && floor < group.lines.start) {
             const qsizetype next = afterLineBreak(text, floor);

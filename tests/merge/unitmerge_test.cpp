@@ -386,6 +386,18 @@ TEST(UnitMerge, ConstantOfAMessageTheNewBuildHandlesIsTheBuilds)
     EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
 }
 
+TEST(UnitMerge, MemberWithoutItsSemicolonIsNotCarried)
+{
+    // Found by fuzzing: carried before the build's next member, it ran on into it.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("    Property Caption : string read FCaption write FCaption ;\n"),
+                     crlf("    Property Caption : string read FCaption write FCaption ;\n    property Hue: integer read FHue\n"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, builtUnit(gaugeSpec()));
+    EXPECT_EQ(lossSummary(merge.lost), QStringLiteral("1 line changed in the class declaration"));
+}
+
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
 {
     ComponentSpec after = gaugeSpec();
