@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 #include "specfile/profilefile.h"
 #include "specfile/textcodec.h"
@@ -42,8 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         check(file.readStrings(s, keys, QStringLiteral("*")) == values);
         const QList<qint64> numbered = file.numberedKeys(s, QString());
-        check(file.largestNumberedKey(s, QString()) == (numbered.isEmpty() ? -1 : numbered.last()));
-        file.largestNumberedKey(s, QStringLiteral("v"));
+        check(std::is_sorted(numbered.begin(), numbered.end()));
+        // Each listed number is a key (a missing key would give each default back).
+        for (const qint64 n : numbered)
+            check(n > std::numeric_limits<int>::max()
+                  || file.readString(s, QString::number(n), QStringLiteral("a"))
+                         == file.readString(s, QString::number(n), QStringLiteral("b")));
+        file.numberedKeys(s, QStringLiteral("v"));
     }
 
     // Values taken from the input itself, line breaks and blanks included.

@@ -1,66 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "specfile/profilefile.h"
 
-#include "specfile/regularfile.h"
-
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
-#include <limits>
+#include <climits>
 
 #include "specfile/filewriter.h"
-#include "specfile/textcodec.h"
+#include "specfile/regularfile.h"
 
 namespace {
-
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-// Blanks are ASCII white space only: QString::trimmed() would also take
-// characters such as U+00A0, which belong to the value.
-QStringView trimBlanks(QStringView text)
-{
-    const auto isBlank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
-    while (!text.isEmpty() && isBlank(text.front()))
-        text = text.mid(1);
-    while (!text.isEmpty() && isBlank(text.back()))
-        text.chop(1);
-    return text;
-}
 
 // The text without its blanks, shared rather than copied when it has none.
 QString trimmed(const QString &text)
 {
-    const QStringView inner = trimBlanks(text);
+    const QStringView inner = ProfileFile::blanksTrimmed(text);
     return inner.size() == text.size() ? text : inner.toString();
 }
 
-// The form under which section and key names match; a name already in that
-// form (as numbered keys are) is shared, not copied.
-QString fold(const QString &name)
-{
-    const auto plain = [](QChar c) { return c.unicode() < 0x80 && (c < u'A' || c > u'Z'); };
-    const QString inner = trimmed(name);
-    return std::all_of(inner.begin(), inner.end(), plain) ? inner : inner.toCaseFolded();
-}
+// The form under which section and key names match (shared when it is the name itself).
+QString fold(const QString &name) { return trimmed(name).toCaseFolded(); }
 
 // The key of line n (from 2) of a value written over several lines.
-QString continuationKey(QStringView key, int n)
+QString continuationKey(QStringView key, qsizetype n)
 {
-    return trimBlanks(key).toString() + u'.' + QString::number(n);
+    return ProfileFile::blanksTrimmed(key).toString() + u'.' + QString::number(n);
 }
 
-// The value of digits in base 10 or 16; a very long number gives the largest qint64.
+// The value of ASCII digits in base 10 or 16; a very long number gives the largest qint64.
 std::optional<qint64> valueOf(QStringView digits, int base)
 {
+    const qint64 largest = LLONG_MAX, limit = largest / base - 1;
     qint64 n = 0;
     for (const QChar c : digits) {
         const char16_t u = c.unicode() | 0x20;   // ASCII letters in lower case
-        const int digit = isDigit(c) ? c.unicode() - u'0' : base == 16 && u >= u'a' && u <= u'f' ? u - u'a' + 10 : -1;
+        const int digit = c >= u'0' && c <= u'9' ? c.unicode() - u'0'
+                        : base == 16 && u >= u'a' && u <= u'f' ? u - u'a' + 10 : -1;
         if (digit < 0)
             return std::nullopt;
-        n = n > std::numeric_limits<qint64>::max() / base - 1 ? std::numeric_limits<qint64>::max()
-                                                            : n * base + digit;
+        n = n > limit ? largest : n * base + digit;
     }
     return digits.isEmpty() ? std::nullopt : std::optional(n);
 }
@@ -70,16 +48,44 @@ std::optional<qint64> valueOf(QStringView digits, int base)
 std::optional<qint64> numberAfter(QStringView key, QStringView prefix)
 {
     const QStringView digits = key.sliced(std::min(prefix.size(), key.size()));
-    if (!key.startsWith(prefix) || (digits.size() > 1 && digits.front() == u'0'))
-        return std::nullopt;
-    return valueOf(digits, 10);
+    const bool leadingZero = digits.size() > 1 && digits.front() == u'0';
+    return key.startsWith(prefix) && !leadingZero ? valueOf(digits, 10) : std::nullopt;
 }
 
 } // namespace
 
-QStringView ProfileFile::blanksTrimmed(QStringView text) { return trimBlanks(text); }
+// Blanks are ASCII white space only: QString::trimmed() would also take
+// characters such as U+00A0, which belong to the value.
+QStringView ProfileFile::blanksTrimmed(QStringView text)
+{
+    const auto isBlank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
+    return QStringView(first, std::find_if_not(text.rbegin(), std::reverse_iterator(first), isBlank).base());
+}
 
-bool ProfileFile::Line::isBlank() const { return !isKey && trimBlanks(text).isEmpty(); }
+qsizetype ProfileFile::Section::lineOf(const QString &key, std::optional<qint64> n) const
+{
+    const QString folded = fold(key);
+    n = n ? n : numberAfter(folded, {});
+    return n && *n < numbered.size() && numbered[*n] != 0 ? numbered[*n] : keys.value(folded, 0);
+}
+
+// Most keys of a specification file are the numbers 0, 1, 2, ...: their lines are kept in
+// a table, not hashed, unless a number is absurd for the section's size.
+void ProfileFile::Section::addKey(qsizetype line)
+{
+    const QString folded = fold(lines[line].text);
+    const auto n = numberAfter(folded, {});
+    hasDottedKeys = hasDottedKeys || folded.contains(u'.');
+    if (lineOf(folded, n) != 0)   // the first of equal keys counts
+        return;
+    if (n && *n <= 4 * lines.size() + 64) {
+        numbered.resize(std::max(numbered.size(), *n + 1));
+        numbered[*n] = line;
+    } else {
+        keys.insert(folded, line);
+    }
+}
 
 void ProfileFile::indexSections()
 {
@@ -96,66 +102,35 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     QFile file;
     QString reason;
     switch (openRegularFile(file, path, &reason)) {
-    case RegularFileOpen::Opened:
-        break;
     case RegularFileOpen::NotFound:
         m_error = QStringLiteral("File not found: ") + path;
         return LoadResult::NotFound;
-    case RegularFileOpen::NotRegular:
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": it is not a regular file");
-        return LoadResult::Failed;
-    case RegularFileOpen::Failed:
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason;
-        return LoadResult::Failed;
+    default:   // not a regular file, or not opened
+        break;
+    case RegularFileOpen::Opened:
+        if (file.size() > kMaxFileSize) {
+            reason = QStringLiteral("the file is too large");
+        } else if (const QByteArray bytes = file.readAll(); file.error() != QFileDevice::NoError) {
+            reason = file.errorString();
+        } else {
+            parse(decodeText(bytes));
+            return LoadResult::Loaded;
+        }
     }
-    if (file.size() > kMaxFileSize) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": the file is too large");
-        return LoadResult::Failed;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + file.errorString();
-        return LoadResult::Failed;
-    }
-    parse(decodeText(bytes));
-    return LoadResult::Loaded;
-}
-
-// Most keys of a specification file are the numbers 0, 1, 2, ...: their
-// lines are kept in a table, unless a number is absurd for the section's size.
-qsizetype *ProfileFile::Section::slot(const QString &key, bool add)
-{
-    const QString folded = fold(key);
-    const auto n = numberAfter(folded, {});
-    if (n && *n < numbered.size() && numbered[*n] != 0)
-        return &numbered[*n];
-    if (n && add && *n <= 4 * lines.size() + 64 && (keys.isEmpty() || !keys.contains(folded))) {
-        numbered.resize(std::max(numbered.size(), *n + 1));
-        return &numbered[*n];
-    }
-    const auto it = keys.find(folded);
-    return it != keys.end() ? &*it : add ? &keys[folded] : nullptr;
-}
-
-void ProfileFile::addKey(Section &section, qsizetype line)
-{
-    const QString &name = section.lines[line].text;
-    if (qsizetype *first = section.slot(name, true); *first == 0)   // no key is on line 0, the header
-        *first = line;
-    section.hasDottedKeys = section.hasDottedKeys || name.contains(u'.');
+    m_error = QStringLiteral("Unable to read ") + path + QStringLiteral(": ") + reason;
+    return LoadResult::Failed;
 }
 
 void ProfileFile::parse(const QString &text)
 {
     m_sections = {Section()};
     for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(u'\n', start);
-        end = end < 0 ? text.size() : end;
+        const qsizetype newline = text.indexOf(u'\n', start), end = newline < 0 ? text.size() : newline;
         QStringView raw = QStringView(text).sliced(start, end - start);
         start = end + 1;
         if (raw.endsWith(u'\r'))
             raw.chop(1);
-        const QStringView trimmed = trimBlanks(raw);
+        const QStringView trimmed = blanksTrimmed(raw);
         const qsizetype equals = trimmed.isEmpty() || trimmed.startsWith(u';') ? -1 : raw.indexOf(u'=');
         Section &section = m_sections.last();
         if (trimmed.startsWith(u'[')) {
@@ -166,7 +141,7 @@ void ProfileFile::parse(const QString &text)
             section.lines.append(Line{raw.toString(), {}, false});
         } else {
             section.lines.append(Line{raw.left(equals).toString(), raw.sliced(equals + 1).toString(), true});
-            addKey(section, section.lines.size() - 1);
+            section.addKey(section.lines.size() - 1);
         }
     }
     indexSections();
@@ -178,21 +153,14 @@ const ProfileFile::Section *ProfileFile::findSection(const QString &section) con
     return it == m_sectionIndex.cend() ? nullptr : &m_sections[it->first()];
 }
 
-const ProfileFile::Line *ProfileFile::findLine(const Section *section, const QString &key) const
+QString ProfileFile::readValue(const Section *s, const QString &key, const QString &def)
 {
-    const qsizetype *line = section ? const_cast<Section *>(section)->slot(key, false) : nullptr;
-    return line ? &section->lines[*line] : nullptr;
-}
-
-QString ProfileFile::readValue(const Section *section, const QString &key, const QString &def) const
-{
-    const Line *line = findLine(section, key);
-    if (!line)
+    const qsizetype first = s ? s->lineOf(key) : 0;
+    if (first == 0)
         return def;
-    QString value = trimmed(line->value);
-    const Line *next = nullptr;
-    for (int n = 2; section->hasDottedKeys && (next = findLine(section, continuationKey(key, n))); ++n)
-        value += u'\n' + trimmed(next->value);
+    QString value = trimmed(s->lines[first].value);
+    for (qsizetype n = 2, next; s->hasDottedKeys && (next = s->lineOf(continuationKey(key, n))) != 0; ++n)
+        value += u'\n' + trimmed(s->lines[next].value);
     return value;
 }
 
@@ -204,20 +172,13 @@ QStringList ProfileFile::readStrings(const QString &section, const QStringList &
     return values;
 }
 
-int ProfileFile::readInteger(const QString &section, const QString &key, int def) const
-{
-    const Line *line = findLine(findSection(section), key);
-    return line ? parseInteger(trimBlanks(line->value)).value_or(def) : def;
-}
-
 QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &prefix) const
 {
     QList<qint64> numbers;
     const Section *s = findSection(section);
-    for (const QString folded = fold(prefix); const Line &line : s ? s->lines : QList<Line>()) {
+    for (const QString folded = fold(prefix); const Line &line : s ? s->lines : QList<Line>())
         if (const auto n = line.isKey ? numberAfter(fold(line.text), folded) : std::nullopt)
             numbers.append(*n);
-    }
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());   // equal keys
     return numbers;
@@ -230,10 +191,7 @@ std::optional<int> ProfileFile::parseInteger(QStringView text)
     text = text.sliced(hex ? (text.startsWith(u'$') ? 1 : 2) : negative || text.startsWith(u'+') ? 1 : 0);
     // Beyond int a number saturates: an absurd count is a large count, not a missing one.
     const auto value = valueOf(text, hex ? 16 : 10);
-    if (!value)
-        return std::nullopt;
-    return int(std::clamp(negative ? -*value : *value, qint64(std::numeric_limits<int>::min()),
-                          qint64(std::numeric_limits<int>::max())));
+    return value ? std::optional(int(std::clamp<qint64>(negative ? -*value : *value, INT_MIN, INT_MAX))) : std::nullopt;
 }
 
 ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
@@ -242,8 +200,8 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
         return m_sections[found - m_sections.constData()];
     // A blank line parts the new section from the text before it.
     if (QList<Line> &last = m_sections.last().lines; !last.isEmpty() && !last.last().isBlank())
-        last.append(Line{{}, {}, false});
-    const QString name = trimBlanks(section).toString();
+        last.append(Line{});
+    const QString name = blanksTrimmed(section).toString();
     m_sectionIndex[fold(name)] = {m_sections.size()};
     m_sections.append(Section{name, {Line{u'[' + name + u']', {}, false}}, {}, {}, false});
     return m_sections.last();
@@ -252,29 +210,27 @@ ProfileFile::Section &ProfileFile::sectionForWriting(const QString &section)
 void ProfileFile::setKey(Section &section, const QString &key, const QString &value)
 {
     // A key that is there keeps its spelling and spacing.
-    if (const qsizetype *found = section.slot(key, false))
-        return void(section.lines[*found].value = value);
+    if (const qsizetype found = section.lineOf(key); found != 0)
+        return void(section.lines[found].value = value);
     // After the last line that is not blank: no key line moves.
     qsizetype at = section.lines.size();
     while (at > 0 && section.lines[at - 1].isBlank())
         --at;
-    section.lines.insert(at, Line{trimBlanks(key).toString(), value, true});
-    addKey(section, at);
+    section.lines.insert(at, Line{blanksTrimmed(key).toString(), value, true});
+    section.addKey(at);
 }
 
 void ProfileFile::writeKey(Section &section, const QString &key, const QString &value)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     if (!section.hasDottedKeys && !value.contains(u'\n') && !value.contains(u'\r'))
         return setKey(section, key, value);
-    const QStringList lines = value.split(lineBreak);
+    const QStringList lines =
+        QString(value).replace(QLatin1StringView("\r\n"), QLatin1StringView("\n")).replace(u'\r', u'\n').split(u'\n');
     setKey(section, key, lines.first());
-    for (int n = 2; n <= lines.size(); ++n)
+    for (qsizetype n = 2; n <= lines.size(); ++n)
         setKey(section, continuationKey(key, n), lines.at(n - 1));
-    // Continuation lines left from a longer earlier value would join this one.
-    // take() gives 0 for an absent key: line 0 is the section's header.
-    for (qsizetype n = lines.size() + 1, stale;
-         (stale = section.keys.take(fold(continuationKey(key, int(n))))) != 0; ++n) {
+    // Continuation lines left from a longer value would join this one (take(): 0 for none).
+    for (qsizetype n = lines.size() + 1, stale; (stale = section.keys.take(fold(continuationKey(key, n)))) != 0; ++n) {
         section.lines.removeAt(stale);
         for (qsizetype &line : section.keys)
             line -= line > stale ? 1 : 0;
@@ -293,8 +249,7 @@ void ProfileFile::writeStrings(const QString &section, const QString *keys, cons
 void ProfileFile::eraseSection(const QString &section)
 {
     const QList<qsizetype> erased = m_sectionIndex.value(fold(section));
-    for (auto index = erased.crbegin(); index != erased.crend(); ++index)
-        m_sections.removeAt(*index);
+    std::for_each(erased.crbegin(), erased.crend(), [this](qsizetype index) { m_sections.removeAt(index); });
     indexSections();
 }
 
@@ -306,7 +261,6 @@ void ProfileFile::copySections(const ProfileFile &other, const std::function<boo
         if (sources.first() != first || !keep(name))
             continue;
         eraseSection(name);
-        // sectionForWriting parts the new section from the text before it.
         sectionForWriting(name) = other.m_sections[sources.first()];
         for (qsizetype i = 1; i < sources.size(); ++i)
             m_sections.append(other.m_sections[sources[i]]);
@@ -325,10 +279,8 @@ QString ProfileFile::toText() const
 
 bool ProfileFile::save()
 {
-    m_error.clear();
     m_writeFailureReason.clear();
-    if (writeFileAtomically(m_path, toBytes(), &m_writeFailureReason))
-        return true;
-    m_error = QStringLiteral("Unable to write to ") + QFileInfo(m_path).absoluteFilePath();
-    return false;
+    const bool saved = writeFileAtomically(m_path, toBytes(), &m_writeFailureReason);
+    m_error = saved ? QString() : QStringLiteral("Unable to write to ") + QFileInfo(m_path).absoluteFilePath();
+    return saved;
 }

@@ -33,27 +33,22 @@ public:
     void setPath(const QString &path) { m_path = path; }
     QString errorString() const { return m_error; }
 
-    // Reading. A value is read without the blanks at its two ends; the lines of
-    // its continuation keys key.2, key.3, ... are joined to it with "\n".
-    QString readString(const QString &section, const QString &key,
-                       const QString &def = QString()) const override
+    // A value is read without the blanks at its two ends; the lines of its
+    // continuation keys key.2, key.3, ... are joined to it with "\n".
+    QString readString(const QString &section, const QString &key, const QString &def = {}) const override
     {
         return readValue(findSection(section), key, def);
     }
-    // readString(section, key, def) for each of keys.
     QStringList readStrings(const QString &section, const QStringList &keys, const QString &def = {}) const;
-    int readInteger(const QString &section, const QString &key, int def) const override;
-    QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
-    // The largest n such that prefix + n is a key of section; -1 when none is.
-    qint64 largestNumberedKey(const QString &section, const QString &prefix) const
+    int readInteger(const QString &section, const QString &key, int def) const override
     {
-        const QList<qint64> numbers = numberedKeys(section, prefix);
-        return numbers.isEmpty() ? -1 : numbers.last();
+        return parseInteger(readString(section, key)).value_or(def);
     }
+    QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
     bool hasSection(const QString &section) const { return findSection(section); }
 
-    // Writing. A key that exists gets its new value in place, a new key goes to the end of
-    // its section, a new section to the end of the file; a value of several lines is
+    // A key that exists gets its new value in place, a new key goes to the end of its
+    // section, a new section to the end of the file; a value of several lines is
     // written as key, key.2, key.3, ...
     void writeString(const QString &section, const QString &key, const QString &value)
     {
@@ -88,10 +83,10 @@ public:
 
 private:
     struct Line {
-        QString text;        // the whole line; for a key line, the text before its "="
-        QString value;       // the text after the "=" of a key line
+        QString text;    // the whole line; for a key line, the text before its "="
+        QString value;   // the text after the "=" of a key line
         bool isKey = false;
-        bool isBlank() const;
+        bool isBlank() const { return !isKey && blanksTrimmed(text).isEmpty(); }
     };
     struct Section {
         QString name;                     // as in its header
@@ -99,14 +94,13 @@ private:
         QList<qsizetype> numbered;        // line of key "n" at [n]; 0: none
         QHash<QString, qsizetype> keys;   // the other keys, folded, and their lines
         bool hasDottedKeys = false;       // continuation keys are possible
-        qsizetype *slot(const QString &key, bool add);   // where a key's line is kept; add: made, 0
+        void addKey(qsizetype line);
+        qsizetype lineOf(const QString &key, std::optional<qint64> n = {}) const;   // 0: none
     };
+    static QString readValue(const Section *section, const QString &key, const QString &def);
 
     void indexSections();
-    void addKey(Section &section, qsizetype line);
     const Section *findSection(const QString &section) const;
-    const Line *findLine(const Section *section, const QString &key) const;   // null section: none
-    QString readValue(const Section *section, const QString &key, const QString &def) const;
     Section &sectionForWriting(const QString &section);
     void setKey(Section &section, const QString &key, const QString &value);
     void writeKey(Section &section, const QString &key, const QString &value);

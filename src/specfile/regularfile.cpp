@@ -21,6 +21,8 @@ RegularFileOpen openRegularFile(QFile &file, const QString &path, QString *reaso
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (reason)
+            *reason = QStringLiteral("it is not a regular file");
         ::close(fd);
         return RegularFileOpen::NotRegular;
     }

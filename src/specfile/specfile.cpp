@@ -56,7 +56,8 @@ qint64 loopBound(int count, const ProfileFile &file, const QStringList &sections
         return 0;
     qint64 largest = -1;
     for (const QString &section : sections)
-        largest = std::max(largest, file.largestNumberedKey(section, QString()));
+        if (const QList<qint64> numbers = file.numberedKeys(section, QString()); !numbers.isEmpty())
+            largest = std::max(largest, numbers.last());
     // The largest key can be the largest qint64: no "largest + 1" here.
     const qint64 bound = largest < count ? largest + 1 : count;
     if (bound > kMaxSpecListEntries)

@@ -93,14 +93,15 @@ INSTANTIATE_TEST_SUITE_P(Values, ProfileFileInteger, testing::Values(
     IntegerCase{"Word", "abc", std::nullopt}, IntegerCase{"Fraction", "1.5", std::nullopt}),
     RowName());
 
-TEST(ProfileFileRead, LargestNumberedKeyIgnoresOtherKeysAndLeadingZeros)
+TEST(ProfileFileRead, NumberedKeysIgnoreOtherKeysAndLeadingZeros)
 {
     const ProfileFile f = parsed(QStringLiteral(
         "[S]\n0=a\n7=b\n007=c\n12.2=d\nx9=e\nvarcount=2\nv1=x\nV10=y\n99999999999999999999999=z\n[T]\n"));
-    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("s"), QStringLiteral("v")), 10);
-    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("T"), QString()), -1);
-    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("absent"), QString()), -1);
-    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("S"), QString()), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(f.numberedKeys(QStringLiteral("s"), QStringLiteral("v")), (QList<qint64>{1, 10}));
+    EXPECT_TRUE(f.numberedKeys(QStringLiteral("T"), QString()).isEmpty());
+    EXPECT_TRUE(f.numberedKeys(QStringLiteral("absent"), QString()).isEmpty());
+    EXPECT_EQ(f.numberedKeys(QStringLiteral("S"), QString()),
+              (QList<qint64>{0, 7, std::numeric_limits<qint64>::max()}));
 }
 
 TEST(ProfileFileRead, LargeAndOddNumberedKeysAreEntriesLikeAnyOther)
@@ -112,8 +113,8 @@ TEST(ProfileFileRead, LargeAndOddNumberedKeysAreEntriesLikeAnyOther)
     f.writeString(QStringLiteral("S"), QStringLiteral("123456789"), QStringLiteral("f"));
     f.writeString(QStringLiteral("S"), QStringLiteral("2"), QStringLiteral("g"));
     EXPECT_EQ(f.readString(QStringLiteral("S"), QStringLiteral("123456789")), QStringLiteral("f"));
-    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("S"), QString()), 123456789);
-    EXPECT_EQ(f.largestNumberedKey(QStringLiteral("S"), QStringLiteral("9999")), 99);
+    EXPECT_EQ(f.numberedKeys(QStringLiteral("S"), QString()), (QList<qint64>{0, 1, 2, 999999, 123456789}));
+    EXPECT_EQ(f.numberedKeys(QStringLiteral("S"), QStringLiteral("9999")), (QList<qint64>{99}));
     EXPECT_EQ(f.toText(), QStringLiteral("[S]\r\n0=a\r\n999999=b\r\n+1=c\r\n1=d\r\n1=e\r\n"
                                          "123456789=f\r\n2=g\r\n"));
 }
