@@ -40,8 +40,8 @@ QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
     const QList<PascalSpan> comments = multiLineComments(text, members.bodyStart, members.bodyEnd);
     for (qsizetype i = 0; i < members.members.size(); ++i) {
         const PascalSpan tokens = members.members[i].tokens;
-        const PascalSpan lines = widenedOverComments(text, {lineStart(text, tokens.start), afterLineBreak(text, tokens.end)},
-                                         comments);
+        const PascalSpan lines = widenedOverComments(
+            text, {lineStart(text, tokens.start), afterLineBreak(text, tokens.end)}, comments);
         if (!groups.isEmpty() && lines.start < groups.last().lines.end) {
             groups.last().lines.end = std::max(groups.last().lines.end, lines.end);
             groups.last().lastMember = i;
