@@ -11,8 +11,14 @@ specification got an error finding; of the units that compile, the share that
 got an error finding anyway. With --reference BINARY it also compares the
 bytes every build writes with those of another unitforge-build.
 
+With --working-bodies it builds only compilable specifications (those the
+check finds no error in), each with
+the working-bodies style and with the kinds of routine it fills (overrides,
+owned objects, notify events) added at random, and prints how many units
+compiled.
+
 Usage: check-against-fpc.py BUILD_COMMAND [--count N] [--seed S] [--keep DIR]
-                            [--reference BINARY]
+                            [--reference BINARY] [--working-bodies]
 """
 import argparse
 import os
@@ -467,6 +473,67 @@ def plant(rng, s):
     return kind
 
 
+# Overrides of methods both class libraries' TComponent has: a procedure and a
+# function with parameters, a function without.
+OVERRIDES = [
+    ('Procedure', 'Notification', 'AComponent: TComponent; Operation: TOperation', '', 'protected'),
+    ('Function', 'ExecuteAction', 'Action: TBasicAction', 'Boolean', 'public'),
+    ('Function', 'HasParent', '', 'Boolean', 'public'),
+]
+OWNED_TYPES = ['TFont', 'TBrush', 'TPen', 'TStrings', 'TStringList', 'TPicture', 'TBitmap', 'TIcon']
+
+
+def add_working_kinds(rng, s):
+    """Adds the entries whose routines the working-bodies style fills."""
+    for kind, name, params, ret, section in OVERRIDES:
+        if rng.random() < 0.3 and name.upper() not in s.used:
+            s.used.add(name.upper())
+            s.add_method(kind, name, params, ret, override=True, section=section)
+    for _ in range(rng.randint(0, 2)):
+        name = s.fresh()
+        readonly = rng.random() < 0.2
+        s.add_property(name, rng.choice(OWNED_TYPES), read='Get' + name if rng.random() < 0.5 else '',
+                       write='' if readonly else 'Set' + name, readonly=readonly)
+    if rng.random() < 0.3 and 'ONCHANGE' not in s.used and 'CHANGE' not in s.used:
+        s.used |= {'ONCHANGE', 'CHANGE'}
+        s.add_event('OnChange', 'TNotifyEvent')
+
+
+def working_bodies(args, work, rtl, stubs):
+    """Builds compilable specifications with working bodies; counts the units that compile."""
+    rng = random.Random(args.seed)
+    compiled = refused = 0
+    for n in range(args.count):
+        s = clean_spec(rng, n)
+        add_working_kinds(rng, s)
+        spec_path = os.path.join(work, 'spec%d.spc' % n)
+        s.write(spec_path)
+        # Only specifications the check passes count as compilable.
+        check = run([args.command, '--check'] + s.style + [spec_path])
+        if b': error: ' in check.stderr:
+            refused += 1
+            continue
+        build = run([args.command, '--working-bodies'] + s.style + [spec_path])
+        if build.returncode != 0:
+            sys.exit('build refused %s: %s' % (spec_path, build.stderr.decode()))
+        unit_dir = os.path.join(work, 'unit%d' % n)
+        os.makedirs(unit_dir)
+        unit_path = os.path.join(unit_dir, s.unit.lower() + '.pas')
+        with open(unit_path, 'wb') as f:
+            f.write(build.stdout)
+        ok, errors = compile_unit(work, unit_path, rtl, stubs)
+        compiled += ok
+        if not ok:
+            print('NOT COMPILED %s: %s' % (spec_path, ' | '.join(errors[:2])))
+        if args.keep:
+            shutil.copy(spec_path, args.keep)
+            shutil.copy(unit_path, os.path.join(args.keep, 'spec%d.pas' % n))
+    built = args.count - refused
+    print('units with working bodies that compile: %d of %d; %d specifications left out for '
+          'errors the check found' % (compiled, built, refused))
+    return 0 if compiled == built else 1
+
+
 def run(command):
     return subprocess.run(command, capture_output=True)
 
@@ -509,6 +576,7 @@ def main():
     parser.add_argument('--seed', type=int, default=1)
     parser.add_argument('--keep')
     parser.add_argument('--reference')
+    parser.add_argument('--working-bodies', action='store_true')
     args = parser.parse_args()
     rng = random.Random(args.seed)
     work = tempfile.mkdtemp(prefix='uf-fpc-')
@@ -516,6 +584,11 @@ def main():
     keep = args.keep
     if keep:
         os.makedirs(keep, exist_ok=True)
+    if args.working_bodies:
+        status = working_bodies(args, work, rtl, stubs)
+        if not keep:
+            shutil.rmtree(work)
+        return status
 
     failed = failed_flagged = compiled = compiled_flagged = 0
     faulty = same_bytes = 0

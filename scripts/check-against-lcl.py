@@ -10,8 +10,12 @@ its own and compiles the unit there with fpc -Mdelphi against the LCL's units
 the first error of each unit that did not. Exits 77 when fpc or the LCL is
 missing, 1 when a unit did not compile.
 
+With --working-bodies each unit is built with the working-bodies style, and
+overrides, owned objects and notify events are added at random, as
+check-against-fpc.py --working-bodies adds them.
+
 Usage: check-against-lcl.py BUILD_COMMAND [--count N] [--seed S] [--keep DIR]
-                            [--lazarus DIR]
+                            [--lazarus DIR] [--working-bodies]
 """
 import argparse
 import importlib.util
@@ -62,7 +66,9 @@ def main():
     parser.add_argument('--seed', type=int, default=1)
     parser.add_argument('--keep')
     parser.add_argument('--lazarus', default='/usr/lib/lazarus/2.2.6')
+    parser.add_argument('--working-bodies', action='store_true')
     args = parser.parse_args()
+    style = ['--working-bodies'] if args.working_bodies else []
 
     lcl = os.path.join(args.lazarus, 'lcl', 'units', 'x86_64-linux')
     if not shutil.which('fpc') or not os.path.exists(os.path.join(lcl, 'forms.ppu')):
@@ -89,6 +95,8 @@ def main():
             if s.ancestor == 'TComponent' or rng.random() < 0.5:
                 s.methods = [m for m in s.methods if not m[0].startswith('Procedure Loaded')]
             s.standard = sorted(rng.sample(messages, rng.randint(0, 4)))
+            if args.working_bodies:
+                maker.add_working_kinds(rng, s)
             folder = os.path.join(work, s.unit.lower())
             os.makedirs(folder, exist_ok=True)
             spc = os.path.join(folder, s.unit + '.spc')
@@ -99,7 +107,7 @@ def main():
             if ': error: ' in check.stderr:
                 refused += 1
                 continue
-            build = subprocess.run([args.build, '--package', folder] + s.style + [spc],
+            build = subprocess.run([args.build, '--package', folder] + style + s.style + [spc],
                                    capture_output=True, text=True)
             if build.returncode != 0:
                 failed += 1

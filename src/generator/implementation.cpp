@@ -5,7 +5,9 @@
 #include "generator/bodysource.h"
 #include "generator/lazarusunit.h"
 #include "generator/messagehandlers.h"
+#include "generator/notifydispatch.h"
 #include "generator/sourcewriter.h"
+#include "generator/workingbodies.h"
 #include "model/componentspec.h"
 #include "model/methoddirectives.h"
 #include "model/unitname.h"
@@ -40,7 +42,8 @@ void emitRoutineFrame(SourceWriter &out)
     out.EmitSeparator();
 }
 
-void emitUserMethod(SourceWriter &out, const QString &classname, const MethodEntry &method)
+void emitUserMethod(SourceWriter &out, const QString &classname, const MethodEntry &method,
+                    bool working)
 {
     QString heading = method.heading;
     const qsizetype space = heading.indexOf(u' ');
@@ -56,8 +59,25 @@ void emitUserMethod(SourceWriter &out, const QString &classname, const MethodEnt
     out.Emit(heading);
     if (!before && !comment.isEmpty())
         out.EmitComment(comment);
-    out.EmitPair(u"begin"_s);
+    if (working && callsInherited(method)) {
+        out.Emit(u"begin"_s);
+        emitInheritedCall(out, method);
+    } else {
+        out.EmitPair(u"begin"_s);
+    }
     out.Emit(u"end;"_s);
+}
+
+// The properties with a read (or write) method, in the order their
+// declarations were emitted.
+QList<PropertyEntry> withAccessMethod(const QList<PropertyEntry> &properties, bool read)
+{
+    QList<PropertyEntry> chosen;
+    for (const PropertyEntry &property : properties) {
+        if (!(read ? property.readMethod : property.writeMethod).isEmpty())
+            chosen.append(property);
+    }
+    return chosen;
 }
 
 } // namespace
@@ -86,6 +106,11 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
                         const QStringList &procedures)
 {
     const QString &cls = spec.Classname;
+    const bool working = out.style().workingBodies;
+    const QList<PropertyEntry> properties = working ? spec.properties() : QList<PropertyEntry>();
+    const QList<PropertyEntry> readers = withAccessMethod(properties, true);
+    const QList<PropertyEntry> writers = withAccessMethod(properties, false);
+    const bool repaint = working && repaintsOnChange(spec, out);
     out.EmitPair(u"implementation"_s);
 
     out.EmitSeparator();
@@ -104,41 +129,60 @@ void emitImplementation(SourceWriter &out, const ComponentSpec &spec, TAwk &awk,
         if (statement != kNone)
             out.Emit(statement);
     }
+    // After the defaults, so that a default of nil does not lose an owned object.
+    if (working)
+        emitOwnedCreations(out, spec);
     out.Emit(u"end;"_s);
 
     emitRoutineFrame(out);
     out.Emit(u"destructor "_s + cls + u".Destroy;"_s);
     out.Emit(u"begin"_s);
+    if (working)
+        emitOwnedReleases(out, spec);
     out.Emit(out.J() + u"inherited Destroy;"_s);
     out.Emit(u"end;"_s);
 
-    for (const QString &declaration : procedures) {
-        const QString rest = headingRest(awk, declaration);
+    for (qsizetype i = 0; i < procedures.size(); ++i) {
+        const QString rest = headingRest(awk, procedures.at(i));
         emitRoutineFrame(out);
         out.Emit(u"procedure "_s + cls + u"."_s + rest);
-        out.EmitPair(u"begin"_s);
+        if (i < writers.size()) {
+            out.Emit(u"begin"_s);
+            emitWriteStatements(out, writers.at(i), repaint);
+        } else {
+            out.EmitPair(u"begin"_s);
+        }
         out.Emit(u"end;"_s);
     }
 
-    for (const QString &declaration : functions) {
+    for (qsizetype i = 0; i < functions.size(); ++i) {
+        const QString &declaration = functions.at(i);
         const QString rest = headingRest(awk, declaration);
         emitRoutineFrame(out);
         out.Emit(u"function "_s + cls + u"."_s + rest);
         const QString section = bodies ? routineKey(awk, u"function"_s + cls + u"."_s + rest) : QString();
         if (bodies)
             emitNumberedLines(out, *bodies, section, u"v"_s, u"varcount"_s);
-        out.EmitPair(u"begin"_s);
-        if (bodies)
-            emitNumberedLines(out, *bodies, section, QString(), u"count"_s);
+        // Statements written by hand take the place of the working body.
+        if (i < readers.size() && !(bodies && bodies->readInteger(section, u"count"_s, 0) > 0)) {
+            out.Emit(u"begin"_s);
+            emitReadStatements(out, readers.at(i));
+        } else {
+            out.EmitPair(u"begin"_s);
+            if (bodies)
+                emitNumberedLines(out, *bodies, section, QString(), u"count"_s);
+        }
         out.Emit(u"end;"_s);
     }
 
     for (const MethodEntry &method : spec.methods()) {
         // Delphi refuses a definition of an abstract method.
         if (!namesAbstract(method.heading))
-            emitUserMethod(out, cls, method);
+            emitUserMethod(out, cls, method, working);
     }
 
+    if (working)
+        emitDispatchBodies(out, cls, notifyDispatches(spec, awk));
     emitMessageBodies(out, spec, awk);
     out.Emit(u"end."_s);
 }

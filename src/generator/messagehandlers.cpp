@@ -101,7 +101,8 @@ void emitMessageBodies(SourceWriter &out, const ComponentSpec &spec, TAwk &awk)
                  + userMessageRecord(out) + u");"_s);
         out.Emit(u"begin"_s);
         out.Emit(u"{customize message handling here}"_s);
-        out.Emit(QString());
+        // With working bodies a user message goes on to the inherited handling too.
+        out.Emit(out.style().workingBodies ? QString(out.J() + u"inherited;"_s) : QString());
         out.Emit(u"end;"_s);
     }
 }

@@ -24,6 +24,10 @@ struct Style {
     QString separatorChar = QStringLiteral("=");   // may be empty, or longer than one character
     bool commentsBefore = false;  // a method's comment goes above its heading
     Target target = Target::Delphi2;
+    // Access methods read and write their fields, owned objects are created
+    // and freed, overrides and user message handlers call inherited, notify
+    // events get a dispatch method; off, every routine is an empty skeleton.
+    bool workingBodies = false;
 
     // The style with each number brought into its row's range.
     Style withinRanges() const;
@@ -87,6 +91,10 @@ inline const StyleOption kStyleOptions[] = {
     {"Target", "target", "targetcombo", "Write the unit for:",
      "the class library the unit is for, Delphi 2.0 or the Lazarus LCL",
      styleChoice<&Style::target>(), {}, kTargetNames, false, true, kTargetOptionNames},
+    {"workingbodies", "working-bodies", "workingbodies",
+     "Write working access methods and calls to inherited",
+     "write access methods that use their fields, owned objects and calls to inherited",
+     &Style::workingBodies, {}, {}, false, true},
 };
 
 const StyleOption &styleOption(const char *key);

@@ -5,6 +5,7 @@
 #include "generator/lazarusunit.h"
 #include "generator/interfacespelling.h"
 #include "generator/messagehandlers.h"
+#include "generator/notifydispatch.h"
 #include "generator/sourcewriter.h"
 #include "generator/usesclause.h"
 #include "model/componentspec.h"
@@ -97,6 +98,8 @@ void emitInterface(SourceWriter &out, const ComponentSpec &spec, TAwk &awk, cons
     emitMessageDeclarations(out, spec, awk);
     emitProperties(out, properties, Visibility::Protected);
     emitMethods(out, methods, Visibility::Protected);
+    if (out.style().workingBodies)
+        emitDispatchDeclarations(out, notifyDispatches(spec, awk));
 
     out.Emit(J + u"public"_s);
     out.Emit(K + u"constructor Create(AOwner:TComponent);override;"_s);

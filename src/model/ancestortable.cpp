@@ -75,3 +75,16 @@ void refillAncestorMembers(ComponentSpec &spec, int index)
     spec.StandardProperties = t.entries[size_t(index)].properties;
     spec.StandardEvents = t.entries[size_t(index)].events;
 }
+
+bool isControlClass(const QString &name)
+{
+    const int index = ancestorIndex(name);
+    if (index < 0)
+        return false;
+    const QStringList &members = table().entries[size_t(index)].properties;
+    for (const char *bound : {"Left", "Top", "Width", "Height"}) {
+        if (!members.contains(QLatin1StringView(bound)))
+            return false;
+    }
+    return true;
+}

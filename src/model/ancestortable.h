@@ -17,6 +17,11 @@ const QStringList &ancestorNames();
 // The list index of name, compared without regard to letter case; -1 when absent.
 int ancestorIndex(const QString &name);
 
+// Whether the class of the ancestor list named name (in any letter case) is a
+// control, a descendant of TControl: the table lists Left, Top, Width and
+// Height among the published members of every control and of no other class.
+bool isControlClass(const QString &name);
+
 // Empties StandardProperties and StandardEvents, then fills them with the
 // published members of the list entry at index (sorted as the table holds
 // them). An index of -1, or an entry that publishes nothing, leaves both empty.

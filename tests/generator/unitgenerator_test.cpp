@@ -472,6 +472,14 @@ TEST(UnitGenerator, HandWrittenBodiesFillReadFunctions)
     // Procedures are implemented before functions.
     EXPECT_LT(plain.indexOf(u"procedure TMyButton.SetCount(Value:integer);"_s),
               plain.indexOf(u"function TMyButton.GetCount: integer;"_s));
+
+    // Statements written by hand take the place of a working body.
+    Style working;
+    working.workingBodies = true;
+    expectLines(slice(build(spec, working, &bodies), u"function TMyButton.GetList: Classes.TStrings;"_s,
+                      u"end;"_s), {
+        u"function TMyButton.GetList: Classes.TStrings;"_s, u"begin"_s, u""_s, u"Result := FList;"_s, u"end;"_s,
+    });
 }
 
 TEST(UnitGenerator, EverythingTypedReachesTheOutputUnchecked)

@@ -73,7 +73,7 @@ TEST_F(SettingsFileTest, FirstRunCreatesTheFileWithCreateDateAndGivesTheDefaults
 TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
 {
     Settings written;
-    written.style = {4, 1, 60, QStringLiteral("-"), true, Target::Lazarus};
+    written.style = {4, 1, 60, QStringLiteral("-"), true, Target::Lazarus, true};
     written.look = {255u, 0x00FF00u, 12, -16, true, true, QStringLiteral("Courier New")};
     written.matchFont = true;
     written.syntaxColors = false;
@@ -86,7 +86,7 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     EXPECT_EQ(keys(), (QStringList{"CreateDate", "linebreak", "commentsbefore", "indent", "bcolor",
                                    "bfontname", "bfontcolor", "bfontsize", "bfontheight", "numchars",
                                    "linechar", "Matchfont", "bfontbold", "bfontitalic",
-                                   "SyntaxColors", "Target", "File1", "File2"}))
+                                   "SyntaxColors", "Target", "workingbodies", "File1", "File2"}))
         << "the keys of its own after the others, the recent files in a section of their own";
     EXPECT_TRUE(fileText().contains(QStringLiteral("bcolor=255\r\n")));
     EXPECT_TRUE(fileText().contains(QStringLiteral("Target=Lazarus\r\n")));
@@ -100,6 +100,7 @@ TEST_F(SettingsFileTest, WritesEveryKeyInOrderAndReadsThemBack)
     EXPECT_EQ(read->style.separatorChar, QStringLiteral("-"));
     EXPECT_TRUE(read->style.commentsBefore);
     EXPECT_EQ(read->style.target, Target::Lazarus);
+    EXPECT_TRUE(read->style.workingBodies);
     EXPECT_EQ(read->look.background, std::optional<quint32>(255u));
     EXPECT_EQ(read->look.fontColor, std::optional<quint32>(0x00FF00u));
     EXPECT_EQ(read->look.fontSize, 12);

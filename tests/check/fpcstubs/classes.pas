@@ -32,6 +32,9 @@ type
   TStream = class(TObject)
   end;
 
+  TOperation = (opInsert, opRemove);
+  TBasicAction = class;
+
   TComponent = class(TPersistent)
   private
     FName: string;
@@ -39,9 +42,12 @@ type
     FOwner: TComponent;
   protected
     procedure Loaded; virtual;
+    procedure Notification(AComponent: TComponent; Operation: TOperation); virtual;
+    function HasParent: Boolean; dynamic;
   public
     constructor Create(AOwner: TComponent); virtual;
     destructor Destroy; override;
+    function ExecuteAction(Action: TBasicAction): Boolean; dynamic;
     property Owner: TComponent read FOwner;
   published
     property Name: string read FName write FName;
@@ -49,6 +55,9 @@ type
   end;
 
   TComponentClass = class of TComponent;
+
+  TBasicAction = class(TComponent)
+  end;
 
 procedure RegisterComponents(const Page: string; ComponentClasses: array of TComponentClass);
 
@@ -64,6 +73,20 @@ end;
 
 procedure TComponent.Loaded;
 begin
+end;
+
+procedure TComponent.Notification(AComponent: TComponent; Operation: TOperation);
+begin
+end;
+
+function TComponent.HasParent: Boolean;
+begin
+  Result := False;
+end;
+
+function TComponent.ExecuteAction(Action: TBasicAction): Boolean;
+begin
+  Result := False;
 end;
 
 constructor TComponent.Create(AOwner: TComponent);
