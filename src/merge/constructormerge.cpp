@@ -67,12 +67,13 @@ qsizetype firstAnchor(const QList<Line> &lines)
 } // namespace
 
 ConstructorMerge mergeConstructorBody(QStringView newBody, QStringView oldBody,
-                                      const QSet<QString> &propertyFields)
+                                      const QSet<QString> &propertyFields, const QSet<QString> &newPropertyFields)
 {
     QList<Line> initializations;
     QHash<QString, qsizetype> newOrder;
     for (Line &line : splitLines(newBody)) {
-        const QStringView field = initializedField(line.text);
+        QStringView field = initializedField(line.text);
+        field = field.isEmpty() ? createdField(line.text) : field;
         if (field.isEmpty())
             continue;
         line.field = field.toString().toUpper();
@@ -84,6 +85,15 @@ ConstructorMerge mergeConstructorBody(QStringView newBody, QStringView oldBody,
     QList<Line> lines;
     for (Line &line : splitLines(oldBody)) {
         const QString field = initializedField(line.text).toString().toUpper();
+        // An owned object's creation: the new build's in its place, or nothing once its
+        // property is gone; one for a property that stays may be the user's, and stays.
+        const QString created = createdField(line.text).toString().toUpper();
+        if (!created.isEmpty() && newOrder.contains(created) && indexOfField(lines, created) < 0) {
+            lines.append({initializations[newOrder.value(created)].text, line.lineBreak, created});
+            continue;
+        }
+        if (!created.isEmpty() && propertyFields.contains(created) && !newPropertyFields.contains(created))
+            continue;
         if (!field.isEmpty() && (propertyFields.contains(field) || newOrder.contains(field))) {
             // The build's own line: the new build's version in its place, or nothing.
             if (newOrder.contains(field) && indexOfField(lines, field) < 0)

@@ -18,5 +18,8 @@ struct ConstructorMerge {
 // An initialisation the new build has replaces the old one in its place; one
 // it no longer has goes; a new one follows the initialisation before it in
 // the new build, or "inherited Create(AOwner);" when it is the first.
+// newPropertyFields: those of the new unit alone. The creation of an object a
+// property owns is the build's when the new build creates it too or the
+// property is gone; otherwise it may be the user's and stays.
 ConstructorMerge mergeConstructorBody(QStringView newBody, QStringView oldBody,
-                                      const QSet<QString> &propertyFields);
+                                      const QSet<QString> &propertyFields, const QSet<QString> &newPropertyFields);

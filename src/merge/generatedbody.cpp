@@ -4,6 +4,10 @@
 #include "merge/pascallexer.h"
 
 #include <QList>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -70,6 +74,45 @@ bool isMethodComment(const QList<QStringView> &lines)
     return lines.first().startsWith(u"{ ") && lines.last().endsWith(u" }") && braces == 1;
 }
 
+bool isWorkingStatements(const QList<QStringView> &statements)
+{
+    static const QRegularExpression working(QRegularExpression::anchoredPattern(
+        u"(?:\\{ F\\w+ holds one value for every Index \\}\\n)?"
+        u"(?:Result := F\\w+;"
+        u"|if (F\\w+) <> Value then\\nbegin\\n\\1 := Value;\\n(?:Invalidate;\\n)?end;"
+        u"|F\\w+ := Value;(?:\\nInvalidate;)?"
+        u"|F\\w+\\.Assign\\(Value\\);(?:\\nInvalidate;)?"
+        u"|(?:Result := )?inherited(?: \\w+(?:\\([\\w, ]*\\))?)?;"
+        u"|if Assigned\\((F\\w+)\\) then\\n\\2\\(Self\\);)"_s));
+    QStringList trimmed;
+    for (const QStringView line : statements)
+        trimmed.append(line.trimmed().toString());
+    return working.match(trimmed.join(u'\n')).hasMatch();
+}
+
+// "FFont.Free;", at any indentation: the destructor freeing an object a property owns.
+bool isOwnedRelease(QStringView line)
+{
+    static const QRegularExpression release(QRegularExpression::anchoredPattern(u"\\s*F\\w+\\.Free;"_s));
+    return release.match(line).hasMatch();
+}
+
+// The lines between "begin" and the closing "end;" of a body in comparable
+// text; nothing when the body is not framed as a build frames it.
+std::optional<QList<QStringView>> statementsOf(QStringView text, bool commentAllowed)
+{
+    QList<QStringView> lines = text.split(u'\n');
+    // The rest of the heading's line, then "begin" ... "end;".
+    if (lines.size() < 3 || !lines.first().isEmpty() || lines.last() != kEnd)
+        return std::nullopt;
+    lines.removeFirst();
+    lines.removeLast();
+    const qsizetype begin = lines.indexOf(kBegin);
+    if (begin < 0 || (begin > 0 && !(commentAllowed && isMethodComment(lines.first(begin)))))
+        return std::nullopt;
+    return lines.sliced(begin + 1);
+}
+
 } // namespace
 
 QString comparableText(QStringView text)
@@ -95,6 +138,14 @@ QString comparableText(QStringView text)
     return result;
 }
 
+QStringView createdField(QStringView line)
+{
+    static const QRegularExpression creation(
+        QRegularExpression::anchoredPattern(u"\\s*(F\\w+) := T\\w+\\.Create;"_s));
+    const QRegularExpressionMatch created = creation.match(line);
+    return created.hasMatch() ? created.capturedView(1) : QStringView();
+}
+
 QStringView initializedField(QStringView line)
 {
     // Five blanks, the field, " := ", the value and ";", as the Properties page composes it.
@@ -110,18 +161,10 @@ QStringView initializedField(QStringView line)
 bool isGeneratedBody(QStringView body, BodyRole role, bool commentAllowed)
 {
     const QString text = comparableText(body);
-    QList<QStringView> lines = QStringView(text).split(u'\n');
-    // The rest of the heading's line, then "begin" ... "end;".
-    if (lines.size() < 3 || !lines.first().isEmpty() || lines.last() != kEnd)
+    const std::optional<QList<QStringView>> framed = statementsOf(text, commentAllowed);
+    if (!framed)
         return false;
-    lines.removeFirst();
-    lines.removeLast();
-    const qsizetype begin = lines.indexOf(kBegin);
-    if (begin < 0)
-        return false;
-    if (begin > 0 && !(commentAllowed && isMethodComment(lines.first(begin))))
-        return false;
-    const QList<QStringView> statements = lines.sliced(begin + 1);
+    const QList<QStringView> &statements = *framed;
 
     switch (role) {
     case BodyRole::Method:
@@ -129,7 +172,8 @@ bool isGeneratedBody(QStringView body, BodyRole role, bool commentAllowed)
     case BodyRole::Register:
         return statements.size() == 1 && isRegisterCall(statements[0]);
     case BodyRole::Destructor:
-        return statements.size() == 1 && statements[0].trimmed() == u"inherited Destroy;";
+        return !statements.isEmpty() && statements.last().trimmed() == u"inherited Destroy;"
+            && std::all_of(statements.begin(), statements.end() - 1, isOwnedRelease);
     case BodyRole::MessageHandler:
         return statements.size() == 2 && statements[0] == kCustomize
             && (statements[1].isEmpty() || statements[1].trimmed() == u"inherited;");
@@ -137,12 +181,19 @@ bool isGeneratedBody(QStringView body, BodyRole role, bool commentAllowed)
         if (statements.isEmpty() || statements[0].trimmed() != u"inherited Create(AOwner);")
             return false;
         for (qsizetype i = 1; i < statements.size(); ++i) {
-            if (initializedField(statements[i]).isEmpty())
+            if (initializedField(statements[i]).isEmpty() && createdField(statements[i]).isEmpty())
                 return false;
         }
         return true;
     }
     return false;
+}
+
+bool isWorkingMethodBody(QStringView body, bool commentAllowed)
+{
+    const QString text = comparableText(body);
+    const std::optional<QList<QStringView>> statements = statementsOf(text, commentAllowed);
+    return statements && isWorkingStatements(*statements);
 }
 
 int lineCount(QStringView text)

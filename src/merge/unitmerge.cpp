@@ -179,7 +179,9 @@ void Merger::vanish(const PascalRoutine &routine, PascalSpan comment)
     const qsizetype start = comment.isValid() ? comment.start : routine.start;
     MergeItem item{MergeItem::Kind::VanishedMethod, routine.name,
                    lineCount(slice(m_oldText, start, routine.end)), {}};
-    if (isGeneratedBody(body, roleOf(routine), true))
+    // A working body of the build's goes with its member as an empty one does.
+    const BodyRole role = roleOf(routine);
+    if (isGeneratedBody(body, role, true) || (role == BodyRole::Method && isWorkingMethodBody(body, true)))
         m_result.dropped.append(item);
     else
         m_result.lost.append(item);
@@ -264,9 +266,10 @@ QString Merger::bodyFor(qsizetype j)
         return newBody.toString();
     const BodyRole role = roleOf(old);
     if (role == BodyRole::Constructor && sameName(routine.member(), u"Create")) {
+        const QSet<QString> newFields = propertyFields(slice(m_newText, 0, m_new.implementation));
         QSet<QString> fields = propertyFields(slice(m_oldText, 0, m_old.implementation));
-        fields.unite(propertyFields(slice(m_newText, 0, m_new.implementation)));
-        const ConstructorMerge merged = mergeConstructorBody(newBody, oldBody, fields);
+        fields.unite(newFields);
+        const ConstructorMerge merged = mergeConstructorBody(newBody, oldBody, fields, newFields);
         // Only a build's initialisations, perhaps in an earlier order: the build's body.
         if (merged.ownLines == 0 && isGeneratedBody(oldBody, role))
             return newBody.toString();

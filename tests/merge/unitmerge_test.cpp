@@ -248,6 +248,41 @@ TEST(UnitMerge, VanishedMethodIsDroppedWhenEmptyAndListedWhenWritten)
     EXPECT_TRUE(merge.losesWork());
 }
 
+PropertyInput ownedObject(const QString &name, const QString &type)
+{
+    PropertyInput owned = propertyInput(name, type);
+    owned.writeMethod = QStringLiteral("Set") + name;
+    return owned;
+}
+
+TEST(UnitMerge, WorkingBodiesGoWithTheirPropertyAndOwnedObjectsAreCreatedOnce)
+{
+    Style working;
+    working.workingBodies = true;
+    ComponentSpec before = gaugeSpec();
+    PropertyInput level = propertyInput(QStringLiteral("Level"), QStringLiteral("integer"));
+    level.readMethod = QStringLiteral("GetLevel");
+    level.writeMethod = QStringLiteral("SetLevel");
+    before.addProperty(level);
+    before.addProperty(ownedObject(QStringLiteral("Lines"), QStringLiteral("TStrings")));
+    const QString existing = builtUnit(before, working);
+    ASSERT_TRUE(existing.contains(QStringLiteral("  FLines := TStringList.Create;")));
+
+    ComponentSpec after = gaugeSpec();
+    after.addProperty(ownedObject(QStringLiteral("Face"), QStringLiteral("TFont")));
+    const QString built = builtUnit(after, working);
+    const UnitMerge merge = mergeUnits(built, existing);
+    ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
+    // Nothing in the old unit was written by hand: the new build, whole.
+    EXPECT_EQ(merge.text, built);
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+    EXPECT_EQ(describe(merge.dropped).size(), 3) << describe(merge.dropped).join(u'|').toStdString();
+
+    // Rebuilt without working bodies, a creation written by hand for a property that stays is kept.
+    const UnitMerge plain = mergeUnits(builtUnit(after), built);
+    EXPECT_TRUE(bodyOf(plain.text, QStringLiteral("TGauge.Create")).contains(QStringLiteral("FFace := TFont.Create;")));
+}
+
 // The author's additions to a unit, made the same way to whichever unit is given.
 QString withOwnDeclarations(QString unit)
 {
