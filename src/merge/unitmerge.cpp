@@ -294,12 +294,16 @@ void Merger::appendGap(QString &out, QStringView gap, const QList<QStringView> &
     out += gap.first(split);
     if (!out.isEmpty() && !isBreak(out.back()))
         out += m_lineBreak;
+    // A lone CR followed by the next text's LF would read back as one CR LF break.
+    const auto append = [&out](QStringView text) {
+        out += out.endsWith(u'\r') && text.startsWith(u'\n') ? text.sliced(1) : text;
+    };
     for (const QStringView piece : pieces) {
-        out += piece;
+        append(piece);
         if (!piece.isEmpty() && !isBreak(piece.back()))
             out += m_lineBreak;
     }
-    out += gap.sliced(split);
+    append(gap.sliced(split));
 }
 
 UnitMerge Merger::run()

@@ -283,6 +283,19 @@ TEST(UnitMerge, WorkingBodiesGoWithTheirPropertyAndOwnedObjectsAreCreatedOnce)
     EXPECT_TRUE(bodyOf(plain.text, QStringLiteral("TGauge.Create")).contains(QStringLiteral("FFace := TFont.Create;")));
 }
 
+TEST(UnitMerge, LoneCarriageReturnsBeforeAnOwnRoutineMergeTheSameTwice)
+{
+    // Found by fuzzing: the build's CR and the LF above an own routine read back as one break.
+    const QString built = builtUnit(gaugeSpec()).replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    const QString existing = QString(built).replace(
+        QStringLiteral("end;\rend.\r"),
+        QStringLiteral("end;\n\nfunction Twice(N: integer): integer;\rbegin\r  Result := 2 * N;\rend;\rend.\r"));
+    const UnitMerge first = mergeUnits(built, existing);
+    ASSERT_TRUE(first.error.isEmpty()) << first.error.toStdString();
+    ASSERT_TRUE(first.text.contains(QStringLiteral("function Twice")));
+    EXPECT_EQ(mergeUnits(built, first.text).text, first.text);
+}
+
 // The author's additions to a unit, made the same way to whichever unit is given.
 QString withOwnDeclarations(QString unit)
 {
