@@ -54,7 +54,11 @@ InterfaceMerge mergeInterfaces(QStringView newText, const PascalUnit &newUnit, Q
     mergeUses(newText, newUnit, oldText, oldUnit, insertions, result);
     const PascalClassDeclaration *newDeclaration = findClass(newUnit, newClass);
     const PascalClassDeclaration *oldDeclaration = findClass(oldUnit, oldClass);
-    if (newDeclaration && oldDeclaration) {
+    // A class declared twice leaves no telling which declaration is the author's.
+    const bool once = std::count_if(oldUnit.classes.begin(), oldUnit.classes.end(), [&](const PascalClassDeclaration &c) {
+                          return c.name.compare(oldClass, Qt::CaseInsensitive) == 0;
+                      }) == 1;
+    if (newDeclaration && oldDeclaration && once) {
         const KeptMembers members = keptClassMembers(newText, *newDeclaration, oldText, *oldDeclaration);
         insertions += members.insertions;
         result.ownClassLines = members.lines;

@@ -446,6 +446,18 @@ TEST(UnitMerge, MemberWithoutItsSemicolonIsNotCarried)
     EXPECT_EQ(lossSummary(merge.lost), QStringLiteral("1 line changed in the class declaration"));
 }
 
+TEST(UnitMerge, ClassDeclaredTwiceKeepsNoDeclarations)
+{
+    // Found by fuzzing: with two declarations of the class, a second merge kept other lines.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("end;\n\nprocedure Register;"),
+                     crlf("end;\n  TGauge = class(TCustomControl)\n    FOwn: integer;\n  end;\n\nprocedure Register;"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, builtUnit(gaugeSpec()));
+    EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
+}
+
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
 {
     ComponentSpec after = gaugeSpec();
