@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as a unit to import: nothing may crash or hang. A
 // class that imports builds into a unit that imports again to the same
-// properties, events and methods.
+// heading, properties, events, methods and messages.
 #include <QByteArray>
 
 #include <cstdlib>
@@ -42,7 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString rebuilt = lines.join(QStringLiteral("\r\n"));
     const UnitImport again = importUnit(rebuilt, QStringLiteral("fuzzed.pas"), spec.Classname);
     require(again.imported());
+    require(again.spec.Classname == spec.Classname && again.spec.Ancestor == spec.Ancestor
+            && again.spec.Palettepage == spec.Palettepage);
     require(again.spec.DefinedProperties == spec.DefinedProperties);
     require(again.spec.DefinedHandlers == spec.DefinedHandlers);
+    require(again.spec.Methods == spec.Methods && again.spec.MethodSections == spec.MethodSections);
+    require(again.spec.StandardProperties == spec.StandardProperties
+            && again.spec.StandardEvents == spec.StandardEvents);
+    require(again.spec.UserMessages == spec.UserMessages
+            && again.spec.selectedStandardMessages() == spec.selectedStandardMessages());
     return 0;
 }

@@ -15,7 +15,7 @@ bash scripts/setup.sh clang libclang-rt-14-dev cmake ninja-build qt6-base-dev
 build=build-fuzz
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-fuzzers="${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer unitmerge_fuzzer handover_fuzzer unitimport_fuzzer}"
+fuzzers="${FUZZERS:-profile_fuzzer specreader_fuzzer checker_fuzzer methodheading_fuzzer unitmerge_fuzzer handover_fuzzer unitimport_fuzzer compilermessages_fuzzer}"
 cmake --build "$build" --target $fuzzers -j2
 
 status=0

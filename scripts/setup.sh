@@ -13,6 +13,7 @@ packages=(
     dpkg-dev file lintian appstream
     python3 fp-compiler fpc-source
     lcl-units-2.2 lcl-gtk2-2.2 lcl-nogui-2.2 lcl-utils-2.2 lazarus-src-2.2
+    libgtk2.0-dev openbox xdotool x11-utils
 )
 if [ $# -gt 0 ]; then
     packages=("$@")

@@ -4,6 +4,8 @@
 #include "app/aboutform.h"
 #include "app/accessiblenames.h"
 #include "app/buildrun.h"
+#include "app/testdrivecommand.h"
+#include "testdrive/testdrive.h"
 #include "app/buttonbar.h"
 #include "app/filehandover.h"
 #include "app/unitimportprompt.h"
@@ -113,6 +115,14 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
             BitBtn3->setEnabled(true);
             SelectAll1->setEnabled(true);
         }});
+
+    m_testDrive = new TestDriveCommand(
+        {*m_buildRun, m_document.spec(), Panel1, [this]() -> OutputPage & { return *outputPage(); },
+         [this](int page) { showPage(page); }, [this](const QString &text) { setStatusText(text); }},
+        this);
+    connect(TestDrive1, &QAction::triggered, m_testDrive, &TestDriveCommand::start);
+    connect(&m_document, &SpecDocument::changed, this, &TBuilder::updateTestDrive);
+    updateTestDrive();
 
     m_hints = new HintRouter(this, Panel1);
     m_instance = std::make_unique<SingleInstance>(services.lockPath);
@@ -255,8 +265,15 @@ void TBuilder::pageMade(int index)
     QWidget *page = m_pages->page(index);
     if (index == OutputPageIndex) {
         OutputPage *output = outputPage();
-        connect(output->findingsList, &FindingsList::findingActivated, this,
-                [this](const Finding &finding) { showFindingEntry(*this, finding); });
+        connect(output->findingsList, &FindingsList::findingActivated, this, [this](const Finding &finding) {
+            if (finding.kind == Finding::Kind::UnitLine && !m_testDrive->outputHoldsCompiledUnit()) {
+                setStatusText(finding.name + u" line "_s + QString::number(finding.index)
+                              + u" is a line of the unit built for Lazarus, which the Output page "
+                                "does not show: "_s + finding.message);
+                return;
+            }
+            showFindingEntry(*this, finding);
+        });
         m_outputCommands->connectPage(output);
         output->setLook(m_settings ? m_settings->look : OutputLook{});
         output->setSyntaxColors(SyntaxColors1->isChecked());
@@ -370,6 +387,7 @@ void TBuilder::closeEvent(QCloseEvent *event)
     m_closeApproved = false;
     if (!m_alreadyRunning)
         writeSettings();
+    m_testDrive->drive().stop();
     event->accept();
 }
 
@@ -402,12 +420,25 @@ void TBuilder::showStatusTip(const QString &tip)
     Panel1->setText(tip);
 }
 
+// Test Drive puts a component on a form: an ancestor that is none disables it.
+void TBuilder::updateTestDrive()
+{
+    const std::optional<QString> reason = TestDriveCommand::unavailableReason(spec());
+    TestDrive1->setEnabled(!reason);
+    TestDrive1->setStatusTip(reason ? *reason
+                                    : u"Compile the unit for Lazarus and run the component on a form "
+                                      "beside a grid of its properties"_s);
+}
+
 // "LedLamp.spc* - Unitforge" once a specification file is named, the star
-// while it has changes not saved.
+// while it has changes not saved; "Unitforge", as at start, while none is.
 void TBuilder::updateTitle()
 {
-    if (m_titleFile.isEmpty())
+    if (m_titleFile.isEmpty()) {
+        setWindowTitle(u"Unitforge"_s);
+        setWindowFilePath(QString());
         return;
+    }
     setWindowTitle(QFileInfo(m_titleFile).fileName() + u"[*] - Unitforge"_s);
     setWindowFilePath(m_titleFile);
     setWindowModified(m_document.isModified());

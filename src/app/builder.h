@@ -40,6 +40,7 @@ class Registry;
 class SingleInstance;
 class StylePage;
 class TAboutform;
+class TestDriveCommand;
 class TPathForm;
 class Tmemoform;
 class UserPrompts;
@@ -153,6 +154,7 @@ private:
     void setStatusText(const QString &text);
     void showStatusTip(const QString &tip);
     void updateTitle();
+    void updateTestDrive();
     HelpViewer &help();
     void showHelpTopic(int topic);   // 0: the contents
 
@@ -167,6 +169,7 @@ private:
     std::unique_ptr<UnsavedWork> m_work;
     std::unique_ptr<BuildMerge> m_buildMerge;
     std::unique_ptr<BuildRun> m_buildRun;
+    TestDriveCommand *m_testDrive = nullptr;
     LaterPages *m_pages = nullptr;
     OutputCommands *m_outputCommands = nullptr;
     RecentSpecifications *m_recent = nullptr;

@@ -14,6 +14,7 @@
 #include "model/pendingentries.h"
 #include "model/specdocument.h"
 #include "model/unitname.h"
+#include "merge/unitmerge.h"
 #include "session/buildmerge.h"
 #include "specfile/profilefile.h"
 
@@ -117,19 +118,47 @@ void BuildRun::savePackage()
     const auto restore = qScopeGuard([&] { m_window.output().setUnitFileName(shownFileName); });
     if (!readyToBuild())
         return;
-    QStringList lines;
-    {
-        const BusyScope busy(m_window.busy, m_window.window);
-        std::unique_ptr<ProfileFile> bodies;
-        if (!m_window.document.currentFile().isEmpty())
-            bodies = std::make_unique<ProfileFile>(m_window.document.currentFile());
-        Style style = m_window.style();
-        style.target = Target::Lazarus;
-        lines = generateUnit(spec(), style, m_window.awk, bodies.get()).lines;
-    }
+    const QStringList lines = lazarusUnit();
     const std::optional<QString> status = saveLazarusPackage(spec(), lines, m_window.prompts);
     if (status)
         m_window.setStatus(*status);
+}
+
+std::optional<QStringList> BuildRun::testDriveUnit()
+{
+    if (m_window.busy)
+        return std::nullopt;
+    const QString shownFileName = m_window.output().unitFileName();
+    const auto restore = qScopeGuard([&] { m_window.output().setUnitFileName(shownFileName); });
+    if (!readyToBuild())
+        return std::nullopt;
+    // As the Output text would hold it: a comment of several lines is several
+    // lines, so that fpc's line numbers are the text's.
+    QString text = outputTextOf(lazarusUnit());
+    const QStringList written = m_window.output().lines();
+    if (m_window.merge.hasWrittenCode(written)) {
+        // Build's merge without its questions: what it would leave out is
+        // only left out of the drive, the Output text keeps it. A text that
+        // does not read as a unit leaves the build as it is.
+        const UnitMerge merged = mergeUnits(text, written.join(u'\n'));
+        if (merged.error.isEmpty())
+            text = merged.text;
+    }
+    QStringList unit = outputLinesOf(text);
+    if (!unit.isEmpty() && unit.last().isEmpty())
+        unit.removeLast();
+    return unit;
+}
+
+QStringList BuildRun::lazarusUnit()
+{
+    const BusyScope busy(m_window.busy, m_window.window);
+    std::unique_ptr<ProfileFile> bodies;
+    if (!m_window.document.currentFile().isEmpty())
+        bodies = std::make_unique<ProfileFile>(m_window.document.currentFile());
+    Style style = m_window.style();
+    style.target = Target::Lazarus;
+    return generateUnit(spec(), style, m_window.awk, bodies.get()).lines;
 }
 
 bool BuildRun::readyToBuild()

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class BuildMerge;
 class ComponentSpec;
@@ -58,11 +59,18 @@ public:
     // A build for Lazarus, whatever the Style page's target, written with its
     // icon and package file; the Output page keeps what it shows.
     void savePackage();
+    // The unit a test drive compiles: built for Lazarus whatever the Style
+    // page's target, with the code written into the Output text merged in as
+    // Build merges it; the Output text stays as it is. None when the build is
+    // refused.
+    std::optional<QStringList> testDriveUnit();
 
 private:
     const ComponentSpec &spec() const;
     bool readyToBuild();
     GeneratedUnit writeUnit(bool clearOutput);
+    // A build for Lazarus, whatever the Style page's target.
+    QStringList lazarusUnit();
     QList<Finding> showBuiltUnit(const GeneratedUnit &unit, const QStringList &lines);
     void stopped(const QString &unitFileName);
 

@@ -115,6 +115,8 @@ void TBuilder::ImportUnit1Click()
         askAndImportUnit(m_prompts, directoryPart(spec().Filename));
     if (!imported)
         return;
+    // A new specification that no file holds yet.
+    m_titleFile.clear();
     m_document.adoptImported(imported->result.spec);
     for (EntryPage *page : QList<EntryPage *>{propertiesPage(), methodsPage(), eventHandlersPage()})
         page->fileOpened();

@@ -2,6 +2,7 @@
 #include "app/findingnavigation.h"
 
 #include "app/builder.h"
+#include "app/outputpage.h"
 #include "app/stylepage.h"
 #include "check/findinglocation.h"
 #include "editor/classpage.h"
@@ -14,6 +15,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTabWidget>
 
 namespace {
@@ -102,5 +105,18 @@ void showFindingEntry(TBuilder &window, const Finding &finding)
         show(window.messageHandlersPage());
         markRow(window.messageHandlersPage()->winlist, location.row);
         break;
+    case Place::UnitText: {
+        OutputPage *output = window.outputPage();
+        show(output);
+        const QTextBlock line = output->Memo1->document()->findBlockByNumber(location.row);
+        if (line.isValid()) {
+            QTextCursor cursor(line);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            output->Memo1->setTextCursor(cursor);
+            output->Memo1->ensureCursorVisible();
+        }
+        output->Memo1->setFocus(Qt::OtherFocusReason);
+        break;
+    }
     }
 }

@@ -43,8 +43,7 @@ void FindingsList::setFindings(const QList<Finding> &findings)
         const Finding &finding = findings.at(i);
         const bool isError = finding.severity == Finding::Severity::Error;
         auto *item = new QTreeWidgetItem({isError ? QStringLiteral("Error") : QStringLiteral("Warning"),
-                                          kindLabel(finding.kind) + QStringLiteral(" '") + finding.name
-                                              + QStringLiteral("'"),
+                                          findingEntry(finding),
                                           finding.message});
         item->setIcon(SeverityColumn, isError ? error : warning);
         item->setData(SeverityColumn, Qt::UserRole, int(i));

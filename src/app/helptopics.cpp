@@ -60,6 +60,8 @@ constexpr NamedTopic kTopics[] = {
     {"BuildOutput1", BuildAndWrittenCode},
     {"SavetoFile1", OutputPage},
     {"CheckSpecification1", Check},
+    {"TestDrive1", TestDrive},
+    {"testDriveProgress", TestDrive},
     {"Help1", HelpAndAbout},
     {"UnitforgeHelp1", HelpAndAbout},
     {"DelphiComponentWritersGuide1", HelpAndAbout},

@@ -24,6 +24,7 @@ constexpr int Preferences = 41040;
 constexpr int HelpAndAbout = 41041;
 constexpr int Pages = 41042;
 constexpr int ImportUnit = 41043;
+constexpr int TestDrive = 41050;
 } // namespace HelpTopic
 
 // The topic of the item or control itself, by its help context or by its

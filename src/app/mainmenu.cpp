@@ -100,6 +100,9 @@ void MainMenu::createMenus(QMenuBar *MainMenu1)
     SavetoFile1 = menuItem(build, QStringLiteral("&Save .pas File"), "SavetoFile1");
     SavetoFile1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     CheckSpecification1 = menuItem(build, QStringLiteral("Chec&k Specification"), "CheckSpecification1");
+    build->addSeparator();
+    TestDrive1 = menuItem(build, QStringLiteral("Test &Drive"), "TestDrive1");
+    TestDrive1->setShortcut(QKeySequence(Qt::Key_F9));
 
     QMenu *help = MainMenu1->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));

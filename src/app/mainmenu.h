@@ -32,5 +32,6 @@ struct MainMenu {
     QAction *Class1, *Properties1, *Methods1, *EventHandlers1, *MessageHandlers1, *Output1, *Style1;
     QAction *BuildOutput1, *SavetoFile1;
     QAction *CheckSpecification1;
+    QAction *TestDrive1;
     QAction *UnitforgeHelp1, *DelphiComponentWritersGuide1, *About1;
 };

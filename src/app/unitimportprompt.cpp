@@ -7,6 +7,7 @@
 #include "check/finding.h"
 #include "merge/unitfile.h"
 #include "platform/prompts.h"
+#include "specfile/regularfile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,13 +21,30 @@ std::optional<ImportedUnit> askAndImportUnit(Prompts &prompts, const QString &di
     const QString path = prompts.openFileName(request);
     if (path.isEmpty())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        prompts.message(Prompts::Kind::Error, u"Unable to read "_s + QFileInfo(path).absoluteFilePath(),
+    // A pipe or a device is refused before it is opened for reading.
+    QFile file;
+    QString reason;
+    std::optional<QByteArray> bytes;
+    switch (openRegularFile(file, path, &reason)) {
+    case RegularFileOpen::Opened:
+        bytes = readUnitFileBytes(file, &reason);
+        break;
+    case RegularFileOpen::NotFound:
+        reason = u"no such file"_s;
+        break;
+    case RegularFileOpen::NotRegular:
+        reason = u"it is not a regular file"_s;
+        break;
+    case RegularFileOpen::Failed:
+        break;
+    }
+    if (!bytes) {
+        prompts.message(Prompts::Kind::Error,
+                        u"Unable to read "_s + QFileInfo(path).absoluteFilePath() + u": "_s + reason,
                         Prompts::Buttons::Ok);
         return std::nullopt;
     }
-    ImportedUnit unit{path, decodeUnitFile(file.readAll()).text, {}};
+    ImportedUnit unit{path, decodeUnitFile(*bytes).text, {}};
     unit.result = importUnit(unit.text, path);
     // Several registered classes, or none registered among declared ones:
     // one question per class.

@@ -16,6 +16,7 @@ QString kindLabel(Finding::Kind kind)
     case Finding::Kind::Method: return u"method"_s;
     case Finding::Kind::Message:
     case Finding::Kind::StandardMessage: return u"message"_s;
+    case Finding::Kind::UnitLine: return u"line"_s;
     }
     return QString();
 }
@@ -25,7 +26,14 @@ QString severityLabel(Finding::Severity severity)
     return severity == Finding::Severity::Error ? u"error"_s : u"warning"_s;
 }
 
+QString findingEntry(const Finding &finding)
+{
+    if (finding.kind == Finding::Kind::UnitLine)
+        return finding.name + u" line "_s + QString::number(finding.index);
+    return kindLabel(finding.kind) + u" '"_s + finding.name + u"'"_s;
+}
+
 QString describeFinding(const Finding &finding)
 {
-    return kindLabel(finding.kind) + u" '"_s + finding.name + u"': "_s + finding.message;
+    return findingEntry(finding) + u": "_s + finding.message;
 }

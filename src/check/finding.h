@@ -10,8 +10,10 @@ struct Finding {
     // Property: Properties; Event: Events; Method: Methods; Message:
     // UserMessages; StandardMessage: the standard message list. The header
     // fields (Unit, Class, Ancestor, PalettePage) and Style have index -1.
+    // UnitLine: a line a compile of the unit rejected; name is the unit's
+    // file, index the line (1-based).
     enum class Kind { Unit, Class, Ancestor, PalettePage, Style, Property, Event, Method, Message,
-                      StandardMessage };
+                      StandardMessage, UnitLine };
     // Error: the compiler rejects the unit. Warning: it compiles, but not as
     // the user most likely means.
     enum class Severity { Error, Warning };
@@ -33,5 +35,7 @@ struct Verdict {
 QString kindLabel(Finding::Kind kind);
 // "error" or "warning".
 QString severityLabel(Finding::Severity severity);
+// The entry: "property 'Ratio'", or "gauge.pas line 40".
+QString findingEntry(const Finding &finding);
 // The entry and the message: "property 'Ratio': ...".
 QString describeFinding(const Finding &finding);

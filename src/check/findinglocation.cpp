@@ -71,6 +71,8 @@ FindingLocation locateFinding(const ComponentSpec &spec, const Finding &finding)
         return {Place::UserMessages, rowInRange(finding.index, spec.UserMessages.size())};
     case Finding::Kind::StandardMessage:
         return {Place::StandardMessages, rowInRange(finding.index, standardMessageNames().size())};
+    case Finding::Kind::UnitLine:
+        return {Place::UnitText, finding.index - 1};
     }
     return {Place::ClassName};
 }

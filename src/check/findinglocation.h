@@ -9,10 +9,11 @@ class ComponentSpec;
 
 struct FindingLocation {
     enum class Place { UnitName, ClassName, Ancestor, PalettePage, Separator,
-                       Properties, EventHandlers, Methods, UserMessages, StandardMessages };
+                       Properties, EventHandlers, Methods, UserMessages, StandardMessages,
+                       UnitText };
     Place place;
-    // The row of the place's list; -1 for a field, and for an entry that is
-    // no longer there.
+    // The row of the place's list (UnitText: the Output text's line, 0-based);
+    // -1 for a field, and for an entry that is no longer there.
     int row = -1;
 
     bool operator==(const FindingLocation &) const = default;

@@ -11,6 +11,7 @@
 
 #include "awk/awk.h"
 #include "check/checker.h"
+#include "cli/testdrivecommand.h"
 #include "cli/unitupdate.h"
 #include "generator/lazaruspackage.h"
 #include "generator/paletteicon.h"
@@ -194,6 +195,11 @@ QString buildUsage(const QStringList &settingsLocations)
         + helpEntry(QStringLiteral("--package DIR"),
                     QStringLiteral("write a Lazarus package into DIR: the unit for Lazarus, "
                                    "its palette icon and the package file to install"))
+        + helpEntry(QStringLiteral("--test-drive"),
+                    QStringLiteral("compile the unit for Lazarus with a program that shows the "
+                                   "component on a form beside a grid of its published properties, "
+                                   "run it and wait until its window is closed (needs fpc, "
+                                   "lcl-gtk2-2.2, lazarus-src-2.2 and libgtk2.0-dev)"))
         + QStringLiteral(
         "  --check                 check the specification instead of building: print\n"
         "                          what will not compile (error) or not work as meant\n"
@@ -208,7 +214,9 @@ QString buildUsage(const QStringList &settingsLocations)
         "no findings), 1 build refused, SPEC.spc not a specification file (with --check\n"
         "too), or, with --update, the unit left as it was because written code would be\n"
         "lost or the unit's encoding cannot store the new text, 2 usage error or a file\n"
-        "that cannot be read or written, 3 with --check: there are findings.\n").arg(styleSource);
+        "that cannot be read or written, 3 with --check: there are findings, 4 with\n"
+        "--test-drive: a tool is missing, the unit did not compile or the program\n"
+        "ended with an error.\n").arg(styleSource);
 }
 
 std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &arguments)
@@ -220,6 +228,7 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption defaultStyle(QStringLiteral("default-style"));
     const QCommandLineOption package(QStringLiteral("package"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption check(QStringLiteral("check"));
+    const QCommandLineOption testDrive(QStringLiteral("test-drive"));
     const QCommandLineOption warnings(QStringLiteral("warnings"));
     const QCommandLineOption update(QStringLiteral("update"), QString(), QStringLiteral("UNIT"));
     const QCommandLineOption discard(QStringLiteral("discard"));
@@ -228,7 +237,7 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({output, settings, defaultStyle, package, check, warnings, update, discard,
-                       import, className, help, version});
+                       import, className, testDrive, help, version});
     for (const StyleOption &option : kStyleOptions) {
         const QString name = QLatin1StringView(option.option);
         if (option.kind() == StyleOption::Kind::Switch) {
@@ -272,6 +281,14 @@ std::variant<BuildOptions, QString> parseBuildOptions(const QStringList &argumen
         && choiceIndex(*givenTarget->option, givenTarget->value) != int(Target::Lazarus))
         return QStringLiteral("--package writes a Lazarus package; --target delphi cannot go with it");
     options.check = parser.isSet(check);
+    options.testDrive = parser.isSet(testDrive);
+    if (options.testDrive
+        && (parser.isSet(package) || parser.isSet(output) || parser.isSet(update) || options.check))
+        return QStringLiteral("--test-drive writes nothing but its own cache; --package, -o, --update "
+                              "and --check cannot go with it");
+    if (options.testDrive && givenTarget != options.style.end()
+        && choiceIndex(*givenTarget->option, givenTarget->value) != int(Target::Lazarus))
+        return QStringLiteral("--test-drive runs the unit for Lazarus; --target delphi cannot go with it");
     options.warnings = parser.isSet(warnings);
     options.outputPath = parser.value(output);
     if (options.outputPath == QLatin1String("-"))
@@ -322,7 +339,7 @@ Style applyStyleOptions(Style style, const BuildOptions &options)
         else
             setStyleText(style, *given.option, given.value);
     }
-    if (!options.packageDir.isEmpty())
+    if (!options.packageDir.isEmpty() || options.testDrive)
         style.target = Target::Lazarus;
     return style;
 }
@@ -342,7 +359,13 @@ static int runImportCommand(const BuildOptions &options, QIODevice &err)
                               + QStringLiteral(": ") + reason);
         return kBuildUsageOrFileError;
     }
-    const UnitFile unit = decodeUnitFile(unitFile.readAll());
+    const std::optional<QByteArray> bytes = readUnitFileBytes(unitFile, &reason);
+    if (!bytes) {
+        writeMessage(err, kCommand + QStringLiteral(": cannot read the unit ") + options.importPath
+                              + QStringLiteral(": ") + reason);
+        return kBuildRefused;
+    }
+    const UnitFile unit = decodeUnitFile(*bytes);
     const UnitImport imported = importUnit(unit.text, options.importPath, options.className);
     if (!imported.imported()) {
         writeMessage(err, kCommand + QStringLiteral(": ") + options.importPath + QStringLiteral(": ")
@@ -437,6 +460,8 @@ int runBuildCommand(const QStringList &arguments, QIODevice &out, QIODevice &err
         return kBuildRefused;
     }
     QStringList lines = generateUnit(spec, style, awk, &specFile).lines;
+    if (options.testDrive)
+        return runTestDriveCommand(spec, lines, out, err);
     if (!options.packageDir.isEmpty()) {
         QString reason;
         if (!writePackageFolder(options.packageDir,

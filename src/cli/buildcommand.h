@@ -16,7 +16,8 @@ class QIODevice;
 class ProfileFile;
 
 // Exit statuses of the command.
-enum BuildExit { kBuildOk = 0, kBuildRefused = 1, kBuildUsageOrFileError = 2, kBuildFindings = 3 };
+enum BuildExit { kBuildOk = 0, kBuildRefused = 1, kBuildUsageOrFileError = 2, kBuildFindings = 3,
+                 kBuildTestDriveFailed = 4 };
 
 // A style option as given on the command line: its row and its value
 // ("1" or "0" for a switch).
@@ -32,6 +33,7 @@ struct BuildOptions {
     bool defaultStyle = false;       // --default-style: no settings file at all
     std::vector<StyleOptionValue> style;   // in the order of the table
     QString packageDir;              // --package: the Lazarus package's folder
+    bool testDrive = false;          // --test-drive: compile and run the unit for Lazarus
     bool check = false;              // --check: findings only, no unit
     bool warnings = false;           // --warnings: findings after the unit
     QString updatePath;              // --update: the unit to merge into in place

@@ -73,3 +73,29 @@ QByteArray encodeUnitFile(const QString &text, UnitFile::Encoding encoding)
     }
     return encodeText(text);
 }
+
+std::optional<QByteArray> readUnitFileBytes(QFileDevice &file, QString *reason)
+{
+    const QString tooLarge = QStringLiteral("it is larger than %1 MB, more than any unit; it is not read")
+                                 .arg(kMaxUnitFileSize / (1024 * 1024));
+    if (file.size() > kMaxUnitFileSize) {
+        *reason = tooLarge;
+        return std::nullopt;
+    }
+    // The size again as read: the file may have grown since.
+    QByteArray bytes;
+    while (true) {
+        const QByteArray chunk = file.read(1024 * 1024);
+        if (file.error() != QFileDevice::NoError) {
+            *reason = file.errorString();
+            return std::nullopt;
+        }
+        if (chunk.isEmpty())
+            return bytes;
+        bytes += chunk;
+        if (bytes.size() > kMaxUnitFileSize) {
+            *reason = tooLarge;
+            return std::nullopt;
+        }
+    }
+}

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
+
+#include <optional>
 
 struct UnitFile {
     enum class Encoding { Windows1252, Utf8, Utf8WithBom };
@@ -24,3 +27,10 @@ UnitFile decodeUnitFile(const QByteArray &bytes);
 // The bytes of text in encoding; Windows-1252 text that does not fit the
 // code page is written as UTF-8 (an update refuses such text first).
 QByteArray encodeUnitFile(const QString &text, UnitFile::Encoding encoding);
+
+// No unit comes near this size; a larger file is refused before it is read.
+inline constexpr qint64 kMaxUnitFileSize = 64 * 1024 * 1024;
+
+// The bytes of an open unit file, read only up to kMaxUnitFileSize; nothing,
+// with why in *reason, for a larger file or a failed read.
+std::optional<QByteArray> readUnitFileBytes(QFileDevice &file, QString *reason);

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "merge/unitimport.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
 
+#include "awk/awk.h"
+#include "generator/messagehandlers.h"
 #include "merge/pascallexer.h"
 #include "merge/pascalreader.h"
 #include "model/ancestortable.h"
+#include "model/methoddirectives.h"
 #include "model/pascalvocabulary.h"
 #include "model/standardmessages.h"
 #include "model/unitname.h"
@@ -44,7 +48,17 @@ const QSet<QString> &propertySpecifiers()
 QString oneLine(QString text)
 {
     static const QRegularExpression breaks(u"\\s*[\\r\\n]\\s*"_s);
+    // Most declarations are on one line already.
+    if (!text.contains(u'\n') && !text.contains(u'\r'))
+        return text.trimmed();
     return text.replace(breaks, u" "_s).trimmed();
+}
+
+// Whether a field's type is a record, which no property owns.
+bool isRecordType(const QString &type)
+{
+    static const QRegularExpression record(u"\\brecord\\b"_s, QRegularExpression::CaseInsensitiveOption);
+    return record.match(type).hasMatch();
 }
 
 QString sectionName(Visibility v)
@@ -89,6 +103,7 @@ struct MethodDecl {
     QString kind;              // lower case: procedure, function, constructor, destructor
     QString name;
     QString heading;           // as written, on one line, directives included
+    QString signature;         // the heading up to the ";" before its directives
     QString parameters;        // between the parentheses; empty when none
     QString returnType;
     QStringList directives;    // lower case
@@ -106,6 +121,8 @@ struct PropertyDecl {
     QString type;
     QHash<QString, QString> specifiers;   // lower-case word -> argument as written
     bool arrayDefault = false;
+    QString repeatedSpecifier;   // a specifier written twice; empty when none
+    bool typeIsName = false;     // the type is a name, dotted or generic, as a property's must be
     Visibility section = Visibility::Published;
     int line = 0;
 };
@@ -138,6 +155,7 @@ public:
     }
 
     QString ancestor;
+    QString unreadHeading;   // the class heading up to where it stops reading; empty when read
     QList<FieldDecl> fields;
     QList<MethodDecl> methods;
     QList<PropertyDecl> properties;
@@ -151,19 +169,23 @@ public:
         ++i;
         if (isSymbol(i, u"(")) {
             const qsizetype open = i;
-            while (i < m_tokens.size() && !isSymbol(i, u")"))
-                ++i;
             QStringList names;
-            QString current;
-            for (qsizetype k = open + 1; k < i; ++k) {
-                if (isSymbol(k, u",")) {
-                    names.append(current);
-                    current.clear();
-                } else {
-                    current += textOf(k);
+            qsizetype from = ++i;
+            // Names, dotted or generic, up to ")"; anything else leaves the heading unread.
+            for (; i < m_tokens.size() && !isSymbol(i, u")"); ++i) {
+                if (isSymbol(i, u",")) {
+                    names.append(span(from, i));
+                    from = i + 1;
+                } else if (!(m_tokens[i].kind == Kind::Word && !isReservedWord(textOf(i))) && !isSymbol(i, u".")
+                           && !isSymbol(i, u"<") && !isSymbol(i, u">")) {
+                    break;
                 }
             }
-            names.append(current);
+            names.append(span(from, i));
+            if (!isSymbol(i, u")") || names.contains(QString())) {
+                unreadHeading = span(0, std::min(i + 1, m_tokens.size()));
+                return;
+            }
             ancestor = names.value(0);
             if (names.size() > 1)
                 finding(m_tokens[open].start, u"interface list"_s,
@@ -281,6 +303,8 @@ private:
         int blocks = 0;
         for (; i < m_tokens.size(); ++i) {
             const QString &w = m_lower[i];
+            if (depth > 0 && endsParameters(i))
+                return i;   // a parenthesis that is not closed ends before the next member
             if (m_tokens[i].kind == Kind::Symbol) {
                 if (w == u"(" || w == u"[")
                     ++depth;
@@ -347,6 +371,55 @@ private:
         return m_tokens[i].kind == Kind::Word && words.contains(m_lower[i]);
     }
 
+    // Whether the tokens from first to just before last name a type: words
+    // joined by "." or in "<...>", as in "Graphics.TColor" or
+    // "specialize TList<integer>".
+    bool isTypeName(qsizetype first, qsizetype last) const
+    {
+        if (first >= last)
+            return false;
+        bool afterWord = false;
+        for (qsizetype k = first; k < last && k < m_tokens.size(); ++k) {
+            const bool word = m_tokens[k].kind == Kind::Word;
+            if (word) {
+                if (afterWord && m_lower[k - 1] != u"specialize")
+                    return false;
+            } else if (!isSymbol(k, u".") && !isSymbol(k, u"<") && !isSymbol(k, u">") && !isSymbol(k, u",")) {
+                return false;
+            }
+            afterWord = word;
+        }
+        return true;
+    }
+
+    // Whether a comment stands between the tokens from first to just before last.
+    bool hasComment(qsizetype first, qsizetype last) const
+    {
+        for (qsizetype k = first; k + 1 < last && k + 1 < m_tokens.size(); ++k) {
+            const QStringView gap = m_text.sliced(m_tokens[k].end, m_tokens[k + 1].start - m_tokens[k].end);
+            if (std::any_of(gap.begin(), gap.end(), [](QChar c) { return !c.isSpace(); }))
+                return true;
+        }
+        return false;
+    }
+
+    // Where the tokens from first to just before last stop being one declaration:
+    // a word that begins the next member, or a parenthesis not closed (last
+    // then); -1 when they are one.
+    qsizetype brokenAt(qsizetype first, qsizetype last) const
+    {
+        int depth = 0;
+        for (qsizetype k = first; k < last && k < m_tokens.size(); ++k) {
+            if (endsParameters(k))
+                return k;
+            if (isSymbol(k, u"(") || isSymbol(k, u"["))
+                ++depth;
+            else if ((isSymbol(k, u")") || isSymbol(k, u"]")) && --depth < 0)
+                return last;
+        }
+        return depth == 0 ? -1 : last;
+    }
+
     qsizetype readMethod(qsizetype i, Visibility section)
     {
         MethodDecl method;
@@ -364,6 +437,12 @@ private:
                 break;
         }
         method.name = name;
+        if (!name.isEmpty() && !isSymbol(i, u"(") && !isSymbol(i, u":") && !isSymbol(i, u";")
+            && !isSymbol(i, u"=")) {
+            i = std::max(skipDeclaration(i), i + 1);
+            unrepresentable(start, i, u"unreadable declaration"_s);
+            return i;
+        }
         if (isSymbol(i, u"(")) {
             const qsizetype open = i;
             int depth = 0;
@@ -385,15 +464,37 @@ private:
             method.parameters = oneLine(m_text.sliced(from, std::max<qsizetype>(0, to - from)).toString());
             ++i;
         }
+        bool returnsNothing = false;
         if (isSymbol(i, u":")) {
             const qsizetype first = i + 1;
             while (i < m_tokens.size() && !isSymbol(i, u";") && m_lower[i] != u"end")
                 ++i;
             method.returnType = span(first, i);
+            returnsNothing = method.returnType.isEmpty();
         }
         const bool interfaceMapping = isSymbol(i, u"=") || name.contains(u'.');
         i = skipDeclaration(i);
+        if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
+            unrepresentable(start, broken, u"unreadable declaration"_s);
+            return broken;
+        }
+        if (returnsNothing || !isSymbol(i - 1, u";")) {
+            // The class's end or a symbol ends it: no heading a build could copy.
+            i = std::max(i, start + 1);
+            unrepresentable(start, i, u"unreadable declaration"_s);
+            return i;
+        }
+        method.signature = span(start, i);
         i = skipDirectives(i, &method.directives, &method.messageName);
+        if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
+            unrepresentable(start, broken, u"unreadable declaration"_s);
+            return broken;
+        }
+        if (hasComment(start, i)) {
+            // A build copies a heading into the unit twice and takes it apart.
+            unrepresentable(start, i, u"declaration with a comment inside"_s);
+            return i;
+        }
         method.heading = span(start, i);
         if (name.isEmpty() || interfaceMapping) {
             unrepresentable(start, i, u"method resolution clause"_s);
@@ -430,6 +531,7 @@ private:
                 ++i;
             property.hasType = true;
             property.type = span(first, i);
+            property.typeIsName = isTypeName(first, i);
         }
         while (i < m_tokens.size() && !isSymbol(i, u";") && m_lower[i] != u"end") {
             const QString word = m_lower[i];
@@ -443,6 +545,8 @@ private:
                     --depth;
                 ++i;
             }
+            if (property.specifiers.contains(word))
+                property.repeatedSpecifier = word;
             property.specifiers.insert(word, span(first, i));
         }
         if (isSymbol(i, u";"))
@@ -456,6 +560,14 @@ private:
                    || m_lower[i] == u"experimental")) {
             property.specifiers.insert(m_lower[i], QString());
             i = skipDeclaration(i);
+        }
+        if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
+            unrepresentable(start, broken, u"unreadable declaration"_s);
+            return broken;
+        }
+        if (hasComment(start, i)) {
+            unrepresentable(start, i, u"declaration with a comment inside"_s);
+            return i;
         }
         property.text = span(start, i);
         properties.append(property);
@@ -484,7 +596,7 @@ private:
         const int line = m_lines.at(m_tokens[start].start);
         for (const QString &name : names) {
             FieldDecl field{name, type, line, int(fields.size())};
-            if (section != Visibility::Private || type.contains(u"record"_s, Qt::CaseInsensitive))
+            if (section != Visibility::Private || isRecordType(type))
                 field.order = -1 - int(fields.size());   // not one a property can own
             fields.append(field);
         }
@@ -499,8 +611,9 @@ private:
 };
 
 struct Registration {
-    QString page;
+    QString page;         // as written between the quotes, which a build writes back
     QString className;
+    QString unreadPage;   // the page argument when it is not one string; empty when it is
 };
 
 QList<Registration> registrations(QStringView text, const PascalUnit &unit)
@@ -521,15 +634,22 @@ QList<Registration> registrations(QStringView text, const PascalUnit &unit)
         for (qsizetype i = 0; i + 4 < words.size(); ++i) {
             if (words[i].compare(u"RegisterComponents"_s, Qt::CaseInsensitive) != 0 || words[i + 1] != u"(")
                 continue;
-            QString page = words[i + 2];
-            if (page.size() >= 2 && page.startsWith(u'\'') && page.endsWith(u'\''))
-                page = page.mid(1, page.size() - 2).replace(u"''"_s, u"'"_s);
+            const QString &argument = words[i + 2];
+            const bool literal = argument.size() >= 2 && argument.startsWith(u'\'') && argument.endsWith(u'\'')
+                && words[i + 3] == u",";
+            const QString page = literal ? argument.mid(1, argument.size() - 2) : QString();
             qsizetype k = i + 3;
             while (k < words.size() && words[k] != u"[")
                 ++k;
+            QString unread;
+            if (!literal) {
+                unread = words.mid(i + 2, k - i - 2).join(u' ');
+                if (unread.endsWith(u" ,"_s))
+                    unread.chop(2);
+            }
             for (++k; k < words.size() && words[k] != u"]"; ++k) {
                 if (words[k] != u"," && isPascalIdentifier(words[k]))
-                    found.append({page, words[k]});
+                    found.append({page, words[k], unread});
             }
         }
     }
@@ -597,6 +717,14 @@ bool isIndexParameter(const QString &parameters)
     return p.compare(u"Index:integer"_s, Qt::CaseInsensitive) == 0;
 }
 
+// One quoted string, as a build writes a default: not a constant, an
+// expression or several statements.
+bool isStringLiteral(const QString &value)
+{
+    static const QRegularExpression literal(u"^'(?:[^'\\r\\n]|'')*'$"_s);
+    return literal.match(value).hasMatch();
+}
+
 QString unquoted(const QString &value)
 {
     if (value.size() >= 2 && value.startsWith(u'\'') && value.endsWith(u'\''))
@@ -639,6 +767,15 @@ private:
         m_result.findings.append({line, kind, text});
     }
     void recognise(const QString &kind) { ++m_result.recognised[kind]; }
+    // Takes name for a member a build declares; false when one has it already.
+    bool claimName(const QString &name)
+    {
+        const QString upper = name.toUpper();
+        if (m_builtNames.contains(upper))
+            return false;
+        m_builtNames.insert(upper);
+        return true;
+    }
 
     const MethodDecl *soleMethod(const QString &name, const QString &kind) const
     {
@@ -657,6 +794,10 @@ private:
             if (word != u"read" && word != u"write" && word != u"stored" && word != u"default")
                 return u"property with "_s + word;
         }
+        if (!p.typeIsName)
+            return u"property whose type is not a type name"_s;
+        if (!p.repeatedSpecifier.isEmpty())
+            return u"property with "_s + p.repeatedSpecifier + u" written twice"_s;
         if (p.arrayDefault)
             return u"default array property"_s;
         if (p.hasParameters && (event || !isIndexParameter(p.parameters)))
@@ -710,6 +851,8 @@ private:
             int order;
         };
         QList<Pending> pending;
+        QSet<QString> accepted;
+        QSet<QString> claimed;   // the access methods of the accepted ones
         int unowned = 0;
         for (const PropertyDecl &p : m_class.properties) {
             const bool onName = p.name.size() >= 2 && p.name.first(2).compare(u"on"_s, Qt::CaseInsensitive) == 0;
@@ -726,7 +869,22 @@ private:
                 finding(p.line, u"ancestor member re-declared with changes"_s, p.text);
                 continue;
             }
-            const QString problem = propertyProblem(p, onName);
+            // The pages hold one entry of a name; the unit keeps the others.
+            // A build declares an access method for each property that names one.
+            const QString ownField = (u"F"_s + p.name).toUpper();
+            QStringList methods;
+            for (const QString &word : {u"read"_s, u"write"_s}) {
+                const QString accessor = p.specifiers.value(word).toUpper();
+                if (p.specifiers.contains(word) && accessor != ownField && !m_fieldsByName.contains(accessor))
+                    methods.append(accessor);
+            }
+            const bool shared = std::any_of(methods.begin(), methods.end(),
+                                            [&](const QString &m) { return claimed.contains(m); })
+                || (methods.size() == 2 && methods[0] == methods[1]);
+            const QString problem = accepted.contains(p.name.toUpper())
+                ? (onName ? u"event declared more than once"_s : u"property declared more than once"_s)
+                : shared ? u"property that shares an access method"_s
+                         : propertyProblem(p, onName);
             if (!problem.isEmpty()) {
                 for (const QString &word : {u"read"_s, u"write"_s, u"stored"_s}) {
                     if (p.specifiers.contains(word))
@@ -738,12 +896,17 @@ private:
             const FieldDecl *field = m_fieldsByName.value((u"F"_s + p.name).toUpper());
             const int order = field && field->order >= 0 ? field->order : 100000 + unowned++;
             pending.append({&p, onName, order});
+            accepted.insert(p.name.toUpper());
+            for (const QString &m : std::as_const(methods))
+                claimed.insert(m);
         }
         std::stable_sort(pending.begin(), pending.end(),
                          [](const Pending &a, const Pending &b) { return a.order < b.order; });
         for (const Pending &item : pending) {
             const PropertyDecl &p = *item.decl;
             m_owned.insert((u"F"_s + p.name).toUpper());
+            claimName(p.name);
+            claimName(u"F"_s + p.name);
             if (item.event) {
                 EventInput input;
                 input.name = p.name;
@@ -780,7 +943,7 @@ private:
             const bool isString = p.type.toUpper() == u"STRING";
             if (p.specifiers.contains(u"default"_s))
                 input.defaultValue = p.specifiers.value(u"default"_s);
-            else if (isString && m_initial.contains(field.toUpper()))
+            else if (isString && isStringLiteral(m_initial.value(field.toUpper())))
                 input.defaultValue = unquoted(m_initial.value(field.toUpper()));
             m_spec.addProperty(input);
             // The page places a property by its boxes; the unit says where it is.
@@ -828,6 +991,10 @@ private:
                 finding(m.line, u"second handler of a message"_s, m.heading);
                 return;
             }
+            if (!claimName(messageHandlerName(m_awk, standardMessageNames().at(standard)))) {
+                finding(m.line, u"handler a build would name like another member"_s, m.heading);
+                return;
+            }
             m_spec.setStandardMessageSelected(int(standard), true);
             recognise(u"standard message"_s);
             return;
@@ -837,6 +1004,10 @@ private:
                 continue;
             if (offset < 1 || offset > 99999 || m_userMessages.contains(name.toUpper())) {
                 finding(m.line, u"user message the pages cannot hold"_s, m.heading);
+                return;
+            }
+            if (!claimName(messageHandlerName(m_awk, name, true))) {
+                finding(m.line, u"handler a build would name like another member"_s, m.heading);
                 return;
             }
             m_userMessages.insert(name.toUpper(), offset);
@@ -854,12 +1025,15 @@ private:
             qsizetype body;
         };
         QList<Pending> pending;
+        // The handlers first: a build names them, and a method may not take those names.
+        for (const MethodDecl &m : m_class.methods) {
+            if (m.directives.contains(u"message"_s))
+                readMessage(m, constants);
+        }
         for (const MethodDecl &m : m_class.methods) {
             const QString upper = m.name.toUpper();
-            if (m.directives.contains(u"message"_s)) {
-                readMessage(m, constants);
+            if (m.directives.contains(u"message"_s))
                 continue;
-            }
             const bool overloaded = m_methodsByName.value(upper).size() > 1
                 || m.directives.contains(u"overload"_s);
             if (m.kind == u"constructor" || m.kind == u"destructor") {
@@ -888,6 +1062,10 @@ private:
                 finding(m.line, u"access method of a property the pages cannot hold"_s, m.heading);
                 continue;
             }
+            if (m_builtNames.contains(upper)) {
+                finding(m.line, u"method named like a member a build writes"_s, m.heading);
+                continue;
+            }
             QString other;
             for (const QString &d : m.directives) {
                 if (d != u"virtual" && d != u"dynamic" && d != u"override" && d != u"abstract")
@@ -895,6 +1073,12 @@ private:
             }
             if (!other.isEmpty()) {
                 finding(m.line, u"method with the directive "_s + other, m.heading);
+                continue;
+            }
+            // A build defines the method under its heading less the directive
+            // texts it knows, wherever they stand: they must be the directives.
+            if (withoutDirectives(m.heading).trimmed() != m.signature) {
+                finding(m.line, u"method heading a build would not copy as written"_s, m.heading);
                 continue;
             }
             if (m.section == Visibility::Published || m.section == Visibility::Undeclared) {
@@ -986,13 +1170,17 @@ private:
     QSet<QString> m_unheldAccessMethods;
     QHash<QString, int> m_userMessages;
     QHash<QString, qsizetype> m_bodies;
+    QSet<QString> m_builtNames{u"CREATE"_s, u"DESTROY"_s};   // in upper case
+    TAwk m_awk;
 
 public:
     int m_classLine = 0;
 };
 
 // The file's path, its name spelled as the unit's heading spells it when the
-// two differ in letter case only, so that a build names the unit as it was.
+// two differ in letter case only, so that a build names the unit as it was;
+// not where that spelling names no file but the path does (a file system that
+// tells letter case apart), since a build merges into the file of that name.
 QString unitNameField(QStringView text, const QString &path, QList<ImportFinding> &findings)
 {
     PascalLexer lexer(text);
@@ -1005,14 +1193,16 @@ QString unitNameField(QStringView text, const QString &path, QList<ImportFinding
     const QString identifier = unitIdentifier(path);
     if (identifier == declared)
         return path;
-    if (!sameName(identifier, declared)) {
+    const qsizetype at = directoryPart(path).size();
+    const QString respelled = path.left(at) + declared + path.mid(at + identifier.size());
+    if (!sameName(identifier, declared) || !fileNamePart(path).startsWith(identifier)
+        || (QFileInfo::exists(path) && !QFileInfo::exists(respelled))) {
         findings.append({lineNumberAt(text, name.start), u"unit name"_s,
                          u"the unit is named "_s + declared + u", its file "_s + fileNamePart(path)
                              + u"; a build names it "_s + identifier});
         return path;
     }
-    const qsizetype at = directoryPart(path).size();
-    return path.left(at) + declared + path.mid(at + identifier.size());
+    return respelled;
 }
 
 } // namespace
@@ -1088,6 +1278,9 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
         if (sameName(r.className, declaration->name)) {
             spec.Palettepage = r.page;
             isRegistered = true;
+            if (!r.unreadPage.isEmpty())
+                result.findings.append({lineNumberAt(text, declaration->span.start), u"registration"_s,
+                                        u"the palette page is not one string: "_s + r.unreadPage});
             break;
         }
     }
@@ -1098,6 +1291,14 @@ UnitImport importUnit(QStringView text, const QString &path, const QString &clas
     const LineIndex lines(text);
     ClassReader reader(text, declaration->span, lines, result.findings);
     reader.read();
+    if (!reader.unreadHeading.isEmpty()) {
+        result.refusal = ImportRefusal::Unreadable;
+        result.refusalText = u"The unit cannot be read: the class heading on line %1 is not Name = class(Ancestor): %2"_s
+                                 .arg(lineNumberAt(text, declaration->span.start))
+                                 .arg(reader.unreadHeading);
+        result.findings.clear();
+        return result;
+    }
     spec.Ancestor = reader.ancestor.isEmpty() ? u"TObject"_s : reader.ancestor;
     SpecBuilder builder(text, unit, reader, result);
     builder.m_classLine = lineNumberAt(text, declaration->span.start);

@@ -31,5 +31,7 @@ QString unitIdentifier(const QString &filename)
     const qsizetype extension = unit.indexOf(QLatin1String(".pas"));
     if (extension >= 0)
         unit.truncate(extension);
+    else if (unit.endsWith(QLatin1String(".pp")) && fileNamePart(unit).size() > 3)
+        unit.chop(3);   // Free Pascal's own extension for a unit file
     return fileNamePart(unit);
 }

@@ -18,5 +18,6 @@ QString directoryPart(const QString &text);
 QString fileNamePart(const QString &text);
 
 // "Unit1" when filename is empty; otherwise filename cut before the first
-// ".pas" (letter case as written), without its directory part.
+// ".pas" (letter case as written), or with none, without a last ".pp", and
+// without its directory part.
 QString unitIdentifier(const QString &filename);

@@ -5,6 +5,7 @@
 
 #include "app/outputpage.h"
 #include "editor/classpage.h"
+#include "merge/unitfile.h"
 
 #include <QFile>
 #include <QLabel>
@@ -119,5 +120,56 @@ TEST_F(ImportUnit, ARefusedUnitChangesNothing)
     ASSERT_FALSE(prompts.messageTexts().isEmpty());
     EXPECT_EQ(prompts.messageTexts().last(), u"The unit registers no component class"_s);
     EXPECT_EQ(prompts.log().last().kind, Kind::Error);
+    EXPECT_EQ(builder->document().spec().Classname, u"TKeep"_s);
+}
+
+TEST_F(ImportUnit, TheTitleNamesNoSpecificationFileAfterwards)
+{
+    prompts.openFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.spc"));
+    action("Openspcfile1")->trigger();
+    ASSERT_TRUE(builder->windowTitle().startsWith(u"gauge.spc"_s)) << builder->windowTitle().toStdString();
+    const QString unit = path(u"Gauge.pas"_s);
+    writeFile(unit, readFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.pas")));
+    prompts.answer(Answer::No).openFile(unit);   // not saving the specification
+    import();
+    EXPECT_EQ(builder->windowTitle(), u"Unitforge"_s);
+    EXPECT_TRUE(builder->windowFilePath().isEmpty());
+}
+
+// A Free Pascal unit file: the unit name field is the file, the unit line
+// the identifier without ".pp", and Save writes back into that file.
+TEST_F(ImportUnit, APpUnitBuildsUnderItsIdentifierAndSavesIntoItsFile)
+{
+    const QString unit = path(u"Gauge.pp"_s);
+    const QByteArray text = readFile(QStringLiteral(UF_TEST_DATA_DIR "/gauge.pas"));
+    writeFile(unit, text);
+    prompts.openFile(unit);
+    import();
+    EXPECT_EQ(builder->document().spec().Filename, unit);
+    action("BuildOutput1")->trigger();
+    ASSERT_FALSE(builder->outputPage()->lines().isEmpty());
+    EXPECT_EQ(builder->outputPage()->lines().first(), u"unit Gauge;"_s);
+    EXPECT_TRUE(outputText().contains(u"Result := Index * Step;"_s));
+    prompts.answer(Answer::Yes);   // Overwrite existing file ... ?
+    action("SavetoFile1")->trigger();
+    EXPECT_EQ(prompts.messageTexts().last(), u"Overwrite existing file "_s + unit + u" ?"_s);
+    EXPECT_EQ(readFile(unit), text);
+    EXPECT_FALSE(QFile::exists(unit + u".pas"_s));
+}
+
+TEST_F(ImportUnit, AFileLargerThanAnyUnitIsRefusedUnread)
+{
+    const QString unit = path(u"Huge.pas"_s);
+    {
+        QFile file(unit);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("unit Huge;\r\n");
+        ASSERT_TRUE(file.resize(kMaxUnitFileSize + 1));   // sparse: no disk space taken
+    }
+    builder->document().setClassname(u"TKeep"_s);
+    prompts.answer(Answer::No).openFile(unit).answer(Answer::Ok);   // not saving the class name
+    import();
+    ASSERT_FALSE(prompts.messageTexts().isEmpty());
+    EXPECT_EQ(prompts.messageTexts().last(), u"Unable to read "_s + unit + u": it is larger than 64 MB, more than any unit; it is not read"_s);
     EXPECT_EQ(builder->document().spec().Classname, u"TKeep"_s);
 }

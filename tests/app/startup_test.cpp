@@ -285,7 +285,8 @@ TEST_F(StartUp, LaysOutTheMenus)
               QStringList({"&Class", "&Properties", "&Methods", "&Event Handlers",
                            "Message &Handlers", "&Output", "&Style"}));
     EXPECT_EQ(captions(find<QMenu>("Build1")),
-              QStringList({"B&uild Source Output", "&Save .pas File", "Chec&k Specification"}));
+              QStringList({"B&uild Source Output", "&Save .pas File", "Chec&k Specification", "-",
+                           "Test &Drive"}));
     EXPECT_EQ(captions(find<QMenu>("Help1")),
               QStringList({"&Unitforge Help", "&Delphi Component Writers' Guide", "-", "&About"}));
 }
@@ -299,7 +300,7 @@ TEST_F(StartUp, OnlyTheEditingKeysHaveShortcuts)
     }
     withShortcut.sort();
     EXPECT_EQ(withShortcut, QStringList({"Copy1", "Cut1", "Find1", "FindNext1", "FindPrevious1",
-                                         "Paste1", "Print1", "Replace1", "SavetoFile1"}));
+                                         "Paste1", "Print1", "Replace1", "SavetoFile1", "TestDrive1"}));
 }
 
 // Qt runs neither item when two share a key.

@@ -298,6 +298,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, BuildCommandFailure, testing::Values(
     FailureCase{"TargetNamedAsInSettings", {QStringLiteral("--target"), QStringLiteral("Delphi 2.0"), kTank}, "--target needs one of delphi, lazarus"},
     FailureCase{"PackageWithOutput", {QStringLiteral("--package"), QStringLiteral("p"), QStringLiteral("-o"), QStringLiteral("v.pas"), kTank}, "-o and --update cannot go with it"},
     FailureCase{"PackageForDelphi", {QStringLiteral("--package"), QStringLiteral("p"), QStringLiteral("--target"), QStringLiteral("delphi"), kTank}, "--target delphi cannot go with it"},
+    FailureCase{"TestDriveWithCheck", {QStringLiteral("--test-drive"), QStringLiteral("--check"), kTank}, "--check cannot go with it"},
+    FailureCase{"TestDriveForDelphi", {QStringLiteral("--test-drive"), QStringLiteral("--target"), QStringLiteral("delphi"), kTank}, "--test-drive runs the unit for Lazarus; --target delphi cannot go with it"},
     FailureCase{"PackageIntoAFile", {QStringLiteral("--package"), testDataPath("tank.pas"), kTank}, "Unable to make the folder"},
     FailureCase{"PackageIntoAnUnwritableFolder", {QStringLiteral("--package"), QStringLiteral("/proc/uf-package"), kTank}, "Unable to make the folder /proc/uf-package"}),
     RowName());

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "commandrun.h"
+#include "merge/unitfile.h"
 #include "specfile/filebytes.h"
 
 using namespace Qt::StringLiterals;
@@ -111,4 +112,39 @@ TEST(ImportCommand, WarningsListWhatThePagesCannotHold)
     EXPECT_EQ(imported.status, 0);
     EXPECT_EQ(imported.err, (unit + u":32: class constant: Limit = 3;\n"_s).toUtf8());
     EXPECT_TRUE(readBytes(spec).contains("Classname=TGauge"));
+}
+
+// A Free Pascal unit file: the specification is named after the unit, and
+// updating the file with it keeps the unit's own name.
+TEST(ImportCommand, APpUnitUpdatesUnderItsOwnName)
+{
+    QTemporaryDir dir;
+    const QString unit = dir.filePath(u"Gauge.pp"_s);
+    const QByteArray original = readBytes(QStringLiteral(UF_TEST_DATA_DIR "/gauge.pas"));
+    writeBytes(unit, original);
+    const CommandResult imported = runCommand({u"--import"_s, unit});
+    ASSERT_EQ(imported.status, 0) << imported.err.toStdString();
+    const QString spec = dir.filePath(u"Gauge.spc"_s);
+    ASSERT_TRUE(QFile::exists(spec));
+    const CommandResult updated = runCommand({spec, u"--update"_s, unit});
+    ASSERT_EQ(updated.status, 0) << updated.err.toStdString();
+    EXPECT_EQ(readBytes(unit), original);
+}
+
+TEST(ImportCommand, AFileLargerThanAnyUnitIsRefusedUnread)
+{
+    QTemporaryDir dir;
+    const QString unit = dir.filePath(u"Huge.pas"_s);
+    {
+        QFile file(unit);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("unit Huge;\r\n");
+        ASSERT_TRUE(file.resize(kMaxUnitFileSize + 1));   // sparse: no disk space taken
+    }
+    const QString spec = dir.filePath(u"Huge.spc"_s);
+    const CommandResult run = runInProcess({u"--import"_s, unit, u"-o"_s, spec});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.trimmed(), (u"unitforge-build: cannot read the unit "_s + unit
+                                  + u": it is larger than 64 MB, more than any unit; it is not read"_s).toUtf8());
+    EXPECT_FALSE(QFile::exists(spec));
 }

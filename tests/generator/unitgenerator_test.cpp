@@ -140,6 +140,10 @@ TEST(UnitGenerator, UnitIdentifierFromTheUnitNameField)
     EXPECT_EQ(unitIdentifier(QString()), u"Unit1"_s);
     // The extension is cut before the directory is removed.
     EXPECT_EQ(unitIdentifier(u"C:\\a.pas\\b.pas"_s), u"a"_s);
+    EXPECT_EQ(unitIdentifier(u"/usr/share/lazarus/lcl/stdctrls.pp"_s), u"stdctrls"_s);
+    EXPECT_EQ(unitIdentifier(u"Gauge.PP"_s), u"Gauge.PP"_s);
+    EXPECT_EQ(unitIdentifier(u"lib.pp/gauge"_s), u"gauge"_s);
+    EXPECT_EQ(unitIdentifier(u"/units/.pp"_s), u".pp"_s);
     EXPECT_EQ(buildingStatusText(u"Dial"_s), u"Building Dial"_s);
     EXPECT_EQ(builtStatusText(u"D:\\Components\\Dial.pas"_s), u"D:\\Components\\Dial.pas built"_s);
 }

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <algorithm>
 
 #include "merge/unitimport.h"
@@ -179,6 +182,13 @@ const MemberRow kMemberRows[] = {
      "    property Text : string read FText write FText;",
      "constructor THand.Create(AOwner:TComponent);\nbegin\n  inherited Create(AOwner);\n  FText := 'it''s';\nend;",
      "property Text:string read FText write FText [published] default='it's' stored"},
+    {"string set in the constructor to other than one literal",
+     "    FText : string;\n    FTitle : string;\n  public\n    constructor Create(AOwner:TComponent);override;\n  published\n"
+     "    property Text : string read FText write FText;\n    property Title : string read FTitle write FTitle;",
+     "constructor THand.Create(AOwner:TComponent);\nbegin\n  inherited Create(AOwner);\n  FText := DefaultText;\n"
+     "  FTitle := 'a';Beep;\nend;",
+     "property Text:string read FText write FText [published] default=- stored; "
+     "property Title:string read FTitle write FTitle [published] default=- stored"},
     {"read-only and write-only public",
      "    FCount : integer;\n    FSink : integer;\n  public\n    property Count : integer read FCount;\n"
      "    property Sink : integer write FSink;",
@@ -227,6 +237,47 @@ const MemberRow kMemberRows[] = {
          "finding property that reads a field not named F + its name (line 17); "
          "finding property that reads through a method the class does not declare once (line 18); "
          "finding event with access methods (line 19); finding property that reads a field not named F + its name (line 20)"},
+    {"property declared twice",
+     "    FSize : integer;\n  published\n    property Size : integer read FSize write FSize;\n"
+     "    property Size : integer read FSize write FSize default 3;",
+     "", "property Size:integer read FSize write FSize [published] default=- stored; "
+         "finding property declared more than once (line 13)"},
+    {"headings that do not read",
+     "  public\n    function Ratio : double(;\n    procedure Empty;\n    procedure Odd Name;\n"
+     "    property Size : integer read (FSize\n    procedure Last;\n    function Ratio :\n    function Tail : double",
+     "", "method procedure Empty; [public]; method procedure Last; [public]; finding unreadable declaration (line 11); "
+         "finding unreadable declaration (line 13); finding unreadable declaration (line 14); "
+         "finding unreadable declaration (line 16); finding unreadable declaration (line 17)"},
+    {"methods a build would define under another heading",
+     "  public\n    procedure Paint4override;\n    procedure Go; virtual ;\n    procedure Stop; virtual;",
+     "", "method procedure Stop; virtual; [public]; "
+         "finding method heading a build would not copy as written (line 11); "
+         "finding method heading a build would not copy as written (line 12)"},
+    {"properties sharing an access method or writing a specifier twice",
+     "    FA : integer;\n    FB : integer;\n    procedure SetBoth(Value: integer);\n  published\n"
+     "    property A : integer read FA write SetBoth;\n    property B : integer read FB write SetBoth;\n"
+     "    property C : integer read FC write FC write FC;",
+     "", "property A:integer read FA write SetBoth [published] default=- stored; "
+         "finding field of no property (line 11); finding property that shares an access method (line 15); "
+         "finding property with write written twice (line 16)"},
+    {"methods named like members a build writes",
+     "    FSize : integer;\n  protected\n    procedure Kick(var M: TMessage); message WM_KICK;\n  public\n"
+     "    procedure WMkick;\n    procedure Size;\n  published\n    property Size : integer read FSize write FSize;",
+     "", "property Size:integer read FSize write FSize [published] default=- stored; user WM_KICK[WM_USER + 7]}; "
+         "finding method named like a member a build writes (line 14); "
+         "finding method named like a member a build writes (line 15)"},
+    {"types: a name with record in it, and not a name",
+     "    FItems : TRecordList;\n    FCount : integer;\n    FValue : integer;\n  published\n"
+     "    property Count : integer read FCount write FCount;\n    property Items : TRecordList read FItems write FItems;\n"
+     "    property Value : integer junk read FValue write FValue;",
+     "", "property Items:TRecordList read FItems write FItems [published] default=- stored; "
+         "property Count:integer read FCount write FCount [published] default=- stored; "
+         "finding field of no property (line 12); finding property whose type is not a type name (line 16)"},
+    {"comments inside declarations",
+     "    FSize : integer;\n  public\n    procedure Fill(A: integer { litres });\n    procedure Empty; (* soon *) virtual;\n"
+     "  published\n    property Size : integer read FSize { direct } write FSize;",
+     "", "finding field of no property (line 10); finding declaration with a comment inside (line 12); "
+         "finding declaration with a comment inside (line 13); finding declaration with a comment inside (line 15)"},
 };
 
 class UnitImportMembers : public testing::TestWithParam<MemberRow>
@@ -296,7 +347,78 @@ end.
     EXPECT_EQ(named.findings[0].kind, u"registration"_s);
     EXPECT_EQ(named.findings[0].line, 4);
 
+    // Every member is kept in the unit: a class whose ancestor list does not
+    // read would be built with the rest of the class in its heading.
+    for (const QString &heading : {u"class()"_s, u"class(TComponent + 1)"_s, u"class(TComponent, 'I')"_s}) {
+        QString garbled = two;
+        garbled.replace(u"TA = class(TComponent)"_s, u"TA = "_s + heading);
+        const UnitImport unread = importUnit(garbled, u"two.pas"_s, u"TA"_s);
+        EXPECT_EQ(unread.refusal, ImportRefusal::Unreadable) << heading.toStdString();
+        EXPECT_TRUE(unread.refusalText.startsWith(
+            u"The unit cannot be read: the class heading on line 4 is not Name = class(Ancestor): TA = "_s
+            + heading.left(15)))
+            << unread.refusalText.toStdString();
+    }
+    const UnitImport generic = importUnit(QString(two).replace(u"TA = class(TComponent)"_s,
+                                                               u"TA = class(specialize TBase<Double>, IFoo)"_s),
+                                          u"two.pas"_s, u"TA"_s);
+    ASSERT_TRUE(generic.imported()) << generic.refusalText.toStdString();
+    EXPECT_EQ(generic.spec.Ancestor, u"specialize TBase<Double>"_s);
+
     const UnitImport broken = importUnit(u"unit X;\ninterface\nimplementation\nprocedure A;\nbegin\n"_s, u"x.pas"_s);
     EXPECT_EQ(broken.refusal, ImportRefusal::Unreadable);
     EXPECT_TRUE(broken.refusalText.startsWith(u"The unit cannot be read: "_s)) << broken.refusalText.toStdString();
+}
+
+// A build writes the palette page between quotes as the field holds it.
+TEST(UnitImport, ThePalettePageIsTheStringAsWritten)
+{
+    const auto registering = [](const QString &arguments) {
+        return u"unit One;\ninterface\ntype\n  TA = class(TComponent) end;\nprocedure Register;\nimplementation\n"
+               "procedure Register;\nbegin\n  RegisterComponents("_s + arguments + u");\nend;\nend.\n"_s;
+    };
+    const auto registrationFindings = [](const UnitImport &imported) {
+        QStringList messages;
+        for (const ImportFinding &f : imported.findings) {
+            if (f.kind == u"registration")
+                messages.append(f.message());
+        }
+        return messages;
+    };
+    const UnitImport quoted = importUnit(registering(u"'Ann''s', [TA]"_s), u"one.pas"_s);
+    ASSERT_TRUE(quoted.imported());
+    EXPECT_EQ(quoted.spec.Palettepage, u"Ann''s"_s);
+    EXPECT_EQ(registrationFindings(quoted), QStringList());
+
+    for (const QString &page : {u"PageName"_s, u"'A' + 'B'"_s}) {
+        const UnitImport named = importUnit(registering(page + u", [TA]"_s), u"one.pas"_s);
+        ASSERT_TRUE(named.imported());
+        EXPECT_TRUE(named.spec.Palettepage.isEmpty());
+        EXPECT_EQ(registrationFindings(named),
+                  QStringList{u"line 4: registration: the palette page is not one string: "_s + page});
+    }
+}
+
+// The unit name field is the file a build merges into: respelled as the
+// unit's heading spells the name only where that spelling finds the file.
+TEST(UnitImport, TheUnitNameIsTheFileItCameFrom)
+{
+    const QString unit = u"unit StdCtrls;\ninterface\ntype\n  TA = class(TComponent) end;\nprocedure Register;\n"
+                         "implementation\nprocedure Register;\nbegin\n  RegisterComponents('P', [TA]);\nend;\nend.\n"_s;
+    QTemporaryDir dir;
+    const QString onDisk = dir.filePath(u"stdctrls.pp"_s);
+    QFile file(onDisk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(unit.toUtf8());
+    file.close();
+    const UnitImport read = importUnit(unit, onDisk);
+    EXPECT_EQ(read.spec.Filename, onDisk);
+    ASSERT_FALSE(read.findings.isEmpty());
+    EXPECT_EQ(read.findings[0].message(),
+              u"line 1: unit name: the unit is named StdCtrls, its file stdctrls.pp; a build names it stdctrls"_s);
+
+    // No such file: the spelling of the heading, which a build then writes.
+    const UnitImport elsewhere = importUnit(unit, u"/units/stdctrls.pp"_s);
+    EXPECT_EQ(elsewhere.spec.Filename, u"/units/StdCtrls.pp"_s);
+    EXPECT_NE(elsewhere.findings.value(0).kind, u"unit name"_s);
 }
