@@ -8,6 +8,7 @@
 #include "awk/awk.h"
 #include "check/classlibrary.h"
 #include "check/findinglist.h"
+#include "check/inheritedmembers.h"
 #include "check/lclrules.h"
 #include "check/membernames.h"
 #include "check/messagerules.h"
@@ -181,6 +182,7 @@ QList<Finding> checkSpecification(const ComponentSpec &spec, const Style &style)
         checkLazarusTarget(spec, findings);
     checkMessageConstants(spec, referenced, findings);
     checkMemberNames(spec, awk, findings);
+    checkInheritedNames(spec, style.target, findings);
 
     QList<Finding> list = findings.take();
     std::stable_sort(list.begin(), list.end(), [](const Finding &a, const Finding &b) {

@@ -2,10 +2,14 @@
 #include "merge/interfaceedits.h"
 
 #include "generator/interfacespelling.h"
+#include "generator/lazarusunit.h"
+#include "merge/pascallexer.h"
 #include "merge/pascalreader.h"
 #include "model/methoddirectives.h"
 
 #include <QHash>
+
+#include <algorithm>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -83,6 +87,35 @@ const QRegularExpression &unitLine()
     return re;
 }
 
+const QRegularExpression &accessClause()
+{
+    static const QRegularExpression re(u"\\b(?:read|write) (\\w+)"_s);
+    return re;
+}
+const QRegularExpression &accessMethodLine()
+{
+    static const QRegularExpression re(u"^\\s*(?:function|procedure) (\\w+)"_s);
+    return re;
+}
+const QRegularExpression &messageHandlerLine()
+{
+    static const QRegularExpression re(u"^\\s*procedure \\w+\\(var Message: \\w+\\)"_s
+                                       + spelled(kMessageClause) + u"\\w+;$"_s);
+    return re;
+}
+// The Methods page writes "Procedure" and "Function" capitalised.
+const QRegularExpression &pageMethodLine()
+{
+    static const QRegularExpression re(u"^\\s*(?:Procedure|Function) \\w+"_s);
+    return re;
+}
+const QRegularExpression &standardLifetimeLine()
+{
+    static const QRegularExpression re(
+        u"^\\s*(?:constructor Create\\(AOwner:TComponent\\);override;|destructor Destroy;override;)$"_s);
+    return re;
+}
+
 QString captured(const QRegularExpression &re, QStringView line)
 {
     const QRegularExpressionMatch match = re.match(line);
@@ -148,6 +181,9 @@ QList<LostLines> lostInterfaceLines(QStringView newText, const PascalUnit &newUn
             classSpan = declaration.span;
     }
 
+    const QStringList newUses = newUnit.uses.isValid()
+        ? usesClauseUnits(newText.sliced(newUnit.uses.start, newUnit.uses.end - newUnit.uses.start))
+        : QStringList();
     BuildNames names;
     bool namesRead = false;
     QList<LostLines> lost{{u"the uses clause"_s, {}}, {u"the class declaration"_s, {}},
@@ -166,12 +202,101 @@ QList<LostLines> lostInterfaceLines(QStringView newText, const PascalUnit &newUn
         }
         if (isBuildLine(line.text, names, oldClass, oldRoutines))
             continue;
+        // A line of the uses clause whose units the new one still names.
         const qsizetype at = line.start + line.text.size() - 1;
+        if (oldUnit.uses.contains(at)) {
+            const QStringList units = usesClauseUnits(line.text);
+            if (std::all_of(units.begin(), units.end(),
+                            [&](const QString &unit) { return newUses.contains(unit, Qt::CaseInsensitive); }))
+                continue;
+        }
         LostLines &where = oldUnit.uses.contains(at) ? lost[0] : classSpan.contains(at) ? lost[1] : lost[2];
         where.lines.append(line.text.toString());
     }
     lost.removeIf([](const LostLines &entry) { return entry.lines.isEmpty(); });
     return lost;
+}
+
+BuildMemberSpelling::BuildMemberSpelling(QStringView classText)
+{
+    const QList<SourceLine> lines = linesBefore(classText, classText.size());
+    const BuildNames names = buildNames(lines);
+    for (const QString &field : names.fields) {
+        if (field.startsWith(u'F') && names.properties.contains(field.mid(1)))
+            m_fields.insert(field);
+    }
+    for (const QString &property : names.properties) {
+        if (names.fields.contains(u"F"_s + property))
+            m_properties.insert(property);
+    }
+    for (const SourceLine &line : lines) {
+        if (!m_properties.contains(captured(propertyLine(), line.text)))
+            continue;
+        QRegularExpressionMatchIterator it = accessClause().globalMatch(line.text.toString());
+        while (it.hasNext())
+            m_accessMethods.insert(it.next().captured(1).toUpper());
+    }
+}
+
+bool BuildMemberSpelling::matches(QStringView line) const
+{
+    if (ancestorPropertyLine().match(line).hasMatch() || messageHandlerLine().match(line).hasMatch()
+        || pageMethodLine().match(line).hasMatch() || standardLifetimeLine().match(line).hasMatch())
+        return true;
+    if (QString property = captured(propertyLine(), line); !property.isEmpty())
+        return m_properties.contains(property);
+    if (QString routine = captured(accessMethodLine(), line); !routine.isEmpty())
+        return m_accessMethods.contains(routine);
+    if (QString field = captured(fieldLine(), line); !field.isEmpty())
+        return m_fields.contains(field);
+    return false;
+}
+
+QSet<QString> handledMessages(QStringView classText)
+{
+    static const QRegularExpression handler(u"^\\s*procedure \\w+\\(var Message: \\w+\\)"_s
+                                            + spelled(kMessageClause) + u"(\\w+);$"_s);
+    QSet<QString> messages;
+    for (const SourceLine &line : linesBefore(classText, classText.size())) {
+        if (QString message = captured(handler, line.text); !message.isEmpty())
+            messages.insert(message);
+    }
+    return messages;
+}
+
+bool isBuildLineOutsideClass(QStringView line, const QSet<QString> &messages)
+{
+    if (unitLine().match(line).hasMatch() || line == lazarusModeLine() || line == u"procedure Register;")
+        return true;
+    const QString constant = captured(constantLine(), line);
+    return !constant.isEmpty() && messages.contains(constant);
+}
+
+QStringList usesClauseUnits(QStringView clause)
+{
+    QStringList units;
+    QString name;
+    bool naming = true;   // false after "in", up to the next ","
+    PascalLexer lexer(clause);
+    for (PascalToken token = lexer.nextCode(); token.kind != PascalToken::Kind::EndOfText
+         && token.kind != PascalToken::Kind::Error; token = lexer.nextCode()) {
+        const QStringView text = clause.sliced(token.start, token.end - token.start);
+        if (token.is(PascalWord::Uses))
+            continue;
+        if (token.isSymbol(clause, u",") || token.isSymbol(clause, u";")) {
+            if (!name.isEmpty())
+                units.append(name);
+            name.clear();
+            naming = true;
+        } else if (token.kind == PascalToken::Kind::Word && text.compare(u"in", Qt::CaseInsensitive) == 0) {
+            naming = false;
+        } else if (naming && (token.kind == PascalToken::Kind::Word || token.isSymbol(clause, u"."))) {
+            name += text;
+        }
+    }
+    if (!name.isEmpty())
+        units.append(name);
+    return units;
 }
 
 QSet<QString> propertyFields(QStringView interfaceText)

@@ -29,6 +29,37 @@ QList<LostLines> lostInterfaceLines(QStringView newText, const PascalUnit &newUn
                                     QStringView oldText, const PascalUnit &oldUnit,
                                     QStringView oldClass, const QSet<QString> &oldRoutines);
 
+// Tells the members a build of some specification wrote into a class from
+// those its author added: a line spelled as the build spells a property's
+// field, a property beside its field, an access method a property names, a
+// message handler, or a method as the Methods page composes it
+// ("Procedure Fill(Amount: integer);"). A member so spelled that the new
+// build no longer has went out of the specification.
+class BuildMemberSpelling
+{
+public:
+    // classText: the declaration of the edited unit's class.
+    explicit BuildMemberSpelling(QStringView classText);
+    bool matches(QStringView line) const;
+
+private:
+    QSet<QString> m_fields;
+    QSet<QString> m_properties;
+    QSet<QString> m_accessMethods;
+};
+
+// The upper-cased messages a class declaration has handlers for in the
+// build's spelling ("WM_DRAIN").
+QSet<QString> handledMessages(QStringView classText);
+
+// Whether a line outside the class is one a build writes there: the unit's
+// heading, the mode line of a Lazarus unit, a handled message's constant,
+// "procedure Register;".
+bool isBuildLineOutsideClass(QStringView line, const QSet<QString> &messages);
+
+// The units a uses clause names, as written ("SysUtils", "Vcl.Graphics"), in order.
+QStringList usesClauseUnits(QStringView clause);
+
 // The upper-cased fields that hold a property's value: each declared as the
 // build declares it ("    FLevel : integer;") beside a property of that name.
 QSet<QString> propertyFields(QStringView interfaceText);

@@ -4,6 +4,7 @@
 #include "merge/constructormerge.h"
 #include "merge/generatedbody.h"
 #include "merge/interfaceedits.h"
+#include "merge/interfacemerge.h"
 #include "merge/owntext.h"
 #include "merge/pascalreader.h"
 
@@ -83,6 +84,7 @@ private:
     QList<qsizetype> m_counterpartOfNew;   // index into the old routines, -1: none
     QList<qsizetype> m_counterpartOfOld;   // index into the new routines, -1: none
     QList<QList<QStringView>> m_pieces;    // the user's text, by the new routine it precedes
+    QSet<QString> m_ownMethods;            // declared in the class by the user, kept with their bodies
     UnitMerge m_result;
 };
 
@@ -207,7 +209,7 @@ void Merger::collectPieces()
         lastAnchor = anchor;
         const PascalSpan gap{i == 0 ? m_old.implementationBody : m_old.routines[i - 1].end, routine.start};
 
-        if (paired < 0 && !isOldMethod(routine)) {
+        if (paired < 0 && (!isOldMethod(routine) || m_ownMethods.contains(routine.member().toString().toUpper()))) {
             // A routine of the user's own goes with everything above it; a
             // line break that only ends the routine before stays there.
             const QStringView gapText = slice(m_oldText, gap.start, gap.end);
@@ -306,6 +308,15 @@ void Merger::appendGap(QString &out, QStringView gap, const QList<QStringView> &
 
 UnitMerge Merger::run()
 {
+    const InterfaceMerge interface = mergeInterfaces(m_newText, m_new, m_newClass, m_oldText, m_old, m_oldClass);
+    m_ownMethods = interface.ownMethods;
+    if (!interface.ownUnits.isEmpty())
+        m_result.kept.append({MergeItem::Kind::OwnUnits, interface.ownUnits.join(u", "_s),
+                              int(interface.ownUnits.size()), interface.ownUnits});
+    if (interface.ownInterfaceLines > 0)
+        m_result.kept.append({MergeItem::Kind::OwnText, QString(), interface.ownInterfaceLines, {}});
+    if (interface.ownClassLines > 0)
+        m_result.kept.append({MergeItem::Kind::OwnMembers, m_newClass, interface.ownClassLines, {}});
     pairRoutines();
     collectPieces();
 
@@ -314,7 +325,10 @@ UnitMerge Merger::run()
         if (isOldMethod(routine))
             oldMethods.insert(routine.member().toString().toUpper());
     }
-    for (const LostLines &lines : lostInterfaceLines(m_newText, m_new, m_oldText, m_old, m_oldClass,
+    PascalUnit mergedInterface;
+    mergedInterface.implementation = interface.text.size();
+    mergedInterface.uses = interface.uses;
+    for (const LostLines &lines : lostInterfaceLines(interface.text, mergedInterface, m_oldText, m_old, m_oldClass,
                                                      oldMethods)) {
         m_result.lost.append({MergeItem::Kind::ChangedLines, lines.where, int(lines.lines.size()),
                               lines.lines});
@@ -322,7 +336,8 @@ UnitMerge Merger::run()
 
     QString &out = m_result.text;
     out.reserve(m_newText.size() + m_oldText.size());
-    out += slice(m_newText, 0, m_new.implementationBody);
+    out += interface.text;
+    out += slice(m_newText, m_new.implementation, m_new.implementationBody);
     for (qsizetype j = 0; j < m_new.routines.size(); ++j) {
         const PascalRoutine &routine = m_new.routines[j];
         appendGap(out, newGap(j), m_pieces[j]);
@@ -371,6 +386,10 @@ QString describeMergeItem(const MergeItem &item)
         return u"initialization part ("_s + lines + u")"_s;
     case MergeItem::Kind::TextAfterEnd:
         return u"text after \"end.\" ("_s + lines + u")"_s;
+    case MergeItem::Kind::OwnUnits:
+        return u"own units in the uses clause ("_s + item.name + u")"_s;
+    case MergeItem::Kind::OwnMembers:
+        return u"own declarations in "_s + item.name + u" ("_s + lines + u")"_s;
     case MergeItem::Kind::VanishedMethod:
         return item.name + u" ("_s + lines + u")"_s;
     case MergeItem::Kind::ChangedLines:

@@ -18,6 +18,8 @@ struct MergeItem {
         OwnText,            // kept: declarations and comments between routines
         MainBlock,          // kept: the initialization and finalization parts, or the unit's block
         TextAfterEnd,       // kept: what follows "end."
+        OwnUnits,           // kept: units added to the uses clause (name: their list)
+        OwnMembers,         // kept: fields, methods, properties declared in the class by hand
         VanishedMethod,     // a method of the class the new build no longer has
         ChangedLines,       // lost: interface lines the new build does not have
     };

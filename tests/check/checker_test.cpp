@@ -254,6 +254,17 @@ INSTANTIATE_TEST_SUITE_P(Rules, CheckRule, testing::Values(
         Kind::Method, 0, u"create"_s, Severity::Error, u"constructor Create"_s),
     ROW("UserMessageNamedLikeStandard", { spec.selectStandardMessage(u"WM_SIZE"_s); spec.addUserMessage(u"WM_SIZE"_s, 2); },
         Kind::Message, 0, u"WM_SIZE"_s, Severity::Error, u"handler WMsize of message WM_SIZE"_s),
+    // Names the class inherits
+    ROW("PropertyHidesTheControlsColor", { spec.Ancestor = u"TGraphicControl"_s; spec.addProperty(property(u"color"_s, u"integer"_s)); },
+        Kind::Property, 0, u"color"_s, Severity::Warning, u"TGraphicControl already has a member color, which this one hides"_s),
+    ROW("EventHidesTheControlsOnClick", { spec.Ancestor = u"TGraphicControl"_s; addEvent(spec, u"OnClick"_s, u"TNotifyEvent"_s); },
+        Kind::Event, 0, u"OnClick"_s, Severity::Warning, u"member OnClick, which this one hides (the code of TGraphicControl keeps using its own); rename it"_s),
+    ROW("EventHidesTheWindowedControlsOnKeyDown", { spec.Ancestor = u"TCustomControl"_s; addEvent(spec, u"OnKeyDown"_s, u"TNotifyEvent"_s); },
+        Kind::Event, 0, u"OnKeyDown"_s, Severity::Warning, u"TCustomControl already has a member OnKeyDown"_s),
+    ROW("PropertyHidesAnUnselectedPublishedOne", { spec.StandardProperties = {u"Name"_s}; spec.addProperty(property(u"Tag"_s, u"integer"_s)); },
+        Kind::Property, 0, u"Tag"_s, Severity::Warning, u"choose it among the ancestor's members on the Class page instead"_s),
+    ROW("UserMessageNamedLikeAStandardOne", spec.addUserMessage(u"WM_PAINT"_s, 3),
+        Kind::Message, 0, u"WM_PAINT"_s, Severity::Warning, u"WM_PAINT is a standard message; this constant hides the standard one in the unit, so code that means the standard message gets WM_USER + 3 instead"_s),
     ROW("HandlersRunTogether", { spec.addUserMessage(u"WM_MY_EVENT"_s, 2); spec.addUserMessage(u"WM_MYEVENT"_s, 3); },
         Kind::Message, 1, u"WM_MYEVENT"_s, Severity::Error, u"handler WMmyevent of message WM_MY_EVENT"_s)),
     [](const testing::TestParamInfo<RuleCase> &info) { return std::string(info.param.name); });
@@ -281,6 +292,9 @@ TEST_P(CheckClean, GivesNoFinding)
 
 INSTANTIATE_TEST_SUITE_P(Edges, CheckClean, testing::Values(
     CLEAN("OnlyAClass", {}),
+    // Only some graphic controls publish a brush, and none takes keys.
+    CLEAN("NamesOfOtherBranchesOfControls", { spec.Ancestor = u"TGraphicControl"_s; spec.addProperty(property(u"Brush"_s, u"TBrush"_s)); addEvent(spec, u"OnKeyDown"_s, u"TNotifyEvent"_s); }),
+    CLEAN("ControlNamesOnAComponent", { spec.addProperty(property(u"Color"_s, u"TColor"_s)); addEvent(spec, u"OnClick"_s, u"TNotifyEvent"_s); spec.addUserMessage(u"WM_PAINTED"_s, 3); }),
     CLEAN("ByteAtBothEnds", { spec.addProperty(property(u"Low"_s, u"byte"_s, u"0"_s)); spec.addProperty(property(u"High"_s, u"BYTE"_s, u"$FF"_s)); }),
     CLEAN("IntegerAtBothEnds", { spec.addProperty(property(u"Low"_s, u"integer"_s, u"-2147483648"_s)); spec.addProperty(property(u"High"_s, u"longint"_s, u"MaxInt"_s)); }),
     CLEAN("CardinalTop", spec.addProperty(property(u"Level"_s, u"cardinal"_s, u"2147483647"_s))),

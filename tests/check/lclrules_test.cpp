@@ -105,3 +105,29 @@ TEST(LclRules, LclMessagesAndFullClassesGiveNoFinding)
 }
 
 } // namespace
+
+TEST(LclRules, InheritedNamesAreTheLclClasssOwn)
+{
+    // Delphi's TPanel has Ctl3D, the LCL's has not; both have OnClick.
+    ComponentSpec spec = specOn(u"TPanel"_s);
+    spec.StandardProperties.clear();
+    spec.StandardEvents.clear();
+    spec.addProperty([] {
+        PropertyInput input;
+        input.name = u"Ctl3D"_s;
+        input.type = u"boolean"_s;
+        return input;
+    }());
+    EventInput click;
+    click.name = u"OnClick"_s;
+    click.type = u"TNotifyEvent"_s;
+    spec.addEventHandler(click);
+    QStringList delphi;
+    for (const Finding &finding : check(spec, Target::Delphi2))
+        delphi.append(finding.name);
+    QStringList lazarus;
+    for (const Finding &finding : check(spec))
+        lazarus.append(finding.name);
+    EXPECT_EQ(delphi, QStringList({u"Ctl3D"_s, u"OnClick"_s}));
+    EXPECT_EQ(lazarus, QStringList({u"OnClick"_s}));
+}

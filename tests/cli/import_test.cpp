@@ -79,6 +79,25 @@ TEST(ImportCommand, UpdatingAnImportedUnitChangesNothing)
     EXPECT_EQ(readBytes(unit), original);
 }
 
+// What the pages cannot hold stays in the unit: the update keeps it instead of asking.
+TEST(ImportCommand, UpdatingKeepsWhatThePagesCannotHold)
+{
+    QTemporaryDir dir;
+    const QString unit = dir.filePath(u"Gauge.pas"_s);
+    QByteArray text = readBytes(QStringLiteral(UF_TEST_DATA_DIR "/gauge.pas"));
+    text.replace("  mplayer,Spin;\r\n", "  mplayer,Spin,Registry;\r\n");
+    text.replace("  public\r\n", "  public\r\n    const Limit = 3;\r\n    procedure Fill(A: integer); overload;\r\n"
+                                  "    procedure Fill(const S: string); overload;\r\n");
+    text.replace("\r\nend.", "\r\nprocedure TGauge.Fill(A: integer);\r\nbegin\r\n  Value := A;\r\nend;\r\n\r\n"
+                                "procedure TGauge.Fill(const S: string);\r\nbegin\r\n  Fill(Length(S));\r\nend;\r\nend.");
+    writeBytes(unit, text);
+    const QString spec = dir.filePath(u"g.spc"_s);
+    ASSERT_EQ(runCommand({u"--import"_s, unit, u"-o"_s, spec}).status, 0);
+    const CommandResult updated = runCommand({spec, u"--update"_s, unit});
+    ASSERT_EQ(updated.status, 0) << updated.err.toStdString();
+    EXPECT_EQ(readBytes(unit).toStdString(), text.toStdString());
+}
+
 // --warnings lists what the pages cannot hold, with the unit's line, and the
 // specification is written all the same.
 TEST(ImportCommand, WarningsListWhatThePagesCannotHold)

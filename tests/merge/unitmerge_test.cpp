@@ -296,27 +296,166 @@ TEST(UnitMerge, LoneCarriageReturnsBeforeAnOwnRoutineMergeTheSameTwice)
     EXPECT_EQ(mergeUnits(built, first.text).text, first.text);
 }
 
-TEST(UnitMerge, EditsOutsideBodiesAreListedWithTheirLines)
+// The author's additions to a unit, made the same way to whichever unit is given.
+QString withOwnDeclarations(QString unit)
 {
-    QString existing = builtUnit(gaugeSpec());
-    existing.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin,Registry;\n"));
-    existing.replace(crlf("    FCaption : string;\n"), crlf("    FCaption : string;\n    FBitmap: TBitmap;\n"
-                                                            "    FTicks : integer;\n"));
-    existing.replace(crlf("    Procedure Flash(Times: integer);\n"),
-                     crlf("    Procedure Flash(Times: integer);\n    procedure Blink;\n"));
-    existing = withBody(existing, QStringLiteral("TGauge.Flash"), crlf("\nbegin\n  Blink;\nend;"));
-    existing = insertedBefore(existing, "end.", crlf("procedure TGauge.Blink;\nbegin\n  Flash(2);\nend;\n"));
+    unit.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin,Registry;\n"));
+    unit.replace(crlf("    FCaption : string;\n"), crlf("    FCaption : string;\n    FBitmap: TBitmap; // the face\n"
+                                                        "    FTicks : integer;\n"));
+    unit.replace(crlf("  public\n"), crlf("  public\n    procedure Blink;\n"));
+    return insertedBefore(unit, "end.", crlf("procedure TGauge.Blink;\nbegin\n  Flash(2);\nend;\n"));
+}
 
+TEST(UnitMerge, DeclarationsWrittenByHandSurviveAChangedSpecification)
+{
+    QString existing = withOwnDeclarations(builtUnit(gaugeSpec()));
+    existing = withBody(existing, QStringLiteral("TGauge.Flash"), crlf("\nbegin\n  Blink;\nend;"));
+
+    // Flash goes; Value is declared anew as a longint.
     ComponentSpec after = gaugeSpec();
     after.removeMethod(0);
+    after.Types[0] = QStringLiteral("longint");
     const UnitMerge merge = mergeUnits(builtUnit(after), existing);
     ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
-    EXPECT_EQ(lossSummary(merge.lost),
-              QStringLiteral("TGauge.Flash (4 lines), TGauge.Blink (4 lines), 1 line changed in the uses "
-                             "clause, 2 lines changed in the class declaration"));
-    ASSERT_EQ(merge.lost.size(), 4);
-    EXPECT_EQ(merge.lost[3].text,
-              QStringList({QStringLiteral("    FBitmap: TBitmap;"), QStringLiteral("    FTicks : integer;")}));
+    EXPECT_EQ(merge.text.toStdString(), withOwnDeclarations(builtUnit(after)).toStdString());
+    EXPECT_FALSE(merge.text.contains(QStringLiteral("FValue : integer;")));
+    EXPECT_EQ(lossSummary(merge.lost), QStringLiteral("TGauge.Flash (4 lines)"));
+    EXPECT_EQ(describe(merge.kept), QStringList({QStringLiteral("own units in the uses clause (Registry)"),
+                                                 QStringLiteral("own declarations in TGauge (3 lines)"),
+                                                 QStringLiteral("TGauge.Blink (own routine, 4 lines)")}));
+}
+
+TEST(UnitMerge, HandEditedDeclarationOfTheSpecificationIsReplacedAndListed)
+{
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("    FCaption : string;\n"), crlf("    FCaption : string; // shown under the needle\n"));
+    existing.replace(crlf("    Property Caption : string read FCaption write FCaption ;\n"),
+                     crlf("    property Caption: string read FCaption write FCaption stored False;\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, builtUnit(gaugeSpec()));
+    ASSERT_EQ(merge.lost.size(), 1);
+    EXPECT_EQ(merge.lost[0].text,
+              QStringList({QStringLiteral("    FCaption : string; // shown under the needle"),
+                           QStringLiteral("    property Caption: string read FCaption write FCaption stored False;")}));
+}
+
+TEST(UnitMerge, MembersThePagesCannotHoldStayWithTheirBodies)
+{
+    // What an import lists instead of taking in: a class constant, a nested
+    // type whose "end;" a build's class has too, and overloads.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  private\n"), crlf("  private\n    const Steps = 10;\n    type\n      TMark = record\n"
+                                               "        At: integer;\n      end;\n"));
+    existing.replace(crlf("  published\n"), crlf("    procedure Fill(A: integer); overload;\n"
+                                                 "    procedure Fill(S: string);\n      overload;\n  published\n"));
+    existing = insertedBefore(existing, "end.", crlf("procedure TGauge.Fill(A: integer);\nbegin\nend;\n\n"
+                                                     "procedure TGauge.Fill(S: string);\nbegin\n  Fill(Length(S));\nend;\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text.toStdString(), existing.toStdString());
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+}
+
+TEST(UnitMerge, DeclarationsAroundTheClassStay)
+{
+    // A type the author's property needs, a constant among the message's, a
+    // heading comment and the interface declaration of a routine of their own.
+    QString existing = crlf("{ Gauges for the plant }\n") + builtUnit(gaugeSpec());
+    existing.replace(crlf("  WM_NEEDLE = WM_USER + 1;\n"), crlf("  WM_NEEDLE = WM_USER + 1;\n  Limit = 10;\n"));
+    existing.replace(crlf("type\n"), crlf("type\n  TNeedle = (ndThin, ndThick);\n\n"));
+    existing.replace(crlf("  published\n"), crlf("  published\n    property Needle: TNeedle read FNeedle;\n"));
+    existing.replace(crlf("  private\n"), crlf("  private\n    FNeedle: TNeedle;\n"));
+    existing.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\nfunction Clamp(X: integer): integer;\n\n"));
+    existing = insertedBefore(existing, "end.", crlf("function Clamp(X: integer): integer;\nbegin\n  Result := X;\nend;\n"));
+    // A message of the author's own, with its constant and handler.
+    existing.replace(crlf("  Limit = 10;\n"), crlf("  Limit = 10;\n  WM_TICK = WM_USER + 9;\n"));
+    existing.replace(crlf("  protected\n"), crlf("  protected\n    procedure WMtick(var Msg: TMessage); message WM_TICK;\n"));
+
+    // The message goes, and its constant with it: the author's constant keeps a "const" of its own.
+    ComponentSpec after = gaugeSpec();
+    after.removeUserMessage(0);
+    const UnitMerge merge = mergeUnits(builtUnit(after), existing);
+    ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
+    QString expected = crlf("{ Gauges for the plant }\n") + builtUnit(after);
+    expected.replace(crlf("  mplayer,Spin;\n"), crlf("  mplayer,Spin;\nconst\n  Limit = 10;\n  WM_TICK = WM_USER + 9;\n"));
+    expected.replace(crlf("  protected\n"), crlf("  protected\n    procedure WMtick(var Msg: TMessage); message WM_TICK;\n"));
+    expected.replace(crlf("type\n"), crlf("type\n  TNeedle = (ndThin, ndThick);\n"));
+    expected.replace(crlf("  published\n"), crlf("  published\n    property Needle: TNeedle read FNeedle;\n"));
+    expected.replace(crlf("  private\n"), crlf("  private\n    FNeedle: TNeedle;\n"));
+    expected.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\nfunction Clamp(X: integer): integer;\n\n"));
+    expected = insertedBefore(expected, "end.", crlf("function Clamp(X: integer): integer;\nbegin\n  Result := X;\nend;\n"));
+    EXPECT_EQ(merge.text.toStdString(), expected.toStdString());
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+}
+
+TEST(UnitMerge, CommentsOfSeveralLinesStayWhole)
+{
+    // A blank line inside a comment above a field, a field under a condition
+    // whose end precedes a field of the build's, and lines like the build's inside comments.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  private\n"), crlf("  private\n    { The face,\n\n      drawn once }\n    FFace: TBitmap;\n"
+                                               "    {$IFDEF WIN32}\n    FHandle: THandle;\n    {$ENDIF}\n"));
+    existing.replace(crlf("  WM_NEEDLE = WM_USER + 1;\n"), crlf("  WM_NEEDLE = WM_USER + 1;\n(* Kinds:\ntype\n  a, b *)\n"));
+    existing.replace(crlf("procedure Register;\n\n"), crlf("procedure Register;\n{ registers\nprocedure Register;\n}\n\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text.toStdString(), existing.toStdString());
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+}
+
+TEST(UnitMerge, BlockAmongTheClassMembersIsOneOfThem)
+{
+    // Found by fuzzing: a "begin ... end" among the members ended the class
+    // early, and the half of it that was kept did not balance.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  public\n"), crlf("  public\n    FOwn: integer;\n    begin Beep; end;\n"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text.toStdString(), existing.toStdString());
+}
+
+TEST(UnitMerge, UnitHeadingIsTheBuildsWhateverItsLines)
+{
+    // Found by fuzzing: a heading broken over lines was kept beside the new one.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("unit Gauge;\n"), QStringLiteral("{ top }\r\nunit Gau\nge\r;\r\n"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, crlf("{ top }\n") + builtUnit(gaugeSpec()));
+}
+
+TEST(UnitMerge, ConstantOfAMessageTheNewBuildHandlesIsTheBuilds)
+{
+    // Found by fuzzing: with its handler deleted by hand, an edited message
+    // constant was kept beside the build's, and the next merge dropped it.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("  WM_NEEDLE = WM_USER + 1;\n"), crlf("  WM_NEEDLE = WM_USER + 5;\n"));
+    existing.remove(crlf("    procedure WMneedle(var Message: TMessage); message WM_NEEDLE;\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_FALSE(merge.text.contains(QStringLiteral("WM_USER + 5")));
+    EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
+}
+
+TEST(UnitMerge, MemberWithoutItsSemicolonIsNotCarried)
+{
+    // Found by fuzzing: carried before the build's next member, it ran on into it.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("    Property Caption : string read FCaption write FCaption ;\n"),
+                     crlf("    Property Caption : string read FCaption write FCaption ;\n    property Hue: integer read FHue\n"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, builtUnit(gaugeSpec()));
+    EXPECT_EQ(lossSummary(merge.lost), QStringLiteral("1 line changed in the class declaration"));
+}
+
+TEST(UnitMerge, ClassDeclaredTwiceKeepsNoDeclarations)
+{
+    // Found by fuzzing: with two declarations of the class, a second merge kept other lines.
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("end;\n\nprocedure Register;"),
+                     crlf("end;\n  TGauge = class(TCustomControl)\n    FOwn: integer;\n  end;\n\nprocedure Register;"));
+    ASSERT_TRUE(readPascalUnit(existing).isReadable());
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    EXPECT_EQ(merge.text, builtUnit(gaugeSpec()));
+    EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
 }
 
 TEST(UnitMerge, RemovedPropertyAndRenamedMessageLoseNothing)
