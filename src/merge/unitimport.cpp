@@ -24,18 +24,6 @@ namespace {
 
 using Kind = PascalToken::Kind;
 
-// The words that may follow a method heading, each up to its ";".
-const QSet<QString> &headingDirectives()
-{
-    static const QSet<QString> words = {
-        u"virtual"_s, u"dynamic"_s, u"override"_s, u"abstract"_s, u"overload"_s, u"reintroduce"_s,
-        u"message"_s, u"cdecl"_s, u"stdcall"_s, u"pascal"_s, u"register"_s, u"safecall"_s,
-        u"static"_s, u"inline"_s, u"final"_s, u"deprecated"_s, u"platform"_s, u"experimental"_s,
-        u"unimplemented"_s, u"export"_s, u"varargs"_s, u"dispid"_s, u"library"_s, u"enumerator"_s,
-    };
-    return words;
-}
-
 const QSet<QString> &propertySpecifiers()
 {
     static const QSet<QString> words = {u"index"_s, u"read"_s, u"write"_s, u"stored"_s, u"default"_s,
@@ -347,7 +335,7 @@ private:
     qsizetype skipDirectives(qsizetype i, QStringList *directives, QString *messageName) const
     {
         while (i < m_tokens.size() && m_tokens[i].kind == Kind::Word
-               && headingDirectives().contains(m_lower[i]) && !isSymbol(i + 1, u":")
+               && pascalWordOf(m_lower[i]) == PascalWord::Directive && !isSymbol(i + 1, u":")
                && !isSymbol(i + 1, u",")) {
             const qsizetype word = i;
             const qsizetype end = skipDeclaration(i);
@@ -1068,7 +1056,7 @@ private:
             }
             QString other;
             for (const QString &d : m.directives) {
-                if (d != u"virtual" && d != u"dynamic" && d != u"override" && d != u"abstract")
+                if (findPascalWord(d)->heading == HeadingDirective::None)   // not one the Methods page writes
                     other = d;
             }
             if (!other.isEmpty()) {
