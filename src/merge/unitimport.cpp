@@ -24,6 +24,25 @@ namespace {
 
 using Kind = PascalToken::Kind;
 
+// Whether a word after the first of a method heading opens or closes a block
+// (begin, end, case, record...): the build's class declaration would not read.
+bool hasBlockWord(const QString &heading)
+{
+    PascalLexer lexer(heading);
+    bool first = true;
+    for (PascalToken token = lexer.next(); token.kind != Kind::EndOfText && token.kind != Kind::Error;
+         token = lexer.next()) {
+        if (token.kind != Kind::Word)
+            continue;
+        const PascalWord word = token.word;
+        if (!first && word != PascalWord::None && word != PascalWord::Of && word != PascalWord::Directive
+            && word != PascalWord::Forward && word != PascalWord::External)
+            return true;
+        first = false;
+    }
+    return false;
+}
+
 const QSet<QString> &propertySpecifiers()
 {
     static const QSet<QString> words = {u"index"_s, u"read"_s, u"write"_s, u"stored"_s, u"default"_s,
@@ -1061,6 +1080,10 @@ private:
             }
             if (!other.isEmpty()) {
                 finding(m.line, u"method with the directive "_s + other, m.heading);
+                continue;
+            }
+            if (hasBlockWord(m.heading)) {
+                finding(m.line, u"method heading with a word that opens or closes a block"_s, m.heading);
                 continue;
             }
             // A build defines the method under its heading less the directive

@@ -278,6 +278,12 @@ const MemberRow kMemberRows[] = {
      "  published\n    property Size : integer read FSize { direct } write FSize;",
      "", "finding field of no property (line 10); finding declaration with a comment inside (line 12); "
          "finding declaration with a comment inside (line 13); finding declaration with a comment inside (line 15)"},
+    // Found by fuzzing: a heading holding "begin" made the build's class declaration unreadable.
+    {"method heading with a word that opens or closes a block",
+     "  public\n    procedure Fill(const A: array of const);\n"
+     "    procedure Mark(Index: integer; Val begin Beep);\n    end;",
+     "", "method procedure Fill(const A: array of const); [public]; "
+         "finding method heading with a word that opens or closes a block (line 12)"},
 };
 
 class UnitImportMembers : public testing::TestWithParam<MemberRow>
