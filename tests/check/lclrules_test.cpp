@@ -7,6 +7,7 @@
 #include "check/checker.h"
 #include "generator/style.h"
 #include "model/ancestortable.h"
+#include "model/specbuilders.h"
 #include "model/componentspec.h"
 #include "model/standardmessages.h"
 #include "rowname.h"
@@ -16,18 +17,6 @@ using Kind = Finding::Kind;
 using Severity = Finding::Severity;
 
 namespace {
-
-ComponentSpec specOn(const QString &ancestor)
-{
-    ComponentSpec spec;
-    spec.reset();
-    spec.Filename = u"C:\\Units\\Dial.pas"_s;
-    spec.Classname = u"TDial"_s;
-    spec.Ancestor = ancestor;
-    spec.Palettepage = u"Samples"_s;
-    refillAncestorMembers(spec, ancestorIndex(ancestor));
-    return spec;
-}
 
 QList<Finding> check(const ComponentSpec &spec, Target target = Target::Lazarus)
 {

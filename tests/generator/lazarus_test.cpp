@@ -29,18 +29,6 @@ QStringList build(const ComponentSpec &spec, const Style &style = lazarusStyle()
     return generateUnit(spec, style, awk, nullptr).lines;
 }
 
-ComponentSpec specOn(const QString &ancestor)
-{
-    ComponentSpec spec;
-    spec.reset();
-    spec.Filename = u"C:\\Units\\Dial.pas"_s;
-    spec.Classname = u"TDial"_s;
-    spec.Ancestor = ancestor;
-    spec.Palettepage = u"Samples"_s;
-    refillAncestorMembers(spec, ancestorIndex(ancestor));
-    return spec;
-}
-
 // The lines between "uses" and the first spacer line.
 QStringList usesLines(const QStringList &lines)
 {

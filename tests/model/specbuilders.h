@@ -40,6 +40,19 @@ inline MethodInput method(const QString &kind, const QString &name, const QStrin
 // OnEmpty, a commented public procedure Fill, the standard message WM_SIZE and
 // the user message WM_DRAIN, on a TGraphicControl with its published members,
 // as opening tests/data/tank.spc gives it.
+// The dial on the given ancestor, with the ancestor's published members to choose from.
+inline ComponentSpec specOn(const QString &ancestor)
+{
+    ComponentSpec spec;
+    spec.reset();
+    spec.Filename = QStringLiteral("C:\\Units\\Dial.pas");
+    spec.Classname = QStringLiteral("TDial");
+    spec.Ancestor = ancestor;
+    spec.Palettepage = QStringLiteral("Samples");
+    refillAncestorMembers(spec, ancestorIndex(ancestor));
+    return spec;
+}
+
 inline ComponentSpec tankSpec()
 {
     ComponentSpec spec;
