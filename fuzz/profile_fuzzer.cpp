@@ -28,6 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ProfileFile file;
     file.parse(decodeText(bytes));
 
+    // Leaving a section out while parsing gives what erasing it afterwards gives.
+    ProfileFile leftOut, erased = file;
+    leftOut.parse(decodeText(bytes), [](QStringView name) { return name.compare(u"S", Qt::CaseInsensitive) == 0; });
+    erased.eraseSection(QStringLiteral("S"));
+    check(leftOut.toText() == erased.toText());
+
     static const char *const kSections[] = {"Component", "properties", "S", "functionTA.GetB"};
     static const char *const kKeys[] = {"0", "1", "7", "count", "varcount", "v1", "PropertyCount"};
     QStringList keys;

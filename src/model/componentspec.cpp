@@ -312,19 +312,30 @@ Visibility visibilityOf(const QString &section)
 
 PropertyAccess parseAccessClause(const QString &clause)
 {
-    const QStringList words = clause.simplified().split(u' ', Qt::SkipEmptyParts);
+    // The words between white space, as QString::simplified() parts them, read in place.
+    QList<QStringView> words;
+    for (qsizetype end = 0, start; end < clause.size();) {
+        for (start = end; start < clause.size() && clause.at(start).isSpace(); ++start) {}
+        for (end = start; end < clause.size() && !clause.at(end).isSpace(); ++end) {}
+        if (end > start)
+            words.append(QStringView(clause).sliced(start, end - start));
+    }
+    // No letter outside ASCII folds to one of "read" or "write".
+    const auto isWord = [&words](qsizetype at, QLatin1StringView word) {
+        return at < words.size() && words.at(at).compare(word, Qt::CaseInsensitive) == 0;
+    };
     PropertyAccess access;
     bool namesOk = true;
     qsizetype i = 0;
-    if (i + 1 < words.size() && asciiLower(words.at(i)) == u"read"_s) {
+    if (i + 1 < words.size() && isWord(i, "read"_L1)) {
         access.reads = true;
-        access.reader = words.at(i + 1);
+        access.reader = words.at(i + 1).toString();
         namesOk = namesOk && isPascalIdentifier(access.reader);
         i += 2;
     }
-    if (i + 1 < words.size() && asciiLower(words.at(i)) == u"write"_s) {
+    if (i + 1 < words.size() && isWord(i, "write"_L1)) {
         access.writes = true;
-        access.writer = words.at(i + 1);
+        access.writer = words.at(i + 1).toString();
         namesOk = namesOk && isPascalIdentifier(access.writer);
         i += 2;
     }
@@ -349,10 +360,11 @@ PropertyEntry ComponentSpec::property(qsizetype i) const
     entry.section = Sections.value(i);
     entry.visibility = visibilityOf(entry.section);
     const QString attributes = Attributes.value(i);
-    entry.runtimeOnly = attributes.mid(0, 1) == u"U"_s;
-    entry.readOnly = attributes.mid(1, 1) == u"R"_s;
-    entry.writeOnly = attributes.mid(2, 1) == u"W"_s;
-    entry.isProtected = attributes.mid(3, 1) == u"P"_s;
+    const auto flag = [&attributes](qsizetype at, char16_t letter) { return attributes.size() > at && attributes.at(at) == letter; };
+    entry.runtimeOnly = flag(0, u'U');
+    entry.readOnly = flag(1, u'R');
+    entry.writeOnly = flag(2, u'W');
+    entry.isProtected = flag(3, u'P');
     entry.comment = PropertyComments.value(i);
     return entry;
 }

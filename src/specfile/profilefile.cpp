@@ -30,7 +30,7 @@ QString continuationKey(QStringView key, qsizetype n)
 // The value of ASCII digits in base 10 or 16; a very long number gives the largest qint64.
 std::optional<qint64> valueOf(QStringView digits, int base)
 {
-    const qint64 largest = LLONG_MAX, limit = largest / base - 1;
+    const qint64 largest = LLONG_MAX, limit = (base == 16 ? largest / 16 : largest / 10) - 1;
     qint64 n = 0;
     for (const QChar c : digits) {
         const char16_t u = c.unicode() | 0x20;   // ASCII letters in lower case
@@ -43,13 +43,13 @@ std::optional<qint64> valueOf(QStringView digits, int base)
     return digits.isEmpty() ? std::nullopt : std::optional(n);
 }
 
-// The number after prefix in key, both folded, when the rest is a decimal
-// number without leading zeros ("007" is not the key of 7).
+// The number after prefix in key, when the rest is a decimal number without
+// leading zeros ("007" is not the key of 7).
 std::optional<qint64> numberAfter(QStringView key, QStringView prefix)
 {
     const QStringView digits = key.sliced(std::min(prefix.size(), key.size()));
     const bool leadingZero = digits.size() > 1 && digits.front() == u'0';
-    return key.startsWith(prefix) && !leadingZero ? valueOf(digits, 10) : std::nullopt;
+    return key.startsWith(prefix, Qt::CaseInsensitive) && !leadingZero ? valueOf(digits, 10) : std::nullopt;
 }
 
 } // namespace
@@ -63,27 +63,29 @@ QStringView ProfileFile::blanksTrimmed(QStringView text)
     return QStringView(first, std::find_if_not(text.rbegin(), std::reverse_iterator(first), isBlank).base());
 }
 
+// Digits do not fold: a decimal key is found in the table without folding it.
 qsizetype ProfileFile::Section::lineOf(const QString &key, std::optional<qint64> n) const
 {
-    const QString folded = fold(key);
-    n = n ? n : numberAfter(folded, {});
-    return n && *n < numbered.size() && numbered[*n] != 0 ? numbered[*n] : keys.value(folded, 0);
+    n = n ? n : numberAfter(blanksTrimmed(key), {});
+    if (n && *n < numbered.size() && numbered[*n] != 0)
+        return numbered[*n];
+    return keys.isEmpty() ? 0 : keys.value(fold(key), 0);
 }
 
 // Most keys of a specification file are the numbers 0, 1, 2, ...: their lines are kept in
 // a table, not hashed, unless a number is absurd for the section's size.
 void ProfileFile::Section::addKey(qsizetype line)
 {
-    const QString folded = fold(lines[line].text);
-    const auto n = numberAfter(folded, {});
-    hasDottedKeys = hasDottedKeys || folded.contains(u'.');
-    if (lineOf(folded, n) != 0)   // the first of equal keys counts
+    const QString &key = lines[line].text;
+    const auto n = numberAfter(blanksTrimmed(key), {});
+    hasDottedKeys = hasDottedKeys || key.contains(u'.');
+    if (lineOf(key, n) != 0)   // the first of equal keys counts
         return;
     if (n && *n <= 4 * lines.size() + 64) {
         numbered.resize(std::max(numbered.size(), *n + 1));
         numbered[*n] = line;
     } else {
-        keys.insert(folded, line);
+        keys.insert(fold(key), line);
     }
 }
 
@@ -94,7 +96,7 @@ void ProfileFile::indexSections()
         m_sectionIndex[fold(m_sections[i].name)].append(i);
 }
 
-ProfileFile::LoadResult ProfileFile::load(const QString &path)
+ProfileFile::LoadResult ProfileFile::load(const QString &path, const SectionFilter &leftOut)
 {
     m_path = path;
     m_error.clear();
@@ -113,7 +115,7 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
         } else if (const QByteArray bytes = file.readAll(); file.error() != QFileDevice::NoError) {
             reason = file.errorString();
         } else {
-            parse(decodeText(bytes));
+            parse(decodeText(bytes), leftOut);
             return LoadResult::Loaded;
         }
     }
@@ -121,9 +123,10 @@ ProfileFile::LoadResult ProfileFile::load(const QString &path)
     return LoadResult::Failed;
 }
 
-void ProfileFile::parse(const QString &text)
+void ProfileFile::parse(const QString &text, const SectionFilter &leftOut)
 {
     m_sections = {Section()};
+    bool leavingOut = false;
     for (qsizetype start = 0; start < text.size();) {
         const qsizetype newline = text.indexOf(u'\n', start), end = newline < 0 ? text.size() : newline;
         QStringView raw = QStringView(text).sliced(start, end - start);
@@ -136,10 +139,12 @@ void ProfileFile::parse(const QString &text)
         if (trimmed.startsWith(u'[')) {
             const qsizetype close = trimmed.lastIndexOf(u']');
             const QStringView name = close > 0 ? trimmed.mid(1, close - 1) : trimmed.mid(1);
-            m_sections.append(Section{name.toString(), {Line{raw.toString(), {}, false}}, {}, {}, false});
-        } else if (equals < 0) {
+            leavingOut = leftOut && leftOut(blanksTrimmed(name));
+            if (!leavingOut)
+                m_sections.append(Section{name.toString(), {Line{raw.toString(), {}, false}}, {}, {}, false});
+        } else if (equals < 0 && !leavingOut) {
             section.lines.append(Line{raw.toString(), {}, false});
-        } else {
+        } else if (!leavingOut) {
             section.lines.append(Line{raw.left(equals).toString(), raw.sliced(equals + 1).toString(), true});
             section.addKey(section.lines.size() - 1);
         }
@@ -176,8 +181,8 @@ QList<qint64> ProfileFile::numberedKeys(const QString &section, const QString &p
 {
     QList<qint64> numbers;
     const Section *s = findSection(section);
-    for (const QString folded = fold(prefix); const Line &line : s ? s->lines : QList<Line>())
-        if (const auto n = line.isKey ? numberAfter(fold(line.text), folded) : std::nullopt)
+    for (const QStringView wanted = blanksTrimmed(prefix); const Line &line : s ? s->lines : QList<Line>())
+        if (const auto n = line.isKey ? numberAfter(blanksTrimmed(line.text), wanted) : std::nullopt)
             numbers.append(*n);
     std::sort(numbers.begin(), numbers.end());
     numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());   // equal keys
@@ -216,7 +221,7 @@ void ProfileFile::setKey(Section &section, const QString &key, const QString &va
     qsizetype at = section.lines.size();
     while (at > 0 && section.lines[at - 1].isBlank())
         --at;
-    section.lines.insert(at, Line{blanksTrimmed(key).toString(), value, true});
+    section.lines.insert(at, Line{trimmed(key), value, true});
     section.addKey(at);
 }
 
@@ -253,27 +258,26 @@ void ProfileFile::eraseSection(const QString &section)
     indexSections();
 }
 
-void ProfileFile::copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep)
+void ProfileFile::copySections(const ProfileFile &other)
 {
     for (qsizetype first = 1; first < other.m_sections.size(); ++first) {
         const QString &name = other.m_sections[first].name;
-        const QList<qsizetype> sources = other.m_sectionIndex.value(fold(name));
-        if (sources.first() != first || !keep(name))
-            continue;
-        eraseSection(name);
-        sectionForWriting(name) = other.m_sections[sources.first()];
-        for (qsizetype i = 1; i < sources.size(); ++i)
-            m_sections.append(other.m_sections[sources[i]]);
-        indexSections();
+        if (const QList<qsizetype> sources = other.m_sectionIndex.value(fold(name)); sources.first() == first) {
+            eraseSection(name);
+            sectionForWriting(name) = other.m_sections[first];
+            for (const qsizetype source : sources.sliced(1))
+                m_sections.append(other.m_sections[source]);
+            indexSections();
+        }
     }
 }
 
 QString ProfileFile::toText() const
 {
-    QString text;
+    QString text;   // a line that holds no key has no value
     for (const Section &section : m_sections)
         for (const Line &line : section.lines)
-            ((text += line.text) += line.isKey ? u'=' + line.value : QString()) += QLatin1StringView("\r\n");
+            (((text += line.text) += line.isKey ? QStringView(u"=") : QStringView()) += line.value) += u"\r\n";
     return text;
 }
 

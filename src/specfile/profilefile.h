@@ -23,11 +23,14 @@ public:
     // Loads path; a file that cannot be read gives an empty profile.
     explicit ProfileFile(const QString &path) { load(path); }
 
+    // The sections, by name without blanks, that a load or parse leaves out: a caller
+    // about to replace them saves reading them.
+    using SectionFilter = std::function<bool(QStringView name)>;
     // Replaces the contents with those of the file at path, which save() then writes.
     // NotFound and Failed (also a file over kMaxFileSize) leave it empty, with errorString().
-    LoadResult load(const QString &path);
+    LoadResult load(const QString &path, const SectionFilter &leftOut = {});
     // Replaces the contents with text (line ends CR LF or LF).
-    void parse(const QString &text);
+    void parse(const QString &text, const SectionFilter &leftOut = {});
 
     QString path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
@@ -36,14 +39,10 @@ public:
     // A value is read without the blanks at its two ends; the lines of its
     // continuation keys key.2, key.3, ... are joined to it with "\n".
     QString readString(const QString &section, const QString &key, const QString &def = {}) const override
-    {
-        return readValue(findSection(section), key, def);
-    }
+    { return readValue(findSection(section), key, def); }
     QStringList readStrings(const QString &section, const QStringList &keys, const QString &def = {}) const;
     int readInteger(const QString &section, const QString &key, int def) const override
-    {
-        return parseInteger(readString(section, key)).value_or(def);
-    }
+    { return parseInteger(readString(section, key)).value_or(def); }
     QList<qint64> numberedKeys(const QString &section, const QString &prefix) const override;
     bool hasSection(const QString &section) const { return findSection(section); }
 
@@ -51,20 +50,16 @@ public:
     // section, a new section to the end of the file; a value of several lines is
     // written as key, key.2, key.3, ...
     void writeString(const QString &section, const QString &key, const QString &value)
-    {
-        writeKey(sectionForWriting(section), key, value);
-    }
+    { writeKey(sectionForWriting(section), key, value); }
     void writeInteger(const QString &section, const QString &key, int value)
-    {
-        writeString(section, key, QString::number(value));
-    }
+    { writeString(section, key, QString::number(value)); }
     // writeString(section, keys[i], values[i]) for i from 0 to count - 1.
     void writeStrings(const QString &section, const QString *keys, const QString *values, qsizetype count);
     // Removes every section of that name with all its lines.
     void eraseSection(const QString &section);
-    // Copies the sections of other that keep accepts, as they stand, to the end of this
-    // file, replacing the sections of the same name.
-    void copySections(const ProfileFile &other, const std::function<bool(const QString &)> &keep);
+    // Copies the sections of other, as they stand, to the end of this file, replacing
+    // the sections of the same name.
+    void copySections(const ProfileFile &other);
 
     // The file's text, each line followed by CR LF, and its encoded bytes.
     QString toText() const;

@@ -81,11 +81,15 @@ const QStringList &erasedSections()
     return sections;
 }
 
-// Whether a section is one that a save writes, or erases and writes anew.
-bool isWrittenBySave(const QString &section)
+bool isErasedBySave(QStringView section)
 {
-    return section.compare(kComponent, Qt::CaseInsensitive) == 0
-        || erasedSections().contains(section, Qt::CaseInsensitive);
+    return erasedSections().contains(section, Qt::CaseInsensitive);
+}
+
+// Whether a section is one that a save writes, or erases and writes anew.
+bool isWrittenBySave(QStringView section)
+{
+    return section.compare(kComponent, Qt::CaseInsensitive) == 0 || isErasedBySave(section);
 }
 
 // Appends the values that are not empty.
@@ -155,7 +159,7 @@ bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *
     ProfileFile file;
     // A file that exists but cannot be read is not overwritten: what it holds
     // beyond the specification would be lost.
-    if (file.load(path) == ProfileFile::LoadResult::Failed) {
+    if (file.load(path, isErasedBySave) == ProfileFile::LoadResult::Failed) {
         if (error)
             *error = QStringLiteral("Unable to write to ") + QFileInfo(path).absoluteFilePath();
         return false;
@@ -166,8 +170,8 @@ bool saveSpecification(const ComponentSpec &spec, const QString &path, QString *
     // "[Component]", as a specification file is recognised by it.
     if (!currentFile.isEmpty() && QFileInfo(currentFile) != QFileInfo(path)) {
         ProfileFile current;
-        if (current.load(currentFile) == ProfileFile::LoadResult::Loaded)
-            file.copySections(current, [](const QString &section) { return !isWrittenBySave(section); });
+        if (current.load(currentFile, isWrittenBySave) == ProfileFile::LoadResult::Loaded)
+            file.copySections(current);
     }
     if (!file.save()) {
         if (error)

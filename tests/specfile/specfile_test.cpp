@@ -211,7 +211,8 @@ TEST_F(SpecFile, SavingIntoAnExistingFileKeepsWhatItDoesNotWrite)
     writeBytes(path("k.spc"),
                "; my notes\r\n[Component]\r\nAuthor=me\r\nPropertyCount=9\r\n"
                "[functionTTank.GetLevel]\r\nvarcount=1\r\nv1=var n: integer;\r\n"
-               "[Properties]\r\n0=Old\r\n5=Stale\r\n[Procedures]\r\n0=x\r\n");
+               "[Properties]\r\n0=Old\r\n5=Stale\r\n[Procedures]\r\n0=x\r\n"
+               "[ properties ]\r\n7=Stale2\r\n[Notes]\r\nby=me\r\n");
     QString error;
     ASSERT_TRUE(saveSpecification(tankSpec(), path("k.spc"), &error));
     const ProfileFile file(path("k.spc"));
@@ -221,6 +222,8 @@ TEST_F(SpecFile, SavingIntoAnExistingFileKeepsWhatItDoesNotWrite)
               QStringLiteral("var n: integer;"));
     EXPECT_EQ(file.readString(QStringLiteral("Properties"), QStringLiteral("5"), QStringLiteral("absent")), QStringLiteral("absent"));
     EXPECT_FALSE(file.hasSection(QStringLiteral("Procedures")));
+    EXPECT_FALSE(file.toText().contains(QStringLiteral("Stale2")));
+    EXPECT_EQ(file.readString(QStringLiteral("Notes"), QStringLiteral("by")), QStringLiteral("me"));
     EXPECT_TRUE(file.toText().startsWith(QStringLiteral("; my notes\r\n[Component]\r\nAuthor=me\r\n")));
 }
 
