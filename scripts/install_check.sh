@@ -31,8 +31,7 @@ share="$prefix/share"
 # The desktop entry is named after the application's id.
 app_id="$(sed -n 's/^UF_APP_ID:INTERNAL=//p' "$build/CMakeCache.txt")"
 desktop="$share/applications/$app_id.desktop"
-moduledir="$(sed -n 's/^UF_MODULE_DIR:INTERNAL=//p' "$build/CMakeCache.txt")"
-for file in bin/unitforge bin/unitforge-build "$moduledir/unitforge-handover.so" \
+for file in bin/unitforge bin/unitforge-build \
     "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
     share/doc/unitforge/copyright share/doc/unitforge/changelog.gz share/mime/packages/unitforge-spc.xml \
     share/icons/hicolor/scalable/apps/unitforge.svg \
@@ -132,8 +131,8 @@ done
 if kill -0 "$pid" 2>/dev/null; then
     [ -s "$settings" ] || fail "no settings in \$XDG_CONFIG_HOME/Unitforge"
     [ ! -e "$prefix/bin/uforge.ini" ] || fail "settings written beside the installed program"
-    # A second start hands its file to the running window through the
-    # installed hand-over module, and ends.
+    # A second start hands its file to the running window over the
+    # hand-over socket, and ends.
     for _ in $(seq 100); do
         [ -S "$work/runtime/unitforge.socket" ] && break
         sleep 0.1

@@ -7,7 +7,6 @@
 #include "app/testdrivecommand.h"
 #include "testdrive/testdrive.h"
 #include "app/buttonbar.h"
-#include "app/filehandover.h"
 #include "app/unitimportprompt.h"
 #include "app/findingnavigation.h"
 #include "app/findingslist.h"
@@ -33,6 +32,7 @@
 #include "editor/selectpathdialog.h"
 #include "editor/userprompts.h"
 #include "platform/delphiinstallation.h"
+#include "platform/handoversocket.h"
 #include "platform/singleinstance.h"
 #include "platform/winepaths.h"
 #include "platform/wineregistry.h"
@@ -131,7 +131,7 @@ TBuilder::TBuilder(const BuilderServices &services, QWidget *parent)
         // A file to open goes to the running copy; without one, or when that
         // copy does not answer, this start says why it ends.
         if (!services.fileToOpen.isEmpty()
-            && FileHandOver::send(m_instance->socketPath(), services.fileToOpen))
+            && handOverFile(m_instance->socketPath(), services.fileToOpen))
             return;
         m_prompts.message(UserPrompts::Kind::Information, u"Unitforge is already running."_s,
                           UserPrompts::Buttons::Ok);
@@ -301,9 +301,9 @@ void TBuilder::registerPendingEntries()
     }
 }
 
-// Once the window is on the screen: the socket of the hand-over (it loads
-// the network library), and the icon, since reading the icon's pictures
-// loads the image plugins.
+// Once the window is on the screen: the socket of the hand-over (files that
+// start several copies at once wait for the window), and the icon, since
+// reading the icon's pictures loads the image plugins.
 void TBuilder::listenForHandedOverFiles()
 {
     if (m_outsideFiles && !m_listening)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/outsidefiles.h"
 
-#include "app/filehandover.h"
+#include "platform/handoversocket.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,9 +19,9 @@ constexpr int kRetryMs = 200;
 OutsideFiles::OutsideFiles(Window window, QObject *parent)
     : QObject(parent)
     , m_window(std::move(window))
-    , m_handOver(new FileHandOver(this))
+    , m_handOver(new HandOverServer(this))
 {
-    connect(m_handOver, &FileHandOver::fileReceived, this, &OutsideFiles::handedOver);
+    connect(m_handOver, &HandOverServer::fileReceived, this, &OutsideFiles::handedOver);
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &OutsideFiles::openWaiting);
     m_window.widget->setAcceptDrops(true);

@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <functional>
 
-class FileHandOver;
+class HandOverServer;
 class QMimeData;
 class QWidget;
 
@@ -56,7 +56,7 @@ private:
     void openWaiting();
 
     Window m_window;
-    FileHandOver *m_handOver;
+    HandOverServer *m_handOver;
     QStringList m_waiting;
     qint64 m_arrived = 0;   // files requested since the window last took them
     QTimer m_retry;

@@ -9,6 +9,7 @@
 #include "app/recentspecifications.h"
 #include "editor/classpage.h"
 #include "platform/handoverprotocol.h"
+#include "platform/handoversocket.h"
 #include "rowname.h"
 
 #include <QDeadlineTimer>
@@ -18,7 +19,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QMimeData>
@@ -280,7 +280,7 @@ TEST_F(HandOverSocket, AGoodRequestIsAnsweredBeforeABadOneClosesTheLine)
 // it listens again once it can.
 TEST_F(HandOverSocket, AServerThatStoppedListensAgain)
 {
-    auto *server = builder->findChild<QLocalServer *>();
+    auto *server = builder->findChild<HandOverServer *>();
     ASSERT_TRUE(server);
     server->close();
     ASSERT_FALSE(QFile::exists(socketPath()));

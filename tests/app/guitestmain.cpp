@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The main of the GUI tests: a QApplication on the offscreen platform (unless
 // the environment names another), made before the tests are listed or run.
-#include "app/filehandover.h"
 
 #include <QApplication>
 
@@ -33,8 +32,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The tests are not beside the program: the hand-over module is named.
-    FileHandOver::setModuleFile(QStringLiteral(UF_HANDOVER_MODULE));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The folders other local users must not be able to tamper with: the lock's
-// and the socket's folder, and the folder the hand-over module comes from.
+// and the socket's folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -81,52 +81,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, PrivateFolderRefuses, testing::Values(
         return makeFolder(path, 0700) && giveAway(path);
     }}),
     RowName());
-
-struct ChangeCase {
-    const char *name;
-    bool needsRoot;
-    mode_t folderMode;
-    mode_t fileMode;
-    bool folderGivenAway;
-    bool safe;
-};
-UF_ROW_NAME(ChangeCase)
-
-class OnlyOwnerCanChange : public testing::TestWithParam<ChangeCase> {};
-
-TEST_P(OnlyOwnerCanChange, LooksAtTheFileAndItsFolder)
-{
-    const ChangeCase &row = GetParam();
-    if (row.needsRoot && geteuid() != 0)
-        GTEST_SKIP() << "only root can make a folder another user's";
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("lib"));
-    ASSERT_TRUE(makeFolder(folder, 0755));
-    const QString module = folder + QStringLiteral("/module.so");
-    QFile file(module);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    ASSERT_EQ(::chmod(QFile::encodeName(module).constData(), row.fileMode), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), row.folderMode), 0);
-    if (row.folderGivenAway)
-        ASSERT_TRUE(giveAway(folder));
-    EXPECT_EQ(onlyOwnerCanChange(module), row.safe);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, OnlyOwnerCanChange, testing::Values(
-    ChangeCase{"Installed", false, 0755, 0644, false, true},
-    ChangeCase{"FolderWritableByAll", false, 0777, 0644, false, false},
-    ChangeCase{"FolderWritableByTheGroup", false, 0775, 0644, false, false},
-    ChangeCase{"StickyFolderWritableByAll", false, 01777, 0644, false, true},
-    ChangeCase{"FileWritableByAll", false, 0755, 0666, false, false},
-    ChangeCase{"FolderOfAnotherUser", true, 0755, 0644, true, false}),
-    RowName());
-
-TEST(OnlyOwnerCanChange, AMissingFileIsNotSafe)
-{
-    QTemporaryDir dir;
-    EXPECT_FALSE(onlyOwnerCanChange(dir.filePath(QStringLiteral("none.so"))));
-}
 
 // Without a usable runtime directory: the lock goes into a private folder of
 // its own, never straight into the shared temporary folder, and without any
