@@ -93,6 +93,24 @@ QList<MemberGroup> groupMembers(QStringView text, const ClassMembers &members)
     return groups;
 }
 
+// The lines that each hold one whole member, as the member reader took them:
+// only such lines are the build's. A line that merely looks like one of its
+// declarations inside a longer, damaged member says nothing of what it declared.
+QString singleMemberLines(QStringView text, const ClassMembers &members)
+{
+    QString lines;
+    for (qsizetype i = 0; i < members.members.size(); ++i) {
+        const PascalSpan tokens = members.members[i].tokens;
+        const PascalSpan line{lineStart(text, tokens.start), afterLineBreak(text, tokens.end)};
+        const QStringView lineText = text.sliced(line.start, line.end - line.start).trimmed();
+        const bool alone = (i == 0 || members.members[i - 1].tokens.end <= line.start)
+            && (i + 1 == members.members.size() || members.members[i + 1].tokens.start >= line.end);
+        if (alone && !lineText.contains(u'\n') && !lineText.contains(u'\r'))
+            (lines += lineText) += u'\n';
+    }
+    return lines;
+}
+
 QString declaredName(const ClassMember &member, const QString &name)
 {
     switch (member.kind) {
@@ -160,7 +178,7 @@ KeptMembers keptClassMembers(QStringView newText, const PascalClassDeclaration &
         const bool oneLine = text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n") <= 1;
         if (group.firstMember == group.lastMember && oneLine) {
             if (!spelling)
-                spelling.emplace(oldText.sliced(oldClass.span.start, oldClass.span.end - oldClass.span.start));
+                spelling.emplace(singleMemberLines(oldText, oldMembers));
             if (spelling->matches(text.trimmed()))
                 continue;   // the specification's once, no longer
         }

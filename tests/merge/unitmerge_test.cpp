@@ -325,6 +325,27 @@ TEST(UnitMerge, DeclarationsWrittenByHandSurviveAChangedSpecification)
                                                  QStringLiteral("TGauge.Blink (own routine, 4 lines)")}));
 }
 
+// A member cut off in the middle ("procedure Broken") runs on over the next
+// line, which reads like the build's property declaration naming GetValue.
+// Only lines that hold one whole member are the build's: the hand-declared
+// GetValue stays with its body, and merging again changes nothing.
+TEST(UnitMerge, ALineInsideADamagedMemberDoesNotMakeAnOwnMethodTheBuilds)
+{
+    QString existing = builtUnit(gaugeSpec());
+    existing.replace(crlf("    procedure SetValue(Value:integer);\n"),
+                     crlf("    procedure SetValue(Value:integer);\n    function GetValue: integer;\n"
+                          "    procedure Broken\n    Property Value : integer read GetValue write SetValue default 0;\n"));
+    existing = insertedBefore(existing, "end.", crlf("function TGauge.GetValue: integer;\nbegin\n  Result := FValue;\nend;\n\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+    EXPECT_TRUE(merge.text.contains(crlf("    function GetValue: integer;\n")));
+    EXPECT_TRUE(merge.text.contains(crlf("  Result := FValue;\n")));
+    const UnitMerge again = mergeUnits(builtUnit(gaugeSpec()), merge.text);
+    EXPECT_EQ(again.text, merge.text);
+    EXPECT_TRUE(again.lost.isEmpty()) << lossSummary(again.lost).toStdString();
+}
+
 TEST(UnitMerge, HandEditedDeclarationOfTheSpecificationIsReplacedAndListed)
 {
     QString existing = builtUnit(gaugeSpec());
