@@ -15,16 +15,22 @@
 
 namespace {
 
-// The interface lines of spec's unit that a merge into a build of the same
-// class without its entries (and of another ancestor) would list as lost.
-QStringList unrecognisedLines(const ComponentSpec &spec)
+// The class of spec without its entries (and of another ancestor).
+ComponentSpec bareClass(const ComponentSpec &spec)
 {
     ComponentSpec bare;
     bare.Filename = spec.Filename;
     bare.Classname = spec.Classname;
     bare.Palettepage = spec.Palettepage;
     bare.addUserMessage(QStringLiteral("WM_OTHER"), 99);   // keeps the "const" line
-    const UnitMerge merge = mergeUnits(builtUnit(bare), builtUnit(spec));
+    return bare;
+}
+
+// The interface lines of spec's unit that a merge into a build of its bare
+// class would list as lost.
+QStringList unrecognisedLines(const ComponentSpec &spec)
+{
+    const UnitMerge merge = mergeUnits(builtUnit(bareClass(spec)), builtUnit(spec));
     EXPECT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
     QStringList lines;
     for (const MergeItem &item : merge.lost) {
@@ -146,6 +152,25 @@ TEST(BuildSpelling, RandomSpecificationsLoseNoLine)
         for (int step = round % 5; step > 0; --step)
             changing.change();
         EXPECT_EQ(unrecognisedLines(changing.spec), QStringList()) << "round " << round;
+    }
+}
+
+// With working bodies the routines a build fills are its own as well: a unit
+// built so, with nothing written into it, loses none of them to an update
+// that drops every entry.
+TEST(BuildSpelling, RandomSpecificationsWithWorkingBodiesLoseNoRoutine)
+{
+    RandomPascal random(20261208);
+    for (int round = 0; round < 40; ++round) {
+        RandomSpecification changing(random, QStringLiteral("TRandom"));
+        for (int step = 1 + round % 5; step > 0; --step)
+            changing.change();
+        Style style = changing.style;
+        style.workingBodies = true;
+        style.target = round % 2 ? Target::Lazarus : Target::Delphi2;
+        const UnitMerge merge = mergeUnits(builtUnit(bareClass(changing.spec), style), builtUnit(changing.spec, style));
+        EXPECT_TRUE(merge.error.isEmpty()) << "round " << round << ": " << merge.error.toStdString();
+        EXPECT_TRUE(merge.lost.isEmpty()) << "round " << round << ": " << lossSummary(merge.lost).toStdString();
     }
 }
 
