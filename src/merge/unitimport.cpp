@@ -43,14 +43,6 @@ bool hasBlockWord(const QString &heading)
     return false;
 }
 
-const QSet<QString> &propertySpecifiers()
-{
-    static const QSet<QString> words = {u"index"_s, u"read"_s, u"write"_s, u"stored"_s, u"default"_s,
-                                        u"nodefault"_s, u"implements"_s, u"dispid"_s, u"readonly"_s,
-                                        u"writeonly"_s};
-    return words;
-}
-
 // Whitespace runs that cross a line become one space: a declaration on one line.
 QString oneLine(QString text)
 {
@@ -127,6 +119,7 @@ struct PropertyDecl {
     bool hasType = false;
     QString type;
     QHash<QString, QString> specifiers;   // lower-case word -> argument as written
+    QStringList specifierOrder;           // the words, as they come
     bool arrayDefault = false;
     QString repeatedSpecifier;   // a specifier written twice; empty when none
     bool typeIsName = false;     // the type is a name, dotted or generic, as a property's must be
@@ -530,7 +523,7 @@ private:
         }
         auto atSpecifier = [&](qsizetype k) {
             return isSymbol(k, u";")
-                || (m_tokens[k].kind == Kind::Word && propertySpecifiers().contains(m_lower[k]));
+                || (m_tokens[k].kind == Kind::Word && pascalWordHas(m_lower[k], PascalWordEntry::PropertySpecifier));
         };
         if (isSymbol(i, u":")) {
             const qsizetype first = ++i;
@@ -555,6 +548,7 @@ private:
             if (property.specifiers.contains(word))
                 property.repeatedSpecifier = word;
             property.specifiers.insert(word, span(first, i));
+            property.specifierOrder.append(word);
         }
         if (isSymbol(i, u";"))
             ++i;
@@ -566,6 +560,7 @@ private:
                && (m_lower[i] == u"deprecated" || m_lower[i] == u"platform"
                    || m_lower[i] == u"experimental")) {
             property.specifiers.insert(m_lower[i], QString());
+            property.specifierOrder.append(m_lower[i]);
             i = skipDeclaration(i);
         }
         if (const qsizetype broken = brokenAt(start + 1, i); broken >= 0) {
@@ -796,8 +791,8 @@ private:
     QString propertyProblem(const PropertyDecl &p, bool event) const
     {
         const QString field = u"F"_s + p.name;
-        for (auto it = p.specifiers.begin(); it != p.specifiers.end(); ++it) {
-            const QString &word = it.key();
+        // The first the pages cannot hold, as written: the same finding every time.
+        for (const QString &word : p.specifierOrder) {
             if (word != u"read" && word != u"write" && word != u"stored" && word != u"default")
                 return u"property with "_s + word;
         }

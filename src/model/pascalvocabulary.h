@@ -32,6 +32,9 @@ struct PascalWordEntry {
         PropertyDirective = 0x04,
         // A directive Delphi 2.0 takes after a method heading.
         MethodDirective = 0x08,
+        // A word that ends a property's type in a declaration, in Delphi 2.0
+        // or in a later compiler's units (implements, readonly, ...).
+        PropertySpecifier = 0x10,
     };
 
     const char *word;             // lower case

@@ -266,6 +266,10 @@ const MemberRow kMemberRows[] = {
      "", "property Size:integer read FSize write FSize [published] default=- stored; user WM_KICK[WM_USER + 7]}; "
          "finding method named like a member a build writes (line 14); "
          "finding method named like a member a build writes (line 15)"},
+    {"a type ended by a later compiler's specifiers",
+     "    FFace : IFace;\n  published\n    property Face : IFace implements IFace;\n    property Tint : integer readonly dispid 3;",
+     "", "finding field of no property (line 10); finding property with implements (line 12); "
+         "finding property with readonly (line 13)"},
     {"types: a name with record in it, and not a name",
      "    FItems : TRecordList;\n    FCount : integer;\n    FValue : integer;\n  published\n"
      "    property Count : integer read FCount write FCount;\n    property Items : TRecordList read FItems write FItems;\n"
