@@ -92,9 +92,11 @@ const QRegularExpression &accessClause()
     static const QRegularExpression re(u"\\b(?:read|write) (\\w+)"_s);
     return re;
 }
+// The name ends where the build ends it: at "(", ":" or ";". A name running
+// on in letters that are no word characters here is another member's.
 const QRegularExpression &accessMethodLine()
 {
-    static const QRegularExpression re(u"^\\s*(?:function|procedure) (\\w+)"_s);
+    static const QRegularExpression re(u"^\\s*(?:function|procedure) (\\w+)(?=[(:;])"_s);
     return re;
 }
 const QRegularExpression &messageHandlerLine()

@@ -346,6 +346,19 @@ TEST(UnitMerge, ALineInsideADamagedMemberDoesNotMakeAnOwnMethodTheBuilds)
     EXPECT_TRUE(again.lost.isEmpty()) << lossSummary(again.lost).toStdString();
 }
 
+// The name SetValueÄndern runs on past the "SetValue" of the build's write
+// method in a letter outside ASCII: it is another member, kept (found by fuzzing).
+TEST(UnitMerge, AnOwnMethodWhoseNameBeginsLikeAnAccessMethodIsKept)
+{
+    QString existing = builtUnit(gaugeSpec());
+    const QString own = QStringLiteral("    procedure SetValue\u00C4ndern(Value:integer);\r\n");
+    existing.replace(crlf("    procedure SetValue(Value:integer);\n"), crlf("    procedure SetValue(Value:integer);\n") + own);
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
+    EXPECT_TRUE(merge.text.contains(own));
+    EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
+}
+
 TEST(UnitMerge, HandEditedDeclarationOfTheSpecificationIsReplacedAndListed)
 {
     QString existing = builtUnit(gaugeSpec());
