@@ -176,7 +176,12 @@ KeptMembers keptClassMembers(QStringView newText, const PascalClassDeclaration &
             continue;   // the build's declaration takes its place
         const QStringView text = oldText.sliced(group.lines.start, group.lines.end - group.lines.start);
         const bool oneLine = text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n") <= 1;
-        if (group.firstMember == group.lastMember && oneLine) {
+        // Only a field, method or property can be one the build declared: a line
+        // that merely reads like one but is none to the reader is the author's.
+        const ClassMember::Kind kind = oldMembers.members[group.firstMember].kind;
+        const bool declaresMember = kind == ClassMember::Kind::Field || kind == ClassMember::Kind::Method
+            || kind == ClassMember::Kind::Property;
+        if (group.firstMember == group.lastMember && oneLine && declaresMember) {
             if (!spelling)
                 spelling.emplace(singleMemberLines(oldText, oldMembers));
             if (spelling->matches(text.trimmed()))

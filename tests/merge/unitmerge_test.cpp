@@ -359,6 +359,20 @@ TEST(UnitMerge, AnOwnMethodWhoseNameBeginsLikeAnAccessMethodIsKept)
     EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
 }
 
+// A line that reads like the build's field, but that the reader takes for no
+// field (a no-break space before the name), is the author's (found by fuzzing).
+TEST(UnitMerge, ALineThatIsNoMemberToTheReaderIsTheAuthors)
+{
+    QString existing = builtUnit(gaugeSpec());
+    const QString own = QStringLiteral("    \u00A0FCaption : string;\r\n");
+    existing.replace(crlf("  protected\n"), own + crlf("  protected\n"));
+    const UnitMerge merge = mergeUnits(builtUnit(gaugeSpec()), existing);
+    ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
+    EXPECT_TRUE(merge.text.contains(own));
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+    EXPECT_EQ(mergeUnits(builtUnit(gaugeSpec()), merge.text).text, merge.text);
+}
+
 TEST(UnitMerge, HandEditedDeclarationOfTheSpecificationIsReplacedAndListed)
 {
     QString existing = builtUnit(gaugeSpec());
