@@ -77,13 +77,18 @@ InterfaceMerge mergeInterfaces(QStringView newText, const PascalUnit &newUnit, Q
         // Never inside text another insertion replaced.
         const qsizetype at = std::max(insertion.at, from);
         result.text += interface.sliced(from, at - from);
-        const qsizetype growth = insertion.text.size() - insertion.replaced;
+        // Kept lines ending in a lone CR get their LF: the build's LF after them
+        // would otherwise read back as part of their break.
+        QString text = insertion.text;
+        if (text.endsWith(u'\r') && interface.sliced(std::min(at + insertion.replaced, interface.size())).startsWith(u'\n'))
+            text += u'\n';
+        const qsizetype growth = text.size() - insertion.replaced;
         if (result.uses.isValid() && at < newUnit.uses.end) {
             if (at < newUnit.uses.start)
                 result.uses.start += growth;
             result.uses.end += growth;
         }
-        result.text += insertion.text;
+        result.text += text;
         from = at + insertion.replaced;
     }
     result.text += interface.sliced(from);

@@ -296,6 +296,20 @@ TEST(UnitMerge, LoneCarriageReturnsBeforeAnOwnRoutineMergeTheSameTwice)
     EXPECT_EQ(mergeUnits(built, first.text).text, first.text);
 }
 
+TEST(UnitMerge, OwnLinesEndingInALoneCarriageReturnMergeTheSameTwice)
+{
+    // Found by fuzzing: kept lines that end in a lone CR, placed before the build's blank
+    // line, took its LF for their own break; the second merge brought the blank line back.
+    const QString built = builtUnit(gaugeSpec()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString existing = QString(built).replace(QStringLiteral("end;\n\nprocedure Register;"),
+                                                    QStringLiteral("end;\nconst Mine = 1;\r\x0Bprocedure Register;"));
+    ASSERT_NE(existing, built);
+    const UnitMerge first = mergeUnits(built, existing);
+    ASSERT_TRUE(first.error.isEmpty()) << first.error.toStdString();
+    ASSERT_TRUE(first.text.contains(QStringLiteral("const Mine = 1;")));
+    EXPECT_EQ(mergeUnits(built, first.text).text, first.text);
+}
+
 // The author's additions to a unit, made the same way to whichever unit is given.
 QString withOwnDeclarations(QString unit)
 {
