@@ -131,11 +131,14 @@ void mergeRegion(QStringView newText, PascalSpan newRegion, PascalSpan newUses, 
             kept.removeLast();
         if (!own)
             return;
-        // Whole lines: a region ends at the start of a line.
+        // Whole lines: a region ends at the start of a line, or at "implementation",
+        // and then its last line takes the break of the build's line above.
         QString text;
         for (const RegionLine &line : kept)
             text += oldText.sliced(line.start, line.end - line.start);
         const qsizetype at = matched >= 0 ? newLines[matched].end : newRegion.start;
+        if (!isLineBreak(text.back()) && at > 0 && isLineBreak(newText[at - 1]))
+            text += at > 1 && newText.sliced(at - 2, 2) == u"\r\n" ? newText.sliced(at - 2, 2) : newText.sliced(at - 1, 1);
         result.insertions.append({at, 0, text});
         result.lines += int(kept.size());
     };
@@ -196,7 +199,8 @@ KeptText keptSurroundingText(QStringView newText, const PascalUnit &newUnit, con
     if (newBefore.start <= newBefore.end && oldBefore.start <= oldBefore.end)
         mergeRegion(newText, newBefore, newUnit.uses, oldText, oldBefore, oldUnit.uses, messages, result);
     const PascalSpan newAfter{afterLineBreak(newText, newClass.span.end), lineStart(newText, newUnit.implementation)};
-    const PascalSpan oldAfter{afterLineBreak(oldText, oldClass.span.end), lineStart(oldText, oldUnit.implementation)};
+    // Up to "implementation" itself: what precedes it on its line is the author's too.
+    const PascalSpan oldAfter{afterLineBreak(oldText, oldClass.span.end), oldUnit.implementation};
     if (newAfter.start <= newAfter.end && oldAfter.start <= oldAfter.end)
         mergeRegion(newText, newAfter, {}, oldText, oldAfter, {}, messages, result);
     return result;

@@ -310,6 +310,22 @@ TEST(UnitMerge, OwnLinesEndingInALoneCarriageReturnMergeTheSameTwice)
     EXPECT_EQ(mergeUnits(built, first.text).text, first.text);
 }
 
+TEST(UnitMerge, TextBeforeImplementationOnItsLineIsKept)
+{
+    // Found by fuzzing: the region after the class ended at the start of the line of
+    // "implementation", so what the author wrote before the word on that line went.
+    const QString built = builtUnit(gaugeSpec());
+    QString existing = built;
+    existing.replace(crlf("\nimplementation\n"), crlf("\nconst Steps = 10; implementation\n"));
+    ASSERT_NE(existing, built);
+    const UnitMerge merge = mergeUnits(built, existing);
+    ASSERT_TRUE(merge.error.isEmpty()) << merge.error.toStdString();
+    EXPECT_TRUE(merge.text.contains(QStringLiteral("const Steps = 10;"))) << merge.text.toStdString();
+    EXPECT_TRUE(merge.lost.isEmpty()) << lossSummary(merge.lost).toStdString();
+    EXPECT_TRUE(readPascalUnit(merge.text).isReadable());
+    EXPECT_EQ(mergeUnits(built, merge.text).text, merge.text);
+}
+
 // The author's additions to a unit, made the same way to whichever unit is given.
 QString withOwnDeclarations(QString unit)
 {
