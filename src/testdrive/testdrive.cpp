@@ -146,6 +146,11 @@ std::unique_ptr<QProcess> TestDrive::compiler(const QString &folder, const QStri
     process->setArguments(arguments);
     process->setWorkingDirectory(folder);
     process->setProcessChannelMode(QProcess::MergedChannels);
+    QProcess *started = process.get();
+    connect(started, &QProcess::errorOccurred, this, [this, started](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            fail(u"fpc could not be started: "_s + started->errorString());
+    });
     return process;
 }
 
@@ -174,10 +179,6 @@ void TestDrive::compileBuildIntf()
         stepDone(u"BuildIntf compiled"_s);
         compileHost();
     });
-    connect(m_compiler.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            fail(u"fpc could not be started: "_s + m_compiler->errorString());
-    });
     m_compiler->start();
 }
 
@@ -202,10 +203,6 @@ void TestDrive::compileHost()
         }
         stepDone(u"compiled"_s);
         startProgram();
-    });
-    connect(m_compiler.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            fail(u"fpc could not be started: "_s + m_compiler->errorString());
     });
     m_compiler->start();
 }
