@@ -46,6 +46,13 @@ def table_rows(name):
         return [line.rstrip('\n').split('\t') for line in f if line.strip() and not line.startswith('#')]
 
 
+def refused_by_check(build, spec, spc):
+    """Whether the check finds an error in the specification for the Lazarus target."""
+    check = subprocess.run([build, '--check', '--target', 'lazarus'] + spec.style + [spc],
+                           capture_output=True, text=True)
+    return ': error: ' in check.stderr
+
+
 def compile_command(lazarus, folder, source, uses_print):
     lcl = os.path.join(lazarus, 'lcl', 'units', 'x86_64-linux')
     # The print dialogs' package is built for gtk2 only.
@@ -102,9 +109,7 @@ def main():
             spc = os.path.join(folder, s.unit + '.spc')
             s.write(spc)
             # Only specifications the check passes count as compilable.
-            check = subprocess.run([args.build, '--check', '--target', 'lazarus'] + s.style + [spc],
-                                   capture_output=True, text=True)
-            if ': error: ' in check.stderr:
+            if refused_by_check(args.build, s, spc):
                 refused += 1
                 continue
             build = subprocess.run([args.build, '--package', folder] + style + s.style + [spc],

@@ -65,17 +65,13 @@ RECORDS = {'TRect': ('Rect(1, 2, 3, 4)', '(R.Left = 1) and (R.Bottom = 4)'),
            'TPoint': ('Point(3, 4)', '(R.X = 3) and (R.Y = 4)')}
 
 
-def load_spec_maker():
-    spec = importlib.util.spec_from_file_location('check_against_fpc',
-                                                  os.path.join(HERE, 'check-against-fpc.py'))
+def load_lcl_check():
+    """check-against-lcl.py, whose spec maker, tables and check this script shares."""
+    spec = importlib.util.spec_from_file_location('check_against_lcl',
+                                                  os.path.join(HERE, 'check-against-lcl.py'))
     module = importlib.util.module_from_spec(spec)
     spec.loader.exec_module(module)
     return module
-
-
-def table_rows(name):
-    with open(os.path.join(HERE, '..', 'data', name), encoding='utf-8') as f:
-        return [line.rstrip('\n').split('\t') for line in f if line.strip() and not line.startswith('#')]
 
 
 def property_test(n, prop):
@@ -184,8 +180,9 @@ def main():
         print('skipped: fpc or the LCL (lcl-units-2.2, lcl-nogui-2.2) is not installed')
         return SKIPPED
 
-    maker = load_spec_maker()
-    ancestors = [row[1] for row in table_rows('lcl-ancestors.tsv') if row[1] not in LEFT_OUT]
+    lcl_check = load_lcl_check()
+    maker = lcl_check.load_spec_maker()
+    ancestors = [row[1] for row in lcl_check.table_rows('lcl-ancestors.tsv') if row[1] not in LEFT_OUT]
     rng = random.Random(args.seed)
     work = args.keep or tempfile.mkdtemp(prefix='uf-roundtrip-')
     units = os.path.join(work, 'units')
@@ -200,9 +197,7 @@ def main():
             maker.add_working_kinds(rng, s)
             spc = os.path.join(work, s.unit + '.spc')
             s.write(spc)
-            check = subprocess.run([args.build, '--check', '--target', 'lazarus'] + s.style + [spc],
-                                   capture_output=True, text=True)
-            if ': error: ' in check.stderr:
+            if lcl_check.refused_by_check(args.build, s, spc):
                 refused += 1
                 continue
             build = subprocess.run([args.build, '--package', units, '--working-bodies'] + s.style

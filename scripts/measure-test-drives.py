@@ -100,9 +100,7 @@ def main():
             os.makedirs(folder, exist_ok=True)
             spc = os.path.join(folder, s.unit + '.spc')
             s.write(spc)
-            check = subprocess.run([args.build, '--check', '--target', 'lazarus'] + s.style + [spc],
-                                   capture_output=True, text=True)
-            if ': error: ' in check.stderr:
+            if lcl.refused_by_check(args.build, s, spc):
                 refused += 1
                 continue
             drive = subprocess.run([args.build, '--test-drive'] + s.style + [spc], env=env,
