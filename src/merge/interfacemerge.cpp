@@ -80,7 +80,7 @@ InterfaceMerge mergeInterfaces(QStringView newText, const PascalUnit &newUnit, Q
         // Kept lines ending in a lone CR get their LF: the build's LF after them
         // would otherwise read back as part of their break.
         QString text = insertion.text;
-        if (text.endsWith(u'\r') && interface.sliced(std::min(at + insertion.replaced, interface.size())).startsWith(u'\n'))
+        if (breaksWouldJoin(text, interface.sliced(std::min(at + insertion.replaced, interface.size()))))
             text += u'\n';
         const qsizetype growth = text.size() - insertion.replaced;
         if (result.uses.isValid() && at < newUnit.uses.end) {

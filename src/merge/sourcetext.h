@@ -11,6 +11,12 @@
 #include "merge/pascalreader.h"
 
 bool isLineBreak(QChar c);
+// Whether before's lone CR and after's LF, put together, would read back as
+// one CR LF break: a line that was there would go.
+inline bool breaksWouldJoin(QStringView before, QStringView after)
+{
+    return before.endsWith(u'\r') && after.startsWith(u'\n');
+}
 // The start of the line position lies on.
 qsizetype lineStart(QStringView text, qsizetype position);
 // Just after the line break that ends the line position lies on (the text's end without one).

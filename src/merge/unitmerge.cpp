@@ -7,6 +7,7 @@
 #include "merge/interfacemerge.h"
 #include "merge/owntext.h"
 #include "merge/pascalreader.h"
+#include "merge/sourcetext.h"
 
 #include <QHash>
 #include <QSet>
@@ -22,16 +23,11 @@ bool sameName(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool isBreak(QChar c)
-{
-    return c == u'\n' || c == u'\r';
-}
-
 // Just after the first line break of text, or its start when it has none.
 qsizetype afterFirstBreak(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (isBreak(text[i]))
+        if (isLineBreak(text[i]))
             return i + (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1);
     }
     return 0;
@@ -119,7 +115,7 @@ Merger::Merger(const QString &newText, const PascalUnit &newUnit, const QString 
     }
     // Lines the merge adds end as the new build's first line does.
     for (qsizetype i = 0; i < m_newText.size(); ++i) {
-        if (isBreak(m_newText[i])) {
+        if (isLineBreak(m_newText[i])) {
             m_lineBreak = m_newText.mid(i, QStringView(m_newText).sliced(i).startsWith(u"\r\n") ? 2 : 1);
             break;
         }
@@ -220,7 +216,7 @@ void Merger::collectPieces()
             const QStringView after = QStringView(m_oldText).sliced(routine.end);
             if (after.startsWith(u"\r\n"))
                 pieceEnd += 2;
-            else if (!after.isEmpty() && isBreak(after.front()))
+            else if (!after.isEmpty() && isLineBreak(after.front()))
                 pieceEnd += 1;
             m_pieces[anchor].append(slice(m_oldText, pieceStart, pieceEnd));
             m_result.kept.append({MergeItem::Kind::OwnRoutine, routine.name,
@@ -292,15 +288,15 @@ void Merger::appendGap(QString &out, QStringView gap, const QList<QStringView> &
     }
     const qsizetype split = afterFirstBreak(gap);
     out += gap.first(split);
-    if (!out.isEmpty() && !isBreak(out.back()))
+    if (!out.isEmpty() && !isLineBreak(out.back()))
         out += m_lineBreak;
     // A lone CR followed by the next text's LF would read back as one CR LF break.
     const auto append = [&out](QStringView text) {
-        out += out.endsWith(u'\r') && text.startsWith(u'\n') ? text.sliced(1) : text;
+        out += breaksWouldJoin(out, text) ? text.sliced(1) : text;
     };
     for (const QStringView piece : pieces) {
         append(piece);
-        if (!piece.isEmpty() && !isBreak(piece.back()))
+        if (!piece.isEmpty() && !isLineBreak(piece.back()))
             out += m_lineBreak;
     }
     append(gap.sliced(split));
