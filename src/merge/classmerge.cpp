@@ -2,6 +2,7 @@
 #include "merge/classmerge.h"
 
 #include "merge/classmembers.h"
+#include "merge/generatedbody.h"
 #include "merge/interfaceedits.h"
 
 #include <QHash>
@@ -175,20 +176,20 @@ KeptMembers keptClassMembers(QStringView newText, const PascalClassDeclaration &
         if (redeclared)
             continue;   // the build's declaration takes its place
         const QStringView text = oldText.sliced(group.lines.start, group.lines.end - group.lines.start);
-        const bool oneLine = text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n") <= 1;
+        const int lines = lineCount(text) - 1;   // the group ends at a line break
         // Only a field, method or property can be one the build declared: a line
         // that merely reads like one but is none to the reader is the author's.
         const ClassMember::Kind kind = oldMembers.members[group.firstMember].kind;
         const bool declaresMember = kind == ClassMember::Kind::Field || kind == ClassMember::Kind::Method
             || kind == ClassMember::Kind::Property;
-        if (group.firstMember == group.lastMember && oneLine && declaresMember) {
+        if (group.firstMember == group.lastMember && lines <= 1 && declaresMember) {
             if (!spelling)
                 spelling.emplace(singleMemberLines(oldText, oldMembers));
             if (spelling->matches(text.trimmed()))
                 continue;   // the specification's once, no longer
         }
         pending += text;   // whole lines: a movable group ends at a line break
-        result.lines += int(text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n"));
+        result.lines += lines;
         for (qsizetype i = group.firstMember; i <= group.lastMember; ++i) {
             const ClassMember &member = oldMembers.members[i];
             if (member.kind == ClassMember::Kind::Method)

@@ -5,6 +5,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -237,33 +238,30 @@ Sent sendOnce(const sockaddr_un &address, const QByteArray &request, const QDead
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return Sent::NoAnswer;
-    const auto result = [&]() -> Sent {
-        // Refused, absent, or a backlog that is full: nothing takes the file yet.
-        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
-            return Sent::NothingListens;
-        for (qsizetype written = 0; written < request.size();) {
-            if (!waitFor(fd, POLLOUT, deadline))
-                return Sent::NoAnswer;
-            const ssize_t sent = ::send(fd, request.constData() + written, size_t(request.size() - written),
-                                        MSG_NOSIGNAL);
-            if (sent < 0 && !isTransient(errno))
-                return Sent::NoAnswer;
-            written += std::max<ssize_t>(sent, 0);
-        }
-        const QByteArray expected = HandOverProtocol::acknowledgement();
-        QByteArray answer(expected.size(), Qt::Uninitialized);
-        for (qsizetype read = 0; read < answer.size();) {
-            if (!waitFor(fd, POLLIN, deadline))
-                return Sent::NoAnswer;
-            const ssize_t received = ::recv(fd, answer.data() + read, size_t(answer.size() - read), 0);
-            if (received == 0 || (received < 0 && !isTransient(errno)))
-                return Sent::NoAnswer;
-            read += std::max<ssize_t>(received, 0);
-        }
-        return answer == expected ? Sent::HandedOver : Sent::NoAnswer;
-    }();
-    ::close(fd);
-    return result;
+    const auto closeSocket = qScopeGuard([fd] { ::close(fd); });
+    // Refused, absent, or a backlog that is full: nothing takes the file yet.
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0)
+        return Sent::NothingListens;
+    for (qsizetype written = 0; written < request.size();) {
+        if (!waitFor(fd, POLLOUT, deadline))
+            return Sent::NoAnswer;
+        const ssize_t sent = ::send(fd, request.constData() + written, size_t(request.size() - written),
+                                    MSG_NOSIGNAL);
+        if (sent < 0 && !isTransient(errno))
+            return Sent::NoAnswer;
+        written += std::max<ssize_t>(sent, 0);
+    }
+    const QByteArray expected = HandOverProtocol::acknowledgement();
+    QByteArray answer(expected.size(), Qt::Uninitialized);
+    for (qsizetype read = 0; read < answer.size();) {
+        if (!waitFor(fd, POLLIN, deadline))
+            return Sent::NoAnswer;
+        const ssize_t received = ::recv(fd, answer.data() + read, size_t(answer.size() - read), 0);
+        if (received == 0 || (received < 0 && !isTransient(errno)))
+            return Sent::NoAnswer;
+        read += std::max<ssize_t>(received, 0);
+    }
+    return answer == expected ? Sent::HandedOver : Sent::NoAnswer;
 }
 
 } // namespace
